@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs or tests Tessolar.
+#   ./build.sh run       build and start the program
+#   ./build.sh test      build and run every test
+#   ./build.sh sanitize  build the core tests with ASan and UBSan and run them
+set -euo pipefail
+cd "$(dirname "$0")"
+
+install_missing_packages() {
+  local wanted missing=()
+  wanted=$(grep -v '^\s*#' tools/debian-packages.txt | grep -v '^\s*$')
+  for pkg in $wanted; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir"
+}
+
+case "${1:-}" in
+  run)
+    install_missing_packages
+    configure_and_build build
+    ./build/cli/tessolar-cli --help
+    ;;
+  test)
+    install_missing_packages
+    configure_and_build build
+    ctest --test-dir build --output-on-failure -j "$(nproc)"
+    ;;
+  sanitize)
+    install_missing_packages
+    configure_and_build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTESSOLAR_SANITIZE=ON \
+      -DTESSOLAR_BUILD_BENCHMARKS=OFF
+    ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+    ;;
+  *)
+    echo "Usage: ./build.sh run|test|sanitize" >&2
+    exit 1
+    ;;
+esac

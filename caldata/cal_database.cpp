@@ -1,0 +1,362 @@
+#include "caldata/cal_database.h"
+
+#include <utility>
+
+#include "compute/date_arithmetic.h"
+#include "compute/language_table.h"
+
+namespace tessolar {
+namespace {
+
+bool HasDirectoryPart(const std::string& path) {
+  return path.find('/') != std::string::npos || path.find('\\') != std::string::npos;
+}
+
+const std::string kEmptyText;
+const BigPicture kEmptyBigPicture;
+
+}  // namespace
+
+CCalDatabase::CCalDatabase() { ResetDatabase(); }
+
+int CCalDatabase::ResetDatabase() {
+  for (auto& picture : bigPictures_) picture = BigPicture{};
+  for (uint32_t i = 0; i < kMaxEntries; ++i) {
+    entries_[i] = CalEntry{};
+    entries_[i].index = i;
+  }
+  typeNames_ = {"Anniversary",       "Birthday",          "National Holiday",
+                "Hebrew Holiday",    "Christian Holiday", LanguageString(lang::kAstronomicalDay),
+                "Sober Anniversary", "Reminder",          "Personal Event",
+                "Historical Event",  ""};
+  year_ = 2007;
+  count_ = 0;
+  excludedDays_.clear();
+  savedText_.clear();
+  title_ = "Blank Title";
+  fontMainBody_ = "Verdana";
+  calendarFileName_.clear();
+  return 0;
+}
+
+void CCalDatabase::SetFontMainBody(const std::string& font) {
+  if (!font.empty()) fontMainBody_ = font;
+}
+void CCalDatabase::SetTitleFontStyle(const std::string& font) {
+  if (!font.empty()) titleFontStyle_ = font;
+}
+void CCalDatabase::SetTitleFontColor(const std::string& color) {
+  if (!color.empty()) titleFontColor_ = color;
+}
+void CCalDatabase::SetTitleFontSize(uint32_t size) {
+  if (size <= 256) titleFontSize_ = size;
+}
+void CCalDatabase::SetTitleXPos(uint32_t x) {
+  if (x < 1026) titleXPos_ = x;
+}
+void CCalDatabase::SetTitleYPos(uint32_t y) {
+  if (y < 926) titleYPos_ = y;
+}
+void CCalDatabase::SetTitlePictureIndex(uint32_t index) {
+  if (index < 13) titlePictureIndex_ = index;
+}
+void CCalDatabase::SetTitleWidth(uint32_t width) {
+  if (width < 1026) titleWidth_ = width;
+}
+
+const BigPicture& CCalDatabase::BigPictureAt(int slot) const {
+  if (slot < 0 || slot >= kBigPictureCount) return kEmptyBigPicture;
+  return bigPictures_[slot];
+}
+
+void CCalDatabase::SetBigPicture(int slot, const std::string& pictureFile,
+                                 const std::string& description) {
+  if (slot < 0 || slot >= kBigPictureCount) return;
+  bigPictures_[slot] = BigPicture{pictureFile, description};
+}
+
+void CCalDatabase::SetCalendarFileName(const std::string& name) {
+  if (!name.empty()) calendarFileName_ = name;
+}
+
+bool CCalDatabase::AddExcludedDay(const ExcludedDay& day) {
+  if (excludedDays_.size() >= kMaxExcludedDays || day.month >= 12 || day.day == 0) return false;
+  excludedDays_.push_back(day);
+  return true;
+}
+
+std::string CCalDatabase::ResolvePicturePath(const std::string& picture) const {
+  return HasDirectoryPart(picture) ? picture : clipartDirectory_ + picture;
+}
+
+const std::string& CCalDatabase::TypeName(uint32_t type) const {
+  return type < typeNames_.size() ? typeNames_[type] : kEmptyText;
+}
+
+int CCalDatabase::ClearEntry(uint32_t slot) {
+  if (slot < kMaxEntries) {
+    const uint32_t index = entries_[slot].index;
+    entries_[slot] = CalEntry{};
+    entries_[slot].index = index;
+  }
+  return 0;
+}
+
+uint32_t CCalDatabase::PutEntry(const CalEntry& entry, uint32_t slot) {
+  if (slot < kMaxEntries) entries_[slot] = entry;
+  return slot;
+}
+
+void CCalDatabase::CommitNewEntry() {
+  // Callers only commit after filling the slot at the count, so the count stays in the table.
+  if (count_ < kMaxEntries) ++count_;
+  SortAndCompact();
+}
+
+uint32_t CCalDatabase::SaveHolidayData(int month, int day, int year, uint32_t type,
+                                       const std::string& description,
+                                       const std::string& pictureFile, int hidden, int showAge) {
+  const uint32_t slot = count_;
+  if (count_ >= kMaxEntries || month < 0 || month >= 12 || day == 0 || year == 0) return slot;
+  CalEntry entry;
+  entry.day = static_cast<uint8_t>(day);
+  entry.month = static_cast<uint8_t>(month);
+  entry.year = static_cast<int16_t>(year);
+  entry.type = type;
+  entry.description = description.empty() ? "unknown" : description;
+  // A bare name gets the clip-art folder in front; an empty one becomes the folder alone.
+  entry.pictureFile = HasDirectoryPart(pictureFile) ? pictureFile : clipartDirectory_ + pictureFile;
+  entry.showAge = static_cast<uint8_t>(showAge != 0);
+  entry.hidden = static_cast<uint8_t>(hidden != 0);
+  entry.index = slot;
+  PutEntry(entry, slot);
+  CommitNewEntry();
+  return slot;
+}
+
+uint32_t CCalDatabase::SaveHolidayData(const CalEntry& entry) {
+  const uint32_t slot = count_;
+  if (count_ < kMaxEntries) {
+    PutEntry(entry, slot);
+    CommitNewEntry();
+  }
+  return slot;
+}
+
+uint32_t CCalDatabase::ReplaceHolidayData(int month, int day, int year, uint32_t type,
+                                          const std::string& description,
+                                          const std::string& pictureFile) {
+  CalEntry entry;
+  entry.day = static_cast<uint8_t>(day);
+  entry.month = static_cast<uint8_t>(month);
+  entry.year = static_cast<int16_t>(year);
+  entry.type = type;
+  entry.description = description;
+  entry.pictureFile = ResolvePicturePath(pictureFile);
+  entry.showAge = 1;
+  for (uint32_t i = 0; i < count_; ++i) {
+    CalEntry& old = entries_[i];
+    if (old.type != type || old.description != description) continue;
+    if (!old.pictureFile.empty() && old.pictureFile != "null" && old.pictureFile != "NULL") {
+      entry.pictureFile = old.pictureFile;
+    }
+    entry.index = i;
+    PutEntry(entry, i);
+    SortAndCompact();
+    return i;
+  }
+  const uint32_t slot = count_;
+  if (count_ < kMaxEntries) {
+    entry.index = slot;
+    PutEntry(entry, slot);
+    CommitNewEntry();
+  }
+  return slot;
+}
+
+uint32_t CCalDatabase::ReplaceHolidayData(const CalEntry& entry) {
+  const bool inPlace = entry.index > 0 && entry.index < count_;
+  const uint32_t slot = inPlace ? entry.index : count_;
+  if (inPlace) {
+    PutEntry(entry, slot);
+    SortAndCompact();
+  } else if (count_ < kMaxEntries) {
+    PutEntry(entry, slot);
+    CommitNewEntry();
+  }
+  return slot;
+}
+
+void CCalDatabase::MarkDeleted(uint32_t slot) {
+  ClearEntry(slot);
+  entries_[slot].month = kDeletedMark;
+  entries_[slot].day = kDeletedMark;
+  entries_[slot].year = kDeletedYear;
+}
+
+uint32_t CCalDatabase::RemoveHolidayData(int month, int day, int year, uint32_t type,
+                                         const std::string& description, const std::string&) {
+  for (uint32_t i = 0; i < count_; ++i) {
+    const CalEntry& e = entries_[i];
+    if (e.type == type && e.description == description && e.month == month && e.day == day &&
+        e.year == year) {
+      MarkDeleted(i);
+      return i;
+    }
+  }
+  return 0;
+}
+
+int CCalDatabase::RemoveEntryByDescription(const std::string& description) {
+  for (uint32_t i = 0; i < count_; ++i) {
+    if (entries_[i].description == description) {
+      MarkDeleted(i);
+      break;
+    }
+  }
+  SortAndCompact();
+  return 0;
+}
+
+int CCalDatabase::RemoveEntry(int month, int day, int year, const std::string& description) {
+  for (uint32_t i = 0; i < count_; ++i) {
+    const CalEntry& e = entries_[i];
+    if (e.description == description && e.month == month && e.day == day && e.year == year) {
+      MarkDeleted(i);
+      break;
+    }
+  }
+  SortAndCompact();
+  return 0;
+}
+
+void CCalDatabase::SortAndCompact() {
+  const uint32_t n = count_;
+  if (n == 0) return;
+  auto& t = entries_;
+  // Three selection passes; ties stay where the swaps leave them, and the
+  // calendar file and pages rely on exactly this order.
+  for (uint32_t i = 0; i + 1 < n; ++i) {
+    uint32_t best = i;
+    for (uint32_t j = i + 1; j < n; ++j) {
+      if (t[j].month < t[best].month) best = j;
+    }
+    if (best != i) std::swap(t[i], t[best]);
+  }
+  for (uint32_t i = 0; i + 1 < n; ++i) {
+    uint32_t best = i;
+    for (uint32_t j = i + 1; j < n && t[j].month == t[i].month; ++j) {
+      if (t[j].day < t[best].day) best = j;
+    }
+    if (best != i) std::swap(t[i], t[best]);
+  }
+  for (uint32_t i = 0; i + 1 < n; ++i) {
+    uint32_t best = i;
+    for (uint32_t j = i + 1; j < n && t[j].month == t[i].month && t[j].day == t[i].day; ++j) {
+      if (t[j].year < t[best].year) best = j;
+    }
+    if (best != i) std::swap(t[i], t[best]);
+  }
+  for (uint32_t i = 0; i < n; ++i) {
+    if (t[i].month == kDeletedMark) {
+      MarkDeleted(i);
+      --count_;
+    }
+  }
+  for (uint32_t i = 0; i < n; ++i) t[i].index = i;
+}
+
+bool CCalDatabase::IsShown(const CalEntry& entry) const {
+  if (entry.hidden) return false;
+  return entry.type != kReminder || entry.year == year_;
+}
+
+uint32_t CCalDatabase::CountEntriesOfDay(int month, int day) const {
+  uint32_t n = 0;
+  for (uint32_t i = 0; i < count_; ++i) {
+    const CalEntry& e = entries_[i];
+    if (e.month > month || (e.month == month && e.day > day)) break;
+    if (e.month == month && e.day == day && IsShown(e)) ++n;
+  }
+  return n;
+}
+
+std::vector<CalEntry> CCalDatabase::GetEntriesOfDay(int month, int day) const {
+  std::vector<CalEntry> result;
+  for (uint32_t i = 0; i < count_; ++i) {
+    const CalEntry& e = entries_[i];
+    if (e.month > month || (e.month == month && e.day > day)) break;
+    if (e.month == month && e.day == day && IsShown(e)) {
+      result.push_back(e);
+      result.back().index = i;
+    }
+  }
+  return result;
+}
+
+const CalEntry* CCalDatabase::EntryAt(uint32_t slot) const {
+  if (slot > count_ || slot >= kMaxEntries) return nullptr;
+  return &entries_[slot];
+}
+
+int CCalDatabase::CopyEntryAt(uint32_t slot, CalEntry* out) const {
+  const CalEntry* entry = EntryAt(slot);
+  if (out == nullptr || entry == nullptr) return -1;
+  *out = *entry;
+  return 0;
+}
+
+std::vector<CalEntry> CCalDatabase::GetHiddenEntries() const {
+  std::vector<CalEntry> result;
+  for (uint32_t i = 0; i < count_; ++i) {
+    if (entries_[i].hidden) result.push_back(entries_[i]);
+  }
+  return result;
+}
+
+std::vector<uint32_t> CCalDatabase::GetHiddenEntryIndices() const {
+  std::vector<uint32_t> result;
+  for (uint32_t i = 0; i < count_; ++i) {
+    if (entries_[i].hidden && entries_[i].IsValidForSaving()) result.push_back(i);
+  }
+  return result;
+}
+
+int CCalDatabase::SetEntryHidden(uint32_t slot, bool hidden) {
+  if (slot < count_) entries_[slot].hidden = hidden ? 1 : 0;
+  return 0;
+}
+
+int CCalDatabase::RestoreHiddenByDescription(const std::vector<CalEntry>& hidden) {
+  if (hidden.size() > count_) return -1;
+  for (const CalEntry& copy : hidden) {
+    for (uint32_t i = 0; i < count_; ++i) {
+      if (entries_[i].description == copy.description) {
+        entries_[i].hidden = 1;
+        break;
+      }
+    }
+  }
+  return 0;
+}
+
+int CCalDatabase::RedateFloatingEntries() {
+  bool changed = false;
+  for (uint32_t i = 0; i < count_; ++i) {
+    CalEntry& e = entries_[i];
+    if (!e.IsFloating()) continue;
+    const int day = WeekdayRuleDayOf(e.description, e.weekCode, e.weekday, e.month,
+                                     year_);
+    if (day < 1 || day > 31 || day == e.day) continue;
+    e.day = static_cast<uint8_t>(day);
+    const bool keepsOwnYear = e.type == kAnniversary || e.type == kBirthday ||
+                              e.type == kSoberAnniversary || e.type == kReminder ||
+                              e.type == kPersonalEvent;
+    if (!keepsOwnYear) e.year = static_cast<int16_t>(year_);
+    changed = true;
+  }
+  if (changed) SortAndCompact();
+  return 0;
+}
+
+}  // namespace tessolar

@@ -1,0 +1,179 @@
+#pragma once
+// The calendar store: up to kMaxEntries entries kept sorted by month, day and
+// year, and the calendar's configuration. The program owns exactly one store
+// (the desktop program's document, or one per command of the command-line
+// tool) and hands it by reference to whatever reads or changes the calendar;
+// tests make a fresh one per case.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "caldata/cal_entry.h"
+
+namespace tessolar {
+
+inline constexpr uint32_t kMaxEntries = 500;
+inline constexpr size_t kMaxExcludedDays = 500;
+inline constexpr int kBigPictureCount = 12;
+
+struct ExcludedDay {
+  uint8_t month = 0;  // 0..11
+  uint8_t day = 0;    // 1..31
+  std::string description;
+  bool operator==(const ExcludedDay& o) const {
+    return month == o.month && day == o.day && description == o.description;
+  }
+};
+
+struct BigPicture {
+  std::string pictureFile;
+  std::string description;
+  bool operator==(const BigPicture& o) const {
+    return pictureFile == o.pictureFile && description == o.description;
+  }
+};
+
+class CCalDatabase {
+ public:
+  CCalDatabase();
+
+  // Back to a new calendar. The title font, colour, size, position, picture
+  // index and width, the include flags and the clip-art folder are kept.
+  int ResetDatabase();
+
+  // --- Configuration -------------------------------------------------------
+  int Year() const { return year_; }
+  void SetYear(int year) { year_ = year; }
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& title) { title_ = title; }
+  const std::string& FontMainBody() const { return fontMainBody_; }
+  void SetFontMainBody(const std::string& font);      // empty ignored
+  const std::string& TitleFontStyle() const { return titleFontStyle_; }
+  void SetTitleFontStyle(const std::string& font);    // empty ignored
+  const std::string& TitleFontColor() const { return titleFontColor_; }
+  void SetTitleFontColor(const std::string& color);   // empty ignored
+  uint32_t TitleFontSize() const { return titleFontSize_; }
+  void SetTitleFontSize(uint32_t size);               // accepted up to 256
+  uint32_t TitleXPos() const { return titleXPos_; }
+  void SetTitleXPos(uint32_t x);                      // accepted below 1026
+  uint32_t TitleYPos() const { return titleYPos_; }
+  void SetTitleYPos(uint32_t y);                      // accepted below 926
+  uint32_t TitlePictureIndex() const { return titlePictureIndex_; }
+  void SetTitlePictureIndex(uint32_t index);          // accepted below 13
+  uint32_t TitleWidth() const { return titleWidth_; }
+  void SetTitleWidth(uint32_t width);                 // accepted below 1026
+
+  // Slots 0..11; an out-of-range slot reads empty and ignores writes.
+  const BigPicture& BigPictureAt(int slot) const;
+  void SetBigPicture(int slot, const std::string& pictureFile, const std::string& description);
+
+  const std::string& CalendarFileName() const { return calendarFileName_; }
+  void SetCalendarFileName(const std::string& name);  // empty ignored
+  const std::string& SavedText() const { return savedText_; }
+  void SetSavedText(const std::string& text) { savedText_ = text; }
+
+  const std::vector<ExcludedDay>& ExcludedDays() const { return excludedDays_; }
+  // Adds a record only while fewer than kMaxExcludedDays are held, the month is
+  // below 12 and the day is not 0. Returns whether it was added.
+  bool AddExcludedDay(const ExcludedDay& day);
+
+  bool Christian() const { return christian_; }
+  void SetChristian(bool on) { christian_ = on; }
+  bool Hebrew() const { return hebrew_; }
+  void SetHebrew(bool on) { hebrew_ = on; }
+  bool Equinox() const { return equinox_; }
+  void SetEquinox(bool on) { equinox_ = on; }
+  bool FullMoons() const { return fullMoons_; }
+  void SetFullMoons(bool on) { fullMoons_ = on; }
+  bool National() const { return national_; }
+  void SetNational(bool on) { national_ = on; }
+
+  // Folder put in front of picture names that have no directory part.
+  const std::string& ClipartDirectory() const { return clipartDirectory_; }
+  void SetClipartDirectory(const std::string& dir) { clipartDirectory_ = dir; }
+  // `picture` as stored: with the clip-art folder in front when it has no directory part.
+  std::string ResolvePicturePath(const std::string& picture) const;
+
+  // Display name of an entry type; empty for the empty entry or an unknown code.
+  const std::string& TypeName(uint32_t type) const;
+
+  // --- Entries -------------------------------------------------------------
+  uint32_t Count() const { return count_; }
+  int ClearEntry(uint32_t slot);
+  uint32_t PutEntry(const CalEntry& entry, uint32_t slot);
+  void CommitNewEntry();
+
+  // Appends a day with the checks below; returns the count as it was on entry.
+  // Nothing is stored when the table is full, month >= 12, day is 0 or year is 0.
+  uint32_t SaveHolidayData(int month, int day, int year, uint32_t type,
+                           const std::string& description, const std::string& pictureFile,
+                           int hidden, int showAge);
+  // Appends the entry unchanged (when there is room); returns the count as it was on entry.
+  uint32_t SaveHolidayData(const CalEntry& entry);
+  // Adds a computed day, or moves the entry of the same type and description to
+  // the new date (keeping a picture the user set). Returns the slot used.
+  uint32_t ReplaceHolidayData(int month, int day, int year, uint32_t type,
+                              const std::string& description, const std::string& pictureFile);
+  // Puts an edited entry back at its own index, or appends it. Returns the slot.
+  uint32_t ReplaceHolidayData(const CalEntry& entry);
+
+  // Marks the first entry matching all five values deleted; returns its slot
+  // or 0. Does not sort.
+  uint32_t RemoveHolidayData(int month, int day, int year, uint32_t type,
+                             const std::string& description, const std::string& pictureFile);
+  int RemoveEntryByDescription(const std::string& description);
+  int RemoveEntry(int month, int day, int year, const std::string& description);
+
+  void SortAndCompact();
+
+  // Entries of a day that are shown: not hidden, and reminders only in their own year.
+  uint32_t CountEntriesOfDay(int month, int day) const;
+  std::vector<CalEntry> GetEntriesOfDay(int month, int day) const;
+
+  // Slot `slot` for slot <= count, else nullptr.
+  const CalEntry* EntryAt(uint32_t slot) const;
+  int CopyEntryAt(uint32_t slot, CalEntry* out) const;
+
+  std::vector<CalEntry> GetHiddenEntries() const;
+  std::vector<uint32_t> GetHiddenEntryIndices() const;
+  int SetEntryHidden(uint32_t slot, bool hidden);
+  // For each copy, the first entry with the same description is hidden again.
+  // Returns -1 when more copies are given than the table holds.
+  int RestoreHiddenByDescription(const std::vector<CalEntry>& hidden);
+
+  // Dates every floating entry for Year(); sorts once if any moved.
+  int RedateFloatingEntries();
+
+ private:
+  void MarkDeleted(uint32_t slot);
+  bool IsShown(const CalEntry& entry) const;
+
+  std::array<CalEntry, kMaxEntries> entries_{};
+  uint32_t count_ = 0;
+  std::array<std::string, kEntryTypeCount> typeNames_{};
+
+  int year_ = 2007;
+  std::string title_ = "Blank Title";
+  std::string fontMainBody_ = "Verdana";
+  std::string titleFontStyle_ = "Verdana";
+  std::string titleFontColor_ = "gray";
+  uint32_t titleFontSize_ = 128;
+  uint32_t titleXPos_ = 50;
+  uint32_t titleYPos_ = 50;
+  uint32_t titlePictureIndex_ = 0;
+  uint32_t titleWidth_ = 700;
+  std::array<BigPicture, kBigPictureCount> bigPictures_{};
+  std::string calendarFileName_;
+  std::string savedText_;
+  std::vector<ExcludedDay> excludedDays_;
+  bool christian_ = false;
+  bool hebrew_ = false;
+  bool equinox_ = false;
+  bool fullMoons_ = false;
+  bool national_ = false;
+  std::string clipartDirectory_;
+};
+
+}  // namespace tessolar

@@ -1,0 +1,51 @@
+#pragma once
+// One entry of the calendar: a user's event or a computed day.
+
+#include <cstdint>
+#include <string>
+
+namespace tessolar {
+
+enum EntryType : uint32_t {
+  kAnniversary = 0,
+  kBirthday = 1,
+  kNationalHoliday = 2,
+  kHebrewHoliday = 3,
+  kChristianHoliday = 4,
+  kAstronomicalDay = 5,  // equinoxes, solstices, full moons
+  kSoberAnniversary = 6,
+  kReminder = 7,         // shown only in its own year
+  kPersonalEvent = 8,
+  kHistoricalEvent = 9,
+  kEmptyEntry = 10,
+};
+inline constexpr int kEntryTypeCount = 11;
+
+// Marks of an entry that is deleted but not yet dropped by SortAndCompact.
+inline constexpr uint8_t kDeletedMark = 99;
+inline constexpr int16_t kDeletedYear = 9999;
+
+struct CalEntry {
+  uint8_t day = 0;        // 1..31; 0 in an empty slot; kDeletedMark when deleted
+  uint8_t month = 0;      // 0..11; kDeletedMark when deleted
+  uint8_t showAge = 0;    // caption carries the age or ordinal
+  uint8_t hidden = 0;     // left out of day cells, listed on the hidden-events page
+  uint8_t weekday = 0;    // floating entries: 0 = Sunday .. 6
+  uint8_t weekCode = 0;   // 41..45 for a floating entry, 0 for a fixed date
+  int16_t enteredYear = 0;  // the year as typed in the event dialog
+  int16_t year = 0;         // year of the event; kDeletedYear when deleted
+  uint32_t type = kEmptyEntry;
+  uint32_t index = 0;       // own slot after SortAndCompact; source slot in a copy
+  std::string description;
+  std::string pictureFile;  // "null" anywhere in it means no picture
+
+  bool IsFloating() const { return weekCode >= 41 && weekCode <= 45; }
+  // Entries that fail this are left out of saved files and of the hidden list.
+  bool IsValidForSaving() const {
+    return day != 0 && day != kDeletedMark && year != 0 && year != kDeletedYear;
+  }
+  bool operator==(const CalEntry& other) const;
+  bool operator!=(const CalEntry& other) const { return !(*this == other); }
+};
+
+}  // namespace tessolar

@@ -1,0 +1,63 @@
+// tessolar-cli: builds, converts, renders and prints calendars without a window.
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "tessolar_version.h"
+
+using tessolar::cli::Command;
+using tessolar::cli::CommandError;
+using tessolar::cli::Commands;
+
+namespace {
+
+void PrintUsage(std::FILE* out) {
+  std::fprintf(out,
+               "Usage: tessolar-cli COMMAND [ARGUMENTS]\n"
+               "       tessolar-cli --help | --version\n\n"
+               "Months are 1 to 12. Exit status: 0 done, 1 usage error, 2 bad input.\n");
+  if (!Commands().empty()) std::fprintf(out, "\nCommands:\n");
+  for (const Command& command : Commands()) {
+    std::fprintf(out, "  %s %s\n      %s\n", command.name, command.usage, command.summary);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) {
+    PrintUsage(stderr);
+    return tessolar::cli::kExitUsage;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
+    PrintUsage(stdout);
+    return tessolar::cli::kExitOk;
+  }
+  if (args[0] == "--version") {
+    std::printf("tessolar-cli %s (build %s)\n", tessolar::kVersionText, tessolar::kBuildText);
+    return tessolar::cli::kExitOk;
+  }
+  for (const Command& command : Commands()) {
+    if (args[0] != command.name) continue;
+    try {
+      return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+    } catch (const CommandError& error) {
+      std::fprintf(stderr, "tessolar-cli %s: %s\n", command.name, error.what());
+      if (error.code == tessolar::cli::kExitUsage) {
+        std::fprintf(stderr, "Usage: tessolar-cli %s %s\n", command.name, command.usage);
+      }
+      return error.code;
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "tessolar-cli %s: %s\n", command.name, error.what());
+      return tessolar::cli::kExitBadInput;
+    }
+  }
+  std::fprintf(stderr, "tessolar-cli: unknown command '%s'\n\n", args[0].c_str());
+  PrintUsage(stderr);
+  return tessolar::cli::kExitUsage;
+}

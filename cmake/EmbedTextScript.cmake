@@ -1,0 +1,23 @@
+# Writes OUT, a C++ source holding the text of IN as tessolar::embedded::SYMBOL.
+# The text is split into raw-string chunks so no compiler limit on literal size is hit.
+file(READ "${IN}" content)
+set(delim "tsl_embed")
+string(FIND "${content}" ")${delim}\"" clash)
+if(NOT clash EQUAL -1)
+  message(FATAL_ERROR "${IN} contains the raw-string delimiter")
+endif()
+string(LENGTH "${content}" len)
+set(chunks "")
+set(pos 0)
+while(pos LESS len)
+  string(SUBSTRING "${content}" ${pos} 8000 piece)
+  string(APPEND chunks "R\"${delim}(${piece})${delim}\"\n")
+  math(EXPR pos "${pos} + 8000")
+endwhile()
+if(chunks STREQUAL "")
+  set(chunks "\"\"")
+endif()
+file(WRITE "${OUT}.tmp"
+"#include <string_view>\nnamespace tessolar::embedded {\nextern const std::string_view ${SYMBOL};\nstatic const char kText[] =\n${chunks};\nconst std::string_view ${SYMBOL}(kText, sizeof(kText) - 1);\n}  // namespace tessolar::embedded\n")
+file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUT}.tmp")

@@ -1,0 +1,86 @@
+#include "compute/language_table.h"
+
+#include <array>
+#include <cstdlib>
+#include <string_view>
+
+namespace tessolar::embedded {
+extern const std::string_view kLanguageEnglish;
+extern const std::string_view kLanguageSpanish;
+extern const std::string_view kLanguageGerman;
+}  // namespace tessolar::embedded
+
+namespace tessolar {
+namespace {
+
+using LanguageRow = std::array<std::string, kLanguageEntries>;
+
+// Parses one table file: "NNN<TAB>text" lines, '#' comments, blank lines.
+// The files are compiled in and checked by the tests, so a malformed one is a
+// build fault; it still must not take the program down, so gaps stay empty.
+LanguageRow ParseRow(std::string_view text) {
+  LanguageRow row;
+  while (!text.empty()) {
+    const size_t eol = text.find('\n');
+    std::string_view line = text.substr(0, eol);
+    text = eol == std::string_view::npos ? std::string_view() : text.substr(eol + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty() || line.front() == '#') continue;
+    const size_t tab = line.find('\t');
+    if (tab == std::string_view::npos) continue;
+    const int index = std::atoi(std::string(line.substr(0, tab)).c_str());
+    if (index >= 0 && index < kLanguageEntries) row[index] = std::string(line.substr(tab + 1));
+  }
+  return row;
+}
+
+const std::array<LanguageRow, kLanguageCount>& Table() {
+  static const std::array<LanguageRow, kLanguageCount> table = {
+      ParseRow(embedded::kLanguageEnglish),
+      ParseRow(embedded::kLanguageSpanish),
+      ParseRow(embedded::kLanguageGerman),
+  };
+  return table;
+}
+
+int g_language = 0;
+int g_country = 0;
+
+}  // namespace
+
+std::string LanguageStringOf(int language, int index) {
+  if (index < 0 || index >= kLanguageEntries) return "unknown language index";
+  if (language < 0 || language >= kLanguageCount) language = 0;
+  return Table()[language][index];
+}
+
+std::string LanguageString(int index) { return LanguageStringOf(g_language, index); }
+
+std::string MonthName(int month) {
+  return LanguageString(month >= 0 && month < 12 ? lang::kFirstMonthName + month : lang::kOutOfRange);
+}
+
+std::string WeekdayName(int weekday) {
+  return LanguageString(weekday >= 0 && weekday < 7 ? lang::kFirstWeekdayName + weekday
+                                                    : lang::kOutOfRange);
+}
+
+std::string LanguageName(int language) {
+  return LanguageString(lang::kFirstLanguageName + language);
+}
+
+std::string CountryName(int country) { return LanguageString(lang::kFirstCountryName + country); }
+
+int GetLanguageIndex() { return g_language; }
+
+void SetLanguageIndex(int language) {
+  if (language >= 0 && language < kLanguageCount) g_language = language;
+}
+
+int GetCountryIndex() { return g_country; }
+
+void SetCountryIndex(int country) {
+  if (country >= 0 && country < kCountryCount) g_country = country;
+}
+
+}  // namespace tessolar
