@@ -1,0 +1,7 @@
+#include "compute/generators/full_moon_days.h"
+
+namespace tessolar {
+
+int GenerateFullMoons(CCalDatabase&, int, int) { return 0; }
+
+}  // namespace tessolar

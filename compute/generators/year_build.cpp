@@ -1,0 +1,43 @@
+#include "compute/generators/year_build.h"
+
+#include "compute/generators/christian_days.h"
+#include "compute/generators/full_moon_days.h"
+#include "compute/generators/jewish_days.h"
+#include "compute/generators/national_days.h"
+#include "compute/generators/season_days.h"
+
+namespace tessolar {
+namespace {
+
+using Generator = int (*)(CCalDatabase&, int, int);
+
+struct Category {
+  bool (CCalDatabase::*included)() const;
+  Generator generate;
+};
+
+constexpr std::array<Category, kDayCategoryCount> kCategories = {{
+    {&CCalDatabase::Christian, &GenerateChristianDays},
+    {&CCalDatabase::National, &GenerateNationalDays},
+    {&CCalDatabase::Hebrew, &GenerateJewishDays},
+    {&CCalDatabase::Equinox, &GenerateSeasonDays},
+    {&CCalDatabase::FullMoons, &GenerateFullMoons},
+}};
+
+}  // namespace
+
+int CYearBuild::BuildYear(CCalDatabase& db, int year, int removeAll) {
+  bool changed = false;
+  for (int i = 0; i < kDayCategoryCount; ++i) {
+    const bool included = (db.*kCategories[i].included)();
+    if (included == lastBuilt_[i] && removeAll == 0) continue;
+    const bool add = included && removeAll == 0;
+    kCategories[i].generate(db, year, add ? 0 : 1);
+    lastBuilt_[i] = add;
+    changed = true;
+  }
+  if (changed) db.SortAndCompact();
+  return 0;
+}
+
+}  // namespace tessolar

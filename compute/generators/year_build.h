@@ -1,0 +1,32 @@
+#pragma once
+// Keeps the computed days of a calendar in line with its year, country,
+// language and include flags, adding or removing whole categories.
+
+#include <array>
+
+#include "caldata/cal_database.h"
+
+namespace tessolar {
+
+// The categories in the order the build visits them.
+enum class DayCategory { kChristian, kNational, kJewish, kEquinox, kFullMoons };
+inline constexpr int kDayCategoryCount = 5;
+
+class CYearBuild {
+ public:
+  // Runs the generator of every category whose include flag differs from what
+  // was last built (in add mode when the flag is on, else remove mode), or of
+  // every category in remove mode when `removeAll` is 1; sorts the store once
+  // if any generator ran. Returns 0.
+  int BuildYear(CCalDatabase& db, int year, int removeAll);
+
+  // Whether a category's days for the current year, country and language are in the store.
+  bool LastBuilt(DayCategory category) const { return lastBuilt_[static_cast<int>(category)]; }
+
+ private:
+  // One set per program run: opening another calendar does not reset them, so
+  // the days a file carries for a category that is on stand as they are.
+  std::array<bool, kDayCategoryCount> lastBuilt_{};
+};
+
+}  // namespace tessolar
