@@ -90,7 +90,9 @@ TEST(DateArithmetic, WeekdayRulesMatchADirectWalkOfTheMonth) {
           if (weekdayOf[d] != wd) continue;
           ++seen;
           last = d;
-          if (seen <= 4) ASSERT_EQ(WeekdayRuleDayOf("x", kWeekFirst + seen - 1, wd, m, y), d);
+          if (seen <= 4) {
+            ASSERT_EQ(WeekdayRuleDayOf("x", kWeekFirst + seen - 1, wd, m, y), d);
+          }
         }
         ASSERT_EQ(WeekdayRuleDayOf("x", kWeekLast, wd, m, y), last) << y << "-" << m << " " << wd;
       }
