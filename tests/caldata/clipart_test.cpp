@@ -52,10 +52,11 @@ struct PixelSize {
 uint32_t Big16(const std::vector<uint8_t>& b, size_t at) { return (b[at] << 8) | b[at + 1]; }
 
 // Walks the JPEG segments to the first frame header; only a baseline frame (SOF0)
-// gives a size, so a progressive or damaged file reads as 0 x 0.
+// within the first 15 segments gives a size, since the page builders' size probe
+// reads no further, so a progressive or damaged file reads as 0 x 0.
 PixelSize BaselineJpegSize(const std::vector<uint8_t>& b) {
   size_t at = 2;
-  while (at + 9 < b.size() && b[at] == 0xFF) {
+  for (int segment = 0; segment < 15 && at + 9 < b.size() && b[at] == 0xFF; ++segment) {
     const uint8_t marker = b[at + 1];
     if (marker == 0xC0) return {Big16(b, at + 7), Big16(b, at + 5)};
     // SOF1..SOF15 are the other frame kinds; C4, C8 and CC in that range are tables.
