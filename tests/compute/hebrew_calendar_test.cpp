@@ -1,8 +1,5 @@
-// Hebrew calendar checked day by day against an independent reckoning: the
-// arithmetic Hebrew calendar of E. M. Reingold and N. Dershowitz,
-// "Calendrical Calculations" (3rd ed., Cambridge 2008), chapter 8, which finds
-// the new year from elapsed days with the postponements folded into a shifted
-// molad and a year-length correction, and numbers months from Nisan.
+// Hebrew calendar checked day by day against the independent reckoning of
+// "Calendrical Calculations" (compute/hebrew_reference.h).
 
 #include <gtest/gtest.h>
 
@@ -11,54 +8,12 @@
 
 #include "compute/date_arithmetic.h"
 #include "compute/hebrew_calendar.h"
+#include "compute/hebrew_reference.h"
 
 namespace tessolar {
 namespace {
 
-namespace reference {
-
-constexpr int64_t kEpochRd = -1373427;       // 1 Tishri AM 1 (7 October 3761 BCE, Julian)
-constexpr int64_t kRdToJulianDay = 1721425;  // RD 1 is 1 January 1 (Gregorian)
-
-int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-int64_t Mod(int64_t a, int64_t b) { return a - b * FloorDiv(a, b); }
-
-bool IsLeap(int64_t y) { return Mod(7 * y + 1, 19) < 7; }
-
-int64_t ElapsedDays(int64_t y) {
-  const int64_t months = FloorDiv(235 * y - 234, 19);
-  const int64_t parts = 12084 + 13753 * months;
-  const int64_t days = 29 * months + FloorDiv(parts, 25920);
-  return Mod(3 * (days + 1), 7) < 3 ? days + 1 : days;
-}
-
-int64_t YearLengthCorrection(int64_t y) {
-  const int64_t ny0 = ElapsedDays(y - 1);
-  const int64_t ny1 = ElapsedDays(y);
-  const int64_t ny2 = ElapsedDays(y + 1);
-  if (ny2 - ny1 == 356) return 2;
-  if (ny1 - ny0 == 382) return 1;
-  return 0;
-}
-
-int64_t NewYearJulianDay(int64_t y) {
-  return kEpochRd + ElapsedDays(y) + YearLengthCorrection(y) + kRdToJulianDay;
-}
-
-// Month m counted from Nisan = 1; Tishri is 7, Adar (I) 12, Adar II 13.
-int MonthDays(int m, int64_t y) {
-  const int64_t length = NewYearJulianDay(y + 1) - NewYearJulianDay(y);
-  if (m == 2 || m == 4 || m == 6 || m == 10 || m == 13) return 29;
-  if (m == 12 && !IsLeap(y)) return 29;
-  if (m == 8 && length % 10 != 5) return 29;
-  if (m == 9 && length % 10 == 3) return 29;
-  return 30;
-}
-
-// Reference months in the order of the slots 1..13; Adar II sits in slot 7.
-constexpr int kMonthOfSlot[14] = {0, 7, 8, 9, 10, 11, 12, 13, 1, 2, 3, 4, 5, 6};
-
-}  // namespace reference
+namespace reference = hebrew_reference;
 
 struct Gregorian {
   int year, month0, day;
