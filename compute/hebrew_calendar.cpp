@@ -88,10 +88,9 @@ HebrewLayout HebrewYearLayout(int64_t hyear) {
 }
 
 HebrewDate JulianDayToHebrew(int64_t julianDay) {
-  if (julianDay < HebrewNewYearDay(kFirstHebrewYear) ||
-      julianDay >= HebrewNewYearDay(int64_t{kLastHebrewYear} + 1)) {
-    return {};
-  }
+  static const int64_t firstDay = HebrewNewYearDay(kFirstHebrewYear);
+  static const int64_t endDay = HebrewNewYearDay(int64_t{kLastHebrewYear} + 1);
+  if (julianDay < firstDay || julianDay >= endDay) return {};
   // A mean year is 35975351/98496 days (235 mean months over 19 years), so
   // this guess is the year or the one after; the walk below settles it.
   int64_t hyear = (julianDay - kMoladDayToJulianDay) * 98496 / 35975351 + 1;
