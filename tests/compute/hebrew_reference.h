@@ -14,7 +14,8 @@ bool IsLeap(int64_t year);
 int64_t NewYearJulianDay(int64_t year);
 // Days of month `month` (Nisan = 1, Tishri = 7, Adar or Adar I = 12, Adar II = 13).
 int MonthDays(int month, int64_t year);
-// Julian day number of day `day` of month `month` (numbered as above) of `year`.
+// Julian day number of day `day` of month `month` (numbered as above, one
+// that `year` has).
 int64_t JulianDayOf(int64_t year, int month, int day);
 
 // The reference month in each of the program's slots 1..13 (Adar II in slot 7).

@@ -11,17 +11,13 @@ int64_t Mod(int64_t a, int64_t b) { return a - b * FloorDiv(a, b); }
 
 int64_t ElapsedDays(int64_t y) {
   const int64_t months = FloorDiv(235 * y - 234, 19);
-  const int64_t parts = 12084 + 13753 * months;
-  const int64_t days = 29 * months + FloorDiv(parts, 25920);
+  const int64_t days = 29 * months + FloorDiv(12084 + 13753 * months, 25920);
   return Mod(3 * (days + 1), 7) < 3 ? days + 1 : days;
 }
 
 int64_t YearLengthCorrection(int64_t y) {
-  const int64_t ny0 = ElapsedDays(y - 1);
-  const int64_t ny1 = ElapsedDays(y);
-  const int64_t ny2 = ElapsedDays(y + 1);
-  if (ny2 - ny1 == 356) return 2;
-  if (ny1 - ny0 == 382) return 1;
+  if (ElapsedDays(y + 1) - ElapsedDays(y) == 356) return 2;
+  if (ElapsedDays(y) - ElapsedDays(y - 1) == 382) return 1;
   return 0;
 }
 
@@ -36,21 +32,15 @@ int64_t NewYearJulianDay(int64_t y) {
 int MonthDays(int m, int64_t y) {
   const int64_t length = NewYearJulianDay(y + 1) - NewYearJulianDay(y);
   if (m == 2 || m == 4 || m == 6 || m == 10 || m == 13) return 29;
-  if (m == 12 && !IsLeap(y)) return 29;
-  if (m == 8 && length % 10 != 5) return 29;
-  if (m == 9 && length % 10 == 3) return 29;
+  if ((m == 12 && !IsLeap(y)) || (m == 8 && length % 10 != 5) || (m == 9 && length % 10 == 3)) {
+    return 29;
+  }
   return 30;
 }
 
 int64_t JulianDayOf(int64_t y, int month, int day) {
-  const int lastMonth = IsLeap(y) ? 13 : 12;
   int64_t jd = NewYearJulianDay(y) + day - 1;
-  if (month < 7) {
-    for (int m = 7; m <= lastMonth; ++m) jd += MonthDays(m, y);
-    for (int m = 1; m < month; ++m) jd += MonthDays(m, y);
-  } else {
-    for (int m = 7; m < month; ++m) jd += MonthDays(m, y);
-  }
+  for (int m = 7; m != month; m = m == (IsLeap(y) ? 13 : 12) ? 1 : m + 1) jd += MonthDays(m, y);
   return jd;
 }
 
