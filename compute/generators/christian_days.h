@@ -4,9 +4,12 @@
 
 namespace tessolar {
 
-// Enters (remove 0) or removes (remove 1) Easter and the movable Christian feasts that hang on it (type 4)
-// for `year`, in the current language. Removing deletes exactly what entering
-// the same year, country and language made. Returns 0.
+// Enters (remove 0) or removes (remove 1) Easter and the movable Christian
+// feasts that hang on it (type 4) for `year`, named in the current language;
+// which feasts besides the six common ones depends on the current country.
+// Removing deletes exactly what entering the same year, country and language
+// made. Years outside kFirstStoredYear..kLastStoredYear are left alone.
+// Returns 0.
 int GenerateChristianDays(CCalDatabase& db, int year, int remove);
 
 }  // namespace tessolar

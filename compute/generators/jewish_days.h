@@ -4,9 +4,12 @@
 
 namespace tessolar {
 
-// Enters (remove 0) or removes (remove 1) the Jewish holidays of the Hebrew years that the Gregorian year spans (type 3)
-// for `year`, in the current language. Removing deletes exactly what entering
-// the same year, country and language made. Returns 0.
+// Enters (remove 0) or removes (remove 1) the Jewish holidays that fall in
+// the Gregorian `year` (type 3, English names in every language): Rosh
+// Hashana, Yom Kippur, Passover (14 Nisan), Yom Hashoah and Hanukkah, each on
+// every day of the year on which its Hebrew date falls. Removing deletes
+// exactly what entering made. Years outside kFirstStoredYear..kLastStoredYear
+// are left alone. Returns 0.
 int GenerateJewishDays(CCalDatabase& db, int year, int remove);
 
 }  // namespace tessolar
