@@ -1,6 +1,7 @@
 #pragma once
 // Whole-store views for the generator tests.
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,7 @@
 
 namespace tessolar::testing {
 
-// Every slot of the store in order, the count and the empty slot after the last included.
+// Every entry slot of the store in order (the slots below Count()).
 std::vector<CalEntry> Snapshot(const CCalDatabase& db);
 
 // The entries with this type and description, in store order.
@@ -19,3 +20,8 @@ std::vector<CalEntry> EntriesNamed(const CCalDatabase& db, uint32_t type,
 long EntryDays(const CalEntry& entry);
 
 }  // namespace tessolar::testing
+
+namespace tessolar {
+// Readable failure messages for entries.
+void PrintTo(const CalEntry& entry, std::ostream* out);
+}  // namespace tessolar

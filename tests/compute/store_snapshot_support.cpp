@@ -5,7 +5,7 @@ namespace tessolar::testing {
 
 std::vector<CalEntry> Snapshot(const CCalDatabase& db) {
   std::vector<CalEntry> slots;
-  for (uint32_t i = 0; i <= db.Count() && i < kMaxEntries; ++i) slots.push_back(*db.EntryAt(i));
+  for (uint32_t i = 0; i < db.Count(); ++i) slots.push_back(*db.EntryAt(i));
   return slots;
 }
 
@@ -24,3 +24,13 @@ long EntryDays(const CalEntry& entry) {
 }
 
 }  // namespace tessolar::testing
+
+namespace tessolar {
+
+void PrintTo(const CalEntry& e, std::ostream* out) {
+  *out << e.year << "-" << e.month + 1 << "-" << e.day << " type " << e.type << " '"
+       << e.description << "' " << e.pictureFile << " slot " << e.index << " hidden "
+       << int(e.hidden) << " showAge " << int(e.showAge);
+}
+
+}  // namespace tessolar
