@@ -50,11 +50,13 @@ constexpr int kSun = 0, kMon = 1, kTue = 2, kThu = 4, kSat = 6;
 constexpr int kJan = 0, kFeb = 1, kMar = 2, kApr = 3, kMay = 4, kJun = 5, kJul = 6, kAug = 7,
               kSep = 8, kOct = 9, kNov = 10, kDec = 11;
 
+// A country's table of rows, walked with a range-for.
 template <typename Row>
 struct Rows {
-  const Row* begin;
+  const Row* first;
   std::size_t size;
-  const Row* end() const { return begin + size; }
+  const Row* begin() const { return first; }
+  const Row* end() const { return first + size; }
 };
 
 template <typename Row, std::size_t N>
@@ -251,12 +253,8 @@ int GenerateNationalDays(CCalDatabase& db, int year, int remove) {
   const CountryList& list = kCountries[country];
   if (list.fixed.size == 0) return 0;
   const bool removing = remove != 0;
-  for (const FixedRow* row = list.fixed.begin; row != list.fixed.end(); ++row) {
-    ApplyFixed(db, *row, year, removing);
-  }
-  for (const FloatingRow* row = list.floating.begin; row != list.floating.end(); ++row) {
-    ApplyFloating(db, *row, year, removing);
-  }
+  for (const FixedRow& row : list.fixed) ApplyFixed(db, row, year, removing);
+  for (const FloatingRow& row : list.floating) ApplyFloating(db, row, year, removing);
   const auto& daylight =
       year <= kLastYearOfOldDaylightRule ? kDaylightSavingUntil2006 : kDaylightSavingFrom2007;
   for (const FloatingRow& row : daylight) ApplyFloating(db, row, year, removing);
