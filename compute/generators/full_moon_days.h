@@ -4,9 +4,11 @@
 
 namespace tessolar {
 
-// Enters (remove 0) or removes (remove 1) every full moon of the year, each exactly once (type 5)
-// for `year`, in the current language. Removing deletes exactly what entering
-// the same year, country and language made. Returns 0.
+// Enters (remove 0) every full moon of `year` exactly once (type 5, named in
+// the current language), or removes them (remove 1). Both modes first clear
+// the full moons of any earlier build, so no year's moons stay beside
+// another's; a user's own entry of the same name is kept. Years outside
+// -4000..9999 get no full moons. Returns 0.
 int GenerateFullMoons(CCalDatabase& db, int year, int remove);
 
 }  // namespace tessolar

@@ -1,7 +1,48 @@
 #include "compute/generators/season_days.h"
 
-namespace tessolar {
+#include <cstdio>
+#include <string>
 
-int GenerateSeasonDays(CCalDatabase&, int, int) { return 0; }
+#include "compute/language_table.h"
+#include "compute/seasons.h"
+
+namespace tessolar {
+namespace {
+
+struct SeasonRow {
+  Season season;
+  int nameEntry;
+  const char* picture;
+};
+
+constexpr SeasonRow kSeasonRows[kSeasonCount] = {
+    {Season::kMarchEquinox, 59, "flowers54.jpg"},
+    {Season::kJuneSolstice, 61, "sunshine3.gif"},
+    {Season::kSeptemberEquinox, 60, "leaves1_tr.gif"},
+    {Season::kDecemberSolstice, 62, "snowman1_tr.gif"},
+};
+
+}  // namespace
+
+int GenerateSeasonDays(CCalDatabase& db, int year, int remove) {
+  if (!IsSeasonYear(year)) {
+    // Only this category is skipped; the rest of the year build goes on.
+    std::printf("\nYears must be within the range %d - %d CE.\n", kFirstSeasonYear,
+                kLastSeasonYear);
+    return 0;
+  }
+  for (const SeasonRow& row : kSeasonRows) {
+    const CivilDate date = SeasonDay(year, row.season);
+    const std::string name = LanguageString(row.nameEntry);
+    if (remove != 0) {
+      db.RemoveHolidayData(date.month - 1, date.day, date.year, kAstronomicalDay, name,
+                           row.picture);
+    } else {
+      db.ReplaceHolidayData(date.month - 1, date.day, date.year, kAstronomicalDay, name,
+                            row.picture);
+    }
+  }
+  return 0;
+}
 
 }  // namespace tessolar

@@ -1,0 +1,48 @@
+// The short lunation series against the full one of Meeus, Astronomical
+// Algorithms, chapter 49 (tests/data/full_moons_1800_2200.tsv, Universal Time).
+
+#include "compute/moon_phases.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iostream>
+
+#include "compute/reference_data.h"
+
+namespace tessolar {
+namespace {
+
+// The short series leaves out small terms; over 1800..2200 it is off by at most 9.2 minutes.
+constexpr double kFullMoonToleranceMinutes = 15;
+
+TEST(MoonPhases, FullMoonsAgreeWithTheFullLunarSeries) {
+  const auto reference = testing::ReadUtInstants("full_moons_1800_2200.tsv");
+  ASSERT_GT(reference.size(), 4900u);
+  double worst = 0;
+  for (const auto& r : reference) {
+    // Lunation numbers count from the mean new moon of 6 January 1900.
+    const double k = std::round((r.julianDate - 2415020.75933) / kSynodicMonth - 0.5);
+    const double minutes = std::fabs(TruePhase(k, 0.5) - r.julianDate) * 1440;
+    ASSERT_LT(minutes, kFullMoonToleranceMinutes) << r.year << "-" << r.month << "-" << r.day;
+    worst = std::max(worst, minutes);
+  }
+  std::cout << "worst full-moon difference: " << worst << " minutes\n";
+}
+
+TEST(MoonPhases, PhaseHuntBracketsEveryInstantWithinHoursOfItsNewMoons) {
+  // 1800-01-01 to 2200-12-31 every 1.3 days, so that every time of day is met.
+  for (double s = 2378496.5; s < 2525097.5; s += 1.3) {
+    const LunationBracket b = PhaseHunt(s);
+    ASSERT_LT(b.newMoon, b.fullMoon);
+    ASSERT_LT(b.fullMoon, b.nextNewMoon);
+    ASSERT_NEAR(b.nextNewMoon - b.newMoon, kSynodicMonth, 0.4) << s;
+    ASSERT_NEAR(b.fullMoon - b.newMoon, kSynodicMonth / 2, 1.2) << s;
+    // The bracket is of mean new moons; the true ones lie within 15 hours of them.
+    ASSERT_GT(s, b.newMoon - 0.625) << s;
+    ASSERT_LT(s, b.nextNewMoon + 0.625) << s;
+  }
+}
+
+}  // namespace
+}  // namespace tessolar
