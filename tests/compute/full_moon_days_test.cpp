@@ -32,7 +32,7 @@ std::vector<CalEntry> FullMoonsOf(int year) {
   CCalDatabase db;
   GenerateFullMoons(db, year, 0);
   db.SortAndCompact();
-  return testing::EntriesNamed(db, kAstronomicalDay, "Full Moon");
+  return support::EntriesNamed(db, kAstronomicalDay, "Full Moon");
 }
 
 std::vector<std::pair<int, int>> MonthDays(const std::vector<CalEntry>& moons) {
@@ -41,7 +41,7 @@ std::vector<std::pair<int, int>> MonthDays(const std::vector<CalEntry>& moons) {
   return days;
 }
 
-long DaysOf(const testing::UtInstant& r) {
+long DaysOf(const support::UtInstant& r) {
   return static_cast<long>(DaysFromCivil(r.year, r.month - 1, r.day));
 }
 
@@ -82,7 +82,7 @@ TEST(FullMoonDays, EveryYearHasEachFullMoonOnceAboutALunationApart) {
     ASSERT_TRUE(moons.size() == 12 || moons.size() == 13) << year << ": " << moons.size();
     for (const CalEntry& moon : moons) {
       ASSERT_EQ(moon.year, year);
-      const long days = testing::EntryDays(moon);
+      const long days = support::EntryDays(moon);
       if (previous != 0) {
         ASSERT_GE(days - previous, 29) << year << "-" << moon.month + 1 << "-" << moon.day;
         ASSERT_LE(days - previous, 30) << year << "-" << moon.month + 1 << "-" << moon.day;
@@ -93,16 +93,16 @@ TEST(FullMoonDays, EveryYearHasEachFullMoonOnceAboutALunationApart) {
 }
 
 TEST(FullMoonDays, EveryYearMatchesTheFullLunarSeries) {
-  std::map<int, std::vector<testing::UtInstant>> reference;
-  for (const auto& r : testing::ReadUtInstants("full_moons_1800_2200.tsv"))
+  std::map<int, std::vector<support::UtInstant>> reference;
+  for (const auto& r : support::ReadUtInstants("full_moons_1800_2200.tsv"))
     reference[r.year].push_back(r);
   for (int year = kFirstYear; year <= kLastYear; ++year) {
     std::set<long> entered;
-    for (const CalEntry& moon : FullMoonsOf(year)) entered.insert(testing::EntryDays(moon));
+    for (const CalEntry& moon : FullMoonsOf(year)) entered.insert(support::EntryDays(moon));
     for (const int y : {year - 1, year, year + 1}) {
       for (const auto& r : reference[y]) {
         const long day = DaysOf(r);
-        const bool nearMidnight = testing::MinutesToMidnight(r) < kToleranceMinutes;
+        const bool nearMidnight = support::MinutesToMidnight(r) < kToleranceMinutes;
         const bool found =
             entered.erase(day) > 0 ||
             (nearMidnight && (entered.erase(day - 1) > 0 || entered.erase(day + 1) > 0));
@@ -122,12 +122,12 @@ TEST(FullMoonDays, EveryYearMatchesTheFullLunarSeries) {
 TEST(FullMoonDays, TotalLunarEclipsesFallOnFullMoonDays) {
   // Greatest eclipse lies within about an hour of the full moon.
   constexpr int kEclipseToleranceMinutes = 90;
-  for (const auto& eclipse : testing::ReadUtInstants("total_lunar_eclipses.tsv")) {
+  for (const auto& eclipse : support::ReadUtInstants("total_lunar_eclipses.tsv")) {
     bool found = false;
     for (const CalEntry& moon : FullMoonsOf(eclipse.year)) {
-      const long apart = std::labs(testing::EntryDays(moon) - DaysOf(eclipse));
+      const long apart = std::labs(support::EntryDays(moon) - DaysOf(eclipse));
       found = found || apart == 0 ||
-              (apart == 1 && testing::MinutesToMidnight(eclipse) < kEclipseToleranceMinutes);
+              (apart == 1 && support::MinutesToMidnight(eclipse) < kEclipseToleranceMinutes);
     }
     EXPECT_TRUE(found) << eclipse.year << "-" << eclipse.month << "-" << eclipse.day;
   }
@@ -158,7 +158,7 @@ TEST(FullMoonDays, SearchBracketingThePreviousLunationAgainLosesNoFullMoon) {
   for (const int year : affected) {
     const auto moons = FullMoonsOf(year);
     std::set<long> distinct;
-    for (const CalEntry& moon : moons) distinct.insert(testing::EntryDays(moon));
+    for (const CalEntry& moon : moons) distinct.insert(support::EntryDays(moon));
     EXPECT_TRUE(moons.size() == 12 || moons.size() == 13) << year << ": " << moons.size();
     EXPECT_EQ(distinct.size(), moons.size()) << year;
   }
@@ -171,8 +171,8 @@ TEST(FullMoonDays, AddingClearsEarlierBuildsAndRemovingLeavesOtherEntries) {
   GenerateFullMoons(db, 2006, 0);
   GenerateFullMoons(db, 2007, 0);
   db.SortAndCompact();
-  EXPECT_EQ(testing::EntriesNamed(db, kAstronomicalDay, "Full Moon").size(), 13u);
-  for (const CalEntry& moon : testing::EntriesNamed(db, kAstronomicalDay, "Full Moon")) {
+  EXPECT_EQ(support::EntriesNamed(db, kAstronomicalDay, "Full Moon").size(), 13u);
+  for (const CalEntry& moon : support::EntriesNamed(db, kAstronomicalDay, "Full Moon")) {
     EXPECT_EQ(moon.year, 2007);
   }
   GenerateFullMoons(db, 2007, 1);

@@ -22,13 +22,9 @@
 #include "compute/generators/jewish_days.h"
 #include "compute/hebrew_reference.h"
 #include "compute/language_table.h"
+#include "compute/store_snapshot.h"
 
 namespace tessolar {
-
-void PrintTo(const CalEntry& e, std::ostream* os) {
-  *os << "{" << int{e.month} + 1 << "/" << int{e.day} << "/" << e.year << " type " << e.type
-      << " '" << e.description << "' '" << e.pictureFile << "' slot " << e.index << "}";
-}
 
 namespace {
 
@@ -38,15 +34,9 @@ constexpr int kGermany = 6;
 using Generator = int (*)(CCalDatabase&, int, int);
 using Day = std::tuple<std::string, int, int>;  // name, month 0-based, day
 
-std::vector<CalEntry> Slots(const CCalDatabase& db) {
-  std::vector<CalEntry> slots;
-  for (uint32_t i = 0; i < db.Count(); ++i) slots.push_back(*db.EntryAt(i));
-  return slots;
-}
-
 std::set<Day> DaysOfType(const CCalDatabase& db, uint32_t type) {
   std::set<Day> days;
-  for (const CalEntry& e : Slots(db)) {
+  for (const CalEntry& e : support::Snapshot(db)) {
     if (e.type == type) days.insert({e.description, e.month, e.day});
   }
   return days;
@@ -74,12 +64,14 @@ TEST_F(HolidayGenerators, JewishDaysOf2007) {
   CCalDatabase db;
   db.SetClipartDirectory("/art/");
   GenerateJewishDays(db, 2007, 0);
-  const std::set<Day> expected = {{"Passover", 3, 2},     {"Yom Hashoah", 3, 15},
-                                  {"Rosh Hashana", 8, 13}, {"Yom Kippur", 8, 22},
+  const std::set<Day> expected = {{"Passover", 3, 2},
+                                  {"Yom Hashoah", 3, 15},
+                                  {"Rosh Hashana", 8, 13},
+                                  {"Yom Kippur", 8, 22},
                                   {"Hanukkuh", 11, 5}};
   EXPECT_EQ(DaysOfType(db, kHebrewHoliday), expected);
   std::set<std::string> pictures;
-  for (const CalEntry& e : Slots(db)) pictures.insert(e.pictureFile);
+  for (const CalEntry& e : support::Snapshot(db)) pictures.insert(e.pictureFile);
   EXPECT_EQ(pictures, (std::set<std::string>{"/art/rosh_hashana1.gif", "/art/yom_kippur1.jpg",
                                              "/art/passover1.gif", "/art/dove_2.jpg",
                                              "/art/menora2_tr.gif"}));
@@ -92,13 +84,17 @@ TEST_F(HolidayGenerators, JewishDaysOfEveryAcceptedYearMatchTheReference) {
   const struct {
     const char* name;
     int month, day;  // reference months: Nisan 1, Tishri 7, Kislev 9
-  } holidays[] = {{"Rosh Hashana", 7, 1}, {"Yom Kippur", 7, 10}, {"Passover", 1, 14},
-                  {"Yom Hashoah", 1, 27}, {"Hanukkuh", 9, 25}};
+  } holidays[] = {{"Rosh Hashana", 7, 1},
+                  {"Yom Kippur", 7, 10},
+                  {"Passover", 1, 14},
+                  {"Yom Hashoah", 1, 27},
+                  {"Hanukkuh", 9, 25}};
   for (int year = 1775; year <= 4000; ++year) {
     std::set<Day> expected;
     for (int hebrewYear = year + 3760; hebrewYear <= year + 3761; ++hebrewYear) {
       for (const auto& h : holidays) {
-        const CivilDate d = JulianDayToDate(hebrew_reference::JulianDayOf(hebrewYear, h.month, h.day));
+        const CivilDate d =
+            JulianDayToDate(hebrew_reference::JulianDayOf(hebrewYear, h.month, h.day));
         if (d.year == year) expected.insert({h.name, d.month - 1, d.day});
       }
     }
@@ -134,7 +130,8 @@ TEST_F(HolidayGenerators, ChristianDaysOf2007ByCountry) {
       pictures.insert(feasts[i].picture);
     }
     EXPECT_EQ(DaysOfType(db, kChristianHoliday), expected) << country;
-    for (const CalEntry& e : Slots(db)) EXPECT_EQ(pictures.count(e.pictureFile), 1u) << e.pictureFile;
+    for (const CalEntry& e : support::Snapshot(db))
+      EXPECT_EQ(pictures.count(e.pictureFile), 1u) << e.pictureFile;
   }
 }
 
@@ -146,8 +143,8 @@ long DayNumber(long year, int month, int day, bool julianCalendar) {
     month += 12;
   }
   const long b = julianCalendar ? 0 : 2 - year / 100 + year / 400;
-  return static_cast<long>(365.25 * (year + 4716)) + static_cast<long>(30.6001 * (month + 1)) + day +
-         b - 1524;
+  return static_cast<long>(365.25 * (year + 4716)) + static_cast<long>(30.6001 * (month + 1)) +
+         day + b - 1524;
 }
 
 TEST_F(HolidayGenerators, EveryFeastLiesItsOffsetFromEasterInEveryStoredYear) {
@@ -161,9 +158,10 @@ TEST_F(HolidayGenerators, EveryFeastLiesItsOffsetFromEasterInEveryStoredYear) {
     const bool julian = year <= kLastJulianEasterYear;  // and so is February of 1700
     const EasterDate easter = EasterSunday(year);
     const long easterDay = DayNumber(year, easter.month + 1, easter.day, julian);
-    for (const CalEntry& e : Slots(db)) {
-      const auto row = std::find_if(std::begin(offsets), std::end(offsets),
-                                    [&](auto& o) { return LanguageString(o.first) == e.description; });
+    for (const CalEntry& e : support::Snapshot(db)) {
+      const auto row = std::find_if(std::begin(offsets), std::end(offsets), [&](auto& o) {
+        return LanguageString(o.first) == e.description;
+      });
       ASSERT_NE(row, std::end(offsets)) << e.description;
       ASSERT_EQ(e.year, year);
       ASSERT_EQ(DayNumber(year, e.month + 1, e.day, julian), easterDay + row->second)
@@ -183,13 +181,13 @@ TEST_F(HolidayGenerators, RemovingAfterAddingRestoresEverySlot) {
           for (Generator generate : {&GenerateJewishDays, &GenerateChristianDays}) {
             CCalDatabase db;
             AddUserEntries(db, y);
-            const std::vector<CalEntry> before = Slots(db);
+            const std::vector<CalEntry> before = support::Snapshot(db);
             generate(db, y, 0);
             db.SortAndCompact();
             ASSERT_GE(db.Count(), before.size() + 4);
             generate(db, y, 1);
             db.SortAndCompact();
-            ASSERT_EQ(Slots(db), before) << language << " " << country << " " << y;
+            ASSERT_EQ(support::Snapshot(db), before) << language << " " << country << " " << y;
           }
         }
       }
@@ -205,10 +203,10 @@ TEST_F(HolidayGenerators, AddingTwiceLeavesOneSet) {
       AddUserEntries(db, year);
       generate(db, year, 0);
       db.SortAndCompact();
-      const std::vector<CalEntry> once = Slots(db);
+      const std::vector<CalEntry> once = support::Snapshot(db);
       generate(db, year, 0);
       db.SortAndCompact();
-      EXPECT_EQ(Slots(db), once) << year;
+      EXPECT_EQ(support::Snapshot(db), once) << year;
     }
   }
 }
@@ -219,9 +217,9 @@ TEST_F(HolidayGenerators, YearsTheStoreCannotHoldAreLeftAlone) {
       for (int remove : {0, 1}) {
         CCalDatabase db;
         AddUserEntries(db, 2007);
-        const std::vector<CalEntry> before = Slots(db);
+        const std::vector<CalEntry> before = support::Snapshot(db);
         EXPECT_EQ(generate(db, year, remove), 0);
-        EXPECT_EQ(Slots(db), before) << year;
+        EXPECT_EQ(support::Snapshot(db), before) << year;
       }
     }
   }

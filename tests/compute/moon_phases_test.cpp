@@ -17,7 +17,7 @@ namespace {
 constexpr double kFullMoonToleranceMinutes = 15;
 
 TEST(MoonPhases, FullMoonsAgreeWithTheFullLunarSeries) {
-  const auto reference = testing::ReadUtInstants("full_moons_1800_2200.tsv");
+  const auto reference = support::ReadUtInstants("full_moons_1800_2200.tsv");
   ASSERT_GT(reference.size(), 4900u);
   double worst = 0;
   for (const auto& r : reference) {

@@ -26,7 +26,7 @@ CCalDatabase& Build(CCalDatabase& db, int country, int year, int language = 0) {
 // Month (1..12) and day of the one entry with this name, or {0, 0}.
 std::pair<int, int> DateOf(const CCalDatabase& db, const std::string& name,
                            uint32_t type = kNationalHoliday) {
-  const auto found = testing::EntriesNamed(db, type, name);
+  const auto found = support::EntriesNamed(db, type, name);
   if (found.size() != 1) return {0, 0};
   return {found[0].month + 1, found[0].day};
 }
@@ -39,7 +39,7 @@ TEST(NationalDays, UnitedStatesExampleYears) {
   EXPECT_EQ(DateOf(db2007, "Martin Luther King Day"), MonthDay(1, 15));
   EXPECT_EQ(DateOf(db2007, "Memorial Day"), MonthDay(5, 28));
   EXPECT_EQ(DateOf(db2007, "Thanksgiving"), MonthDay(11, 22));
-  EXPECT_TRUE(testing::EntriesNamed(db2007, kNationalHoliday, "Election Day").empty());
+  EXPECT_TRUE(support::EntriesNamed(db2007, kNationalHoliday, "Election Day").empty());
   EXPECT_EQ(DateOf(db2007, "Daylight Saving Time Begins"), MonthDay(3, 11));
   EXPECT_EQ(DateOf(db2007, "Daylight Saving Time Ends"), MonthDay(11, 4));
   EXPECT_EQ(DateOf(db2007, "Christmas", kChristianHoliday), MonthDay(12, 25));
@@ -59,7 +59,7 @@ TEST(NationalDays, EveryListHasTheOldDaylightSavingRuleUntil2006) {
     Build(db, country, 2006);
     EXPECT_EQ(DateOf(db, "Daylight Saving Time Begins"), MonthDay(4, 2)) << country;
     EXPECT_EQ(DateOf(db, "Daylight Saving Time Ends"), MonthDay(10, 29)) << country;
-    const auto begins = testing::EntriesNamed(db, kNationalHoliday, "Daylight Saving Time Begins");
+    const auto begins = support::EntriesNamed(db, kNationalHoliday, "Daylight Saving Time Begins");
     ASSERT_EQ(begins.size(), 1u);
     EXPECT_EQ(begins[0].pictureFile, "daylight_savings1.gif");
   }
@@ -116,7 +116,7 @@ TEST(NationalDays, BirthYearRowsKeepTheirYearWhateverYearIsBuilt) {
     CCalDatabase db;
     Build(db, 0, year);
     const auto one = [&](uint32_t type, const char* name) {
-      const auto found = testing::EntriesNamed(db, type, name);
+      const auto found = support::EntriesNamed(db, type, name);
       return found.size() == 1 ? found[0].year : 0;
     };
     EXPECT_EQ(one(kNationalHoliday, "Lincoln's Birthday"), 1809);
@@ -133,12 +133,12 @@ TEST(NationalDays, BirthYearRowsKeepTheirYearWhateverYearIsBuilt) {
 TEST(NationalDays, CountriesWithoutAListEnterAndRemoveNothing) {
   CCalDatabase db;
   Build(db, 0, 2007);
-  const auto before = testing::Snapshot(db);
+  const auto before = support::Snapshot(db);
   for (const int country : {5, 7}) {
     SetCountryIndex(country);
     GenerateNationalDays(db, 2007, 0);
     GenerateNationalDays(db, 2007, 1);
-    EXPECT_EQ(testing::Snapshot(db), before) << country;
+    EXPECT_EQ(support::Snapshot(db), before) << country;
   }
 }
 
@@ -211,7 +211,7 @@ TEST(NationalDays, FloatingDaysMatchADirectCountOfWeekdays) {
     CCalDatabase lists[kCountryCount];
     for (const int country : kCountriesWithLists) Build(lists[country], country, year);
     for (const Rule& rule : kRules) {
-      const auto found = testing::EntriesNamed(lists[rule.country], kNationalHoliday, rule.name);
+      const auto found = support::EntriesNamed(lists[rule.country], kNationalHoliday, rule.name);
       if (std::string(rule.name) == "Election Day" && year % 2 == 1) {
         ASSERT_TRUE(found.empty()) << year;
         continue;

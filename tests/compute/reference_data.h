@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace tessolar::testing {
+namespace tessolar::support {
 
 struct UtInstant {
   int year;
@@ -21,4 +21,4 @@ std::vector<UtInstant> ReadUtInstants(const std::string& fileName);
 // Minutes from the instant to the nearest midnight UT.
 double MinutesToMidnight(const UtInstant& instant);
 
-}  // namespace tessolar::testing
+}  // namespace tessolar::support

@@ -7,7 +7,7 @@
 #include "compute/date_arithmetic.h"
 #include "compute/reference_data.h"
 
-namespace tessolar::testing {
+namespace tessolar::support {
 
 std::vector<UtInstant> ReadUtInstants(const std::string& fileName) {
   std::vector<UtInstant> result;
@@ -34,4 +34,4 @@ double MinutesToMidnight(const UtInstant& instant) {
   return std::min(instant.minuteOfDay, 1440 - instant.minuteOfDay);
 }
 
-}  // namespace tessolar::testing
+}  // namespace tessolar::support

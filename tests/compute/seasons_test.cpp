@@ -25,7 +25,7 @@ constexpr double kSeasonToleranceMinutes = 30;
 constexpr double kFourMinutes = 4.0 / 1440;
 
 TEST(Seasons, InstantsAgreeWithThePeriodicTermsOfTable27C) {
-  const auto reference = testing::ReadUtInstants("seasons_1800_2200.tsv");
+  const auto reference = support::ReadUtInstants("seasons_1800_2200.tsv");
   ASSERT_EQ(reference.size(), 401u * kSeasonCount);
   double worst = 0;
   for (size_t i = 0; i < reference.size(); ++i) {
@@ -38,7 +38,7 @@ TEST(Seasons, InstantsAgreeWithThePeriodicTermsOfTable27C) {
     ASSERT_LT(minutes, kSeasonToleranceMinutes) << year << " season " << i % kSeasonCount;
     // The day may differ only where the instant lies that close to midnight.
     const CivilDate day = SeasonDay(year, season);
-    if (testing::MinutesToMidnight(r) >= kSeasonToleranceMinutes) {
+    if (support::MinutesToMidnight(r) >= kSeasonToleranceMinutes) {
       ASSERT_EQ(day.year * 10000 + day.month * 100 + day.day,
                 r.year * 10000 + r.month * 100 + r.day)
           << year << " season " << i % kSeasonCount;
@@ -51,7 +51,7 @@ std::vector<CalEntry> SeasonEntries(int year) {
   SetLanguageIndex(0);
   CCalDatabase db;
   GenerateSeasonDays(db, year, 0);
-  return testing::Snapshot(db);
+  return support::Snapshot(db);
 }
 
 TEST(SeasonDays, The2007DaysInTheirRowOrderAndNames) {

@@ -7,7 +7,7 @@
 
 #include "caldata/cal_database.h"
 
-namespace tessolar::testing {
+namespace tessolar::support {
 
 // Every entry slot of the store in order (the slots below Count()).
 std::vector<CalEntry> Snapshot(const CCalDatabase& db);
@@ -19,7 +19,7 @@ std::vector<CalEntry> EntriesNamed(const CCalDatabase& db, uint32_t type,
 // Days since 1 January 1970 of an entry's date.
 long EntryDays(const CalEntry& entry);
 
-}  // namespace tessolar::testing
+}  // namespace tessolar::support
 
 namespace tessolar {
 // Readable failure messages for entries.

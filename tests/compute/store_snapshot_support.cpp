@@ -1,7 +1,7 @@
 #include "compute/date_arithmetic.h"
 #include "compute/store_snapshot.h"
 
-namespace tessolar::testing {
+namespace tessolar::support {
 
 std::vector<CalEntry> Snapshot(const CCalDatabase& db) {
   std::vector<CalEntry> slots;
@@ -23,7 +23,7 @@ long EntryDays(const CalEntry& entry) {
   return static_cast<long>(DaysFromCivil(entry.year, entry.month, entry.day));
 }
 
-}  // namespace tessolar::testing
+}  // namespace tessolar::support
 
 namespace tessolar {
 

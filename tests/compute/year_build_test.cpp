@@ -12,8 +12,8 @@
 namespace tessolar {
 namespace {
 
-using testing::EntriesNamed;
-using testing::Snapshot;
+using support::EntriesNamed;
+using support::Snapshot;
 
 // A calendar with a few of the user's own entries, sorted.
 void AddUserEntries(CCalDatabase& db) {
