@@ -1,0 +1,112 @@
+#include "pages/calendar_page.h"
+
+#include <algorithm>
+
+#include "compute/date_arithmetic.h"
+#include "pages/append_format.h"
+#include "pages/html_escape.h"
+#include "pages/image_size.h"
+#include "pages/month_grid.h"
+#include "pages/page_blocks.h"
+#include "pages/page_conventions.h"
+#include "pages/title_pages.h"
+
+namespace tessolar {
+namespace {
+
+// A month picture fills a landscape sheet: 700 high, at most 950 wide.
+constexpr uint32_t kMonthPictureWidth = 950;
+constexpr uint32_t kMonthPictureHeight = 700;
+
+void AppendHead(std::string& page) {
+  const std::string& font = PageFont();
+  for (std::string_view block :
+       {PageOpenBlock(), MonthHeadBlock1(), MonthHeadBlock2(), MonthHeadBlock3()}) {
+    page += WithFontMarker(block, font);
+    page += '\n';
+  }
+  page += FolderLink();
+  page += '\n';
+}
+
+void BigPicturesRow(std::string& page, const CCalDatabase& db) {
+  page += "    <tr>\n";
+  AppendFormat(page,
+               "        <td width=%d align=center valign=bottom "
+               "style='width:%dpt;padding:0in .1pt 0in .1pt'>\n",
+               950, 700);
+  page += "            <p class=pagebreak><br><br><br><br>\n";
+  page += BigPicturesTable(db, kBigPicturesPrintWidth, kBigPicturesPrintHeight);
+  page += "            </p>\n";
+  page += "<P align=right>Made with Tessolar</p>\n";
+  page += "        </td>\n";
+  page += "    </tr>\n";
+}
+
+}  // namespace
+
+void MonthPictureRow(std::string& page, const CCalDatabase& db, int month) {
+  const BigPicture& picture = db.BigPictureAt(month);
+  uint32_t width = kMonthPictureWidth;
+  uint32_t height = kMonthPictureHeight;
+  uint32_t probedWidth = 0;
+  uint32_t probedHeight = 0;
+  if (JpegSize(picture.pictureFile, &probedWidth, &probedHeight) == 0 && probedWidth > 0 &&
+      probedHeight > 0) {
+    width = static_cast<uint32_t>(uint64_t{probedWidth} * kMonthPictureHeight / probedHeight);
+    if (width > kMonthPictureWidth) {
+      height = static_cast<uint32_t>(uint64_t{probedHeight} * kMonthPictureWidth / probedWidth);
+      width = kMonthPictureWidth;
+    }
+  }
+  page += "    <tr>\n";
+  AppendFormat(page,
+               "        <td width=%d align=center valign=bottom "
+               "style='width:%dpt;padding:0in .1pt 0in .1pt'>\n",
+               950, 700);
+  page += "            <p class=pagebreak><br><br>\n";
+  AppendFormat(page, "            <img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025>\n",
+               width, height, PictureUrl(picture.pictureFile).c_str());
+  AppendFormat(page,
+               "            <span style='color:gray;font-size:24.0pt;font-family:\"%s\"'><br>\n",
+               EscapeCssString(PageFont()).c_str());
+  page += MonthPictureCaption(picture.description);
+  page += "            </SPAN>\n";
+  page += "            </p>\n";
+  page += "        </td>\n";
+  page += "    </tr>\n";
+}
+
+std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMonth) {
+  SetPageFont(db.FontMainBody());
+  const bool allMonths = firstMonth == 0 && endMonth == 12;
+  const int first = std::max(firstMonth, 0);
+  const int end = std::min(endMonth, 12);
+  const int year = db.Year();
+
+  std::string page;
+  page.reserve(allMonths ? 1 << 20 : 1 << 17);
+  AppendHead(page);
+  if (allMonths) TitleTable(page, db);
+  int weekday = first < 12 ? FirstWeekdayOfMonth(first, year) : 0;
+  for (int month = first; month < end; ++month) {
+    MonthTable(page, db, month, year, GridKind::kBig, weekday, first + 1 == end);
+    weekday = (weekday + DaysInMonth(month, year)) % 7;
+  }
+  if (allMonths) {
+    BigPicturesRow(page, db);
+    for (int month = 11; month >= 0; --month) MonthPictureRow(page, db, month);
+    page += "</table><!-- table 8 main table -->\n";
+  }
+  page += PageCloseBlock();
+  page += '\n';
+  return page;
+}
+
+std::string BuildCalendarPage(const CCalDatabase& db, int firstMonth, int endMonth) {
+  std::string page = CalendarPageText(db, firstMonth, endMonth);
+  WritePageFile(page);
+  return page;
+}
+
+}  // namespace tessolar
