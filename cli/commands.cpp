@@ -2,6 +2,7 @@
 
 #include "cli/dump_command.h"
 #include "cli/new_command.h"
+#include "cli/render_command.h"
 
 namespace tessolar::cli {
 
@@ -12,6 +13,10 @@ const std::vector<Command>& Commands() {
        &RunNewCommand},
       {"dump", "FILE", "prints the calendar text of FILE (enciphered or plain), plain",
        &RunDumpCommand},
+      {"render", "FILE --page P [--month M] [-o OUT]",
+       "writes page P of FILE (welcome, month, all, title, bigpictures, hidden, database, help) "
+       "to OUT or standard output",
+       &RunRenderCommand},
   };
   return commands;
 }
