@@ -45,7 +45,7 @@ void AppendImage(std::string& page, const std::string& picture, PictureBox box, 
   AppendPiece(page, 12,
               Printf("<img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025 "
                      "onDblClick=onBtnOk(\"calidx%04u\") >\n",
-                     fit.width, fit.height, EscapeHtml(PictureUrl(picture)).c_str(), slot));
+                     fit.width, fit.height, PictureUrl(picture).c_str(), slot));
 }
 
 void AppendTableOpening(std::string& page, bool twoColumns) {
@@ -125,7 +125,7 @@ void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int 
       if (stored != nullptr && stored->type == kSoberAnniversary) {
         AppendPiece(page, 12,
                     Printf("<img width=80 height=75 src=\"%s\" v:shapes=_x0000_i1025 onDblClick=onBtnOk(\"calidx%04u\") >\n",
-                           EscapeHtml(PictureUrl(db.ResolvePicturePath(kSoberPicture))).c_str(),
+                           PictureUrl(db.ResolvePicturePath(kSoberPicture)).c_str(),
                            entry.slot));
       }
     } else if (!entry.picture.empty()) {

@@ -74,8 +74,8 @@ std::string RecentFileLine(const std::string& path, const std::string& textRecen
                            const std::string& titleRecent) {
   std::string format(RecentFileLineFormat());
   // The texts go in before formatting: a '%' in them must not act as a conversion.
-  std::string text = EscapeHtml(textRecent);
-  std::string title = EscapeHtml(titleRecent);
+  std::string text = textRecent;
+  std::string title = titleRecent;
   ReplaceMarker(text, "%", "%%");
   ReplaceMarker(title, "%", "%%");
   ReplaceMarker(format, "text_recent", text);

@@ -53,8 +53,9 @@ std::string FolderLink();
 std::string EmptyDayCell(int month, int day);
 // The caption line under a month picture of the all-months page.
 std::string MonthPictureCaption(const std::string& description);
-// One line of the welcome page's recent-files list; `textRecent` and
-// `titleRecent` are the texts for the markers "text_recent" and "title_recent".
+// One line of the welcome page's recent-files list for `path` (escaped here).
+// `textRecent` and `titleRecent` replace the markers "text_recent" and
+// "title_recent" as they stand: markup, so the caller escapes plain texts.
 std::string RecentFileLine(const std::string& path, const std::string& textRecent,
                            const std::string& titleRecent);
 

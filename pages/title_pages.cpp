@@ -53,7 +53,7 @@ void TitleTable(std::string& page, const CCalDatabase& db) {
   page += Printf("<span align=center style='color:%s;font-size:%u.0pt;font-family:\"%s\"'>\n",
                  color.c_str(), fontSize, font.c_str());
   page += Printf("<img width=\"%u\" height=\"%u\" src=\"%s\" onDblClick=onBtnOk(\"caltitlepic%02d\"); >\n",
-                 fit.width, fit.height, EscapeHtml(PictureUrl(picture)).c_str(), slot);
+                 fit.width, fit.height, PictureUrl(picture).c_str(), slot);
   page += Printf("<span onDblClick=onBtnOk(\"caltitletext\"); style='position:absolute; left:%upx; "
                  "top:%upx; color:%s; font-size:%u.0pt;font-family:\"%s\"; z-index:1 '>\n",
                  db.TitleXPos(), db.TitleYPos(), color.c_str(), fontSize, font.c_str());
@@ -90,7 +90,7 @@ std::string BigPicturesTable(const CCalDatabase& db, uint32_t width, uint32_t he
     const PictureSize size = ImageSize(big.pictureFile);
     const PictureSize fit = FitIntoBox(height / 4, width / 4, size.height, size.width);
     table += Printf("<img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025 onDblClick=onBtnOk(\"calbigpic%02d\") >\n",
-                    fit.width, fit.height, EscapeHtml(PictureUrl(big.pictureFile)).c_str(), i);
+                    fit.width, fit.height, PictureUrl(big.pictureFile).c_str(), i);
     table += "</td></tr>";
     table += "</table><!-- table 6 addbigpics row of 4 -->";
     table += "</td>";
