@@ -1,6 +1,7 @@
 #include "pages/calendar_page.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "compute/date_arithmetic.h"
 #include "pages/append_format.h"
@@ -17,6 +18,26 @@ namespace {
 // A month picture fills a landscape sheet: 700 high, at most 950 wide.
 constexpr uint32_t kMonthPictureWidth = 950;
 constexpr uint32_t kMonthPictureHeight = 700;
+
+bool NamesClipart(const std::string& file) {
+  std::string lower = file;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower.find(".gif") != std::string::npos || lower.find(".png") != std::string::npos;
+}
+
+// The pixel size of a month picture: a GIF or PNG by its name, anything else
+// read as a JPEG (photographs often carry other names). False when the
+// picture cannot be measured.
+bool MeasureMonthPicture(const std::string& file, uint32_t& width, uint32_t& height) {
+  if (NamesClipart(file)) {
+    const PictureSize size = ImageSize(file);
+    if (size == kDefaultPictureSize) return false;
+    width = size.width;
+    height = size.height;
+    return true;
+  }
+  return JpegSize(file, &width, &height) == 0 && width > 0 && height > 0;
+}
 
 void AppendHead(std::string& page) {
   const std::string& font = PageFont();
@@ -47,12 +68,14 @@ void BigPicturesRow(std::string& page, const CCalDatabase& db) {
 
 void MonthPictureRow(std::string& page, const CCalDatabase& db, int month) {
   const BigPicture& picture = db.BigPictureAt(month);
+  // A bare file name is a clip-art picture, as everywhere else.
+  const std::string file =
+      picture.pictureFile.empty() ? std::string() : db.ResolvePicturePath(picture.pictureFile);
   uint32_t width = kMonthPictureWidth;
   uint32_t height = kMonthPictureHeight;
   uint32_t probedWidth = 0;
   uint32_t probedHeight = 0;
-  if (JpegSize(picture.pictureFile, &probedWidth, &probedHeight) == 0 && probedWidth > 0 &&
-      probedHeight > 0) {
+  if (MeasureMonthPicture(file, probedWidth, probedHeight)) {
     width = static_cast<uint32_t>(uint64_t{probedWidth} * kMonthPictureHeight / probedHeight);
     if (width > kMonthPictureWidth) {
       height = static_cast<uint32_t>(uint64_t{probedHeight} * kMonthPictureWidth / probedWidth);
@@ -66,7 +89,7 @@ void MonthPictureRow(std::string& page, const CCalDatabase& db, int month) {
                950, 700);
   page += "            <p class=pagebreak><br><br>\n";
   AppendFormat(page, "            <img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025>\n",
-               width, height, PictureUrl(picture.pictureFile).c_str());
+               width, height, PictureUrl(file).c_str());
   AppendFormat(page,
                "            <span style='color:gray;font-size:24.0pt;font-family:\"%s\"'><br>\n",
                EscapeCssString(PageFont()).c_str());

@@ -131,13 +131,18 @@ TEST_F(CalendarPageTest, MonthPictureKeepsItsProportionsWithinTheSheet) {
   WriteJpeg(dir_ / "wide.jpg", 2000, 1000);
   WriteJpeg(dir_ / "photo.jpg", 1600, 1200);
   WriteJpeg(dir_ / "tall.JPG", 600, 1200);
-  std::ofstream(dir_ / "picture.gif") << "GIF89a\x40\x01\xF0\x00";
+  std::ofstream(dir_ / "picture.gif") << std::string("GIF89a\x40\x01\xF0\x00\x00\x00\x00", 13);
   EXPECT_EQ(MonthPicture(dir_ / "photo.jpg"), "<img width=933 height=700");
   EXPECT_EQ(MonthPicture(dir_ / "wide.jpg"), "<img width=950 height=475");
   EXPECT_EQ(MonthPicture(dir_ / "tall.JPG"), "<img width=350 height=700");
   EXPECT_EQ(MonthPicture(dir_ / "nothing.jpg"), "<img width=950 height=700");
-  EXPECT_EQ(MonthPicture(dir_ / "picture.gif"), "<img width=950 height=700");
+  // Clip-art keeps its proportions too: 320 x 240.
+  EXPECT_EQ(MonthPicture(dir_ / "picture.gif"), "<img width=933 height=700");
+  EXPECT_EQ(MonthPicture(dir_ / "photo.jpg.gif"), "<img width=950 height=700");
   EXPECT_EQ(MonthPicture(""), "<img width=950 height=700");
+  // A bare name is taken from the clip-art folder.
+  db_.SetClipartDirectory(dir_.string() + "/");
+  EXPECT_EQ(MonthPicture("photo.jpg"), "<img width=933 height=700");
 }
 
 TEST_F(CalendarPageTest, MonthPictureRowPieces) {
