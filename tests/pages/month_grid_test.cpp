@@ -158,27 +158,6 @@ TEST_F(MonthGridTest, ShortFebruaryFromFirstColumnHasNoMiniMonthAndBlankLastRow)
   EXPECT_NE(page.find(lastRow), std::string::npos);
 }
 
-TEST_F(MonthGridTest, LongMonthFromColumnFourHasBothMiniMonthsInFirstRow) {
-  // January 2015 starts on Thursday: cells 0 and 2 hold December 2014 and February 2015.
-  const BigGridCells grid = Read(Grid(0, 2015));
-  ASSERT_EQ(grid.error, "");
-  EXPECT_EQ(grid.cells[0].mini.heading, "December 2014");
-  EXPECT_EQ(grid.cells[0].mini.firstWeekday, 1);
-  EXPECT_EQ(grid.cells[1].kind, GridCell::kBlank);
-  EXPECT_EQ(grid.cells[2].mini.heading, "February 2015");
-  EXPECT_EQ(grid.cells[2].mini.firstWeekday, 0);
-  EXPECT_EQ(grid.cells.size(), 35u);
-}
-
-TEST_F(MonthGridTest, DecemberShowsJanuaryOfTheNextYear) {
-  // December 2018 starts on Saturday: the previous mini sits in cell 0, the next in 41.
-  const BigGridCells grid = Read(Grid(11, 2018));
-  ASSERT_EQ(grid.cells.size(), 42u);
-  EXPECT_EQ(grid.cells[0].mini.heading, "November 2018");
-  EXPECT_EQ(grid.cells[41].mini.heading, "January 2019");
-  EXPECT_EQ(grid.cells[41].mini.firstWeekday, 2);
-}
-
 TEST_F(MonthGridTest, MiniGridPiecesAreExact) {
   std::string page;
   MonthTable(page, db_, 11, 2014, GridKind::kMini, 1, false);
