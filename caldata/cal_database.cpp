@@ -33,6 +33,7 @@ int CCalDatabase::ResetDatabase() {
   count_ = 0;
   excludedDays_.clear();
   savedText_.clear();
+  savedPath_.clear();
   title_ = "Blank Title";
   fontMainBody_ = "Verdana";
   calendarFileName_.clear();

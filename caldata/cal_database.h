@@ -73,6 +73,9 @@ class CCalDatabase {
   void SetCalendarFileName(const std::string& name);  // empty ignored
   const std::string& SavedText() const { return savedText_; }
   void SetSavedText(const std::string& text) { savedText_ = text; }
+  // The file that SavedText was last loaded from or saved to.
+  const std::string& SavedPath() const { return savedPath_; }
+  void SetSavedPath(const std::string& path) { savedPath_ = path; }
 
   const std::vector<ExcludedDay>& ExcludedDays() const { return excludedDays_; }
   // Adds a record only while fewer than kMaxExcludedDays are held, the month is
@@ -167,6 +170,7 @@ class CCalDatabase {
   std::array<BigPicture, kBigPictureCount> bigPictures_{};
   std::string calendarFileName_;
   std::string savedText_;
+  std::string savedPath_;
   std::vector<ExcludedDay> excludedDays_;
   bool christian_ = false;
   bool hebrew_ = false;

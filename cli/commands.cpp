@@ -1,12 +1,24 @@
 #include "cli/commands.h"
 
 #include "cli/days_command.h"
+#include "cli/dump_command.h"
 #include "cli/hebrew_dates_command.h"
+#include "cli/new_command.h"
+#include "cli/render_command.h"
 
 namespace tessolar::cli {
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
+      {"new", "FILE --year Y [--country N] [--language N] [--include LIST] [--clipart DIR] [--title TEXT]",
+       "creates a calendar with its computed days and saves it, enciphered, to FILE (which must not exist)",
+       &RunNewCommand},
+      {"dump", "FILE", "prints the calendar text of FILE (enciphered or plain), plain",
+       &RunDumpCommand},
+      {"render", "FILE --page P [--month M] [-o OUT]",
+       "writes page P of FILE (welcome, month, all, title, bigpictures, hidden, database, help) "
+       "to OUT or standard output",
+       &RunRenderCommand},
       {"days", "--year Y [--country N] [--language N] [--include LIST]",
        "prints the computed days of year Y (LIST: christian,national,hebrew,equinox,fullmoons "
        "or all)",

@@ -1,0 +1,16 @@
+#pragma once
+// Replacing a file so that a failure at any point leaves the old file as it was.
+
+#include <string>
+#include <string_view>
+
+namespace tessolar {
+
+// Writes `bytes` to a new file beside `path`, flushes it to the disk and
+// renames it over `path`. A symbolic link is followed, so the file it names is
+// replaced and the link stays. An existing file keeps its permissions and is
+// not replaced when it is read-only. Returns an empty text on success, else
+// why it failed; the old file is then untouched and no new file is left.
+std::string ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace tessolar

@@ -1,0 +1,191 @@
+#include "caldata/calendar_text_reader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "caldata/calendar_text.h"
+#include "caldata/line_splitter.h"
+#include "compute/date_arithmetic.h"
+#include "compute/language_table.h"
+
+namespace tessolar {
+namespace {
+
+// The leading decimal number of a field, after blanks and an optional sign;
+// nothing when there is none or it does not fit 64 bits.
+std::optional<int64_t> Number(const std::string& field) {
+  size_t i = 0;
+  while (i < field.size() && (field[i] == ' ' || field[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < field.size() && (field[i] == '-' || field[i] == '+')) negative = field[i++] == '-';
+  if (i >= field.size() || !std::isdigit(static_cast<unsigned char>(field[i]))) return std::nullopt;
+  int64_t value = 0;
+  for (; i < field.size() && std::isdigit(static_cast<unsigned char>(field[i])); ++i) {
+    const int digit = field[i] - '0';
+    if (value > (std::numeric_limits<int64_t>::max() - digit) / 10) return std::nullopt;
+    value = value * 10 + digit;
+  }
+  return negative ? -value : value;
+}
+
+// The number of a field when it lies in [lo, hi].
+std::optional<int64_t> NumberIn(const std::string& field, int64_t lo, int64_t hi) {
+  const auto value = Number(field);
+  if (!value || *value < lo || *value > hi) return std::nullopt;
+  return value;
+}
+
+constexpr int64_t kByteMax = std::numeric_limits<uint8_t>::max();
+constexpr int64_t kWordMax = std::numeric_limits<uint32_t>::max();
+constexpr int64_t kShortMin = std::numeric_limits<int16_t>::min();
+constexpr int64_t kShortMax = std::numeric_limits<int16_t>::max();
+
+class TextReader {
+ public:
+  TextReader(CCalDatabase& db, std::string_view text) : db_(db), lines_(text) {}
+
+  int Read() {
+    if (!NextLine(1)) return 0;
+    build_ = static_cast<int>(std::clamp<int64_t>(Number(Field(0)).value_or(0),
+                                                  std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+    if (!ReadSettings() || !ReadBigPictures() || !ReadEntries()) return 0;
+    if (build_ >= kBuildWithExcludedDays && !ReadExcludedDays()) return 0;
+    return 1;
+  }
+
+ private:
+  bool NextLine(size_t minFields) { return lines_.NextLine() >= minFields; }
+  const std::string& Field(size_t i) const { return lines_.Field(i); }
+
+  // Lines 2 to 16: each must be there, with at least one field.
+  bool ReadSettings() {
+    if (!NextLine(1)) return false;
+    if (auto v = NumberIn(Field(0), 0, kLanguageCount - 1)) SetLanguageIndex(static_cast<int>(*v));
+    if (!NextLine(1)) return false;
+    if (auto v = NumberIn(Field(0), 0, kCountryCount - 1)) SetCountryIndex(static_cast<int>(*v));
+    if (!NextLine(1)) return false;
+    if (auto v = NumberIn(Field(0), kMinCalendarYear, kMaxCalendarYear)) {
+      db_.SetYear(static_cast<int>(*v));
+    }
+    for (void (CCalDatabase::*set)(bool) :
+         {&CCalDatabase::SetChristian, &CCalDatabase::SetHebrew, &CCalDatabase::SetEquinox,
+          &CCalDatabase::SetFullMoons, &CCalDatabase::SetNational}) {
+      if (!NextLine(1)) return false;
+      (db_.*set)(Number(Field(0)).value_or(0) != 0);
+    }
+    if (build_ >= kBuildWithClipart) {
+      if (!NextLine(1)) return false;
+      db_.SetClipartDirectory(Field(0));
+    }
+    // The main font is optional: a missing or odd line leaves the font as it is.
+    if (lines_.NextLine() == 2) db_.SetFontMainBody(Field(0));
+    if (!NextLine(1)) return false;
+    db_.SetTitle(Field(0));
+    if (build_ >= kBuildWithTitleFont) {
+      if (!NextLine(1)) return false;
+      db_.SetTitleFontStyle(Field(0));
+      if (!NextLine(1)) return false;
+      db_.SetTitleFontColor(Field(0));
+      if (!NextLine(1)) return false;
+      if (auto v = NumberIn(Field(0), 0, kWordMax)) db_.SetTitleFontSize(static_cast<uint32_t>(*v));
+    }
+    if (build_ >= kBuildWithTitlePosition) {
+      if (!NextLine(4)) return false;
+      using Setter = void (CCalDatabase::*)(uint32_t);
+      const Setter setters[] = {&CCalDatabase::SetTitleXPos, &CCalDatabase::SetTitleYPos,
+                                &CCalDatabase::SetTitlePictureIndex, &CCalDatabase::SetTitleWidth};
+      for (size_t i = 0; i < 4; ++i) {
+        if (auto v = NumberIn(Field(i), 0, kWordMax)) (db_.*setters[i])(static_cast<uint32_t>(*v));
+      }
+    }
+    return true;
+  }
+
+  bool ReadBigPictures() {
+    for (int slot = 0; slot < kBigPictureCount; ++slot) {
+      const size_t fields = lines_.NextLine();
+      if (fields == 0) return false;
+      if (fields == 2) db_.SetBigPicture(slot, Field(0), Field(1));
+    }
+    return true;
+  }
+
+  bool ReadEntries() {
+    if (!NextLine(1)) return false;
+    const int64_t n = Number(Field(0)).value_or(0);
+    // Counts above what the store holds are read all the same: the store
+    // refuses the surplus, and the lines after them stay in step.
+    for (int64_t i = 0; i < n && !lines_.AtEnd(); ++i) {
+      const size_t fields = lines_.NextLine();
+      if (fields > 0) ReadEntry(fields);
+    }
+    return true;
+  }
+
+  void ReadEntry(size_t fields) {
+    const auto month = NumberIn(Field(0), 0, 11);
+    const auto type = NumberIn(Field(3), 0, kWordMax);
+    if (!month || !type) return;
+    CalEntry e;
+    e.month = static_cast<uint8_t>(*month);
+    e.day = static_cast<uint8_t>(NumberIn(Field(1), 0, kByteMax).value_or(0));
+    e.year = static_cast<int16_t>(NumberIn(Field(2), kShortMin, kShortMax).value_or(0));
+    e.type = static_cast<uint32_t>(*type);
+    e.showAge = Number(Field(4)).value_or(0) != 0;
+    e.hidden = Number(Field(5)).value_or(0) != 0;
+    e.description = Field(6);
+    e.pictureFile = Field(7);
+    if (build_ >= kBuildWithFloatingFields && fields >= LineSplitter::kMaxFields) {
+      e.weekday = static_cast<uint8_t>(NumberIn(Field(8), 0, kByteMax).value_or(0));
+      e.weekCode = static_cast<uint8_t>(NumberIn(Field(9), 0, kByteMax).value_or(0));
+      e.enteredYear = static_cast<int16_t>(NumberIn(Field(10), kShortMin, kShortMax).value_or(0));
+    }
+    if (e.IsFloating()) {
+      // Dated by its rule for the calendar year; where the rule gives no day
+      // (a year before 1775, Election Day in an odd year) it keeps its own.
+      const bool ruleApplies = e.weekday <= 6 && db_.Year() >= kFirstRuleYear;
+      const int day = ruleApplies ? WeekdayRuleDayOf(e.description, e.weekCode, e.weekday,
+                                                     e.month, db_.Year())
+                                  : -1;
+      if (day >= 1 && day <= DaysInMonth(e.month, db_.Year())) e.day = static_cast<uint8_t>(day);
+    } else {
+      if (e.description.empty()) e.description = "unknown";
+      e.pictureFile = db_.ResolvePicturePath(e.pictureFile);
+    }
+    if (e.day == 0 || e.year == 0) return;
+    // Appended whole, so that every field read survives and an earlier entry
+    // of the same name and type is never taken for this one.
+    db_.SaveHolidayData(e);
+  }
+
+  bool ReadExcludedDays() {
+    if (!NextLine(1)) return false;
+    const int64_t m = Number(Field(0)).value_or(0);
+    for (int64_t i = 0; i < m && !lines_.AtEnd(); ++i) {
+      if (lines_.NextLine() == 0) continue;
+      const auto month = NumberIn(Field(0), 0, 11);
+      const auto day = NumberIn(Field(1), 1, kByteMax);
+      if (month && day) {
+        db_.AddExcludedDay({static_cast<uint8_t>(*month), static_cast<uint8_t>(*day), Field(2)});
+      }
+    }
+    return true;
+  }
+
+  CCalDatabase& db_;
+  LineSplitter lines_;
+  int build_ = 0;
+};
+
+}  // namespace
+
+int ReadCalendarText(CCalDatabase& db, std::string_view text) {
+  return TextReader(db, text).Read();
+}
+
+}  // namespace tessolar

@@ -1,0 +1,25 @@
+#pragma once
+// The --include option: which families of computed days a calendar holds.
+
+#include <string>
+
+#include "caldata/cal_database.h"
+
+namespace tessolar::cli {
+
+struct IncludeFlags {
+  bool christian = false;
+  bool national = false;
+  bool hebrew = false;
+  bool equinox = false;
+  bool fullMoons = false;
+
+  void ApplyTo(CCalDatabase& db) const;
+};
+
+// A comma-separated list of christian, national, hebrew, equinox and
+// fullmoons, or "all". Throws a bad-input CommandError for an empty list or
+// an unknown name.
+IncludeFlags ParseIncludeList(const std::string& list);
+
+}  // namespace tessolar::cli

@@ -1,0 +1,53 @@
+#include "cli/new_command.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "caldata/cal_database.h"
+#include "caldata/calendar_file.h"
+#include "caldata/calendar_text.h"
+#include "cli/command_line.h"
+#include "cli/include_list.h"
+#include "compute/generators/year_build.h"
+#include "compute/language_table.h"
+
+namespace tessolar::cli {
+
+int RunNewCommand(const std::vector<std::string>& args) {
+  const ParsedArguments parsed(
+      args, {"--year", "--country", "--language", "--include", "--clipart", "--title"}, 1);
+  const std::string& file = parsed.Positional(0);
+  if (!parsed.Option("--year")) throw CommandError(kExitUsage, "--year is required");
+  const int year = parsed.IntOption("--year", kMinCalendarYear, kMaxCalendarYear, 0);
+  const int country = parsed.IntOption("--country", 0, kCountryCount - 1, 0);
+  const int language = parsed.IntOption("--language", 0, kLanguageCount - 1, 0);
+  const IncludeFlags include = ParseIncludeList(parsed.Option("--include").value_or("all"));
+
+  std::error_code ec;
+  // A calendar may hold years of someone's entries: never overwrite one.
+  if (std::filesystem::symlink_status(file, ec).type() != std::filesystem::file_type::not_found) {
+    throw CommandError(kExitBadInput, file + " already exists");
+  }
+  std::string clipart = parsed.Option("--clipart").value_or("");
+  if (!clipart.empty()) {
+    if (!std::filesystem::is_directory(clipart, ec)) {
+      throw CommandError(kExitBadInput, "--clipart: " + clipart + " is not a folder");
+    }
+    if (clipart.back() != '/') clipart += '/';
+  }
+
+  SetLanguageIndex(language);
+  SetCountryIndex(country);
+  CCalDatabase db;  // after the language, which names the astronomical days
+  db.SetYear(year);
+  include.ApplyTo(db);
+  db.SetClipartDirectory(clipart);
+  if (const auto title = parsed.Option("--title")) db.SetTitle(*title);
+  CYearBuild().BuildYear(db, year, 0);
+
+  std::string message;
+  if (SaveCalendarFile(db, file, &message) != 0) throw CommandError(kExitBadInput, message);
+  return kExitOk;
+}
+
+}  // namespace tessolar::cli

@@ -1,0 +1,135 @@
+#include "pages/calendar_page.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "compute/date_arithmetic.h"
+#include "pages/append_format.h"
+#include "pages/html_escape.h"
+#include "pages/image_size.h"
+#include "pages/month_grid.h"
+#include "pages/page_blocks.h"
+#include "pages/page_conventions.h"
+#include "pages/title_pages.h"
+
+namespace tessolar {
+namespace {
+
+// A month picture fills a landscape sheet: 700 high, at most 950 wide.
+constexpr uint32_t kMonthPictureWidth = 950;
+constexpr uint32_t kMonthPictureHeight = 700;
+
+bool NamesClipart(const std::string& file) {
+  std::string lower = file;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower.find(".gif") != std::string::npos || lower.find(".png") != std::string::npos;
+}
+
+// The pixel size of a month picture: a GIF or PNG by its name, anything else
+// read as a JPEG (photographs often carry other names). False when the
+// picture cannot be measured.
+bool MeasureMonthPicture(const std::string& file, uint32_t& width, uint32_t& height) {
+  if (NamesClipart(file)) {
+    const PictureSize size = ImageSize(file);
+    if (size == kDefaultPictureSize) return false;
+    width = size.width;
+    height = size.height;
+    return true;
+  }
+  return JpegSize(file, &width, &height) == 0 && width > 0 && height > 0;
+}
+
+void AppendHead(std::string& page) {
+  const std::string& font = PageFont();
+  for (std::string_view block :
+       {PageOpenBlock(), MonthHeadBlock1(), MonthHeadBlock2(), MonthHeadBlock3()}) {
+    page += WithFontMarker(block, font);
+    page += '\n';
+  }
+  page += FolderLink();
+  page += '\n';
+}
+
+void BigPicturesRow(std::string& page, const CCalDatabase& db) {
+  page += "    <tr>\n";
+  AppendFormat(page,
+               "        <td width=%d align=center valign=bottom "
+               "style='width:%dpt;padding:0in .1pt 0in .1pt'>\n",
+               950, 700);
+  page += "            <p class=pagebreak><br><br><br><br>\n";
+  page += BigPicturesTable(db, kBigPicturesPrintWidth, kBigPicturesPrintHeight);
+  page += "            </p>\n";
+  page += "<P align=right>Made with Tessolar</p>\n";
+  page += "        </td>\n";
+  page += "    </tr>\n";
+}
+
+}  // namespace
+
+void MonthPictureRow(std::string& page, const CCalDatabase& db, int month) {
+  const BigPicture& picture = db.BigPictureAt(month);
+  // A bare file name is a clip-art picture, as everywhere else.
+  const std::string file =
+      picture.pictureFile.empty() ? std::string() : db.ResolvePicturePath(picture.pictureFile);
+  uint32_t width = kMonthPictureWidth;
+  uint32_t height = kMonthPictureHeight;
+  uint32_t probedWidth = 0;
+  uint32_t probedHeight = 0;
+  if (MeasureMonthPicture(file, probedWidth, probedHeight)) {
+    width = static_cast<uint32_t>(uint64_t{probedWidth} * kMonthPictureHeight / probedHeight);
+    if (width > kMonthPictureWidth) {
+      height = static_cast<uint32_t>(uint64_t{probedHeight} * kMonthPictureWidth / probedWidth);
+      width = kMonthPictureWidth;
+    }
+  }
+  page += "    <tr>\n";
+  AppendFormat(page,
+               "        <td width=%d align=center valign=bottom "
+               "style='width:%dpt;padding:0in .1pt 0in .1pt'>\n",
+               950, 700);
+  page += "            <p class=pagebreak><br><br>\n";
+  AppendFormat(page, "            <img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025>\n",
+               width, height, PictureUrl(file).c_str());
+  AppendFormat(page,
+               "            <span style='color:gray;font-size:24.0pt;font-family:\"%s\"'><br>\n",
+               EscapeCssString(PageFont()).c_str());
+  page += MonthPictureCaption(picture.description);
+  page += "            </SPAN>\n";
+  page += "            </p>\n";
+  page += "        </td>\n";
+  page += "    </tr>\n";
+}
+
+std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMonth) {
+  SetPageFont(db.FontMainBody());
+  const bool allMonths = firstMonth == 0 && endMonth == 12;
+  const int first = std::max(firstMonth, 0);
+  const int end = std::min(endMonth, 12);
+  const int year = db.Year();
+
+  std::string page;
+  page.reserve(allMonths ? 1 << 20 : 1 << 17);
+  AppendHead(page);
+  if (allMonths) TitleTable(page, db);
+  int weekday = first < 12 ? FirstWeekdayOfMonth(first, year) : 0;
+  for (int month = first; month < end; ++month) {
+    MonthTable(page, db, month, year, GridKind::kBig, weekday, first + 1 == end);
+    weekday = (weekday + DaysInMonth(month, year)) % 7;
+  }
+  if (allMonths) {
+    BigPicturesRow(page, db);
+    for (int month = 11; month >= 0; --month) MonthPictureRow(page, db, month);
+    page += "</table><!-- table 8 main table -->\n";
+  }
+  page += PageCloseBlock();
+  page += '\n';
+  return page;
+}
+
+std::string BuildCalendarPage(const CCalDatabase& db, int firstMonth, int endMonth) {
+  std::string page = CalendarPageText(db, firstMonth, endMonth);
+  WritePageFile(page);
+  return page;
+}
+
+}  // namespace tessolar

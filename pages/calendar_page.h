@@ -1,0 +1,25 @@
+#pragma once
+// The two calendar pages proper: the page of one month, and the page of all
+// months that prints as the whole calendar (title, twelve months, the big
+// pictures, and each month's big picture on a page of its own).
+
+#include <string>
+
+#include "caldata/cal_database.h"
+
+namespace tessolar {
+
+// The page of months [firstMonth, endMonth) (0..11, end exclusive) of the
+// calendar year: (0, 12) is the all-months page, any other range gives month
+// grids only. Sets PageFont from the configuration.
+std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMonth);
+
+// CalendarPageText written to the page file; returns the text, also when the
+// page file could not be written (the view then shows what it last held).
+std::string BuildCalendarPage(const CCalDatabase& db, int firstMonth, int endMonth);
+
+// Appends the row of the all-months page that shows the big picture of
+// `month` as a page of its own, with its description under it.
+void MonthPictureRow(std::string& page, const CCalDatabase& db, int month);
+
+}  // namespace tessolar

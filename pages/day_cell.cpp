@@ -1,0 +1,211 @@
+#include "pages/day_cell.h"
+
+#include "caldata/captions.h"
+#include "compute/utf8.h"
+#include "pages/html_escape.h"
+#include "pages/image_size.h"
+#include "pages/page_conventions.h"
+#include "pages/page_text.h"
+
+namespace tessolar {
+namespace {
+
+const char kSoberPicture[] = "al_anon.jpg";
+
+struct PictureBox {
+  uint32_t height;
+  uint32_t largestWidth;
+};
+constexpr PictureBox kOneEntryBox{95, 135};
+constexpr PictureBox kTwoEntriesBox{65, 75};
+constexpr PictureBox kFourEntriesBox{40, 67};
+
+// What a cell shows of the k-th shown entry of its day.
+struct CellEntry {
+  std::string caption;  // escaped for element text
+  int captionWidth = 0;
+  size_t captionLength = 0;
+  std::string picture;  // as the captions module names it: a path, "null" or empty
+  uint32_t slot = 0;
+};
+
+CellEntry EntryOfDay(const CCalDatabase& db, int month, int day, int k) {
+  const std::string caption = DayEntryCaption(db, month, day, k);
+  return {EscapeHtml(caption), CaptionWidth(caption), CodePointCount(caption),
+          DayEntryPicture(db, month, day, k), DayEntrySlot(db, month, day, k)};
+}
+
+bool HasNoPicture(const std::string& picture) { return picture.find("null") != std::string::npos; }
+
+std::string Font() { return EscapeCssString(PageFont()); }
+
+void AppendImage(std::string& page, const std::string& picture, PictureBox box, uint32_t slot) {
+  const PictureSize size = ImageSize(picture);
+  const PictureSize fit = FitIntoBox(box.height, box.largestWidth, size.height, size.width);
+  AppendPiece(page, 12,
+              Printf("<img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025 "
+                     "onDblClick=onBtnOk(\"calidx%04u\") >\n",
+                     fit.width, fit.height, PictureUrl(picture).c_str(), slot));
+}
+
+void AppendTableOpening(std::string& page, bool twoColumns) {
+  page += twoColumns ? "<table cols=2 class=MsoTableGrid border=0 cellspacing=0 cellpadding=0 width=125\n"
+                     : "<table class=MsoTableGrid border=0 cellspacing=0 cellpadding=0 width=125\n";
+  page += "style='width:95pt;border-collapse:collapse;mso-yfti-tbllook:135;\n";
+  page += "mso-padding-alt:0in .1pt 0in .1pt'>\n";
+}
+
+// First row's opening and the narrow cell with the day number.
+void AppendDayNumber(std::string& page, int month, int day) {
+  AppendPiece(page, 4, "<tr style='mso-yfti-irow:0'>\n");
+  AppendPiece(page, 8, "<td width=8 nowrap valign=top style='width:.1in;padding:0in .1pt 0in .1pt'>\n");
+  AppendPiece(page, 12, "<p class=MsoNormal>\n");
+  AppendPiece(page, 12,
+              Printf("<span style='color:gray;font-family:\"%s\"' onDblClick=onBtnOk(\"caldate%02d%02d\"); >\n",
+                     Font().c_str(), month, day));
+  AppendPiece(page, 12, Printf("%d\n", day));
+  AppendPiece(page, 12, "</span>\n");
+  AppendPiece(page, 12, "</p>\n");
+  AppendPiece(page, 8, "</td>\n");
+}
+
+void AppendOneEntry(std::string& page, const CCalDatabase& db, int month, int day) {
+  const CellEntry entry = EntryOfDay(db, month, day, 0);
+  AppendTableOpening(page, false);
+  AppendDayNumber(page, month, day);
+  AppendPiece(page, 8,
+              "<td colspan=2 width=125 nowrap align=center valign=top style='width:99pt;padding:0in .1pt 0in .1pt'>\n");
+  AppendPiece(page, 12, "<p class=MsoNormal>\n");
+  // Short captions keep the page's size; longer ones shrink by their width.
+  std::string size;
+  if (entry.captionLength > kShortCaptionLength) {
+    size = entry.captionWidth > 48 ? ";font-size:7.0pt" : ";font-size:9.0pt";
+  }
+  AppendPiece(page, 12,
+              Printf("<span style='color:gray;font-family:\"%s\"%s' onDblClick=onBtnOk(\"calidx%04u\") >\n",
+                     Font().c_str(), size.c_str(), entry.slot));
+  AppendPiece(page, 12, entry.caption + "\n");
+  AppendPiece(page, 12, "</span>\n");
+  AppendPiece(page, 12, "</p>\n");
+  AppendPiece(page, 8, "</td>\n");
+  AppendPiece(page, 4, "</tr>\n");
+  AppendPiece(page, 4, "<tr style='mso-yfti-irow:1;mso-yfti-lastrow:yes'>\n");
+  AppendPiece(page, 8,
+              "<td colspan=3 width=150 align=center valign=top style='width:125pt;padding:0in .1pt 0in .1pt'>\n");
+  AppendPiece(page, 12, "<p class=MsoNormal>\n");
+  if (!entry.picture.empty()) AppendImage(page, entry.picture, kOneEntryBox, entry.slot);
+  AppendPiece(page, 12, "</p>\n");
+  AppendPiece(page, 8, "</td>\n");
+  AppendPiece(page, 4, "</tr>\n");
+  page += "</table><!-- table 2 picture 1 -->\n";
+}
+
+void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int day) {
+  const CellEntry entries[2] = {EntryOfDay(db, month, day, 0), EntryOfDay(db, month, day, 1)};
+  AppendTableOpening(page, true);
+  AppendDayNumber(page, month, day);
+  AppendPiece(page, 4, "<td></td>\n");
+  AppendPiece(page, 4, "</tr>\n");
+  AppendPiece(page, 4, "<tr style='mso-yfti-irow:1;mso-yfti-lastrow:yes'>\n");
+  for (const CellEntry& entry : entries) {
+    AppendPiece(page, 8, "<td width=80 valign=top style='width:75pt;padding:0in .1pt 0in .1pt'>\n");
+    AppendPiece(page, 8,
+                Printf("<span style='color:gray;font-size:%d;font-family:\"%s\"' onDblClick=onBtnOk(\"calidx%04u\") >%s</span>\n",
+                       entry.captionWidth > 24 ? 8 : 10, Font().c_str(), entry.slot,
+                       entry.caption.c_str()));
+    AppendPiece(page, 8, "</td>\n");
+  }
+  AppendPiece(page, 4, "</tr>\n");
+  AppendPiece(page, 4, "<tr style='mso-yfti-irow:1;mso-yfti-lastrow:yes'>\n");
+  for (const CellEntry& entry : entries) {
+    AppendPiece(page, 8, "<td nowrap width=80 valign=top >\n");
+    if (HasNoPicture(entry.picture)) {
+      // A sober anniversary without a picture of its own gets the shipped one.
+      const CalEntry* stored = db.EntryAt(entry.slot);
+      if (stored != nullptr && stored->type == kSoberAnniversary) {
+        AppendPiece(page, 12,
+                    Printf("<img width=80 height=75 src=\"%s\" v:shapes=_x0000_i1025 onDblClick=onBtnOk(\"calidx%04u\") >\n",
+                           PictureUrl(db.ResolvePicturePath(kSoberPicture)).c_str(),
+                           entry.slot));
+      }
+    } else if (!entry.picture.empty()) {
+      AppendImage(page, entry.picture, kTwoEntriesBox, entry.slot);
+    }
+    AppendPiece(page, 8, "</td>\n");
+  }
+  AppendPiece(page, 4, "</tr>\n");
+  page += "</table><!-- table 3 picture 2 -->\n";
+}
+
+void AppendQuadrantCaption(std::string& page, const CellEntry& entry, bool emptyAsSpace) {
+  const std::string caption = emptyAsSpace && entry.caption.empty() ? "&nbsp;" : entry.caption;
+  AppendPiece(page, 8,
+              Printf("<td width=80 valign=top style='width:50pt;padding:0in .1pt 0in .1pt;color:gray;font-size:%d;font-family:\"%s\" ' onDblClick=onBtnOk(\"calidx%04u\") >%s\n",
+                     entry.captionWidth > 24 ? 7 : 9, Font().c_str(), entry.slot, caption.c_str()));
+  AppendPiece(page, 8, "</td>\n");
+}
+
+const char kQuadrantCell[] =
+    "<td nowrap width=80 valign=top style='width:50pt;padding:0in .1pt 0in .1pt'>\n";
+
+void AppendUpperPicture(std::string& page, const CellEntry& entry) {
+  AppendPiece(page, 8, kQuadrantCell);
+  if (!entry.picture.empty() && !HasNoPicture(entry.picture)) {
+    AppendImage(page, entry.picture, kFourEntriesBox, entry.slot);
+  }
+  AppendPiece(page, 8, "</td>\n");
+}
+
+// A quadrant without an entry shows the day number large instead.
+void AppendLowerPicture(std::string& page, const CellEntry& entry, int month, int day) {
+  if (entry.picture.empty()) {
+    AppendPiece(page, 8, kQuadrantCell);
+    AppendPiece(page, 12,
+                Printf("<DIV valign=TOP align=center ><span style='color:gray;font-size:28;font-family:\"%s\"' onDblClick=onBtnOk(\"caldate%02d%02d\"); >%d</span></div>\n",
+                       Font().c_str(), month, day, day));
+  } else {
+    AppendPiece(page, 8, "<td width=80 valign=top style='width:50pt;padding:0in .1pt 0in .1pt'>\n");
+    AppendImage(page, entry.picture, kFourEntriesBox, entry.slot);
+  }
+  AppendPiece(page, 8, "</td>\n");
+}
+
+void AppendFourEntries(std::string& page, const CCalDatabase& db, int month, int day) {
+  CellEntry entries[4];
+  for (int k = 0; k < 4; ++k) entries[k] = EntryOfDay(db, month, day, k);
+  const char kRowOpening[] = "<tr style='mso-yfti-irow:1;mso-yfti-lastrow:yes'>\n";
+  AppendTableOpening(page, true);
+  for (int row = 0; row < 2; ++row) {
+    const CellEntry& left = entries[2 * row];
+    const CellEntry& right = entries[2 * row + 1];
+    const bool lower = row == 1;
+    AppendPiece(page, 4, kRowOpening);
+    AppendQuadrantCaption(page, left, lower);
+    AppendQuadrantCaption(page, right, lower);
+    AppendPiece(page, 4, "</tr>\n");
+    AppendPiece(page, 4, kRowOpening);
+    if (lower) {
+      AppendLowerPicture(page, left, month, day);
+      AppendLowerPicture(page, right, month, day);
+    } else {
+      AppendUpperPicture(page, left);
+      AppendUpperPicture(page, right);
+    }
+    AppendPiece(page, 4, "</tr>\n");
+  }
+  page += "</table><!-- table 4 picture 4 -->\n";
+}
+
+}  // namespace
+
+void DayCell(std::string& page, const CCalDatabase& db, int month, int day, uint32_t count) {
+  if (count == 1) {
+    AppendOneEntry(page, db, month, day);
+  } else if (count == 2) {
+    AppendTwoEntries(page, db, month, day);
+  } else {
+    AppendFourEntries(page, db, month, day);
+  }
+}
+
+}  // namespace tessolar

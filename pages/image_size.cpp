@@ -1,0 +1,159 @@
+#include "pages/image_size.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace tessolar {
+namespace {
+
+constexpr int kMaxJpegSegments = 15;
+constexpr size_t kGifReadSize = 1024;
+constexpr size_t kGifHeaderSize = 10;  // signature, version, logical screen size
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+File OpenForReading(const std::string& path) { return File(std::fopen(path.c_str(), "rb")); }
+
+void Store(uint32_t* width, uint32_t* height, uint32_t w, uint32_t h) {
+  if (width) *width = w;
+  if (height) *height = h;
+}
+
+uint32_t BigEndian16(const unsigned char* p) { return (uint32_t{p[0]} << 8) | p[1]; }
+
+uint32_t BigEndian32(const unsigned char* p) {
+  return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
+}
+
+// Start-of-frame markers of every coding process (baseline, extended,
+// progressive, lossless; Huffman or arithmetic). 0xC4, 0xC8 and 0xCC share
+// the range but are tables and a reserved code.
+bool IsFrameHeader(unsigned char marker) {
+  return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+}  // namespace
+
+int JpegSize(const std::string& path, uint32_t* width, uint32_t* height) {
+  if (path.empty()) return -1;
+  File file = OpenForReading(path);
+  if (!file) {
+    std::printf("JpegSize - Could not open file (%s).\n", path.c_str());
+    return -1;
+  }
+  unsigned char bytes[2];
+  if (std::fread(bytes, 1, 2, file.get()) != 2) {
+    std::printf("Could not read marker 0\n");
+    return -1;
+  }
+  std::vector<unsigned char> segment;
+  for (int s = 1; s <= kMaxJpegSegments; ++s) {
+    unsigned char marker[2];
+    if (std::fread(marker, 1, 2, file.get()) != 2) {
+      std::printf("Could not read marker %d\n", s);
+      return -1;
+    }
+    if (std::fread(bytes, 1, 2, file.get()) != 2) {
+      std::printf("Could not read datasize\n");
+      return -1;
+    }
+    const uint32_t length = BigEndian16(bytes);
+    if (length < 2) return -1;
+    const size_t size = length - 2;
+    segment.resize(size);
+    if (std::fread(segment.data(), 1, size, file.get()) != size) {
+      std::printf("Could not read %d bytes\n", static_cast<int>(size));
+      return -1;
+    }
+    // A frame header holds precision, height and width: 5 bytes at least.
+    if (marker[0] == 0xFF && IsFrameHeader(marker[1]) && size >= 5) {
+      Store(width, height, BigEndian16(&segment[3]), BigEndian16(&segment[1]));
+      return 0;
+    }
+  }
+  return -1;
+}
+
+int GifSize(const std::string& path, uint32_t* width, uint32_t* height) {
+  if (path.empty()) return -1;
+  File file = OpenForReading(path);
+  if (!file) {
+    std::printf("GifSize - Could not open file (%s).\n", path.c_str());
+    return -1;
+  }
+  unsigned char header[kGifReadSize];
+  const size_t read = std::fread(header, 1, sizeof header, file.get());
+  if (read < kGifHeaderSize) {
+    std::printf("GifSize - file (%s) - could not read file (%d bytes)\n", path.c_str(),
+                static_cast<int>(read));
+    return -1;
+  }
+  Store(width, height, (uint32_t{header[7]} << 8) | header[6], (uint32_t{header[9]} << 8) | header[8]);
+  return 0;
+}
+
+int PngSize(const std::string& path, uint32_t* width, uint32_t* height) {
+  static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  if (path.empty()) return -1;
+  File file = OpenForReading(path);
+  if (!file) {
+    std::printf("PngSize - Could not open file (%s).\n", path.c_str());
+    return -1;
+  }
+  // Signature, then the IHDR chunk: length, type, width, height.
+  unsigned char header[24];
+  if (std::fread(header, 1, sizeof header, file.get()) != sizeof header ||
+      !std::equal(kSignature, kSignature + 8, header) ||
+      !std::equal(header + 12, header + 16, "IHDR")) {
+    std::printf("PngSize - file (%s) has no PNG header\n", path.c_str());
+    return -1;
+  }
+  Store(width, height, BigEndian32(header + 16), BigEndian32(header + 20));
+  return 0;
+}
+
+PictureSize ImageSize(const std::string& path) {
+  const std::string lower = Lower(path);
+  const size_t jpg = lower.find(".jpg");
+  uint32_t width = 0;
+  uint32_t height = 0;
+  if ((jpg != std::string::npos && jpg > 0) || lower.find(".jpeg") != std::string::npos) {
+    JpegSize(path, &width, &height);
+  } else if (lower.find(".gif") != std::string::npos) {
+    GifSize(path, &width, &height);
+  } else if (lower.find(".png") != std::string::npos) {
+    PngSize(path, &width, &height);
+  }
+  if (width == 0 || height == 0) return kDefaultPictureSize;
+  return {width, height};
+}
+
+PictureSize FitIntoBox(uint32_t boxHeight, uint32_t largestWidth, uint32_t pictureHeight,
+                       uint32_t pictureWidth) {
+  if (pictureHeight == 0 || pictureWidth == 0) {
+    pictureHeight = kDefaultPictureSize.height;
+    pictureWidth = kDefaultPictureSize.width;
+  }
+  // 64-bit products: PNG sides reach 2^31.
+  uint64_t height = boxHeight;
+  uint64_t width = uint64_t{boxHeight} * pictureWidth / pictureHeight;
+  if (width > largestWidth) {
+    width = largestWidth;
+    height = uint64_t{largestWidth} * pictureHeight / pictureWidth;
+  }
+  return {static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
+}
+
+}  // namespace tessolar

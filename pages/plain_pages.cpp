@@ -1,0 +1,128 @@
+#include "pages/plain_pages.h"
+
+#include <algorithm>
+
+#include "caldata/captions.h"
+#include "compute/language_table.h"
+#include "pages/append_format.h"
+#include "pages/data_paths.h"
+#include "pages/html_escape.h"
+#include "pages/page_blocks.h"
+#include "pages/page_conventions.h"
+
+namespace tessolar {
+namespace {
+
+// The plain pages keep one font whatever the calendar's.
+constexpr const char* kPlainFont = "Verdana";
+
+// Language table entries of the welcome page.
+constexpr int kWelcomeTitle = 39;
+constexpr int kCreateNewText = 40;
+constexpr int kOpenExistingText = 41;
+constexpr int kRecentText = 42;
+constexpr int kCreateNewTitle = 43;
+constexpr int kOpenExistingTitle = 44;
+constexpr int kRecentTitle = 45;
+constexpr int kCreateNewLinkWord = 46;
+constexpr int kOpenExistingLinkWord = 47;
+
+std::string CommonStart() {
+  std::string page;
+  page += PageOpenBlock();
+  page += '\n';
+  page += FolderLink();
+  page += '\n';
+  page += CommonHeadBlock();
+  return page;
+}
+
+void AppendClose(std::string& page) {
+  page += PageCloseBlock();
+  page += '\n';
+}
+
+// Entry `textIndex` with every occurrence of entry `wordIndex` shown as a link.
+std::string WithLinkWord(int textIndex, int wordIndex) {
+  std::string text = EscapeHtml(LanguageString(textIndex));
+  const std::string word = EscapeHtml(LanguageString(wordIndex));
+  if (!word.empty()) {
+    ReplaceMarker(text, word, "<font COLOR=\"#0000FF\" style=\"cursor:hand\" >" + word + "</font>");
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string BuildWelcomePage(const std::vector<std::string>& recentFiles) {
+  std::string page = CommonStart();
+  std::string panel(PanelHeadBlock());
+  ReplaceMarker(panel, "insert_welcome_title_here", EscapeHtml(LanguageString(kWelcomeTitle)));
+  ReplaceMarker(panel, "text_create_new", WithLinkWord(kCreateNewText, kCreateNewLinkWord));
+  ReplaceMarker(panel, "title_create_new", EscapeHtml(LanguageString(kCreateNewTitle)));
+  ReplaceMarker(panel, "text_open_existing",
+                WithLinkWord(kOpenExistingText, kOpenExistingLinkWord));
+  ReplaceMarker(panel, "title_open_existing", EscapeHtml(LanguageString(kOpenExistingTitle)));
+  page += WithFontMarker(panel, kPlainFont);
+
+  const std::string textRecent = EscapeHtml(LanguageString(kRecentText));
+  const std::string titleRecent = EscapeHtml(LanguageString(kRecentTitle));
+  for (std::string path : recentFiles) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    page += RecentFileLine(path, textRecent, titleRecent);
+  }
+  page += PanelMarkBlock();
+  AppendClose(page);
+  return page;
+}
+
+std::string BuildHelpPage() {
+  std::string page = CommonStart();
+  page += "<span style='color:black;font-family:\"Verdana\";font-size:16.0pt' >";
+  AppendFormat(page,
+               "Click <a href=\"%s/Tessolar_help.pdf\" ><font COLOR=\"#0000FF\" "
+               "style=\"cursor:hand\" >here</font></a> to view the help file.",
+               FileUrl(DataDirectory()).c_str());
+  page += "</span>";
+  AppendClose(page);
+  return page;
+}
+
+std::string BuildHiddenEntriesPage(const CCalDatabase& db) {
+  std::string page = CommonStart();
+  page += "<span style='color:black;font-family:\"Verdana\"' >";
+  const std::vector<uint32_t> hidden = db.GetHiddenEntryIndices();
+  if (hidden.empty()) {
+    page += "<h1>No entries are hidden</h1><br>";
+  } else {
+    page += "<h1>Check one of the boxes to unhide the specific event</h1><br>";
+  }
+  for (uint32_t slot : hidden) {
+    const CalEntry* entry = db.EntryAt(slot);
+    if (entry == nullptr) {
+      AppendFormat(page, "index %u is invalid<br>", slot);
+      continue;
+    }
+    const std::string caption =
+        EntryCaption(db, entry->type, entry->year, entry->description, entry->showAge);
+    AppendFormat(page,
+                 "<input type=checkbox name=abc onClick=onBtnOk(\"calunhide%04u\") >%s - %s %d, "
+                 "%d<br>",
+                 slot, EscapeHtml(caption).c_str(), EscapeHtml(MonthName(entry->month)).c_str(),
+                 entry->day, entry->year);
+  }
+  page += "</span></body></html>";
+  return page;
+}
+
+std::string BuildDatabasePage(const std::string& calendarText) {
+  std::string page = CommonStart();
+  for (char c : EscapeHtml(calendarText)) {
+    page += c;
+    if (c == '\n') page += "<br>";
+  }
+  AppendClose(page);
+  return page;
+}
+
+}  // namespace tessolar

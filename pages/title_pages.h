@@ -1,0 +1,34 @@
+#pragma once
+// The title page (one large picture with the calendar's title over it) and
+// the twelve big pictures, one per month, as a page of their own and as rows
+// of the all-months page.
+
+#include <cstdint>
+#include <string>
+
+#include "caldata/cal_database.h"
+
+namespace tessolar {
+
+// The area the big pictures are fitted into when not fitted to a window: the
+// printed page, 945 wide and 945 x 8.5 / 11 high.
+inline constexpr uint32_t kBigPicturesPrintWidth = 945;
+inline constexpr uint32_t kBigPicturesPrintHeight = 730;
+
+// Appends the title row. It opens a table that it does not close: the
+// all-months page puts its month rows into the same table and closes it.
+void TitleTable(std::string& page, const CCalDatabase& db);
+
+// The title page; the caller writes it with WritePageFile.
+std::string BuildTitlePage(const CCalDatabase& db);
+
+// The twelve big pictures in rows of four, each fitted into a box a quarter
+// of `width` wide and a quarter of `height` high.
+std::string BigPicturesTable(const CCalDatabase& db, uint32_t width, uint32_t height);
+
+// The big-pictures page for an area of `width` x `height` (the window's
+// client area, or kBigPicturesPrintWidth x kBigPicturesPrintHeight). Sets
+// PageFont from the configuration. The caller writes it with WritePageFile.
+std::string BuildBigPicturesPage(const CCalDatabase& db, uint32_t width, uint32_t height);
+
+}  // namespace tessolar

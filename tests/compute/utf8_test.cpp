@@ -1,0 +1,66 @@
+#include "compute/utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tessolar {
+namespace {
+
+TEST(Utf8, CountsCharactersAndTreatsEachMalformedByteAsOne) {
+  EXPECT_EQ(CodePointCount(""), 0u);
+  EXPECT_EQ(CodePointCount("Año"), 3u);
+  EXPECT_EQ(CodePointCount("€𝄞"), 2u);            // three- and four-byte forms
+  EXPECT_EQ(CodePointCount("\xC3"), 1u);          // truncated sequence
+  EXPECT_EQ(CodePointCount("\xC0\xAF"), 2u);      // overlong '/'
+  EXPECT_EQ(CodePointCount("\xED\xA0\x80"), 3u);  // surrogate
+  EXPECT_EQ(CodePointCount("\xF4\x90\x80\x80"), 4u);  // past U+10FFFF
+  EXPECT_EQ(CodePointCount("a\x80z"), 3u);
+}
+
+TEST(Utf8, RoundTripsEveryCodePoint) {
+  for (char32_t c = 0; c < 0x110000; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    std::string text;
+    AppendUtf8(text, c);
+    size_t pos = 0;
+    ASSERT_EQ(NextCodePoint(text, pos), c);
+    ASSERT_EQ(pos, text.size());
+  }
+}
+
+TEST(Utf8, PrefixCutsBetweenCharacters) {
+  EXPECT_EQ(CodePointPrefix("Miércoles", 3), "Mié");
+  EXPECT_EQ(CodePointPrefix("Mi", 3), "Mi");
+  EXPECT_EQ(CodePointPrefix("\xFF\xFFx", 2), "\xFF\xFF");
+}
+
+TEST(Utf8, UpperCaseOfTheLettersOfOurLanguages) {
+  EXPECT_EQ(ToUpperUtf8("miércoles"), "MIÉRCOLES");
+  EXPECT_EQ(ToUpperUtf8("sábado ñandú"), "SÁBADO ÑANDÚ");
+  EXPECT_EQ(ToUpperUtf8("märz über öl"), "MÄRZ ÜBER ÖL");
+  EXPECT_EQ(ToUpperUtf8("straße"), "STRAßE");  // ß has no one-letter upper case
+  EXPECT_EQ(ToUpperUtf8("ÿ"), "Ÿ");
+  EXPECT_EQ(ToUpperUtf8("łódź"), "ŁÓDŹ");
+  EXPECT_EQ(ToUpperUtf8("ένας ωραίος"), "ΈΝΑΣ ΩΡΑΊΟΣ");
+  EXPECT_EQ(ToUpperUtf8("суббота ёж"), "СУББОТА ЁЖ");
+  EXPECT_EQ(ToUpperUtf8("1 ÷ 2 €"), "1 ÷ 2 €");
+  // Malformed bytes pass unchanged, even where their value names a letter.
+  EXPECT_EQ(ToUpperUtf8("a\xE0z\xE9"), "A\xE0Z\xE9");
+}
+
+TEST(Utf8, UpperCaseMapsLowerToUpperOnlyAndIsIdempotent) {
+  for (char32_t c = 0; c < 0x500; ++c) {
+    const char32_t upper = ToUpperCodePoint(c);
+    EXPECT_EQ(ToUpperCodePoint(upper), upper) << std::hex << static_cast<uint32_t>(c);
+    if (c >= 0x41 && c <= 0x5A) {
+      EXPECT_EQ(upper, c);
+    }
+    if (c >= 0xC0 && c <= 0xDE) {
+      EXPECT_EQ(upper, c);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tessolar

@@ -1,0 +1,194 @@
+// Calendar and user values that try to add markup, script or styles to a
+// page must come out as plain text: the page's markup has the same shape as
+// with harmless values of the same length.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "pages/day_cell.h"
+#include "pages/markup_shape_support.h"
+#include "pages/page_blocks.h"
+#include "pages/page_conventions.h"
+#include "pages/title_pages.h"
+
+namespace tessolar {
+namespace {
+
+using testing::MarkupShape;
+
+const std::vector<std::string> kHostileTexts = {
+    "</td></tr></table><script>alert(1)</script>",
+    "\" onerror=\"alert(1)\" x=\"xxxxxxxxxxxxxxxx",
+    "' onmouseover='alert(1)' x='xxxxxxxxxxxxxxxx",
+    "<img src=x onerror=alert(1)>xxxxxxxxxxxxxxx",
+    "--><script>alert(1)</script><!--xxxxxxxxxx",
+    "&lt;script&gt; &amp; <!-- xxxxxxxxxxxxxxxxx",
+};
+
+const std::vector<std::string> kHostileFonts = {
+    "Verdana\"; background:url(http://evil.example/x); x:\"",
+    "Verdana'; color:red' onmouseover='alert(1)",
+    "x</style><script>alert(1)</script><style>",
+    "x\"}body{background:url(http://evil.example)}a{b:\"",
+    "x\\\"; color:red",
+};
+
+const std::vector<std::string> kHostilePaths = {
+    "javascript:alert(1)",
+    "/tmp/x\" onerror=\"alert(1).gif",
+    "/tmp/x' onerror='alert(1).jpg",
+    "/tmp/x><script>alert(1)</script>.png",
+    "data:text/html,<script>alert(1)</script>",
+};
+
+const std::vector<std::string> kHostileColours = {
+    "red; background:url(http://evil.example/x)",
+    "red' onmouseover='alert(1)",
+    "red\" onmouseover=\"alert(1)",
+    "expression(alert(1))",
+};
+
+std::string Harmless(const std::string& hostile) { return std::string(hostile.size(), 'x'); }
+
+// A harmless path of the same kind: absolute for absolute ones, else relative.
+std::string HarmlessPath(const std::string& hostile) {
+  return hostile.front() == '/' ? "/tmp/harmless.gif" : "harmless.gif";
+}
+
+void ExpectNoScriptUrls(const std::vector<std::string>& shape) {
+  for (const std::string& item : shape) {
+    EXPECT_NE(item, "scheme:javascript");
+    EXPECT_NE(item, "scheme:data");
+  }
+}
+
+class HostileValuesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetPageFont("Verdana");
+    db_.SetYear(2007);
+  }
+  void TearDown() override { SetPageFont("Verdana"); }
+
+  std::string DayCellPage(const std::string& description, const std::string& picture, uint32_t count) {
+    CCalDatabase db;
+    db.SetYear(2007);
+    for (uint32_t k = 0; k < count; ++k) {
+      db.SaveHolidayData(2, 5, 1990 + static_cast<int>(k), kPersonalEvent, description, picture, 0, 0);
+    }
+    db.SortAndCompact();
+    std::string page;
+    DayCell(page, db, 2, 5, count);
+    return page;
+  }
+
+  CCalDatabase db_;
+};
+
+TEST_F(HostileValuesTest, DayCellsShowDescriptionsAsText) {
+  for (uint32_t count : {1u, 2u, 3u}) {
+    for (const std::string& text : kHostileTexts) {
+      const auto shape = MarkupShape(DayCellPage(text, "null", count));
+      EXPECT_EQ(shape, MarkupShape(DayCellPage(Harmless(text), "null", count))) << count << " " << text;
+      ExpectNoScriptUrls(shape);
+    }
+  }
+}
+
+TEST_F(HostileValuesTest, DayCellsLoadPicturePathsAsFiles) {
+  for (uint32_t count : {1u, 2u, 3u}) {
+    for (const std::string& path : kHostilePaths) {
+      const auto shape = MarkupShape(DayCellPage("Ann", path, count));
+      // A path that exists is shown; one that does not is "null", so compare with the same kind.
+      EXPECT_EQ(shape, MarkupShape(DayCellPage("Ann", HarmlessPath(path), count))) << path;
+      ExpectNoScriptUrls(shape);
+    }
+  }
+}
+
+TEST_F(HostileValuesTest, FontsStayInsideTheirCssStrings) {
+  const std::string harmless = DayCellPage("Ann", "null", 3);
+  const std::string harmlessBlocks = WithFontMarker(std::string(MonthHeadBlock1()), "Verdana");
+  for (const std::string& font : kHostileFonts) {
+    SetPageFont(font);
+    EXPECT_EQ(MarkupShape(DayCellPage("Ann", "null", 3)), MarkupShape(harmless)) << font;
+    EXPECT_EQ(MarkupShape(WithFontMarker(std::string(MonthHeadBlock1()), font)), MarkupShape(harmlessBlocks))
+        << font;
+  }
+}
+
+TEST_F(HostileValuesTest, TitleTableEscapesTitleFontColourAndPicture) {
+  const auto titleShape = [&](const std::string& title, const std::string& font, const std::string& colour,
+                              const std::string& picture) {
+    CCalDatabase db;
+    db.SetTitle(title);
+    db.SetTitleFontStyle(font);
+    db.SetTitleFontColor(colour);
+    db.SetBigPicture(0, picture, "");
+    std::string page;
+    TitleTable(page, db);
+    return MarkupShape(page);
+  };
+  const auto harmless = titleShape("Title", "Verdana", "gray", "/tmp/harmless.gif");
+  for (const std::string& text : kHostileTexts) {
+    EXPECT_EQ(titleShape(text, "Verdana", "gray", "/tmp/harmless.gif"), harmless) << text;
+  }
+  for (const std::string& font : kHostileFonts) {
+    EXPECT_EQ(titleShape("Title", font, "gray", "/tmp/harmless.gif"), harmless) << font;
+  }
+  for (const std::string& colour : kHostileColours) {
+    EXPECT_EQ(titleShape("Title", "Verdana", colour, "/tmp/harmless.gif"), harmless) << colour;
+  }
+  for (const std::string& path : kHostilePaths) {
+    const auto shape = titleShape("Title", "Verdana", "gray", path);
+    EXPECT_EQ(shape, titleShape("Title", "Verdana", "gray", HarmlessPath(path))) << path;
+    ExpectNoScriptUrls(shape);
+  }
+}
+
+TEST_F(HostileValuesTest, BigPicturesPageEscapesDescriptionsPathsAndFont) {
+  const auto pageShape = [&](const std::string& description, const std::string& picture,
+                             const std::string& font) {
+    CCalDatabase db;
+    db.SetFontMainBody(font);
+    for (int i = 0; i < kBigPictureCount; ++i) db.SetBigPicture(i, picture, description);
+    return MarkupShape(BuildBigPicturesPage(db, 945, 730));
+  };
+  const auto harmless = pageShape("June", "/tmp/harmless.gif", "Verdana");
+  for (const std::string& text : kHostileTexts) {
+    EXPECT_EQ(pageShape(text, "/tmp/harmless.gif", "Verdana"), harmless) << text;
+  }
+  for (const std::string& font : kHostileFonts) {
+    EXPECT_EQ(pageShape("June", "/tmp/harmless.gif", font), harmless) << font;
+  }
+  for (const std::string& path : kHostilePaths) {
+    const auto shape = pageShape("June", path, "Verdana");
+    EXPECT_EQ(shape, pageShape("June", HarmlessPath(path), "Verdana")) << path;
+    ExpectNoScriptUrls(shape);
+  }
+}
+
+TEST_F(HostileValuesTest, FormattedBlocksEscapeDescriptionsPathsAndTheFolder) {
+  for (const std::string& text : kHostileTexts) {
+    EXPECT_EQ(MarkupShape(MonthPictureCaption(text)), MarkupShape(MonthPictureCaption(Harmless(text))));
+    EXPECT_EQ(MarkupShape(RecentFileLine("/cal/" + text, "Recent", "Title")),
+              MarkupShape(RecentFileLine("/cal/" + Harmless(text), "Recent", "Title")));
+  }
+  const char* old = std::getenv("TESSOLAR_PAGE_DIR");
+  const std::string saved = old ? old : "";
+  setenv("TESSOLAR_PAGE_DIR", "/tmp/pages", 1);
+  const auto harmless = MarkupShape(FolderLink());
+  setenv("TESSOLAR_PAGE_DIR", "/tmp/\"><script>alert(1)</script>", 1);
+  EXPECT_EQ(MarkupShape(FolderLink()), harmless);
+  if (old) {
+    setenv("TESSOLAR_PAGE_DIR", saved.c_str(), 1);
+  } else {
+    unsetenv("TESSOLAR_PAGE_DIR");
+  }
+}
+
+}  // namespace
+}  // namespace tessolar
