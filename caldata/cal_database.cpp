@@ -76,6 +76,11 @@ void CCalDatabase::SetBigPicture(int slot, const std::string& pictureFile,
   bigPictures_[slot] = BigPicture{pictureFile, description};
 }
 
+std::string CCalDatabase::BigPicturePath(int slot) const {
+  const std::string& picture = BigPictureAt(slot).pictureFile;
+  return picture.empty() ? picture : ResolvePicturePath(picture);
+}
+
 void CCalDatabase::SetCalendarFileName(const std::string& name) {
   if (!name.empty()) calendarFileName_ = name;
 }

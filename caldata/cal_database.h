@@ -68,6 +68,8 @@ class CCalDatabase {
   // Slots 0..11; an out-of-range slot reads empty and ignores writes.
   const BigPicture& BigPictureAt(int slot) const;
   void SetBigPicture(int slot, const std::string& pictureFile, const std::string& description);
+  // The slot's picture as a path to load: a bare name lies in the clip-art folder; empty stays empty.
+  std::string BigPicturePath(int slot) const;
 
   const std::string& CalendarFileName() const { return calendarFileName_; }
   void SetCalendarFileName(const std::string& name);  // empty ignored

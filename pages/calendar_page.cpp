@@ -67,10 +67,7 @@ void BigPicturesRow(std::string& page, const CCalDatabase& db) {
 }  // namespace
 
 void MonthPictureRow(std::string& page, const CCalDatabase& db, int month) {
-  const BigPicture& picture = db.BigPictureAt(month);
-  // A bare file name is a clip-art picture, as everywhere else.
-  const std::string file =
-      picture.pictureFile.empty() ? std::string() : db.ResolvePicturePath(picture.pictureFile);
+  const std::string file = db.BigPicturePath(month);
   uint32_t width = kMonthPictureWidth;
   uint32_t height = kMonthPictureHeight;
   uint32_t probedWidth = 0;
@@ -93,7 +90,7 @@ void MonthPictureRow(std::string& page, const CCalDatabase& db, int month) {
   AppendFormat(page,
                "            <span style='color:gray;font-size:24.0pt;font-family:\"%s\"'><br>\n",
                EscapeCssString(PageFont()).c_str());
-  page += MonthPictureCaption(picture.description);
+  page += MonthPictureCaption(db.BigPictureAt(month).description);
   page += "            </SPAN>\n";
   page += "            </p>\n";
   page += "        </td>\n";

@@ -34,7 +34,7 @@ std::string PageStart() {
 
 void TitleTable(std::string& page, const CCalDatabase& db) {
   const int slot = TitlePictureSlot(db);
-  const std::string& picture = db.BigPictureAt(slot).pictureFile;
+  const std::string picture = db.BigPicturePath(slot);
   const PictureSize size = ImageSize(picture);
   const PictureSize fit = FitIntoBox(kTitleSize, kTitlePictureLargestWidth, size.height, size.width);
   const std::string color = TitleColor(db);
@@ -87,10 +87,11 @@ std::string BigPicturesTable(const CCalDatabase& db, uint32_t width, uint32_t he
     table += Printf("<tr><td align=center ><span onDblClick=onBtnOk(\"calbigpic%02d\") >%s</span></td></tr>",
                     i, EscapeHtml(big.description).c_str());
     table += "<tr><td>";
-    const PictureSize size = ImageSize(big.pictureFile);
+    const std::string picture = db.BigPicturePath(i);
+    const PictureSize size = ImageSize(picture);
     const PictureSize fit = FitIntoBox(height / 4, width / 4, size.height, size.width);
     table += Printf("<img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025 onDblClick=onBtnOk(\"calbigpic%02d\") >\n",
-                    fit.width, fit.height, PictureUrl(big.pictureFile).c_str(), i);
+                    fit.width, fit.height, PictureUrl(picture).c_str(), i);
     table += "</td></tr>";
     table += "</table><!-- table 6 addbigpics row of 4 -->";
     table += "</td>";
