@@ -1,6 +1,5 @@
 #include "caldata/calendar_text_reader.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <limits>
@@ -50,9 +49,9 @@ class TextReader {
 
   int Read() {
     if (!NextLine(1)) return 0;
-    build_ = static_cast<int>(std::clamp<int64_t>(Number(Field(0)).value_or(0),
-                                                  std::numeric_limits<int>::min(),
-                                                  std::numeric_limits<int>::max()));
+    const auto build = NumberIn(Field(0), kFirstKnownBuild, std::numeric_limits<int>::max());
+    if (!build) return 0;
+    build_ = static_cast<int>(*build);
     if (!ReadSettings() || !ReadBigPictures() || !ReadEntries()) return 0;
     if (build_ >= kBuildWithExcludedDays && !ReadExcludedDays()) return 0;
     return 1;

@@ -141,7 +141,14 @@ TEST_F(CalendarTextReader, SettingsOutsideTheirLimitsKeepTheirValues) {
   EXPECT_EQ(db.TitleYPos(), 50u);
   EXPECT_EQ(db.TitlePictureIndex(), 0u);
   EXPECT_EQ(db.TitleWidth(), 700u);
-  EXPECT_EQ(ReadCalendarText(db, FileOfBuild(4034, {}).replace(0, 4, "junk")), 1);
+}
+
+TEST_F(CalendarTextReader, ATextWithoutABuildNumberIsNoCalendar) {
+  for (const char* first : {"junk", "", "999", "-4034", "99999999999"}) {
+    CCalDatabase d;
+    EXPECT_EQ(ReadCalendarText(d, FileOfBuild(4034, {}).replace(0, 4, first)), 0) << first;
+  }
+  EXPECT_EQ(ReadCalendarText(db, FileOfBuild(4034, {}).replace(0, 4, " 4034 ")), 1);
 }
 
 TEST_F(CalendarTextReader, QuotesInOldFilesReadAsTheSplitterSays) {
