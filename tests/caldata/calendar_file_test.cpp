@@ -295,5 +295,29 @@ TEST_F(CalendarFile, GarbageAndHugeLinesEndQuicklyWithoutCrashing) {
   EXPECT_EQ(back.Title().size(), db_.Title().size() + (4 << 20));
 }
 
+TEST_F(CalendarFile, FuzzSeedsAndInputsThatOnceFailedReadBackTheSame) {
+  size_t files = 0;
+  for (const char* folder : {"tests/fuzz/corpus", "tests/fuzz/regressions"}) {
+    for (const auto& entry : fs::directory_iterator(fs::path(TESSOLAR_SOURCE_DIR) / folder)) {
+      if (entry.path().filename().string()[0] == '.') continue;
+      SCOPED_TRACE(entry.path().string());
+      ++files;
+      const std::string bytes = ReadFile(entry.path());
+      for (const std::string& input : {bytes, SealEnvelope(bytes)}) {
+        CCalDatabase db;
+        // A clip-art folder without a separator is put in front of fixed pictures on every load.
+        if (ReadCalendarBytes(db, input) != 1) continue;
+        const std::string& folder = db.ClipartDirectory();
+        if (!folder.empty() && folder.find_first_of("/\\") == std::string::npos) continue;
+        const std::string text = CalendarText(db);
+        CCalDatabase again;
+        ASSERT_EQ(ReadCalendarBytes(again, text), 1);
+        EXPECT_EQ(CalendarText(again), text);
+      }
+    }
+  }
+  EXPECT_GE(files, 3u);
+}
+
 }  // namespace
 }  // namespace tessolar
