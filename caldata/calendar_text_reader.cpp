@@ -60,6 +60,12 @@ class TextReader {
  private:
   bool NextLine(size_t minFields) { return lines_.NextLine() >= minFields; }
   const std::string& Field(size_t i) const { return lines_.Field(i); }
+  // Field i as an unsigned 32-bit number.
+  std::optional<uint32_t> Word(size_t i) const {
+    const auto v = NumberIn(Field(i), 0, kWordMax);
+    if (!v) return std::nullopt;
+    return static_cast<uint32_t>(*v);
+  }
 
   // Lines 2 to 16: each must be there, with at least one field.
   bool ReadSettings() {
@@ -91,16 +97,14 @@ class TextReader {
       if (!NextLine(1)) return false;
       db_.SetTitleFontColor(Field(0));
       if (!NextLine(1)) return false;
-      if (auto v = NumberIn(Field(0), 0, kWordMax)) db_.SetTitleFontSize(static_cast<uint32_t>(*v));
+      if (auto v = Word(0)) db_.SetTitleFontSize(*v);
     }
     if (build_ >= kBuildWithTitlePosition) {
       if (!NextLine(4)) return false;
-      using Setter = void (CCalDatabase::*)(uint32_t);
-      const Setter setters[] = {&CCalDatabase::SetTitleXPos, &CCalDatabase::SetTitleYPos,
-                                &CCalDatabase::SetTitlePictureIndex, &CCalDatabase::SetTitleWidth};
-      for (size_t i = 0; i < 4; ++i) {
-        if (auto v = NumberIn(Field(i), 0, kWordMax)) (db_.*setters[i])(static_cast<uint32_t>(*v));
-      }
+      if (auto v = Word(0)) db_.SetTitleXPos(*v);
+      if (auto v = Word(1)) db_.SetTitleYPos(*v);
+      if (auto v = Word(2)) db_.SetTitlePictureIndex(*v);
+      if (auto v = Word(3)) db_.SetTitleWidth(*v);
     }
     return true;
   }
