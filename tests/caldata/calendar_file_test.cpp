@@ -1,6 +1,8 @@
-#include <gtest/gtest.h>
+#include "caldata/calendar_file.h"
+
 #include <botan/base64.h>
 #include <botan/cipher_mode.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -14,7 +16,6 @@
 #include <string>
 
 #include "caldata/cal_database.h"
-#include "caldata/calendar_file.h"
 #include "caldata/calendar_text.h"
 #include "caldata/cipher_envelope.h"
 #include "caldata/random_calendar_support.h"
@@ -44,8 +45,9 @@ ino_t Inode(const fs::path& path) {
 class CalendarFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           ("calfile_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    dir_ =
+        fs::path(::testing::TempDir()) /
+        ("calfile_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     std::mt19937 rng(7);
@@ -59,7 +61,8 @@ class CalendarFile : public ::testing::Test {
   }
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   size_t FilesInDir() const {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+    return static_cast<size_t>(
+        std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
   }
 
   fs::path dir_;
@@ -72,7 +75,8 @@ TEST_F(CalendarFile, ASavedFileIsTheEnvelopeAndLoadsBackToTheSameText) {
   ASSERT_EQ(SaveCalendarFile(db_, path, &message), 0) << message;
   const std::string bytes = ReadFile(path);
   ASSERT_EQ(bytes.substr(0, 3), "cal");
-  EXPECT_EQ(bytes.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/=", 3),
+  EXPECT_EQ(bytes.find_first_not_of(
+                "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/=", 3),
             std::string::npos);
   EXPECT_EQ((bytes.size() - 3) % 4, 0u);
   EXPECT_EQ(db_.SavedText(), CalendarText(db_));
@@ -150,7 +154,8 @@ TEST_F(CalendarFile, AFailedSaveIsReportedAndChangesNothing) {
   db_.SetTitle("new title");
   const std::string savedText = db_.SavedText();
 
-  for (const std::string& bad : {Path("missing/x.cal"), Path("keep.cal/x.cal"), dir_.string(), std::string()}) {
+  for (const std::string& bad :
+       {Path("missing/x.cal"), Path("keep.cal/x.cal"), dir_.string(), std::string()}) {
     std::string message;
     EXPECT_EQ(SaveCalendarFile(db_, bad, &message), -1) << bad;
     EXPECT_FALSE(message.empty());
@@ -241,7 +246,7 @@ TEST_F(CalendarFile, DamagedEnvelopesAreRefusedAndNeverCrash) {
       "cal",
       "cal====",
       "cal!!!!not base64!!!!",
-      sealed.substr(0, sealed.size() - 5),         // cut short
+      sealed.substr(0, sealed.size() - 5),  // cut short
       sealed.substr(0, sealed.size() / 2),
       sealed.substr(0, 3) + "A" + sealed.substr(3),  // Base64 out of step
   };

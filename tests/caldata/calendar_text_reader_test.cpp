@@ -1,3 +1,5 @@
+#include "caldata/calendar_text_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -6,7 +8,6 @@
 
 #include "caldata/cal_database.h"
 #include "caldata/calendar_text.h"
-#include "caldata/calendar_text_reader.h"
 #include "compute/date_arithmetic.h"
 #include "compute/language_table.h"
 
@@ -16,13 +17,15 @@ namespace {
 // A calendar text as the program of `build` wrote it.
 std::string FileOfBuild(int build, const std::vector<std::string>& entries,
                         const std::vector<std::string>& excluded = {}) {
-  std::string t = std::to_string(build) + "\tBuild\n2\tLanguage\n6\tCountry\n2007\tYear\n"
+  std::string t = std::to_string(build) +
+                  "\tBuild\n2\tLanguage\n6\tCountry\n2007\tYear\n"
                   "1\tChristian\n0\tHebrew\n1\tEquinox\n0\tFullMoons\n1\tNational\n";
   if (build > 1038) t += "/clip/\tClipartDirectory\n";
   t += "Arial\tFontMainBody\nFamily\tTitle\n";
   if (build > 4028) t += "Georgia\tTitleFontStyle\nred\tTitleFontColor\n99\tTitleFontSize\n";
   if (build > 4030) t += "10\t20\t3\t500\tTitleXPos, Y, Idx, Width\n";
-  for (int i = 0; i < kBigPictureCount; ++i) t += "big" + std::to_string(i) + ".jpg\tBig " + std::to_string(i) + "\n";
+  for (int i = 0; i < kBigPictureCount; ++i)
+    t += "big" + std::to_string(i) + ".jpg\tBig " + std::to_string(i) + "\n";
   t += std::to_string(entries.size()) + "\n";
   for (const std::string& e : entries) t += e + "\n";
   if (build > 1039) {
@@ -50,13 +53,11 @@ TEST_F(CalendarTextReader, EachBuildThresholdDecidesWhichLinesAreRead) {
     int build;
     bool clip, floatingFields, titleFont, titlePosition, excludedDays;
   };
-  for (const Case& c : {Case{1000, false, false, false, false, false},
-                        Case{1039, true, false, false, false, false},
-                        Case{1040, true, false, false, false, true},
-                        Case{4028, true, true, false, false, true},
-                        Case{4029, true, true, true, false, true},
-                        Case{4030, true, true, true, false, true},
-                        Case{4034, true, true, true, true, true}}) {
+  for (const Case& c :
+       {Case{1000, false, false, false, false, false}, Case{1039, true, false, false, false, false},
+        Case{1040, true, false, false, false, true}, Case{4028, true, true, false, false, true},
+        Case{4029, true, true, true, false, true}, Case{4030, true, true, true, false, true},
+        Case{4034, true, true, true, true, true}}) {
     SCOPED_TRACE(c.build);
     CCalDatabase d;
     ASSERT_EQ(ReadCalendarText(d, FileOfBuild(c.build, {floating, third}, {excluded})), 1);
@@ -106,16 +107,18 @@ TEST_F(CalendarTextReader, AMissingRequiredLineFailsAndKeepsWhatWasRead) {
 }
 
 TEST_F(CalendarTextReader, EntryLinesTheStoreCannotHoldAreDropped) {
-  ASSERT_EQ(ReadCalendarText(db, FileOfBuild(4034, {
-                                                        "12\t1\t2000\t1\t1\t0\tMonth twelve\tnull\t0\t0\t0",
-                                                        "3\t0\t2000\t1\t1\t0\tDay zero\tnull\t0\t0\t0",
-                                                        "3\t1\t0\t1\t1\t0\tYear zero\tnull\t0\t0\t0",
-                                                        "3\t300\t2000\t1\t1\t0\tDay too big\tnull\t0\t0\t0",
-                                                        "x\t1\t2000\t1\t1\t0\tNo month\tnull\t0\t0\t0",
-                                                        "3\t1\t70000\t1\t1\t0\tYear too big\tnull\t0\t0\t0",
-                                                        "3\t2\t2000\t1\t1\t0\t\t\t0\t0\t0",
-                                                    })),
-            1);
+  ASSERT_EQ(
+      ReadCalendarText(db, FileOfBuild(4034,
+                                       {
+                                           "12\t1\t2000\t1\t1\t0\tMonth twelve\tnull\t0\t0\t0",
+                                           "3\t0\t2000\t1\t1\t0\tDay zero\tnull\t0\t0\t0",
+                                           "3\t1\t0\t1\t1\t0\tYear zero\tnull\t0\t0\t0",
+                                           "3\t300\t2000\t1\t1\t0\tDay too big\tnull\t0\t0\t0",
+                                           "x\t1\t2000\t1\t1\t0\tNo month\tnull\t0\t0\t0",
+                                           "3\t1\t70000\t1\t1\t0\tYear too big\tnull\t0\t0\t0",
+                                           "3\t2\t2000\t1\t1\t0\t\t\t0\t0\t0",
+                                       })),
+      1);
   ASSERT_EQ(db.Count(), 1u);
   EXPECT_EQ(db.EntryAt(0)->description, "unknown");
   EXPECT_EQ(db.EntryAt(0)->pictureFile, "/clip/");
@@ -152,11 +155,13 @@ TEST_F(CalendarTextReader, ATextWithoutABuildNumberIsNoCalendar) {
 }
 
 TEST_F(CalendarTextReader, QuotesInOldFilesReadAsTheSplitterSays) {
-  ASSERT_EQ(ReadCalendarText(db, FileOfBuild(4034, {
-                                                        "1\t1\t2000\t1\t1\t0\t\"Quoted\tname\"\t/a.jpg\t0\t0\t7",
-                                                        "1\t2\t2000\t1\t1\t0\t\"Open\t/b.jpg\t0\t0\t8",
-                                                        "1\t3\t2000\t1\t1\t0\t\"Say \"\"hi\"\"\"\t/c.jpg\t0\t0\t9",
-                                                    })),
+  ASSERT_EQ(ReadCalendarText(
+                db, FileOfBuild(4034,
+                                {
+                                    "1\t1\t2000\t1\t1\t0\t\"Quoted\tname\"\t/a.jpg\t0\t0\t7",
+                                    "1\t2\t2000\t1\t1\t0\t\"Open\t/b.jpg\t0\t0\t8",
+                                    "1\t3\t2000\t1\t1\t0\t\"Say \"\"hi\"\"\"\t/c.jpg\t0\t0\t9",
+                                })),
             1);
   ASSERT_EQ(db.Count(), 3u);
   EXPECT_EQ(db.EntryAt(0)->description, "Quoted\tname");
@@ -178,13 +183,15 @@ TEST_F(CalendarTextReader, ABigPictureLineWithOneFieldLeavesThePictureEmpty) {
 TEST_F(CalendarTextReader, FloatingEntriesAreDatedForTheCalendarYear) {
   // Third Monday of January: the 15th in 2007; the file still says the 16th.
   // Two floating entries of the same name must both survive.
-  ASSERT_EQ(ReadCalendarText(db, FileOfBuild(4034, {
-                                                        "0\t16\t1990\t8\t0\t0\tClub\tnull\t1\t43\t1990",
-                                                        "5\t0\t1990\t8\t0\t1\tClub\tnull\t0\t45\t1990",
-                                                        "10\t7\t2006\t8\t0\t0\tElection Day party\tnull\t1\t41\t0",
-                                                        "3\t5\t1990\t8\t0\t0\tBad weekday\tnull\t9\t41\t0",
-                                                        "3\t0\t1990\t8\t0\t0\tNo day at all\tnull\t9\t41\t0",
-                                                    })),
+  ASSERT_EQ(ReadCalendarText(
+                db, FileOfBuild(4034,
+                                {
+                                    "0\t16\t1990\t8\t0\t0\tClub\tnull\t1\t43\t1990",
+                                    "5\t0\t1990\t8\t0\t1\tClub\tnull\t0\t45\t1990",
+                                    "10\t7\t2006\t8\t0\t0\tElection Day party\tnull\t1\t41\t0",
+                                    "3\t5\t1990\t8\t0\t0\tBad weekday\tnull\t9\t41\t0",
+                                    "3\t0\t1990\t8\t0\t0\tNo day at all\tnull\t9\t41\t0",
+                                })),
             1);
   ASSERT_EQ(db.Count(), 4u);
   const CalEntry& january = *db.EntryAt(0);
@@ -211,7 +218,8 @@ TEST_F(CalendarTextReader, CountsBeyondTheTextOrTheStoreNeitherHangNorOverflow) 
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 
   std::vector<std::string> many;
-  for (int i = 0; i < 700; ++i) many.push_back("4\t" + std::to_string(i % 28 + 1) + "\t2000\t9\t0\t0\tE\tnull\t0\t0\t0");
+  for (int i = 0; i < 700; ++i)
+    many.push_back("4\t" + std::to_string(i % 28 + 1) + "\t2000\t9\t0\t0\tE\tnull\t0\t0\t0");
   CCalDatabase d;
   ASSERT_EQ(ReadCalendarText(d, FileOfBuild(4034, many, {"0\t2\tB"})), 1);
   EXPECT_EQ(d.Count(), kMaxEntries);
@@ -219,8 +227,9 @@ TEST_F(CalendarTextReader, CountsBeyondTheTextOrTheStoreNeitherHangNorOverflow) 
 }
 
 TEST_F(CalendarTextReader, ExcludedDaysKeepOnlyRecordsTheListTakes) {
-  ASSERT_EQ(ReadCalendarText(db, FileOfBuild(4034, {}, {"11\t24\tEve", "12\t1\tBad month", "-244\t1\tWraps",
-                                                        "3\t0\tDay zero", "3\t256\tBig day", "", "0\t1\t"})),
+  ASSERT_EQ(ReadCalendarText(db, FileOfBuild(4034, {},
+                                             {"11\t24\tEve", "12\t1\tBad month", "-244\t1\tWraps",
+                                              "3\t0\tDay zero", "3\t256\tBig day", "", "0\t1\t"})),
             1);
   ASSERT_EQ(db.ExcludedDays().size(), 2u);
   EXPECT_EQ(db.ExcludedDays()[0], (ExcludedDay{11, 24, "Eve"}));

@@ -1,9 +1,9 @@
+#include "caldata/line_splitter.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "caldata/line_splitter.h"
 
 namespace tessolar {
 namespace {
@@ -53,7 +53,8 @@ TEST(LineSplitter, QuotedFieldsHoldSeparatorsAndDoubledQuotes) {
 }
 
 TEST(LineSplitter, AnUnclosedQuoteRunsToTheEndOfTheLine) {
-  EXPECT_EQ(SplitAll("1\t\"open\tpic\t7\n2\tnext\n"), (Lines{{"1", "open\tpic\t7"}, {"2", "next"}}));
+  EXPECT_EQ(SplitAll("1\t\"open\tpic\t7\n2\tnext\n"),
+            (Lines{{"1", "open\tpic\t7"}, {"2", "next"}}));
   EXPECT_EQ(SplitAll("\"\nb\n"), (Lines{{}, {"b"}}));
 }
 
@@ -67,13 +68,6 @@ TEST(LineSplitter, TheTwelfthFieldOnwardIsReadAsTheNextLine) {
   EXPECT_EQ(lines[1], (std::vector<std::string>{"12", "13", "14"}));
   // Exactly eleven fields and a separator after them: no empty line follows.
   EXPECT_EQ(SplitAll("1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t\nx\n").size(), 2u);
-}
-
-TEST(LineSplitter, AnotherSeparatorSplitsOnItInstead) {
-  LineSplitter splitter("a,b\tc,\"d,e\"\n", ',');
-  ASSERT_EQ(splitter.NextLine(), 3u);
-  EXPECT_EQ(splitter.Field(1), "b\tc");
-  EXPECT_EQ(splitter.Field(2), "d,e");
 }
 
 }  // namespace

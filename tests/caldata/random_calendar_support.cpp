@@ -8,14 +8,16 @@
 namespace tessolar {
 namespace {
 
-int Pick(std::mt19937& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+int Pick(std::mt19937& rng, int lo, int hi) {
+  return std::uniform_int_distribution<int>(lo, hi)(rng);
+}
 
 }  // namespace
 
 std::string RandomText(std::mt19937& rng, int maxPieces) {
   static const std::array<const char*, 24> kPieces = {
-      "a",  "Zoe", " ",   "\"", "\"\"", "\t", "&",    "<b>",  "'",     "\\",  "/",    ",",
-      "é",  "Ü",   "ß",   "日本", "Ωμέγα", "🎂", "null", "NULL", "&amp;", "  ",  "Anna", "1970"};
+      "a", "Zoe", " ", "\"",   "\"\"",  "\t", "&",    "<b>",  "'",     "\\", "/",    ",",
+      "é", "Ü",   "ß", "日本", "Ωμέγα", "🎂",  "null", "NULL", "&amp;", "  ", "Anna", "1970"};
   std::string text;
   const int pieces = Pick(rng, 0, maxPieces);
   for (int i = 0; i < pieces; ++i) text += kPieces[Pick(rng, 0, kPieces.size() - 1)];
@@ -47,8 +49,8 @@ void FillRandomCalendar(CCalDatabase& db, std::mt19937& rng, int entries) {
     db.SetBigPicture(slot, RandomText(rng, 3), RandomText(rng, 3));
   }
   for (int i = Pick(rng, 0, 20); i > 0; --i) {
-    db.AddExcludedDay({static_cast<uint8_t>(Pick(rng, 0, 11)), static_cast<uint8_t>(Pick(rng, 1, 31)),
-                       RandomText(rng)});
+    db.AddExcludedDay({static_cast<uint8_t>(Pick(rng, 0, 11)),
+                       static_cast<uint8_t>(Pick(rng, 1, 31)), RandomText(rng)});
   }
 
   for (int i = 0; i < entries; ++i) {
@@ -60,7 +62,8 @@ void FillRandomCalendar(CCalDatabase& db, std::mt19937& rng, int entries) {
     const std::string picture = db.ResolvePicturePath(RandomText(rng, 3));
     switch (Pick(rng, 0, 4)) {
       case 0:  // a computed day; those always have a name
-        db.ReplaceHolidayData(month, day, db.Year(), Pick(rng, 2, 5), "Day " + description, picture);
+        db.ReplaceHolidayData(month, day, db.Year(), Pick(rng, 2, 5), "Day " + description,
+                              picture);
         break;
       case 1:  // an event entered with the checks of the store
         db.SaveHolidayData(month, day, year, Pick(rng, 0, 9), description, picture, Pick(rng, 0, 1),

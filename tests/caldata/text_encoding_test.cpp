@@ -1,9 +1,9 @@
+#include "caldata/text_encoding.h"
+
 #include <gtest/gtest.h>
 #include <iconv.h>
 
 #include <string>
-
-#include "caldata/text_encoding.h"
 
 namespace tessolar {
 namespace {
