@@ -3,6 +3,7 @@
 #   ./build.sh run       build and start the program
 #   ./build.sh test      build and run every test
 #   ./build.sh sanitize  build the core tests with ASan and UBSan and run them
+#   ./build.sh fuzz      build the fuzz targets with clang and run each for a while
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -43,8 +44,20 @@ case "${1:-}" in
       -DTESSOLAR_BUILD_BENCHMARKS=OFF
     ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
     ;;
+  fuzz)
+    install_missing_packages
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DTESSOLAR_FUZZ=ON -DTESSOLAR_BUILD_TESTS=OFF -DTESSOLAR_BUILD_BENCHMARKS=OFF >/dev/null
+    cmake --build build-fuzz --target calendar_reader_fuzz
+    # Works on a copy, so the committed seeds stay small; findings land in build-fuzz/.
+    rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus
+    cp tests/fuzz/corpus/* tests/fuzz/regressions/* build-fuzz/corpus/ 2>/dev/null || true
+    ./build-fuzz/tests/fuzz/calendar_reader_fuzz -max_total_time="${FUZZ_SECONDS:-60}" \
+      -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-fuzz/ \
+      build-fuzz/corpus
+    ;;
   *)
-    echo "Usage: ./build.sh run|test|sanitize" >&2
+    echo "Usage: ./build.sh run|test|sanitize|fuzz" >&2
     exit 1
     ;;
 esac

@@ -123,8 +123,9 @@ int LoadCalendarFile(CCalDatabase& db, const std::string& path, std::string* mes
   }
   std::string bytes;
   if (const int error = ReadWhole(path, bytes)) {
-    Tell(message, opening + (error == EFBIG ? "it is far too large for a calendar"
-                                            : std::strerror(error)) + ".");
+    Tell(message,
+         opening + (error == EFBIG ? "it is far too large for a calendar" : std::strerror(error)) +
+             ".");
     return 0;
   }
   if (bytes.empty()) {

@@ -1,6 +1,5 @@
 #include "caldata/calendar_text_reader.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <limits>
@@ -50,9 +49,9 @@ class TextReader {
 
   int Read() {
     if (!NextLine(1)) return 0;
-    build_ = static_cast<int>(std::clamp<int64_t>(Number(Field(0)).value_or(0),
-                                                  std::numeric_limits<int>::min(),
-                                                  std::numeric_limits<int>::max()));
+    const auto build = NumberIn(Field(0), kFirstKnownBuild, std::numeric_limits<int>::max());
+    if (!build) return 0;
+    build_ = static_cast<int>(*build);
     if (!ReadSettings() || !ReadBigPictures() || !ReadEntries()) return 0;
     if (build_ >= kBuildWithExcludedDays && !ReadExcludedDays()) return 0;
     return 1;
@@ -61,6 +60,12 @@ class TextReader {
  private:
   bool NextLine(size_t minFields) { return lines_.NextLine() >= minFields; }
   const std::string& Field(size_t i) const { return lines_.Field(i); }
+  // Field i as an unsigned 32-bit number.
+  std::optional<uint32_t> Word(size_t i) const {
+    const auto v = NumberIn(Field(i), 0, kWordMax);
+    if (!v) return std::nullopt;
+    return static_cast<uint32_t>(*v);
+  }
 
   // Lines 2 to 16: each must be there, with at least one field.
   bool ReadSettings() {
@@ -92,16 +97,14 @@ class TextReader {
       if (!NextLine(1)) return false;
       db_.SetTitleFontColor(Field(0));
       if (!NextLine(1)) return false;
-      if (auto v = NumberIn(Field(0), 0, kWordMax)) db_.SetTitleFontSize(static_cast<uint32_t>(*v));
+      if (auto v = Word(0)) db_.SetTitleFontSize(*v);
     }
     if (build_ >= kBuildWithTitlePosition) {
       if (!NextLine(4)) return false;
-      using Setter = void (CCalDatabase::*)(uint32_t);
-      const Setter setters[] = {&CCalDatabase::SetTitleXPos, &CCalDatabase::SetTitleYPos,
-                                &CCalDatabase::SetTitlePictureIndex, &CCalDatabase::SetTitleWidth};
-      for (size_t i = 0; i < 4; ++i) {
-        if (auto v = NumberIn(Field(i), 0, kWordMax)) (db_.*setters[i])(static_cast<uint32_t>(*v));
-      }
+      if (auto v = Word(0)) db_.SetTitleXPos(*v);
+      if (auto v = Word(1)) db_.SetTitleYPos(*v);
+      if (auto v = Word(2)) db_.SetTitlePictureIndex(*v);
+      if (auto v = Word(3)) db_.SetTitleWidth(*v);
     }
     return true;
   }
@@ -149,9 +152,9 @@ class TextReader {
       // Dated by its rule for the calendar year; where the rule gives no day
       // (a year before 1775, Election Day in an odd year) it keeps its own.
       const bool ruleApplies = e.weekday <= 6 && db_.Year() >= kFirstRuleYear;
-      const int day = ruleApplies ? WeekdayRuleDayOf(e.description, e.weekCode, e.weekday,
-                                                     e.month, db_.Year())
-                                  : -1;
+      const int day =
+          ruleApplies ? WeekdayRuleDayOf(e.description, e.weekCode, e.weekday, e.month, db_.Year())
+                      : -1;
       if (day >= 1 && day <= DaysInMonth(e.month, db_.Year())) e.day = static_cast<uint8_t>(day);
     } else {
       if (e.description.empty()) e.description = "unknown";

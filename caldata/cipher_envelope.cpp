@@ -18,7 +18,8 @@ constexpr std::array<uint8_t, 16> kKey = {0x54, 0x65, 0x73, 0x73, 0x6f, 0x6c, 0x
 constexpr std::array<uint8_t, 8> kIv = {0x31, 0xa9, 0x7c, 0x04, 0xd2, 0x5f, 0x8e, 0x17};
 
 Botan::secure_vector<uint8_t> Run(Botan::Cipher_Dir direction, Botan::secure_vector<uint8_t> data) {
-  const std::unique_ptr<Botan::Cipher_Mode> mode = Botan::Cipher_Mode::create_or_throw(kCipher, direction);
+  const std::unique_ptr<Botan::Cipher_Mode> mode =
+      Botan::Cipher_Mode::create_or_throw(kCipher, direction);
   mode->set_key(kKey.data(), kKey.size());
   mode->start(kIv.data(), kIv.size());
   mode->finish(data);

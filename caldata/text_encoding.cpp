@@ -8,10 +8,9 @@ namespace {
 
 // Code points of the bytes 0x80..0x9F; the rest of the code page is Latin-1.
 constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -39,18 +38,14 @@ bool IsValidUtf8(std::string_view text) {
       ++i;
       continue;
     }
-    size_t length;
-    char32_t cp;
-    char32_t minimum;
-    if ((lead & 0xE0) == 0xC0) {
-      length = 2, cp = lead & 0x1F, minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3, cp = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4, cp = lead & 0x07, minimum = 0x10000;
-    } else {
-      return false;
-    }
+    // Length, payload bits of the lead byte, and the smallest code point of that length.
+    const size_t length = (lead & 0xE0) == 0xC0   ? 2
+                          : (lead & 0xF0) == 0xE0 ? 3
+                          : (lead & 0xF8) == 0xF0 ? 4
+                                                  : 0;
+    if (length == 0) return false;
+    char32_t cp = lead & (0x7F >> length);
+    const char32_t minimum = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
     if (text.size() - i < length) return false;
     for (size_t k = 1; k < length; ++k) {
       const uint8_t byte = static_cast<uint8_t>(text[i + k]);

@@ -34,7 +34,8 @@ IncludeFlags ParseIncludeList(const std::string& list) {
     } else {
       throw CommandError(kExitBadInput,
                          "--include takes christian, national, hebrew, equinox, fullmoons or "
-                         "all, not '" + name + "'");
+                         "all, not '" +
+                             name + "'");
     }
     any = true;
   }
