@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "caldata/data_paths.h"
 #include "compute/date_arithmetic.h"
 #include "compute/language_table.h"
 
@@ -78,7 +79,8 @@ void CCalDatabase::SetBigPicture(int slot, const std::string& pictureFile,
 
 std::string CCalDatabase::BigPicturePath(int slot) const {
   const std::string& picture = BigPictureAt(slot).pictureFile;
-  return picture.empty() ? picture : ResolvePicturePath(picture);
+  if (picture.empty() || picture.find("null") != std::string::npos) return picture;
+  return PicturePathToShow(picture);
 }
 
 void CCalDatabase::SetCalendarFileName(const std::string& name) {
@@ -93,6 +95,11 @@ bool CCalDatabase::AddExcludedDay(const ExcludedDay& day) {
 
 std::string CCalDatabase::ResolvePicturePath(const std::string& picture) const {
   return HasDirectoryPart(picture) ? picture : clipartDirectory_ + picture;
+}
+
+std::string CCalDatabase::PicturePathToShow(const std::string& picture) const {
+  if (HasDirectoryPart(picture)) return picture;
+  return (clipartDirectory_.empty() ? ShippedClipartDirectory() : clipartDirectory_) + picture;
 }
 
 const std::string& CCalDatabase::TypeName(uint32_t type) const {

@@ -68,7 +68,7 @@ class CCalDatabase {
   // Slots 0..11; an out-of-range slot reads empty and ignores writes.
   const BigPicture& BigPictureAt(int slot) const;
   void SetBigPicture(int slot, const std::string& pictureFile, const std::string& description);
-  // The slot's picture as a path to load: a bare name lies in the clip-art folder; empty stays empty.
+  // The slot's picture as the pages load it (PicturePathToShow); empty and "null" stay as they are.
   std::string BigPicturePath(int slot) const;
 
   const std::string& CalendarFileName() const { return calendarFileName_; }
@@ -100,6 +100,9 @@ class CCalDatabase {
   void SetClipartDirectory(const std::string& dir) { clipartDirectory_ = dir; }
   // `picture` as stored: with the clip-art folder in front when it has no directory part.
   std::string ResolvePicturePath(const std::string& picture) const;
+  // `picture` as the pages load it: like ResolvePicturePath, but a calendar
+  // without a clip-art folder takes bare names from the shipped clip-art.
+  std::string PicturePathToShow(const std::string& picture) const;
 
   // Display name of an entry type; empty for the empty entry or an unknown code.
   const std::string& TypeName(uint32_t type) const;

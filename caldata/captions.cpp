@@ -115,13 +115,15 @@ std::string DayEntryPicture(const CCalDatabase& db, int month, int day, int k) {
   CalEntry entry;
   if (!FindShownEntry(db, month, day, k, entry)) return {};
   const bool birthday = entry.type == kBirthday;
-  const std::string& picture = entry.pictureFile;
-  if (picture.find("null") != std::string::npos && birthday) {
-    return db.ResolvePicturePath(kBirthdayPicture);
+  if (entry.pictureFile.find("null") != std::string::npos && birthday) {
+    return db.PicturePathToShow(kBirthdayPicture);
   }
+  // Entries read from a calendar without a clip-art folder keep bare names.
+  const std::string picture =
+      entry.pictureFile.empty() ? entry.pictureFile : db.PicturePathToShow(entry.pictureFile);
   std::error_code error;
   if (!picture.empty() && std::filesystem::exists(picture, error)) return picture;
-  return birthday ? db.ResolvePicturePath(kBirthdayPicture) : "null";
+  return birthday ? db.PicturePathToShow(kBirthdayPicture) : "null";
 }
 
 uint32_t DayEntrySlot(const CCalDatabase& db, int month, int day, int k) {

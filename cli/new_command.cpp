@@ -6,6 +6,7 @@
 #include "caldata/cal_database.h"
 #include "caldata/calendar_file.h"
 #include "caldata/calendar_text.h"
+#include "caldata/data_paths.h"
 #include "cli/command_line.h"
 #include "cli/include_list.h"
 #include "compute/generators/year_build.h"
@@ -28,8 +29,8 @@ int RunNewCommand(const std::vector<std::string>& args) {
   if (std::filesystem::symlink_status(file, ec).type() != std::filesystem::file_type::not_found) {
     throw CommandError(kExitBadInput, file + " already exists");
   }
-  std::string clipart = parsed.Option("--clipart").value_or("");
-  if (!clipart.empty()) {
+  std::string clipart = parsed.Option("--clipart").value_or(ShippedClipartDirectory());
+  if (parsed.Option("--clipart")) {
     if (!std::filesystem::is_directory(clipart, ec)) {
       throw CommandError(kExitBadInput, "--clipart: " + clipart + " is not a folder");
     }

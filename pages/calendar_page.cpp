@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "compute/date_arithmetic.h"
-#include "pages/append_format.h"
+#include "pages/page_text.h"
 #include "pages/html_escape.h"
 #include "pages/image_size.h"
 #include "pages/month_grid.h"

@@ -125,7 +125,7 @@ void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int 
       if (stored != nullptr && stored->type == kSoberAnniversary) {
         AppendPiece(page, 12,
                     Printf("<img width=80 height=75 src=\"%s\" v:shapes=_x0000_i1025 onDblClick=onBtnOk(\"calidx%04u\") >\n",
-                           PictureUrl(db.ResolvePicturePath(kSoberPicture)).c_str(),
+                           PictureUrl(db.PicturePathToShow(kSoberPicture)).c_str(),
                            entry.slot));
       }
     } else if (!entry.picture.empty()) {

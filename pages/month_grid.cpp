@@ -5,7 +5,7 @@
 #include "compute/hebrew_calendar.h"
 #include "compute/language_table.h"
 #include "compute/utf8.h"
-#include "pages/append_format.h"
+#include "pages/page_text.h"
 #include "pages/day_cell.h"
 #include "pages/html_escape.h"
 #include "pages/page_blocks.h"

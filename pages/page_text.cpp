@@ -4,21 +4,40 @@
 #include <cstdio>
 
 namespace tessolar {
+namespace {
 
-std::string Printf(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
+void AppendFormatV(std::string& text, const char* format, va_list args) {
+  char buffer[512];
   va_list again;
   va_copy(again, args);
-  const int size = std::vsnprintf(nullptr, 0, format, args);
-  va_end(args);
-  std::string out;
-  if (size > 0) {
-    out.resize(static_cast<size_t>(size) + 1);
-    std::vsnprintf(out.data(), out.size(), format, again);
-    out.pop_back();
+  const int needed = std::vsnprintf(buffer, sizeof buffer, format, args);
+  if (needed >= 0 && static_cast<size_t>(needed) < sizeof buffer) {
+    text.append(buffer, static_cast<size_t>(needed));
+  } else if (needed >= 0) {
+    // Long pieces (a long description or path) are formatted in place.
+    const size_t start = text.size();
+    text.resize(start + static_cast<size_t>(needed) + 1);
+    std::vsnprintf(&text[start], static_cast<size_t>(needed) + 1, format, again);
+    text.resize(start + static_cast<size_t>(needed));
   }
   va_end(again);
+}
+
+}  // namespace
+
+void AppendFormat(std::string& text, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  AppendFormatV(text, format, args);
+  va_end(args);
+}
+
+std::string Printf(const char* format, ...) {
+  std::string out;
+  va_list args;
+  va_start(args, format);
+  AppendFormatV(out, format, args);
+  va_end(args);
   return out;
 }
 

@@ -7,6 +7,9 @@
 
 namespace tessolar {
 
+// Appends `format` formatted with the arguments (printf conventions) to `text`.
+void AppendFormat(std::string& text, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
 // The formatted text (printf conventions).
 std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

@@ -4,8 +4,8 @@
 
 #include "caldata/captions.h"
 #include "compute/language_table.h"
-#include "pages/append_format.h"
-#include "pages/data_paths.h"
+#include "pages/page_text.h"
+#include "caldata/data_paths.h"
 #include "pages/html_escape.h"
 #include "pages/page_blocks.h"
 #include "pages/page_conventions.h"

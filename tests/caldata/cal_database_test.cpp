@@ -4,6 +4,7 @@
 #include <string>
 
 #include "caldata/cal_database.h"
+#include "caldata/data_paths.h"
 #include "compute/date_arithmetic.h"
 #include "compute/language_table.h"
 
@@ -364,6 +365,30 @@ TEST(CalDatabaseFloating, RedatingMovesFloatingEntriesToTheCalendarYear) {
   db.RedateFloatingEntries();
   testing::internal::GetCapturedStdout();
   EXPECT_EQ(db.EntryAt(1)->day, 15);
+}
+
+}  // namespace
+}  // namespace tessolar
+
+namespace tessolar {
+namespace {
+
+TEST(CalDatabasePictures, BareNamesShowFromTheCalendarsFolderOrTheShippedClipart) {
+  CCalDatabase db;
+  db.SetBigPicture(0, "santa.png", "x");
+  db.SetBigPicture(1, "null", "x");
+  db.SetBigPicture(2, "/home/me/a b.jpg", "x");
+  // Without a folder of its own, the calendar shows the shipped pictures but stores bare names.
+  EXPECT_EQ(db.ResolvePicturePath("santa.png"), "santa.png");
+  EXPECT_EQ(db.PicturePathToShow("santa.png"), ShippedClipartDirectory() + "santa.png");
+  EXPECT_EQ(db.BigPicturePath(0), ShippedClipartDirectory() + "santa.png");
+  EXPECT_EQ(db.BigPicturePath(1), "null");
+  EXPECT_EQ(db.BigPicturePath(2), "/home/me/a b.jpg");
+  EXPECT_EQ(db.BigPicturePath(3), "");
+  db.SetClipartDirectory("/pics/");
+  EXPECT_EQ(db.PicturePathToShow("santa.png"), "/pics/santa.png");
+  EXPECT_EQ(db.BigPicturePath(0), "/pics/santa.png");
+  EXPECT_EQ(db.PicturePathToShow("C:\\pics\\x.gif"), "C:\\pics\\x.gif");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "caldata/captions.h"
 #include "compute/language_table.h"
-#include "pages/data_paths.h"
+#include "caldata/data_paths.h"
 #include "pages/grid_parse_support.h"
 #include "pages/html_escape.h"
 #include "pages/page_blocks.h"

@@ -1,4 +1,4 @@
-#include "pages/data_paths.h"
+#include "caldata/data_paths.h"
 
 #include <sys/stat.h>
 
