@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs or tests Tessolar.
-#   ./build.sh run       build and start the program
+#   ./build.sh run       build, and show the sample calendar as HTML pages in build/demo
 #   ./build.sh test      build and run every test
 #   ./build.sh sanitize  build the core tests with ASan and UBSan and run them
-#   ./build.sh fuzz      build the fuzz targets with clang and run each for a while
+#   ./build.sh fuzz      fuzz the calendar reader for FUZZ_SECONDS (60) seconds
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -32,6 +32,13 @@ case "${1:-}" in
     install_missing_packages
     configure_and_build build
     ./build/cli/tessolar-cli --help
+    # The desktop window is still to come: until then, show the sample calendar as pages.
+    mkdir -p build/demo
+    for page in all title bigpictures hidden database; do
+      ./build/cli/tessolar-cli render resources/sample.cal --page "$page" -o "build/demo/$page.html" 2>/dev/null
+    done
+    echo
+    echo "The sample calendar as HTML pages: $(pwd)/build/demo/all.html (and title, bigpictures, hidden, database)"
     ;;
   test)
     install_missing_packages
