@@ -1,5 +1,6 @@
 #include "compute/generators/national_days.h"
 
+#include <climits>
 #include <cstddef>
 #include <string>
 
@@ -64,9 +65,12 @@ constexpr Rows<Row> RowsOf(const Row (&rows)[N]) {
   return {rows, N};
 }
 
+struct DaylightRule;
+
 struct CountryList {
   Rows<FixedRow> fixed;
   Rows<FloatingRow> floating;
+  Rows<DaylightRule> daylight;
 };
 
 // --- United States ---------------------------------------------------------
@@ -198,24 +202,77 @@ constexpr FloatingRow kDeFloating[] = {
     {Text("Tag des Gebets und des Repentance"), kWeekThird, kTue, kNov, "null"},
 };
 
-// The daylight-saving change days, the same for every country with a list.
-constexpr FloatingRow kDaylightSavingUntil2006[] = {
-    {Entry(81), kWeekFirst, kSun, kApr, "daylight_savings1.gif"},
-    {Entry(82), kWeekLast, kSun, kOct, "daylight_savings1.gif"},
+// The daylight-saving change days of each country: the start (entry 81) and
+// the end (entry 82) under the rule in force from `firstYear` on. A country
+// that gave up daylight saving has a last rule with no days.
+struct DaylightRule {
+  int firstYear;
+  bool observed;
+  FloatingRow start;
+  FloatingRow end;
 };
-constexpr FloatingRow kDaylightSavingFrom2007[] = {
-    {Entry(81), kWeekSecond, kSun, kMar, "daylight_savings1.gif"},
-    {Entry(82), kWeekFirst, kSun, kNov, "daylight_savings1.gif"},
+
+constexpr const char* kClock = "daylight_savings1.gif";
+constexpr int kEarliest = INT_MIN;
+
+// The United States and Canada: the 2007 change moved both days.
+constexpr DaylightRule kNorthAmericanDaylight[] = {
+    {kEarliest,
+     true,
+     {Entry(81), kWeekFirst, kSun, kApr, kClock},
+     {Entry(82), kWeekLast, kSun, kOct, kClock}},
+    {2007,
+     true,
+     {Entry(81), kWeekSecond, kSun, kMar, kClock},
+     {Entry(82), kWeekFirst, kSun, kNov, kClock}},
 };
-constexpr int kLastYearOfOldDaylightRule = 2006;
+// The United Kingdom and Germany keep European summer time.
+constexpr DaylightRule kEuropeanDaylight[] = {
+    {kEarliest,
+     true,
+     {Entry(81), kWeekLast, kSun, kMar, kClock},
+     {Entry(82), kWeekLast, kSun, kOct, kClock}},
+};
+// Australia's south-eastern states: summer time starts in spring, in October.
+constexpr DaylightRule kAustralianDaylight[] = {
+    {kEarliest,
+     true,
+     {Entry(81), kWeekLast, kSun, kOct, kClock},
+     {Entry(82), kWeekLast, kSun, kMar, kClock}},
+    {2008,
+     true,
+     {Entry(81), kWeekFirst, kSun, kOct, kClock},
+     {Entry(82), kWeekFirst, kSun, kApr, kClock}},
+};
+// Mexico ended daylight saving after 2022.
+constexpr DaylightRule kMexicanDaylight[] = {
+    {kEarliest,
+     true,
+     {Entry(81), kWeekFirst, kSun, kApr, kClock},
+     {Entry(82), kWeekLast, kSun, kOct, kClock}},
+    {2023, false, {}, {}},
+};
 
 // By country index; the countries without a list have empty ones.
 constexpr CountryList kCountries[kCountryCount] = {
-    {RowsOf(kUsFixed), RowsOf(kUsFloating)}, {RowsOf(kCaFixed), RowsOf(kCaFloating)},
-    {RowsOf(kUkFixed), RowsOf(kUkFloating)}, {RowsOf(kAuFixed), RowsOf(kAuFloating)},
-    {RowsOf(kMxFixed), RowsOf(kMxFloating)}, {{nullptr, 0}, {nullptr, 0}},
-    {RowsOf(kDeFixed), RowsOf(kDeFloating)}, {{nullptr, 0}, {nullptr, 0}},
+    {RowsOf(kUsFixed), RowsOf(kUsFloating), RowsOf(kNorthAmericanDaylight)},
+    {RowsOf(kCaFixed), RowsOf(kCaFloating), RowsOf(kNorthAmericanDaylight)},
+    {RowsOf(kUkFixed), RowsOf(kUkFloating), RowsOf(kEuropeanDaylight)},
+    {RowsOf(kAuFixed), RowsOf(kAuFloating), RowsOf(kAustralianDaylight)},
+    {RowsOf(kMxFixed), RowsOf(kMxFloating), RowsOf(kMexicanDaylight)},
+    {{nullptr, 0}, {nullptr, 0}, {nullptr, 0}},
+    {RowsOf(kDeFixed), RowsOf(kDeFloating), RowsOf(kEuropeanDaylight)},
+    {{nullptr, 0}, {nullptr, 0}, {nullptr, 0}},
 };
+
+// The rule in force in `year`: the last one that started by then.
+const DaylightRule& DaylightRuleOf(const Rows<DaylightRule>& rules, int year) {
+  const DaylightRule* inForce = rules.begin();
+  for (const DaylightRule& rule : rules) {
+    if (rule.firstYear <= year) inForce = &rule;
+  }
+  return *inForce;
+}
 
 int DayOf(const FixedRow& row, int year) {
   if (row.sundayToMonday && (FirstWeekdayOfMonth(row.month, year) + row.day - 1) % 7 == kSun) {
@@ -255,9 +312,11 @@ int GenerateNationalDays(CCalDatabase& db, int year, int remove) {
   const bool removing = remove != 0;
   for (const FixedRow& row : list.fixed) ApplyFixed(db, row, year, removing);
   for (const FloatingRow& row : list.floating) ApplyFloating(db, row, year, removing);
-  const auto& daylight =
-      year <= kLastYearOfOldDaylightRule ? kDaylightSavingUntil2006 : kDaylightSavingFrom2007;
-  for (const FloatingRow& row : daylight) ApplyFloating(db, row, year, removing);
+  const DaylightRule& daylight = DaylightRuleOf(list.daylight, year);
+  if (daylight.observed) {
+    ApplyFloating(db, daylight.start, year, removing);
+    ApplyFloating(db, daylight.end, year, removing);
+  }
   return 0;
 }
 

@@ -53,16 +53,32 @@ TEST(NationalDays, UnitedStatesExampleYears) {
   EXPECT_EQ(db2008.Count(), 17u + 10u + 2u);
 }
 
-TEST(NationalDays, EveryListHasTheOldDaylightSavingRuleUntil2006) {
-  for (const int country : kCountriesWithLists) {
+// Each country's own summer-time days, in years on both sides of its changes of rule.
+TEST(NationalDays, DaylightSavingDaysFollowEachCountrysRule) {
+  struct Case {
+    int country, year;
+    MonthDay begins, ends;
+  };
+  const Case cases[] = {
+      {0, 2006, {4, 2}, {10, 29}},  {1, 2006, {4, 2}, {10, 29}},  {1, 2007, {3, 11}, {11, 4}},
+      {2, 2024, {3, 31}, {10, 27}}, {6, 2024, {3, 31}, {10, 27}}, {6, 2006, {3, 26}, {10, 29}},
+      {3, 2007, {10, 28}, {3, 25}}, {3, 2024, {10, 6}, {4, 7}},   {4, 2022, {4, 3}, {10, 30}},
+  };
+  for (const Case& c : cases) {
     CCalDatabase db;
-    Build(db, country, 2006);
-    EXPECT_EQ(DateOf(db, "Daylight Saving Time Begins"), MonthDay(4, 2)) << country;
-    EXPECT_EQ(DateOf(db, "Daylight Saving Time Ends"), MonthDay(10, 29)) << country;
+    Build(db, c.country, c.year);
+    EXPECT_EQ(DateOf(db, "Daylight Saving Time Begins"), c.begins) << c.country << " " << c.year;
+    EXPECT_EQ(DateOf(db, "Daylight Saving Time Ends"), c.ends) << c.country << " " << c.year;
     const auto begins = support::EntriesNamed(db, kNationalHoliday, "Daylight Saving Time Begins");
     ASSERT_EQ(begins.size(), 1u);
     EXPECT_EQ(begins[0].pictureFile, "daylight_savings1.gif");
   }
+  // Mexico gave up summer time after 2022.
+  CCalDatabase mexico;
+  Build(mexico, 4, 2023);
+  EXPECT_TRUE(
+      support::EntriesNamed(mexico, kNationalHoliday, "Daylight Saving Time Begins").empty());
+  EXPECT_TRUE(support::EntriesNamed(mexico, kNationalHoliday, "Daylight Saving Time Ends").empty());
 }
 
 TEST(NationalDays, CountryExampleDays) {
@@ -225,17 +241,28 @@ TEST(NationalDays, FloatingDaysMatchADirectCountOfWeekdays) {
     const int victoria = DateOf(lists[1], "Victoria Day").second;
     const int fourthMonday = CountedWeekday(year, 4, 1, 4);
     ASSERT_EQ(victoria, fourthMonday < 25 ? fourthMonday : fourthMonday - 7) << year;
-    // Daylight saving: second Sunday of March and first of November from 2007,
-    // first Sunday of April and last of October before.
-    const bool newRule = year >= 2007;
+    // Daylight saving, by each country's rule of the year (Sunday, nth or 5 = last).
+    const auto sunday = [year](int month, int nth) {
+      return MonthDay(month + 1, CountedWeekday(year, month, 0, nth));
+    };
     for (const int country : kCountriesWithLists) {
-      ASSERT_EQ(DateOf(lists[country], "Daylight Saving Time Begins"),
-                newRule ? MonthDay(3, CountedWeekday(year, 2, 0, 2))
-                        : MonthDay(4, CountedWeekday(year, 3, 0, 1)))
+      MonthDay begins, ends;
+      if (country == 0 || country == 1) {
+        begins = year >= 2007 ? sunday(2, 2) : sunday(3, 1);
+        ends = year >= 2007 ? sunday(10, 1) : sunday(9, 5);
+      } else if (country == 3) {
+        begins = year >= 2008 ? sunday(9, 1) : sunday(9, 5);
+        ends = year >= 2008 ? sunday(3, 1) : sunday(2, 5);
+      } else if (country == 4) {
+        begins = year <= 2022 ? sunday(3, 1) : MonthDay(0, 0);
+        ends = year <= 2022 ? sunday(9, 5) : MonthDay(0, 0);
+      } else {
+        begins = sunday(2, 5);
+        ends = sunday(9, 5);
+      }
+      ASSERT_EQ(DateOf(lists[country], "Daylight Saving Time Begins"), begins)
           << country << " " << year;
-      ASSERT_EQ(DateOf(lists[country], "Daylight Saving Time Ends"),
-                newRule ? MonthDay(11, CountedWeekday(year, 10, 0, 1))
-                        : MonthDay(10, CountedWeekday(year, 9, 0, 5)))
+      ASSERT_EQ(DateOf(lists[country], "Daylight Saving Time Ends"), ends)
           << country << " " << year;
     }
   }
