@@ -1,5 +1,6 @@
 #include "caldata/cal_database.h"
 
+#include <tuple>
 #include <utility>
 
 #include "caldata/data_paths.h"
@@ -247,23 +248,30 @@ void CCalDatabase::SortAndCompact() {
   const uint32_t n = count_;
   if (n == 0) return;
   auto& t = entries_;
+  // On a table already in date order the passes below swap nothing, so they
+  // are skipped: reading a saved calendar appends its entries in that order.
+  bool inOrder = true;
+  for (uint32_t i = 1; i < n && inOrder; ++i) {
+    inOrder = std::tie(t[i - 1].month, t[i - 1].day, t[i - 1].year) <=
+              std::tie(t[i].month, t[i].day, t[i].year);
+  }
   // Three selection passes; ties stay where the swaps leave them, and the
   // calendar file and pages rely on exactly this order.
-  for (uint32_t i = 0; i + 1 < n; ++i) {
+  for (uint32_t i = 0; !inOrder && i + 1 < n; ++i) {
     uint32_t best = i;
     for (uint32_t j = i + 1; j < n; ++j) {
       if (t[j].month < t[best].month) best = j;
     }
     if (best != i) std::swap(t[i], t[best]);
   }
-  for (uint32_t i = 0; i + 1 < n; ++i) {
+  for (uint32_t i = 0; !inOrder && i + 1 < n; ++i) {
     uint32_t best = i;
     for (uint32_t j = i + 1; j < n && t[j].month == t[i].month; ++j) {
       if (t[j].day < t[best].day) best = j;
     }
     if (best != i) std::swap(t[i], t[best]);
   }
-  for (uint32_t i = 0; i + 1 < n; ++i) {
+  for (uint32_t i = 0; !inOrder && i + 1 < n; ++i) {
     uint32_t best = i;
     for (uint32_t j = i + 1; j < n && t[j].month == t[i].month && t[j].day == t[i].day; ++j) {
       if (t[j].year < t[best].year) best = j;

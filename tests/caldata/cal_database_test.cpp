@@ -258,6 +258,17 @@ TEST(CalDatabaseSort, TiesEndWhereTheSelectionPassesLeaveThem) {
   EXPECT_EQ(order, "cabx");
 }
 
+TEST(CalDatabaseSort, AnOrderedTableKeepsItsTiesAndStillDropsDeletedEntries) {
+  CCalDatabase db;
+  for (const char* name : {"b", "a", "c"}) db.SaveHolidayData(Make(0, 1, 2000, name));
+  db.SaveHolidayData(Make(11, 31, 2000, "last"));
+  db.RemoveHolidayData(11, 31, 2000, kBirthday, "last", "null");
+  db.SortAndCompact();
+  std::string order;
+  for (uint32_t i = 0; i < db.Count(); ++i) order += db.EntryAt(i)->description;
+  EXPECT_EQ(order, "bac");  // appended in date order: nothing moves
+}
+
 TEST(CalDatabaseSort, RandomTablesEndSortedCompactedAndIndexed) {
   std::mt19937 rng(7);
   for (int round = 0; round < 50; ++round) {
