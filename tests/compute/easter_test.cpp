@@ -31,16 +31,11 @@ long Easter(long y) {
   return (e.month + 1) * 100 + e.day;
 }
 
-TEST(Easter, KnownDates) {
-  EXPECT_EQ(Easter(2007), 408);
-  EXPECT_EQ(Easter(2008), 323);
-  EXPECT_EQ(Easter(2013), 331);
-  EXPECT_EQ(Easter(2024), 331);
-  EXPECT_EQ(Easter(1818), 322);  // earliest
-  EXPECT_EQ(Easter(2285), 322);
-  EXPECT_EQ(Easter(2038), 425);  // latest
-  EXPECT_EQ(EasterDayOfYear(2007), 98);
-  EXPECT_EQ(EasterDayOfYear(2008), 83);
+// The sweep below compares dates only; the day of the year is counted here.
+TEST(Easter, DayOfYear) {
+  EXPECT_EQ(EasterDayOfYear(2007), 98);   // 8 April
+  EXPECT_EQ(EasterDayOfYear(2008), 83);   // 23 March of a leap year
+  EXPECT_EQ(EasterDayOfYear(2038), 115);  // 25 April, the latest
 }
 
 TEST(Easter, EveryYearMatchesMeeus) {

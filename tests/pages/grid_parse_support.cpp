@@ -33,6 +33,25 @@ size_t AfterLine(const std::string& text, size_t pos) {
   return eol == std::string::npos ? text.size() : eol + 1;
 }
 
+// Reads one mini grid text (from "<!-- insert a mini" to its end comment).
+MiniGridCells ReadMiniGrid(const std::string& text) {
+  MiniGridCells mini;
+  const size_t span = text.find("padding:-2px;font-family:");
+  if (span != std::string::npos) {
+    const size_t line = AfterLine(text, span);
+    mini.heading = text.substr(line, text.find('\n', line) - line);
+  }
+  mini.firstWeekday = static_cast<int>(Occurrences(text, "<td></td><!-- 1 - index "));
+  mini.rows = static_cast<int>(Occurrences(text, kMiniRowOpen));
+  const std::string dayOpen = "<td align=center class=xl23>\n";
+  for (size_t pos = text.find(dayOpen); pos != std::string::npos;
+       pos = text.find(dayOpen, pos + 1)) {
+    const size_t numberLine = AfterLine(text, AfterLine(text, pos));
+    mini.days.push_back(std::atoi(text.c_str() + numberLine));
+  }
+  return mini;
+}
+
 }  // namespace
 
 size_t Occurrences(const std::string& text, const std::string& needle) {
@@ -57,24 +76,6 @@ int MonthLength(int year, int month0) {
   return month0 == 1 && leap ? 29 : lengths[month0];
 }
 
-MiniGridCells ReadMiniGrid(const std::string& text) {
-  MiniGridCells mini;
-  const size_t span = text.find("padding:-2px;font-family:");
-  if (span != std::string::npos) {
-    const size_t line = AfterLine(text, span);
-    mini.heading = text.substr(line, text.find('\n', line) - line);
-  }
-  mini.firstWeekday = static_cast<int>(Occurrences(text, "<td></td><!-- 1 - index "));
-  mini.rows = static_cast<int>(Occurrences(text, kMiniRowOpen));
-  const std::string dayOpen = "<td align=center class=xl23>\n";
-  for (size_t pos = text.find(dayOpen); pos != std::string::npos;
-       pos = text.find(dayOpen, pos + 1)) {
-    const size_t numberLine = AfterLine(text, AfterLine(text, pos));
-    mini.days.push_back(std::atoi(text.c_str() + numberLine));
-  }
-  return mini;
-}
-
 BigGridCells ReadBigGrid(const std::string& page, size_t& from) {
   BigGridCells grid;
   const size_t start = page.find("<table x:str border=0", from);
@@ -83,8 +84,6 @@ BigGridCells ReadBigGrid(const std::string& page, size_t& from) {
     return grid;
   }
   grid.heading = Between(page, start, "x:num=38353>", "</td>");
-  const size_t hebrew = page.find("colspan=3 class=xl27", start);
-  grid.hebrewHeading = Between(page, hebrew, "x:num=38353>", "</td>");
   size_t pos = page.find(kBigRowOpen, start);
   const size_t end = page.find(kGridEnd, start);
   if (pos == std::string::npos || end == std::string::npos || pos > end) {

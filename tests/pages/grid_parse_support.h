@@ -22,8 +22,7 @@ struct GridCell {
 };
 
 struct BigGridCells {
-  std::string heading;        // content of the month cell, "January 2015"
-  std::string hebrewHeading;  // content of the Hebrew cell
+  std::string heading;  // content of the month cell, "January 2015"
   std::vector<std::string> weekdays;
   std::vector<GridCell> cells;
   int rows = 0;
@@ -32,9 +31,6 @@ struct BigGridCells {
 
 // Reads the first big grid at or after `from` in `page`; `from` moves past it.
 BigGridCells ReadBigGrid(const std::string& page, size_t& from);
-
-// Reads one mini grid text (from "<!-- insert a mini" to its end comment).
-MiniGridCells ReadMiniGrid(const std::string& text);
 
 // Independent calendar facts for checking grids: Sakamoto's weekday rule and
 // the Gregorian month lengths.

@@ -103,7 +103,8 @@ TEST_F(MonthGridTest, EveryMonthOfFiveCenturiesPutsEachDayAndMiniMonthInItsCell)
   }
 }
 
-TEST_F(MonthGridTest, FiveRowMonthHasDoubleHeadingAndFiveRowsOfCells) {
+// Cell placement is swept above; these are the pieces around the cells.
+TEST_F(MonthGridTest, FiveRowMonthHasADoubleHeadingAndSixRowMonthASingleOne) {
   // March 2017 starts on Wednesday and ends in cell 33.
   const std::string page = Grid(2, 2017);
   EXPECT_EQ(page.rfind("            <span style='color:gray;font-family:\"Verdana\"'>\n<BR><BR>\n"
@@ -121,41 +122,19 @@ TEST_F(MonthGridTest, FiveRowMonthHasDoubleHeadingAndFiveRowsOfCells) {
                        "<td class=xl26 style='border-left:none;color:gray;font-size:10'>MON</td>\n",
                        0),
             0u);
-  EXPECT_NE(page.find("<tr height=95 style='mso-height-source:userset;height:80.75pt'>\n"
-                      "<td valign=center height=95><span>\n<!-- insert a mini February -->\n"),
-            std::string::npos);
   EXPECT_NE(page.find("<td></td><!-- 1 - index 1 -->\n<td></td><!-- 1 - index 2 -->\n<!-- DayCount is 0 -->\n" +
                       EmptyDayCell(2, 1)),
-            std::string::npos);
-  EXPECT_NE(page.find("</tr><!-- 6 % 7 == 6 -->\n"), std::string::npos);
-  EXPECT_EQ(Occurrences(page, "<tr height=95 "), 5u);
-  EXPECT_NE(page.find(EmptyDayCell(2, 31) + "<td valign=center height=95><span>\n<!-- insert a mini April -->\n"),
             std::string::npos);
   const std::string tail =
       "</table><!-- end big month March-->            </span>\n            </p>\n        </td>\n</tr>\n";
   EXPECT_EQ(page.substr(page.size() - tail.size()), tail);
-}
-
-TEST_F(MonthGridTest, SixRowMonthHasSingleHeadingAndFortyTwoCells) {
   // September 2007 starts on Saturday: its last day is in cell 35.
-  const std::string page = Grid(8, 2007);
-  EXPECT_NE(page.find("'>\n<BR>\n<table x:str"), std::string::npos);
-  EXPECT_NE(page.find("<tr height=40 style='height:38.00pt'>\n<td height=40 colspan=4 class=xl27 align=left "
-                      "width=540 style='height:38.00pt; mso-ignore:colspan;width:403.99pt' "
-                      "x:num=38353>September 2007</td>\n"),
+  const std::string six = Grid(8, 2007);
+  EXPECT_NE(six.find("'>\n<BR>\n<table x:str"), std::string::npos);
+  EXPECT_NE(six.find("<tr height=40 style='height:38.00pt'>\n<td height=40 colspan=4 class=xl27 align=left "
+                     "width=540 style='height:38.00pt; mso-ignore:colspan;width:403.99pt' "
+                     "x:num=38353>September 2007</td>\n"),
             std::string::npos);
-  EXPECT_EQ(Occurrences(page, "<tr height=95 "), 6u);
-  EXPECT_NE(page.find("</tr><!-- 41 % 7 == 6 -->\n</table><!-- end big month September-->"), std::string::npos);
-}
-
-TEST_F(MonthGridTest, ShortFebruaryFromFirstColumnHasNoMiniMonthAndBlankLastRow) {
-  // 1 February 2015 is a Sunday.
-  const std::string page = Grid(1, 2015);
-  EXPECT_EQ(Occurrences(page, "insert a mini"), 0u);
-  std::string lastRow = "<tr height=95 style='mso-height-source:userset;height:80.75pt'>\n";
-  for (int i = 28; i < 35; ++i) lastRow += "<td></td><!-- 2 - index " + std::to_string(i) + " -->\n";
-  lastRow += "</tr><!-- 34 % 7 == 6 -->\n";
-  EXPECT_NE(page.find(lastRow), std::string::npos);
 }
 
 TEST_F(MonthGridTest, MiniGridPiecesAreExact) {
@@ -190,13 +169,10 @@ TEST_F(MonthGridTest, MiniGridPiecesAreExact) {
       "<tr height=10 style='mso-height-source:userset;height:8.50pt'>\n</tr><!-- 41 % 7 == 6 -->\n"
       "</table><!-- end mini month December-->";
   EXPECT_EQ(page.substr(page.size() - tail.size()), tail);
-}
-
-TEST_F(MonthGridTest, SixRowMiniMonthHasSingleHeadingHeight) {
-  std::string page;
+  // A six-row mini month has the single heading height.
+  page.clear();
   MonthTable(page, db_, 8, 2007, GridKind::kMini, 6, false);
   EXPECT_NE(page.find("<tr height=10 style='height:9.50pt'>\n"), std::string::npos);
-  EXPECT_NE(page.find("style='height:9.50pt;width:57.71pt;"), std::string::npos);
 }
 
 TEST_F(MonthGridTest, AllMonthsWrapperOnlyWhenNotSingle) {
@@ -249,13 +225,6 @@ TEST_F(MonthGridTest, WeekdayNamesFollowTheLanguage) {
   SetLanguageIndex(0);
   EXPECT_EQ(grid.weekdays, (std::vector<std::string>{"DOM", "LUN", "MAR", "MIÉ", "JUE", "VIE", "SÁB"}));
   EXPECT_EQ(grid.heading, "Enero 2015");
-}
-
-TEST_F(MonthGridTest, FontIsKeptInsideItsStyleString) {
-  SetPageFont("x\"'><script>alert(1)</script>");
-  const std::string page = Grid(0, 2015);
-  EXPECT_EQ(page.find("<script"), std::string::npos);
-  EXPECT_EQ(page.find("alert(1)"), std::string::npos);
 }
 
 TEST_F(MonthGridTest, OutOfRangeArgumentsWriteNothing) {

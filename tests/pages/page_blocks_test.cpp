@@ -34,16 +34,6 @@ TEST(PageBlocks, FormatsTakeExactlyTheirArguments) {
   EXPECT_EQ(Conversions(EmptyDayCellFormat()), (std::vector<std::string>{"%02d", "%02d", "%d"}));
 }
 
-TEST(PageBlocks, EveryBlockIsThere) {
-  for (std::string_view block :
-       {PageOpenBlock(), MonthHeadBlock1(), MonthHeadBlock2(), MonthHeadBlock3(), CommonHeadBlock(),
-        BigPicturesHeadBlock(), PageCloseBlock(), PanelHeadBlock(), PanelMarkBlock(), FolderLinkBlock(),
-        EmptyDayCellFormat(), MonthPictureCaptionFormat(), RecentFileLineFormat()}) {
-    EXPECT_FALSE(block.empty());
-    EXPECT_EQ(block.find("@@ "), std::string_view::npos);
-  }
-}
-
 TEST(PageBlocks, HeadDeclaresUtf8AndDefinesThePageScript) {
   const std::string open(PageOpenBlock());
   EXPECT_LT(open.find("<meta charset=\"utf-8\">"), 1024u);
@@ -81,15 +71,6 @@ TEST(PageBlocks, FontMarkerSitsInCssStrings) {
   }
   EXPECT_GE(markers, 3u);
   EXPECT_EQ(WithFontMarker(MonthHead(), "Verdana").find("insert_font_here"), std::string::npos);
-}
-
-TEST(PageBlocks, WelcomePanelCarriesItsMarkersAndLinks) {
-  const std::string panel(PanelHeadBlock());
-  for (const char* marker : {"insert_welcome_title_here", "text_create_new", "title_create_new",
-                             "text_open_existing", "title_open_existing", "insert_font_here",
-                             "onBtnOk('calendarnew')", "onBtnOk('calendarbrowse')"}) {
-    EXPECT_NE(panel.find(marker), std::string::npos) << marker;
-  }
 }
 
 TEST(PageBlocks, FormattedPiecesEscapeTheirValues) {

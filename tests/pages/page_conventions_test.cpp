@@ -19,27 +19,18 @@ namespace fs = std::filesystem;
 class ScopedEnvironment {
  public:
   ~ScopedEnvironment() {
-    for (const auto& [name, value] : saved_) {
-      if (value) {
-        setenv(name.c_str(), value->c_str(), 1);
-      } else {
-        unsetenv(name.c_str());
-      }
-    }
+    for (const auto& [name, value] : saved_) Put(name, value);
   }
   void Set(const std::string& name, const std::optional<std::string>& value) {
-    if (saved_.count(name) == 0) {
-      const char* old = std::getenv(name.c_str());
-      saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
-    }
-    if (value) {
-      setenv(name.c_str(), value->c_str(), 1);
-    } else {
-      unsetenv(name.c_str());
-    }
+    const char* old = std::getenv(name.c_str());
+    saved_.emplace(name, old ? std::optional<std::string>(old) : std::nullopt);
+    Put(name, value);
   }
 
  private:
+  static void Put(const std::string& name, const std::optional<std::string>& value) {
+    value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+  }
   std::map<std::string, std::optional<std::string>> saved_;
 };
 
