@@ -23,8 +23,7 @@ class LineSplitter {
   // any, and at the end of the text.
   size_t NextLine();
 
-  size_t FieldCount() const { return count_; }
-  // Field i of the last line read; empty for i at or beyond FieldCount().
+  // Field i of the last line read; empty for i at or beyond the count NextLine gave.
   const std::string& Field(size_t i) const;
   bool AtEnd() const { return pos_ >= text_.size(); }
 

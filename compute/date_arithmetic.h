@@ -18,8 +18,6 @@ enum WeekCode : uint8_t {
   kWeekLast = 45,
 };
 
-inline bool IsFloatingWeekCode(int code) { return code >= kWeekFirst && code <= kWeekLast; }
-
 // The earliest year the weekday rules accept: 1 January 1775 was a Sunday.
 inline constexpr int kFirstRuleYear = 1775;
 
