@@ -6,8 +6,8 @@
 
 #include "caldata/cal_database.h"
 #include "compute/easter.h"
-#include "compute/generators/christian_days.h"
-#include "compute/generators/jewish_days.h"
+#include "generators/christian_days.h"
+#include "generators/jewish_days.h"
 #include "compute/hebrew_calendar.h"
 
 namespace tessolar {

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "caldata/cal_database.h"
-#include "compute/generators/year_build.h"
+#include "generators/year_build.h"
 #include "compute/language_table.h"
 
 namespace tessolar {

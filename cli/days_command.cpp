@@ -7,7 +7,7 @@
 
 #include "caldata/cal_database.h"
 #include "cli/command_line.h"
-#include "compute/generators/year_build.h"
+#include "generators/year_build.h"
 #include "compute/language_table.h"
 
 namespace tessolar::cli {

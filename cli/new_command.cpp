@@ -9,7 +9,7 @@
 #include "caldata/data_paths.h"
 #include "cli/command_line.h"
 #include "cli/include_list.h"
-#include "compute/generators/year_build.h"
+#include "generators/year_build.h"
 #include "compute/language_table.h"
 
 namespace tessolar::cli {

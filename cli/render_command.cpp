@@ -9,7 +9,7 @@
 #include "caldata/calendar_file.h"
 #include "caldata/calendar_text.h"
 #include "cli/command_line.h"
-#include "compute/generators/year_build.h"
+#include "generators/year_build.h"
 #include "pages/calendar_page.h"
 #include "pages/plain_pages.h"
 #include "pages/title_pages.h"

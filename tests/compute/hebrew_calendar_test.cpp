@@ -8,7 +8,7 @@
 
 #include "compute/date_arithmetic.h"
 #include "compute/hebrew_calendar.h"
-#include "compute/hebrew_reference.h"
+#include "support/hebrew_reference.h"
 
 namespace tessolar {
 namespace {

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <iostream>
 
-#include "compute/reference_data.h"
+#include "support/reference_data.h"
 
 namespace tessolar {
 namespace {

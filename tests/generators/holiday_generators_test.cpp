@@ -18,11 +18,11 @@
 #include "caldata/cal_database.h"
 #include "compute/date_arithmetic.h"
 #include "compute/easter.h"
-#include "compute/generators/christian_days.h"
-#include "compute/generators/jewish_days.h"
-#include "compute/hebrew_reference.h"
+#include "generators/christian_days.h"
+#include "generators/jewish_days.h"
+#include "support/hebrew_reference.h"
 #include "compute/language_table.h"
-#include "compute/store_snapshot.h"
+#include "support/store_snapshot.h"
 
 namespace tessolar {
 

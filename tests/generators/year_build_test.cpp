@@ -2,12 +2,12 @@
 // generators: which generators run, in which mode, and that removing takes
 // away exactly what adding made.
 
-#include "compute/generators/year_build.h"
+#include "generators/year_build.h"
 
 #include <gtest/gtest.h>
 
 #include "compute/language_table.h"
-#include "compute/store_snapshot.h"
+#include "support/store_snapshot.h"
 
 namespace tessolar {
 namespace {

@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "compute/date_arithmetic.h"
-#include "compute/reference_data.h"
+#include "support/reference_data.h"
 
 namespace tessolar::support {
 

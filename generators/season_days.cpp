@@ -1,4 +1,4 @@
-#include "compute/generators/season_days.h"
+#include "generators/season_days.h"
 
 #include <cstdio>
 #include <string>

@@ -1,7 +1,7 @@
-#include "compute/generators/christian_days.h"
+#include "generators/christian_days.h"
 
 #include "compute/easter.h"
-#include "compute/generators/stored_year.h"
+#include "generators/stored_year.h"
 #include "compute/language_table.h"
 
 namespace tessolar {

@@ -1,10 +1,10 @@
-#include "compute/generators/year_build.h"
+#include "generators/year_build.h"
 
-#include "compute/generators/christian_days.h"
-#include "compute/generators/full_moon_days.h"
-#include "compute/generators/jewish_days.h"
-#include "compute/generators/national_days.h"
-#include "compute/generators/season_days.h"
+#include "generators/christian_days.h"
+#include "generators/full_moon_days.h"
+#include "generators/jewish_days.h"
+#include "generators/national_days.h"
+#include "generators/season_days.h"
 
 namespace tessolar {
 namespace {

@@ -1,11 +1,11 @@
-#include "compute/generators/national_days.h"
+#include "generators/national_days.h"
 
 #include <climits>
 #include <cstddef>
 #include <string>
 
 #include "compute/date_arithmetic.h"
-#include "compute/generators/weekday_rule.h"
+#include "generators/weekday_rule.h"
 #include "compute/language_table.h"
 
 namespace tessolar {

@@ -2,7 +2,7 @@
 // the countries without a list, and every floating day of 1800..2200 against
 // a direct count of weekdays on the C library's calendar.
 
-#include "compute/generators/national_days.h"
+#include "generators/national_days.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 
 #include "compute/language_table.h"
-#include "compute/store_snapshot.h"
+#include "support/store_snapshot.h"
 
 namespace tessolar {
 namespace {

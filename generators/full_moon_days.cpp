@@ -1,4 +1,4 @@
-#include "compute/generators/full_moon_days.h"
+#include "generators/full_moon_days.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 #include "compute/date_arithmetic.h"
-#include "compute/store_snapshot.h"
+#include "support/store_snapshot.h"
 
 namespace tessolar::support {
 

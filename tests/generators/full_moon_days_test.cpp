@@ -2,7 +2,7 @@
 // the full lunar series of Meeus (tests/data/full_moons_1800_2200.tsv), and
 // the clearing of earlier builds.
 
-#include "compute/generators/full_moon_days.h"
+#include "generators/full_moon_days.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@
 #include "compute/julian_date.h"
 #include "compute/language_table.h"
 #include "compute/moon_phases.h"
-#include "compute/reference_data.h"
-#include "compute/store_snapshot.h"
+#include "support/reference_data.h"
+#include "support/store_snapshot.h"
 
 namespace tessolar {
 namespace {

@@ -1,4 +1,4 @@
-#include "compute/generators/weekday_rule.h"
+#include "generators/weekday_rule.h"
 
 #include "compute/date_arithmetic.h"
 

@@ -1,9 +1,9 @@
-#include "compute/generators/jewish_days.h"
+#include "generators/jewish_days.h"
 
 #include <cstdint>
 
 #include "compute/date_arithmetic.h"
-#include "compute/generators/stored_year.h"
+#include "generators/stored_year.h"
 #include "compute/hebrew_calendar.h"
 
 namespace tessolar {

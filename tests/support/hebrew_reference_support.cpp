@@ -1,4 +1,4 @@
-#include "compute/hebrew_reference.h"
+#include "support/hebrew_reference.h"
 
 namespace tessolar::hebrew_reference {
 namespace {
