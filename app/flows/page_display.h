@@ -1,0 +1,18 @@
+#pragma once
+// What the flows need of the browser view that shows the page file.
+
+#include <cstdint>
+
+namespace tessolar {
+
+class PageDisplay {
+ public:
+  virtual ~PageDisplay() = default;
+  // Loads the page file again, so that what was last written is shown.
+  virtual void NavigateToPage() = 0;
+  // The view's size in pixels; the big-pictures page fits its pictures into it.
+  virtual uint32_t ClientWidth() const = 0;
+  virtual uint32_t ClientHeight() const = 0;
+};
+
+}  // namespace tessolar

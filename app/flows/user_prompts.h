@@ -1,0 +1,64 @@
+#pragma once
+// The one way the desktop flows talk to the user. The program answers with
+// its Qt dialogs; tests answer from a script. Every Run… returns true for OK.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tessolar {
+
+// What the configuration dialog edits. The dialog writes back what the user
+// left in it however it was closed: include flags, font and clip-art folder
+// changed before a Cancel stay changed, and the year typed last is the
+// default year of new entries.
+struct ConfigChoices {
+  int year = 0;  // as last typed; unchanged while the year box holds no number
+  int language = 0;  // 0..2
+  int country = 0;   // 0..7
+  bool hebrew = false;
+  bool equinox = false;
+  bool fullMoons = false;
+  bool christian = false;
+  bool national = false;
+  std::string font;              // main body font
+  std::string clipartDirectory;  // ends with "/" when chosen by Browse
+};
+
+// The title dialog's fields. The flow fills them from the calendar (clamped)
+// and copies them back after OK.
+struct TitleFields {
+  uint32_t pictureIndex = 0;  // selection in `pictureNames`
+  uint32_t x = 0;
+  uint32_t y = 0;
+  uint32_t width = 0;  // of the title's text box
+  int fontSize = 0;    // points
+  std::string title;
+  std::string fontFace;
+  std::string fontColor;  // "#rrggbb"
+  std::vector<std::string> pictureNames;  // the twelve choices of the picture list
+};
+
+// The big-picture dialog's two edits.
+struct BigPictureFields {
+  std::string description;
+  std::string fileName;
+};
+
+class UserPrompts {
+ public:
+  virtual ~UserPrompts() = default;
+
+  virtual bool AskYesNo(const std::string& question) = 0;
+  virtual void ShowMessage(const std::string& text) = 0;
+  virtual bool RunConfiguration(ConfigChoices& choices) = 0;
+  virtual bool RunTitle(TitleFields& fields) = 0;
+  virtual bool RunBigPicture(BigPictureFields& fields) = 0;
+  // A calendar file to open, or empty when the user cancelled.
+  virtual std::string ChooseCalendarToOpen() = 0;
+  // Where to save the calendar (starting at `suggested`, a path or empty), or
+  // empty when the user cancelled. The user may name a new file.
+  virtual std::string ChooseCalendarToSave(const std::string& suggested) = 0;
+};
+
+}  // namespace tessolar
