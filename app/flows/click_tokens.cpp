@@ -1,0 +1,99 @@
+#include "app/flows/click_tokens.h"
+
+#include <array>
+#include <cctype>
+
+namespace tessolar {
+namespace {
+
+struct TokenWord {
+  std::string_view word;
+  TokenKind kind;
+};
+
+// The order in which tokens are looked for: the first one found wins.
+constexpr std::array<TokenWord, 9> kTokenOrder = {{
+    {"calendarnew", TokenKind::kCalendarNew},
+    {"calendarbrowse", TokenKind::kCalendarBrowse},
+    {"calendarrecent", TokenKind::kCalendarRecent},
+    {"caldate", TokenKind::kCalDate},
+    {"calidx", TokenKind::kCalIdx},
+    {"calbigpic", TokenKind::kCalBigPic},
+    {"calunhide", TokenKind::kCalUnhide},
+    {"caltitletext", TokenKind::kCalTitleText},
+    {"caltitlepic", TokenKind::kCalTitlePic},
+}};
+
+// Up to `width` decimal digits from `pos`; 0 when there are none.
+int DigitsAt(std::string_view text, size_t& pos, size_t width) {
+  int value = 0;
+  for (size_t n = 0; n < width && pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos]));
+       ++n, ++pos) {
+    value = value * 10 + (text[pos] - '0');
+  }
+  return value;
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+std::string PercentDecoded(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 2 < text.size()) {
+      const int hi = HexValue(text[i + 1]);
+      const int lo = HexValue(text[i + 2]);
+      if (hi >= 0 && lo >= 0) {
+        out += static_cast<char>(hi * 16 + lo);
+        i += 2;
+        continue;
+      }
+    }
+    out += text[i];
+  }
+  return out;
+}
+
+ClickToken FindClickToken(std::string_view query) {
+  ClickToken token;
+  for (const TokenWord& t : kTokenOrder) {
+    const size_t at = query.find(t.word);
+    if (at == std::string_view::npos) continue;
+    token.kind = t.kind;
+    size_t pos = at + t.word.size();
+    switch (t.kind) {
+      case TokenKind::kCalendarRecent: {
+        constexpr std::string_view kWithPath = "calendarrecent_";
+        const size_t withPath = query.find(kWithPath);
+        if (withPath != std::string_view::npos) {
+          token.path = std::string(query.substr(withPath + kWithPath.size()));
+        }
+        break;
+      }
+      case TokenKind::kCalDate:
+        token.first = DigitsAt(query, pos, 2);
+        token.second = DigitsAt(query, pos, 2);
+        break;
+      case TokenKind::kCalIdx:
+      case TokenKind::kCalUnhide:
+        token.first = DigitsAt(query, pos, 4);
+        break;
+      case TokenKind::kCalBigPic:
+        token.first = DigitsAt(query, pos, 2);
+        break;
+      default:
+        break;
+    }
+    return token;
+  }
+  return token;
+}
+
+}  // namespace tessolar
