@@ -1,5 +1,7 @@
 #include "pages/page_conventions.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -10,7 +12,6 @@
 namespace tessolar {
 namespace {
 
-const char kPageFileName[] = "tessolar-page.html";
 
 std::string& PageFontValue() {
   static std::string font = "Verdana";
@@ -52,7 +53,10 @@ std::string PageFolder() {
   return WithoutTrailingSlashes(folder);
 }
 
-std::string PageFilePath() { return PageFolder() + "/" + kPageFileName; }
+// Each running program has its own page file, so two never show each other's pages.
+std::string PageFilePath() {
+  return PageFolder() + "/tessolar-page-" + std::to_string(getpid()) + ".html";
+}
 
 std::string PageUrl() { return FileUrl(PageFilePath()); }
 

@@ -21,7 +21,7 @@ void SetPageFont(const std::string& font);
 // are skipped). No trailing slash.
 std::string PageFolder();
 
-// The page file inside PageFolder().
+// The page file of this process inside PageFolder().
 std::string PageFilePath();
 
 // PageFilePath() as a file URL, percent-encoded.

@@ -1,6 +1,7 @@
 #include "pages/page_conventions.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -68,14 +69,14 @@ TEST_F(PageFolderTest, FolderComesFromTheFirstUsableVariable) {
   EXPECT_EQ(PageFolder(), "/home/ann/.cache/tessolar");
   env_.Set("TESSOLAR_PAGE_DIR", std::nullopt);
   env_.Set("XDG_CACHE_HOME", std::nullopt);
-  EXPECT_EQ(PageFilePath(), "/home/ann/.cache/tessolar/tessolar-page.html");
+  EXPECT_EQ(PageFilePath(), "/home/ann/.cache/tessolar/tessolar-page-" + std::to_string(getpid()) + ".html");
   env_.Set("HOME", std::nullopt);
   EXPECT_EQ(PageFolder().front(), '/');
 }
 
 TEST_F(PageFolderTest, PageUrlIsAnEncodedFileUrl) {
   env_.Set("TESSOLAR_PAGE_DIR", "/tmp/My Pages #1/100%/Año");
-  EXPECT_EQ(PageUrl(), "file:///tmp/My%20Pages%20%231/100%25/A%C3%B1o/tessolar-page.html");
+  EXPECT_EQ(PageUrl(), "file:///tmp/My%20Pages%20%231/100%25/A%C3%B1o/tessolar-page-" + std::to_string(getpid()) + ".html");
 }
 
 TEST_F(PageFolderTest, WritingCreatesTheFolderAndReplacesThePage) {

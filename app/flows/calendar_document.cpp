@@ -1,0 +1,32 @@
+#include "app/flows/calendar_document.h"
+
+#include "caldata/calendar_file.h"
+#include "caldata/calendar_text.h"
+
+namespace tessolar {
+
+void CalendarDocument::Reset() {
+  db_.ResetDatabase();
+  yearBuild_ = CYearBuild();
+  started_ = false;
+}
+
+bool CalendarDocument::Open(const std::string& path, std::string* message) {
+  Reset();
+  db_.SetCalendarFileName(path);
+  const int loaded = LoadCalendarFile(db_, path, message);
+  if (loaded != 1) {
+    if (loaded == -1 && message) *message = "No such file.";
+    Reset();
+    return false;
+  }
+  BuildYear(db_.Year(), 0);
+  started_ = true;
+  return true;
+}
+
+bool CalendarDocument::HasUnsavedChanges() const {
+  return started_ && CalendarText(db_) != db_.SavedText();
+}
+
+}  // namespace tessolar

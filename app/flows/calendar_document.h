@@ -1,0 +1,43 @@
+#pragma once
+// The calendar the window works on: one store and the year build that keeps
+// its computed days, started afresh for every new or opened calendar.
+
+#include <string>
+
+#include "caldata/cal_database.h"
+#include "generators/year_build.h"
+
+namespace tessolar {
+
+class CalendarDocument {
+ public:
+  CCalDatabase& Db() { return db_; }
+  const CCalDatabase& Db() const { return db_; }
+
+  // Back to an empty calendar, with no computed days built.
+  void Reset();
+  // Resets, reads `path` and builds the computed days of its year. On failure
+  // the calendar is empty again and `message` says why.
+  bool Open(const std::string& path, std::string* message);
+  // Runs the year build for `year` (removeAll 1 takes every computed day out).
+  void BuildYear(int year, int removeAll) { yearBuild_.BuildYear(db_, year, removeAll); }
+
+  // Whether a calendar was started or opened since the last reset.
+  bool IsStarted() const { return started_; }
+  void MarkStarted() { started_ = true; }
+  // A started calendar whose text differs from what was last loaded or saved.
+  bool HasUnsavedChanges() const;
+
+  // The year last shown in or typed into the configuration dialog: the year
+  // of entries added by double-clicking a day.
+  int DialogYear() const { return dialogYear_; }
+  void SetDialogYear(int year) { dialogYear_ = year; }
+
+ private:
+  CCalDatabase db_;
+  CYearBuild yearBuild_;
+  bool started_ = false;
+  int dialogYear_ = 2007;
+};
+
+}  // namespace tessolar

@@ -1,0 +1,108 @@
+#include "app/flows/dialog_flows.h"
+
+#include <vector>
+
+#include "caldata/calendar_text.h"
+#include "compute/language_table.h"
+
+namespace tessolar {
+namespace {
+
+constexpr char kNone[] = "none";
+
+std::string OrNone(const std::string& text) { return text.empty() ? kNone : text; }
+
+ConfigChoices ChoicesOf(const CCalDatabase& db) {
+  ConfigChoices c;
+  c.year = db.Year();
+  c.language = GetLanguageIndex();
+  c.country = GetCountryIndex();
+  c.hebrew = db.Hebrew();
+  c.equinox = db.Equinox();
+  c.fullMoons = db.FullMoons();
+  c.christian = db.Christian();
+  c.national = db.National();
+  c.font = db.FontMainBody();
+  c.clipartDirectory = db.ClipartDirectory();
+  return c;
+}
+
+// What the dialog changes at once, whether it ends with OK or Cancel.
+void ApplyLiveChoices(CCalDatabase& db, const ConfigChoices& c) {
+  db.SetHebrew(c.hebrew);
+  db.SetEquinox(c.equinox);
+  db.SetFullMoons(c.fullMoons);
+  db.SetChristian(c.christian);
+  db.SetNational(c.national);
+  db.SetFontMainBody(c.font);
+  db.SetClipartDirectory(c.clipartDirectory);
+}
+
+}  // namespace
+
+bool RunConfigurationFlow(CalendarDocument& doc, UserPrompts& prompts) {
+  CCalDatabase& db = doc.Db();
+  ConfigChoices choices = ChoicesOf(db);
+  doc.SetDialogYear(db.Year());
+  const bool ok = prompts.RunConfiguration(choices);
+  ApplyLiveChoices(db, choices);
+  // A year no calendar file can hold is never taken.
+  const bool yearValid = choices.year >= kMinCalendarYear && choices.year <= kMaxCalendarYear;
+  if (yearValid) doc.SetDialogYear(choices.year);
+  if (!ok) return false;
+
+  const int year = doc.DialogYear();
+  std::vector<CalEntry> hidden;
+  if (year != db.Year() || choices.country != GetCountryIndex() ||
+      choices.language != GetLanguageIndex()) {
+    hidden = db.GetHiddenEntries();
+    doc.BuildYear(db.Year(), 1);
+    db.SetYear(year);
+  }
+  SetCountryIndex(choices.country);
+  SetLanguageIndex(choices.language);
+  doc.BuildYear(year, 0);
+  db.RedateFloatingEntries();
+  db.RestoreHiddenByDescription(hidden);
+  return true;
+}
+
+bool RunTitleFlow(CCalDatabase& db, UserPrompts& prompts) {
+  TitleFields f;
+  f.pictureIndex = db.TitlePictureIndex() > 12 ? 0 : db.TitlePictureIndex();
+  f.x = db.TitleXPos() > 1025 ? 100 : db.TitleXPos();
+  f.y = db.TitleYPos() > 800 ? 100 : db.TitleYPos();
+  f.width = db.TitleWidth() > 800 ? 800 : db.TitleWidth();
+  f.fontSize = db.TitleFontSize() > 256 ? 72 : static_cast<int>(db.TitleFontSize());
+  f.title = db.Title().empty() ? "Blank Title" : db.Title();
+  f.fontFace = db.TitleFontStyle().empty() ? "Arial" : db.TitleFontStyle();
+  f.fontColor = db.TitleFontColor().empty() ? "#00FF00" : db.TitleFontColor();
+  for (int slot = 0; slot < kBigPictureCount; ++slot) {
+    const std::string& description = db.BigPictureAt(slot).description;
+    const bool named = !description.empty() && description.find("null") == std::string::npos;
+    f.pictureNames.push_back(named ? description : MonthName(slot));
+  }
+  if (!prompts.RunTitle(f)) return false;
+  db.SetTitlePictureIndex(f.pictureIndex);
+  db.SetTitleXPos(f.x);
+  db.SetTitleYPos(f.y);
+  db.SetTitleWidth(f.width);
+  if (f.fontSize >= 0) db.SetTitleFontSize(static_cast<uint32_t>(f.fontSize));
+  db.SetTitle(f.title);
+  db.SetTitleFontStyle(f.fontFace);
+  db.SetTitleFontColor(f.fontColor);
+  return true;
+}
+
+bool RunBigPictureFlow(CCalDatabase& db, UserPrompts& prompts, int slot,
+                       const std::string* droppedFile) {
+  if (slot < 0 || slot >= kBigPictureCount) return false;
+  const BigPicture& current = db.BigPictureAt(slot);
+  BigPictureFields fields{OrNone(current.description),
+                          OrNone(droppedFile ? *droppedFile : current.pictureFile)};
+  if (!prompts.RunBigPicture(fields)) return false;
+  db.SetBigPicture(slot, OrNone(fields.fileName), OrNone(fields.description));
+  return true;
+}
+
+}  // namespace tessolar

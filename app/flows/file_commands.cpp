@@ -1,0 +1,92 @@
+#include "app/flows/file_commands.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "caldata/calendar_file.h"
+#include "caldata/calendar_text.h"
+#include "pages/page_conventions.h"
+
+namespace tessolar {
+namespace {
+
+bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+bool Writable(const std::string& path) { return access(path.c_str(), W_OK) == 0; }
+
+std::string WithPath(const char* format, const std::string& path) {
+  std::string text(format);
+  text.replace(text.find("%s"), 2, path);
+  return text;
+}
+
+}  // namespace
+
+std::string WithSingleCalExtension(std::string path) {
+  for (size_t at; (at = path.find(".cal.cal")) != std::string::npos;) path.erase(at, 4);
+  return path;
+}
+
+bool FileCommands::Write(const std::string& path) {
+  std::string message;
+  if (SaveCalendarFile(doc_.Db(), path, &message) != 0) {
+    prompts_.ShowMessage(message);
+    return false;
+  }
+  doc_.Db().SetCalendarFileName(path);
+  recent_.Add(path);
+  return true;
+}
+
+bool FileCommands::Save() {
+  std::string path = doc_.Db().CalendarFileName();
+  if (path.empty()) path = WithSingleCalExtension(prompts_.ChooseCalendarToSave(""));
+  if (path.empty()) return false;
+  if (!Exists(path)) return Write(path);
+  if (Writable(path)) {
+    return prompts_.AskYesNo("Overwrite existing file?") ? Write(path) : SaveAs(path);
+  }
+  prompts_.ShowMessage(WithPath("The file (%s) is read-only protected.", path));
+  return SaveAs(path);
+}
+
+bool FileCommands::SaveAs(const std::string& path) {
+  const std::string chosen = WithSingleCalExtension(prompts_.ChooseCalendarToSave(path));
+  if (chosen.empty()) return false;
+  if (!Exists(chosen) || Writable(chosen)) return Write(chosen);
+  prompts_.ShowMessage(WithPath("Unable to write to file (%s).", chosen));
+  return false;
+}
+
+bool FileCommands::SaveUnnamedOrNamed() {
+  return doc_.Db().CalendarFileName().empty() ? SaveAs("") : Save();
+}
+
+bool FileCommands::ConfirmExit() {
+  if (!doc_.HasUnsavedChanges() || !prompts_.AskYesNo("Save changes before exit?")) return true;
+  const std::string calendarText = CalendarText(doc_.Db());
+  const std::string savedText = doc_.Db().SavedText();
+  const bool saved = SaveUnnamedOrNamed();
+  WriteDiagnostic(calendarText, "dbMemory");
+  WriteDiagnostic(savedText, "dbDisk");
+  return saved;
+}
+
+bool FileCommands::ConfirmReplace() {
+  if (!doc_.HasUnsavedChanges() || !prompts_.AskYesNo("Save changes to the current calendar?")) {
+    return true;
+  }
+  return SaveUnnamedOrNamed();
+}
+
+void FileCommands::WriteDiagnostic(const std::string& text, const std::string& name) {
+  const std::string path = PageFolder() + "/" + name;
+  FILE* file = std::fopen(path.c_str(), "w+");
+  if (!file) return;
+  const size_t written = std::fwrite(text.data(), 1, text.size(), file);
+  if (std::fclose(file) != 0 || written < text.size()) {
+    prompts_.ShowMessage("failed to write output file");
+  }
+}
+
+}  // namespace tessolar
