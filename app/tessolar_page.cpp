@@ -15,6 +15,9 @@ bool CTessolarPage::acceptNavigationRequest(const QUrl& url, NavigationType, boo
   if (!check.message.empty()) {
     emit pageWriteFailed(QString::fromStdString(check.message));
   }
+  if (!check.openExternally.empty()) {
+    emit openExternally(QString::fromStdString(check.openExternally));
+  }
   if (check.token.kind != TokenKind::kNone) emit tokenClicked(check.token);
   return check.accept;
 }

@@ -18,6 +18,7 @@ class CTessolarPage : public QWebEnginePage {
  signals:
   void tokenClicked(const tessolar::ClickToken& token);
   void pageWriteFailed(const QString& message);
+  void openExternally(const QString& path);
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;

@@ -1,5 +1,6 @@
 #include "app/tessolar_view.h"
 
+#include <QDesktopServices>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
@@ -45,6 +46,9 @@ void CTessolarView::Attach(ViewController& controller, UserPrompts& prompts) {
   connect(page, &CTessolarPage::tokenClicked, this, [this](const ClickToken& token) {
         if (controller_->RunToken(token)) NavigateToPage();
         emit tokenHandled();
+      }, Qt::QueuedConnection);
+  connect(page, &CTessolarPage::openExternally, this, [](const QString& path) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
       }, Qt::QueuedConnection);
   connect(page, &CTessolarPage::pageWriteFailed, this, [this](const QString& message) {
         prompts_->ShowMessage(message.toStdString());

@@ -35,6 +35,7 @@ NavigationCheck ViewController::BeforeNavigate(const std::string& url) {
   RegeneratePage(check.message);
   const size_t queryAt = url.find('?');
   const std::string target = PercentDecoded(url.substr(0, std::min(url.find('#'), queryAt)));
+  if (target == "file://" + HelpDocumentPath()) check.openExternally = HelpDocumentPath();
   if (target != "file://" + PageFilePath()) return check;
   if (queryAt != std::string::npos) {
     const size_t fragmentAt = url.find('#', queryAt);
@@ -142,7 +143,8 @@ bool ViewController::RecentAction(const std::string& path) {
 }
 
 void ViewController::OpenCalendarFile(const std::string& path) {
-  if (OpenAction(path, true, false)) display_.NavigateToPage();
+  OpenAction(path, true, false);
+  display_.NavigateToPage();
 }
 
 bool ViewController::OpenAction(const std::string& path, bool addToRecent,

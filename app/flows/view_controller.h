@@ -19,6 +19,7 @@ struct NavigationCheck {
   bool accept = false;  // only the page file itself, without a token, loads
   ClickToken token;     // the token the page file's query carries, to run next
   std::string message;  // for the user, when the page file could not be written
+  std::string openExternally;  // the help document, for the desktop's own viewer
 };
 
 class ViewController {

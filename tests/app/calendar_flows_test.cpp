@@ -1,0 +1,190 @@
+// New, open, recent and save flows over scripted answers.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "app/flows/window_placement.h"
+#include "app/scripted_prompts.h"
+#include "caldata/calendar_file.h"
+#include "caldata/calendar_text.h"
+#include "pages/page_conventions.h"
+
+namespace tessolar {
+namespace {
+
+using support::Session;
+
+void ConfigureYear(Session& s, int year, bool ok = true) {
+  s.prompts.configs.push_back({[year](ConfigChoices& c) {
+                                 c.year = year;
+                                 c.national = true;
+                               },
+                               ok});
+}
+
+// A saved calendar of 2027 with national days and one birthday.
+std::string SavedCalendar(Session& s, const std::string& name) {
+  CalendarDocument doc;
+  doc.Db().SetYear(2027);
+  doc.Db().SetNational(true);
+  doc.Db().SaveHolidayData(4, 1, 1990, kBirthday, "Ann", "null", 0, 1);
+  const std::string path = (s.folder / name).string();
+  EXPECT_EQ(SaveCalendarFile(doc.Db(), path), 0);
+  return path;
+}
+
+TEST(CalendarFlows, NewCalendarOkShowsJanuaryAndCancelLeavesAnEmptyOneOnTheWelcomePage) {
+  Session s;
+  ConfigureYear(s, 2030);
+  EXPECT_TRUE(s.Click("calendarnew"));
+  EXPECT_EQ(s.view.State().currentPageMode, PageMode::kOneMonth);
+  EXPECT_EQ(s.doc.Db().Year(), 2030);
+  EXPECT_GT(s.doc.Db().Count(), 5u);  // the national days of 2030
+  EXPECT_NE(s.PageText().find("caldate0001"), std::string::npos);
+  EXPECT_NE(s.doc.Db().ClipartDirectory(), "");
+
+  s.prompts.answers.push_back(false);  // unsaved: "Save changes…?" No
+  ConfigureYear(s, 2031, false);
+  EXPECT_TRUE(s.Click("calendarnew"));
+  EXPECT_EQ(s.doc.Db().Count(), 0u);
+  EXPECT_EQ(s.view.State().currentPageMode, PageMode::kWelcome);
+  EXPECT_NE(s.PageText().find("calendarnew"), std::string::npos);
+}
+
+TEST(CalendarFlows, OpeningRunsTheYearBuildEvenAfterAnotherCalendarWasBuilt) {
+  Session s;
+  ConfigureYear(s, 2027);
+  s.Click("calendarnew");
+  const size_t built = s.doc.Db().Count();
+  const std::string path = SavedCalendar(s, "family.cal");
+  s.prompts.answers.push_back(false);
+  s.prompts.paths.push_back(path);
+  EXPECT_TRUE(s.Click("calendarbrowse"));
+  EXPECT_EQ(s.doc.Db().Count(), built + 1);  // its national days and Ann
+  EXPECT_EQ(s.recent.Read(), std::vector<std::string>{path});
+  EXPECT_EQ(s.doc.Db().CalendarFileName(), path);
+  // Cancelling the chooser changes nothing and shows nothing.
+  s.prompts.answers.push_back(false);
+  s.prompts.paths.push_back("");
+  EXPECT_FALSE(s.Click("calendarbrowse"));
+  EXPECT_EQ(s.doc.Db().Count(), built + 1);
+}
+
+TEST(CalendarFlows, RecentCalendarsOpenAndAMissingOneIsSaidAndForgotten) {
+  Session s;
+  const std::string path = SavedCalendar(s, "my family.cal");
+  const std::string missing = (s.folder / "gone.cal").string();
+  s.recent.Add(path);
+  s.recent.Add(missing);
+  EXPECT_TRUE(s.Click("calendarrecent_" + missing));
+  ASSERT_EQ(s.prompts.messages.size(), 1u);
+  EXPECT_EQ(s.prompts.messages[0].rfind("Could not open file (" + missing + ")", 0), 0u);
+  EXPECT_EQ(s.recent.Read(), std::vector<std::string>{path});
+  EXPECT_EQ(s.view.State().currentPageMode, PageMode::kWelcome);
+  EXPECT_EQ(s.PageText().find("gone.cal"), std::string::npos);
+
+  std::string encoded = path;
+  encoded.replace(encoded.find(' '), 1, "%20");
+  EXPECT_TRUE(s.Click("calendarrecent_" + encoded));
+  EXPECT_EQ(s.doc.Db().CalendarFileName(), path);
+  EXPECT_EQ(s.view.State().currentPageMode, PageMode::kOneMonth);
+  // "calendarrecent" without its path does nothing.
+  EXPECT_TRUE(s.Click("calendarrecent"));
+  EXPECT_EQ(s.doc.Db().CalendarFileName(), path);
+}
+
+TEST(FileCommands, SaveAsksWhereAndWhetherToOverwrite) {
+  Session s;
+  ConfigureYear(s, 2027);
+  s.Click("calendarnew");
+  const std::string path = (s.folder / "new.cal").string();
+  s.prompts.paths.push_back(path + ".cal");  // the dialog added its own extension
+  EXPECT_TRUE(s.files.Save());
+  EXPECT_EQ(s.doc.Db().CalendarFileName(), path);
+  EXPECT_FALSE(s.doc.HasUnsavedChanges());
+
+  s.prompts.answers.push_back(true);  // "Overwrite existing file?" Yes
+  EXPECT_TRUE(s.files.Save());
+  s.prompts.answers.push_back(false);  // No: Save As, cancelled
+  s.prompts.paths.push_back("");
+  EXPECT_FALSE(s.files.Save());
+  EXPECT_EQ(s.prompts.questions, std::vector<std::string>(2, "Overwrite existing file?"));
+  EXPECT_EQ(s.prompts.dialogs.back(), "save:" + path);
+
+  // Save As writes without asking, also over an existing file.
+  const std::string other = (s.folder / "other.cal").string();
+  std::ofstream(other) << "old";
+  s.prompts.paths.push_back(other);
+  EXPECT_TRUE(s.files.SaveAs(path));
+  EXPECT_EQ(s.recent.Read(), (std::vector<std::string>{path, other}));
+}
+
+TEST(FileCommands, AFailedSaveIsSaidAndNothingCountsAsSaved) {
+  Session s;
+  ConfigureYear(s, 2027);
+  s.Click("calendarnew");
+  s.prompts.paths.push_back((s.folder / "no such folder" / "x.cal").string());
+  EXPECT_FALSE(s.files.SaveAs(""));
+  EXPECT_EQ(s.prompts.messages.size(), 1u);
+  EXPECT_TRUE(s.doc.HasUnsavedChanges());
+  EXPECT_TRUE(s.recent.Read().empty());
+}
+
+TEST(FileCommands, ExitAsksOnlyWhenSomethingWouldBeLost) {
+  Session s;
+  EXPECT_TRUE(s.files.ConfirmExit());  // no calendar yet
+  ConfigureYear(s, 2027);
+  s.Click("calendarnew");
+  s.prompts.answers.push_back(false);
+  EXPECT_TRUE(s.files.ConfirmExit());
+  // Yes, but the save dialog is cancelled: the program stays.
+  s.prompts.answers.push_back(true);
+  s.prompts.paths.push_back("");
+  EXPECT_FALSE(s.files.ConfirmExit());
+  const std::string path = (s.folder / "kept.cal").string();
+  s.prompts.answers.push_back(true);
+  s.prompts.paths.push_back(path);
+  EXPECT_TRUE(s.files.ConfirmExit());
+  EXPECT_EQ(s.prompts.questions, std::vector<std::string>(3, "Save changes before exit?"));
+  EXPECT_TRUE(std::ifstream(s.folder / "dbMemory").good());
+  EXPECT_TRUE(std::ifstream(s.folder / "dbDisk").good());
+  EXPECT_TRUE(s.files.ConfirmExit());  // saved: no question
+  EXPECT_EQ(s.prompts.questions.size(), 3u);
+}
+
+TEST(RecentFiles, TenSlotsShiftFreedSlotsAreReusedAndListedPathsStayOnce) {
+  support::MemorySettings settings;
+  RecentFiles recent(settings);
+  for (int i = 1; i <= 10; ++i) recent.Add("/c/f" + std::to_string(i + 10) + ".cal");
+  recent.Add("/c/f21.cal");
+  auto listed = recent.Read();
+  ASSERT_EQ(listed.size(), 10u);
+  EXPECT_EQ(listed.front(), "/c/f12.cal");
+  EXPECT_EQ(settings.values["Tessolar/RecentFile10"], "/c/f21.cal");
+  recent.Add("\\C\\F15.CAL");          // same path, other case and slashes
+  recent.Add("/c/f15.cal.backup");     // a listed path is part of it
+  EXPECT_EQ(recent.Read(), listed);
+  recent.Remove("/C/f13.cal");
+  EXPECT_EQ(settings.values["Tessolar/RecentFile02"], "empty");
+  recent.Add("/c/new.cal");
+  EXPECT_EQ(settings.values["Tessolar/RecentFile02"], "/c/new.cal");
+}
+
+TEST(WindowPlacement, RoundTripAndWhatIsIgnored) {
+  const WindowPlacement maximized{true, 10, 20, 810, 620};
+  EXPECT_EQ(FormatPlacement(maximized), "2,3,-1,-1,-1,-1,10,20,810,620");
+  const auto back = ParsePlacement(FormatPlacement(maximized));
+  ASSERT_TRUE(back);
+  EXPECT_TRUE(back->maximized);
+  EXPECT_EQ(back->right, 810);
+  EXPECT_FALSE(ParsePlacement(FormatPlacement({false, 1, 2, 3, 4}))->maximized);
+  for (const char* bad : {"", "1,2,3", "0,1,0,0,0,0,10,10,5,5", "0,1,0,0,0,0,1,2,3,4,5", "x"}) {
+    EXPECT_FALSE(ParsePlacement(bad)) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace tessolar

@@ -1,0 +1,88 @@
+#pragma once
+// The desktop flows over scripted answers: a prompts double that records every
+// question and message, a display that counts navigations, and settings in memory.
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/flows/calendar_document.h"
+#include "app/flows/file_commands.h"
+#include "app/flows/page_display.h"
+#include "app/flows/recent_files.h"
+#include "app/flows/settings_store.h"
+#include "app/flows/user_prompts.h"
+#include "app/flows/view_controller.h"
+
+namespace tessolar::support {
+
+class ScriptedPrompts : public UserPrompts {
+ public:
+  bool AskYesNo(const std::string& question) override;
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  bool RunConfiguration(ConfigChoices& choices) override;
+  bool RunTitle(TitleFields& fields) override;
+  bool RunBigPicture(BigPictureFields& fields) override;
+  std::string ChooseCalendarToOpen() override { return Next(paths, "open"); }
+  std::string ChooseCalendarToSave(const std::string& suggested) override;
+
+  // Each dialog edits its fields with the next function and answers its bool.
+  std::deque<std::pair<std::function<void(ConfigChoices&)>, bool>> configs;
+  std::deque<std::pair<std::function<void(TitleFields&)>, bool>> titles;
+  std::deque<std::pair<BigPictureFields, bool>> bigPictures;
+  std::deque<bool> answers;       // yes/no
+  std::deque<std::string> paths;  // file dialogs; "" cancels
+
+  std::vector<std::string> questions, messages, dialogs;
+  ConfigChoices lastConfig;
+  TitleFields lastTitle;
+  BigPictureFields lastBigPicture;
+
+ private:
+  std::string Next(std::deque<std::string>& queue, const char* dialog);
+};
+
+class CountingDisplay : public PageDisplay {
+ public:
+  void NavigateToPage() override { ++navigations; }
+  uint32_t ClientWidth() const override { return 1000; }
+  uint32_t ClientHeight() const override { return 700; }
+  int navigations = 0;
+};
+
+class MemorySettings : public SettingsStore {
+ public:
+  std::string Value(const std::string& group, const std::string& name) const override;
+  void SetValue(const std::string& group, const std::string& name,
+                const std::string& value) override {
+    values[group + "/" + name] = value;
+  }
+  std::map<std::string, std::string> values;
+};
+
+// A whole desktop session without a window, with its page folder in a fresh
+// temporary folder.
+struct Session {
+  Session();
+  ~Session();
+  // The page file as the engine reports it, with `query` after "?" when given.
+  std::string PageUrlWith(const std::string& query = "") const;
+  // A click on a page element: the token's navigation, its action, and the
+  // page load that follows when the action lets it go ahead.
+  bool Click(const std::string& token);
+  std::string PageText() const;
+
+  std::filesystem::path folder;
+  ScriptedPrompts prompts;
+  CountingDisplay display;
+  MemorySettings settings;
+  RecentFiles recent{settings};
+  CalendarDocument doc;
+  FileCommands files{doc, prompts, recent};
+  ViewController view{doc, prompts, recent, files, display};
+};
+
+}  // namespace tessolar::support
