@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "caldata/cal_entry.h"
+
 namespace tessolar {
 
 // What the configuration dialog edits. The dialog writes back what the user
@@ -45,6 +47,8 @@ struct BigPictureFields {
   std::string fileName;
 };
 
+enum class EventAnswer { kOk, kCancel, kDelete };
+
 class UserPrompts {
  public:
   virtual ~UserPrompts() = default;
@@ -54,6 +58,12 @@ class UserPrompts {
   virtual bool RunConfiguration(ConfigChoices& choices) = 0;
   virtual bool RunTitle(TitleFields& fields) = 0;
   virtual bool RunBigPicture(BigPictureFields& fields) = 0;
+  // The event dialog over `entry` (`isNew`: not stored yet). A fixed day must
+  // be a day of its month in `calendarYear`.
+  virtual EventAnswer RunEvent(CalEntry& entry, int calendarYear, bool isNew) = 0;
+  // Which of `labels` the user means: 1, 2, 3 for the first ones, 0 for the
+  // last; -1 when cancelled.
+  virtual int RunPick(const std::vector<std::string>& labels) = 0;
   // A calendar file to open, or empty when the user cancelled.
   virtual std::string ChooseCalendarToOpen() = 0;
   // Where to save the calendar (starting at `suggested`, a path or empty), or

@@ -5,6 +5,7 @@
 
 #include "app/flows/dialog_flows.h"
 #include "caldata/calendar_text.h"
+#include "caldata/captions.h"
 #include "caldata/data_paths.h"
 #include "pages/calendar_page.h"
 #include "pages/page_conventions.h"
@@ -108,6 +109,10 @@ bool ViewController::RunToken(const ClickToken& token) {
       return BrowseAction();
     case TokenKind::kCalendarRecent:
       return token.path.empty() || RecentAction(token.path);
+    case TokenKind::kCalDate:
+      return AddOnDateAction(token.first, token.second);
+    case TokenKind::kCalIdx:
+      return ChangeEntryAction(token.first);
     case TokenKind::kCalBigPic:
       return token.first >= kBigPictureCount || BigPictureAction(token.first);
     case TokenKind::kCalUnhide:
@@ -183,6 +188,108 @@ bool ViewController::TitleAction() {
   if (!RunTitleFlow(db, prompts_)) return false;
   WritePageOrSay(BuildTitlePage(db));
   return Chosen(PageMode::kTitlePage);
+}
+
+bool ViewController::Rebuilt() {
+  state_.renderedPageMode = PageMode::kNone;
+  return true;
+}
+
+bool ViewController::AddOnDateAction(int month, int day) {
+  CCalDatabase& db = doc_.Db();
+  CalEntry entry;
+  entry.month = static_cast<uint8_t>(month);
+  entry.day = static_cast<uint8_t>(day);
+  entry.type = kBirthday;
+  entry.showAge = 1;
+  entry.year = entry.enteredYear = static_cast<int16_t>(doc_.DialogYear());
+  if (prompts_.RunEvent(entry, db.Year(), true) != EventAnswer::kOk) return false;
+  db.SaveHolidayData(entry);
+  db.SortAndCompact();
+  return Rebuilt();
+}
+
+bool ViewController::ChangeEntryAction(int index) {
+  CCalDatabase& db = doc_.Db();
+  if (index < 0 || static_cast<uint32_t>(index) >= db.Count()) {
+    prompts_.ShowMessage("did not find index in database");
+    return false;
+  }
+  const CalEntry original = *db.EntryAt(static_cast<uint32_t>(index));
+  CalEntry entry = original;
+  switch (prompts_.RunEvent(entry, db.Year(), false)) {
+    case EventAnswer::kOk:
+      // In place, whatever its slot: the edit never adds a copy.
+      db.PutEntry(entry, static_cast<uint32_t>(index));
+      break;
+    case EventAnswer::kDelete:
+      db.RemoveHolidayData(original.month, original.day, original.year, original.type,
+                           original.description, original.pictureFile);
+      break;
+    case EventAnswer::kCancel:
+      return false;
+  }
+  db.SortAndCompact();
+  return Rebuilt();
+}
+
+void ViewController::DropFiles(const std::vector<std::string>& files, const ClickToken& target) {
+  if (files.empty()) return;
+  CCalDatabase& db = doc_.Db();
+  if (state_.currentPageMode == PageMode::kBigPictures) {
+    if (target.kind == TokenKind::kCalBigPic && target.first < kBigPictureCount &&
+        RunBigPictureFlow(db, prompts_, target.first, &files.front())) {
+      ShowBigPictures();
+    }
+    return;
+  }
+  if (state_.currentPageMode != PageMode::kOneMonth) return;
+  int month = target.first;
+  int day = target.second;
+  if (target.kind == TokenKind::kCalIdx) {
+    if (target.first < 0 || static_cast<uint32_t>(target.first) >= db.Count()) return;
+    month = db.EntryAt(static_cast<uint32_t>(target.first))->month;
+    day = db.EntryAt(static_cast<uint32_t>(target.first))->day;
+  } else if (target.kind != TokenKind::kCalDate) {
+    return;
+  }
+  if (month < 0 || month > 11 || day < 1 || day > 31) return;
+  for (const std::string& file : files) DropOnDay(month, day, file);
+}
+
+void ViewController::DropOnDay(int month, int day, const std::string& file) {
+  CCalDatabase& db = doc_.Db();
+  const std::vector<CalEntry> entries = db.GetEntriesOfDay(month, day);
+  int choice = 0;
+  if (entries.size() >= 5) {
+    prompts_.ShowMessage("current design only supports four events per day");
+    return;
+  }
+  if (!entries.empty()) {
+    std::vector<std::string> labels;
+    for (const CalEntry& e : entries) labels.push_back(DropChoiceCaption(db, e));
+    if (entries.size() < 4) labels.push_back("New Entry");
+    choice = prompts_.RunPick(labels);
+    if (choice < 0) return;
+    if (choice == 0 && entries.size() == 4) choice = 4;
+  }
+  if (choice == 0) {
+    CalEntry entry;
+    entry.month = static_cast<uint8_t>(month);
+    entry.day = static_cast<uint8_t>(day);
+    entry.type = kBirthday;
+    entry.showAge = 1;
+    entry.year = entry.enteredYear = static_cast<int16_t>(db.Year());
+    entry.pictureFile = file;
+    if (prompts_.RunEvent(entry, db.Year(), true) != EventAnswer::kOk) return;
+    db.SaveHolidayData(entry);
+  } else {
+    CalEntry entry = entries[static_cast<size_t>(choice) - 1];
+    entry.pictureFile = file;
+    db.PutEntry(entry, entry.index);
+  }
+  db.SortAndCompact();
+  Select(PageMode::kOneMonth);
 }
 
 void ViewController::ShowBigPictures() {

@@ -4,6 +4,7 @@
 // month and calendar commands of the menus and the toolbar.
 
 #include <string>
+#include <vector>
 
 #include "app/flows/calendar_document.h"
 #include "app/flows/click_tokens.h"
@@ -53,6 +54,10 @@ class ViewController {
   void ShowHelp() { Select(PageMode::kHelp); }
   void ShowHiddenEvents();
 
+  // Files dropped on the page element that carries `target`, the token found
+  // under the drop point: a day of the month page or a big picture.
+  void DropFiles(const std::vector<std::string>& files, const ClickToken& target);
+
   // File New, File Open, and a calendar named on the command line.
   void NewCalendar() { RunAndShow(TokenKind::kCalendarNew); }
   void OpenCalendar() { RunAndShow(TokenKind::kCalendarBrowse); }
@@ -77,6 +82,10 @@ class ViewController {
   bool BigPictureAction(int slot);
   bool UnhideAction(int index);
   bool TitleAction();
+  bool AddOnDateAction(int month, int day);
+  bool ChangeEntryAction(int index);
+  bool Rebuilt();
+  void DropOnDay(int month, int day, const std::string& file);
 
   CalendarDocument& doc_;
   UserPrompts& prompts_;

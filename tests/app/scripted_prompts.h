@@ -26,6 +26,8 @@ class ScriptedPrompts : public UserPrompts {
   bool RunConfiguration(ConfigChoices& choices) override;
   bool RunTitle(TitleFields& fields) override;
   bool RunBigPicture(BigPictureFields& fields) override;
+  EventAnswer RunEvent(CalEntry& entry, int calendarYear, bool isNew) override;
+  int RunPick(const std::vector<std::string>& labels) override;
   std::string ChooseCalendarToOpen() override { return Next(paths, "open"); }
   std::string ChooseCalendarToSave(const std::string& suggested) override;
 
@@ -33,6 +35,8 @@ class ScriptedPrompts : public UserPrompts {
   std::deque<std::pair<std::function<void(ConfigChoices&)>, bool>> configs;
   std::deque<std::pair<std::function<void(TitleFields&)>, bool>> titles;
   std::deque<std::pair<BigPictureFields, bool>> bigPictures;
+  std::deque<std::pair<std::function<void(CalEntry&)>, EventAnswer>> events;
+  std::deque<int> picks;
   std::deque<bool> answers;       // yes/no
   std::deque<std::string> paths;  // file dialogs; "" cancels
 
@@ -40,6 +44,8 @@ class ScriptedPrompts : public UserPrompts {
   ConfigChoices lastConfig;
   TitleFields lastTitle;
   BigPictureFields lastBigPicture;
+  CalEntry lastEvent;
+  std::vector<std::string> lastPickLabels;
 
  private:
   std::string Next(std::deque<std::string>& queue, const char* dialog);

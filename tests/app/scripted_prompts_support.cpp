@@ -54,6 +54,27 @@ bool ScriptedPrompts::RunBigPicture(BigPictureFields& fields) {
   return ok;
 }
 
+EventAnswer ScriptedPrompts::RunEvent(CalEntry& entry, int, bool isNew) {
+  dialogs.push_back(isNew ? "event:new" : "event");
+  lastEvent = entry;
+  EXPECT_FALSE(events.empty()) << "unexpected event dialog";
+  if (events.empty()) return EventAnswer::kCancel;
+  auto [edit, answer] = events.front();
+  events.pop_front();
+  if (edit) edit(entry);
+  return answer;
+}
+
+int ScriptedPrompts::RunPick(const std::vector<std::string>& labels) {
+  dialogs.push_back("pick" + std::to_string(labels.size()));
+  lastPickLabels = labels;
+  EXPECT_FALSE(picks.empty()) << "unexpected pick dialog";
+  if (picks.empty()) return -1;
+  const int choice = picks.front();
+  picks.pop_front();
+  return choice;
+}
+
 std::string ScriptedPrompts::ChooseCalendarToSave(const std::string& suggested) {
   dialogs.push_back("save:" + suggested);
   return Next(paths, "save");

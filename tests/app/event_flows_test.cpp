@@ -1,0 +1,114 @@
+// Adding and changing entries by double-click, and pictures dropped on days
+// and big pictures, over scripted answers.
+
+#include <gtest/gtest.h>
+
+#include "app/scripted_prompts.h"
+#include "support/store_snapshot.h"
+
+namespace tessolar {
+namespace {
+
+using support::Session;
+
+std::function<void(CalEntry&)> Describe(const std::string& text) {
+  return [text](CalEntry& e) { e.description = text; };
+}
+
+ClickToken Token(const std::string& query) { return FindClickToken(query); }
+
+struct EventSession : Session {
+  EventSession() {
+    doc.Db().SetYear(2027);
+    doc.MarkStarted();
+    view.ShowMonth(4);  // May
+    view.BeforeNavigate(PageUrlWith());
+  }
+  std::vector<CalEntry> Day(int day) const { return doc.Db().GetEntriesOfDay(4, day); }
+};
+
+TEST(EventFlows, DoubleClickingADayAddsAnEntryOnOkOnly) {
+  EventSession s;
+  s.doc.SetDialogYear(1990);
+  s.prompts.events.push_back({Describe("Ann"), EventAnswer::kOk});
+  EXPECT_TRUE(s.Click("caldate0412"));
+  EXPECT_EQ(s.prompts.lastEvent.year, 1990);
+  EXPECT_EQ(s.prompts.lastEvent.type, kBirthday);
+  ASSERT_EQ(s.Day(12).size(), 1u);
+  EXPECT_NE(s.PageText().find("Ann"), std::string::npos);
+  s.prompts.events.push_back({Describe("Tom"), EventAnswer::kCancel});
+  EXPECT_FALSE(s.Click("caldate0412"));
+  EXPECT_EQ(s.Day(12).size(), 1u);
+}
+
+TEST(EventFlows, DoubleClickingAnEntryChangesOrDeletesItInPlace) {
+  EventSession s;
+  CCalDatabase& db = s.doc.Db();
+  db.SaveHolidayData(0, 1, 2027, kReminder, "First slot", "null", 0, 0);
+  db.SaveHolidayData(4, 3, 2027, kReminder, "Dentist", "null", 0, 0);
+  db.SortAndCompact();
+  s.prompts.events.push_back({Describe("New Year"), EventAnswer::kOk});
+  EXPECT_TRUE(s.Click("calidx0000"));
+  EXPECT_EQ(db.Count(), 2u);  // changed in place, no copy added
+  EXPECT_EQ(db.EntryAt(0)->description, "New Year");
+
+  s.prompts.events.push_back({Describe("ignored"), EventAnswer::kCancel});
+  EXPECT_FALSE(s.Click("calidx0001"));
+  s.prompts.events.push_back({[](CalEntry& e) { e.month = 7; }, EventAnswer::kDelete});
+  EXPECT_TRUE(s.Click("calidx0001"));  // deleted even after the month was changed
+  EXPECT_EQ(db.Count(), 1u);
+  EXPECT_FALSE(s.Click("calidx0005"));
+  EXPECT_EQ(s.prompts.messages, std::vector<std::string>{"did not find index in database"});
+}
+
+TEST(EventFlows, ThreeFilesOnAnEmptyDayMeetOneTwoEntriesAndACancelledFirst) {
+  EventSession s;
+  s.prompts.events.push_back({nullptr, EventAnswer::kCancel});
+  s.prompts.events.push_back({Describe("One"), EventAnswer::kOk});
+  s.prompts.picks.push_back(0);
+  s.prompts.events.push_back({Describe("Two"), EventAnswer::kOk});
+  s.view.DropFiles({"/p/0.png", "/p/a.png", "/p/b.png"}, Token("caldate0407"));
+  EXPECT_EQ(s.prompts.dialogs,
+            (std::vector<std::string>{"event:new", "event:new", "pick2", "event:new"}));
+  EXPECT_EQ(s.prompts.lastPickLabels.back(), "New Entry");
+  const auto day = s.Day(7);
+  ASSERT_EQ(day.size(), 2u);
+  EXPECT_EQ(day[0].pictureFile + day[1].pictureFile, "/p/a.png/p/b.png");
+  EXPECT_EQ(s.view.State().currentPageMode, PageMode::kOneMonth);
+  EXPECT_EQ(s.display.navigations, 3);
+}
+
+TEST(EventFlows, FullDaysOfferNoNewEntryAndFiveEntriesRefuseTheDrop) {
+  EventSession s;
+  CCalDatabase& db = s.doc.Db();
+  for (const char* name : {"A", "B", "C", "D"}) {
+    db.SaveHolidayData(4, 20, 2027, kReminder, name, "null", 0, 0);
+  }
+  db.SortAndCompact();
+  s.prompts.picks.push_back(0);  // the last button: the fourth entry
+  const uint32_t idx = s.Day(20)[0].index;
+  s.view.DropFiles({"/p/d.png"}, Token("calidx000" + std::to_string(idx)));
+  EXPECT_EQ(s.prompts.lastPickLabels.size(), 4u);
+  EXPECT_EQ(support::EntriesNamed(db, kReminder, "D")[0].pictureFile, "/p/d.png");
+  EXPECT_EQ(db.Count(), 4u);
+  db.SaveHolidayData(4, 20, 2027, kReminder, "E", "null", 0, 0);
+  db.SortAndCompact();
+  s.view.DropFiles({"/p/e.png"}, Token("caldate0420"));
+  EXPECT_EQ(s.prompts.messages.back(), "current design only supports four events per day");
+  // Outside any day nothing happens.
+  s.view.DropFiles({"/p/e.png"}, Token(""));
+  EXPECT_EQ(s.prompts.dialogs.size(), 1u);
+}
+
+TEST(EventFlows, AFileOnABigPictureAsksForItsDescriptionAndStoresBoth) {
+  EventSession s;
+  s.view.ShowBigPictures();
+  s.prompts.bigPictures.push_back({{"Harbour", "/p/h.jpg"}, true});
+  s.view.DropFiles({"/p/h.jpg", "/p/ignored.jpg"}, Token("calbigpic05"));
+  EXPECT_EQ(s.doc.Db().BigPictureAt(5), (BigPicture{"/p/h.jpg", "Harbour"}));
+  s.view.DropFiles({"/p/x.jpg"}, Token("caldate0101"));
+  EXPECT_EQ(s.prompts.dialogs.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tessolar
