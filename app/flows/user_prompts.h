@@ -45,6 +45,9 @@ struct TitleFields {
 struct BigPictureFields {
   std::string description;
   std::string fileName;
+  // The calendar's clip-art folder (read only): where a bare file name lives,
+  // and where the picture chooser starts.
+  std::string clipartDirectory;
 };
 
 enum class EventAnswer { kOk, kCancel, kDelete };

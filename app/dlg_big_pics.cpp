@@ -1,0 +1,54 @@
+#include "app/dlg_big_pics.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "ui_dlg_big_pics.h"
+
+namespace tessolar {
+namespace {
+
+const QString kNone = QStringLiteral("none");
+
+QString OrNone(const QString& text) { return text.isEmpty() ? kNone : text; }
+
+}  // namespace
+
+CDlgBigPics::CDlgBigPics(BigPictureFields& fields, QWidget* parent)
+    : QDialog(parent), fields_(fields), ui_(new Ui::DlgBigPics) {
+  ui_->setupUi(this);
+  setMinimumWidth(fontMetrics().averageCharWidth() * 64);
+  ui_->editDescription->setText(OrNone(QString::fromStdString(fields.description)));
+  ui_->editFileName->setText(OrNone(QFile::decodeName(fields.fileName.c_str())));
+  ui_->editDescription->selectAll();
+  connect(ui_->buttonBrowse, &QPushButton::clicked, this, &CDlgBigPics::ChoosePicture);
+}
+
+CDlgBigPics::~CDlgBigPics() = default;
+
+void CDlgBigPics::accept() {
+  fields_.description = OrNone(ui_->editDescription->text()).toStdString();
+  fields_.fileName = QFile::encodeName(OrNone(ui_->editFileName->text())).toStdString();
+  QDialog::accept();
+}
+
+// Starts beside the current picture; a bare name lives in the clip-art folder.
+// A picture picked from the clip-art folder keeps a bare name, so the calendar
+// still finds it when the folder moves.
+void CDlgBigPics::ChoosePicture() {
+  const QString current = ui_->editFileName->text();
+  const QString clipart = QFile::decodeName(fields_.clipartDirectory.c_str());
+  QString folder = current.contains('/') ? QFileInfo(current).absolutePath() : clipart;
+  if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  const QString file = QFileDialog::getOpenFileName(
+      this, tr("Pick a Picture"), folder,
+      tr("Pictures (*.jpg *.jpeg *.gif *.png *.bmp *.svg *.webp);;All Files (*)"));
+  if (file.isEmpty()) return;
+  const QFileInfo picked(file);
+  const bool inClipart =
+      !clipart.isEmpty() && QFileInfo(clipart).canonicalFilePath() == picked.canonicalPath();
+  ui_->editFileName->setText(inClipart ? picked.fileName() : file);
+}
+
+}  // namespace tessolar

@@ -1,0 +1,88 @@
+#include "app/dlg_gen_config.h"
+
+#include <QFileDialog>
+#include <QFontDialog>
+
+#include "caldata/calendar_text.h"
+#include "compute/language_table.h"
+#include "ui_dlg_gen_config.h"
+
+namespace tessolar {
+
+CDlgGenConfig::CDlgGenConfig(ConfigChoices& choices, QWidget* parent)
+    : QDialog(parent), choices_(choices), font_(choices.font), ui_(new Ui::DlgGenConfig) {
+  ui_->setupUi(this);
+  setMinimumWidth(fontMetrics().averageCharWidth() * 72);
+
+  ui_->spinYear->setRange(kMinCalendarYear, kMaxCalendarYear);
+  ui_->spinYear->setValue(choices.year);
+  for (int language = 0; language < kLanguageCount; ++language)
+    ui_->comboLanguage->addItem(QString::fromStdString(LanguageName(language)));
+  for (int country = 0; country < kCountryCount; ++country)
+    ui_->comboCountry->addItem(QString::fromStdString(CountryName(country)));
+  ui_->comboLanguage->setCurrentIndex(choices.language);
+  ui_->comboCountry->setCurrentIndex(choices.country);
+  ShowFont();
+  ShowClipartFolder(QFile::decodeName(choices.clipartDirectory.c_str()));
+  ui_->checkHebrew->setChecked(choices.hebrew);
+  ui_->checkEquinox->setChecked(choices.equinox);
+  ui_->checkFullMoons->setChecked(choices.fullMoons);
+  ui_->checkChristian->setChecked(choices.christian);
+  ui_->checkNational->setChecked(choices.national);
+
+  connect(ui_->buttonFont, &QPushButton::clicked, this, &CDlgGenConfig::ChooseFont);
+  connect(ui_->buttonBrowse, &QPushButton::clicked, this, &CDlgGenConfig::ChooseClipartFolder);
+  ui_->spinYear->setFocus();
+  ui_->spinYear->selectAll();
+}
+
+CDlgGenConfig::~CDlgGenConfig() = default;
+
+void CDlgGenConfig::done(int result) {
+  // The spin box keeps its last valid year while its text holds no number.
+  choices_.year = ui_->spinYear->value();
+  if (const int language = ui_->comboLanguage->currentIndex(); language >= 0)
+    choices_.language = language;
+  if (const int country = ui_->comboCountry->currentIndex(); country >= 0)
+    choices_.country = country;
+  choices_.hebrew = ui_->checkHebrew->isChecked();
+  choices_.equinox = ui_->checkEquinox->isChecked();
+  choices_.fullMoons = ui_->checkFullMoons->isChecked();
+  choices_.christian = ui_->checkChristian->isChecked();
+  choices_.national = ui_->checkNational->isChecked();
+  choices_.font = font_;
+  choices_.clipartDirectory = QFile::encodeName(ui_->editClipart->text()).toStdString();
+  QDialog::done(result);
+}
+
+void CDlgGenConfig::ChooseFont() {
+  bool ok = false;
+  const QFont font = QFontDialog::getFont(&ok, QFont(QString::fromStdString(font_)), this,
+                                          tr("Font for Calendar Body"));
+  if (ok && !font.family().isEmpty()) {
+    font_ = font.family().toStdString();
+    ShowFont();
+  }
+}
+
+void CDlgGenConfig::ChooseClipartFolder() {
+  QString folder =
+      QFileDialog::getExistingDirectory(this, tr("Pick a Directory"), ui_->editClipart->text());
+  if (folder.isEmpty()) return;
+  if (!folder.endsWith('/')) folder += '/';
+  ShowClipartFolder(folder);
+}
+
+// A long path shows from its start, and whole in the tooltip.
+void CDlgGenConfig::ShowClipartFolder(const QString& folder) {
+  ui_->editClipart->setText(folder);
+  ui_->editClipart->setCursorPosition(0);
+  ui_->editClipart->setToolTip(folder);
+}
+
+void CDlgGenConfig::ShowFont() {
+  ui_->buttonFont->setText(font_.empty() ? tr("Font for Calendar Body")
+                                         : QString::fromStdString(font_));
+}
+
+}  // namespace tessolar

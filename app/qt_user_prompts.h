@@ -1,0 +1,32 @@
+#pragma once
+// The program's answers to the flows' questions: its dialogs, message boxes
+// and the calendar file choosers, all modal over one parent window.
+
+#include <QString>
+
+#include "app/flows/user_prompts.h"
+
+class QWidget;
+
+namespace tessolar {
+
+class QtUserPrompts : public UserPrompts {
+ public:
+  explicit QtUserPrompts(QWidget* parent);
+
+  bool AskYesNo(const std::string& question) override;
+  void ShowMessage(const std::string& text) override;
+  bool RunConfiguration(ConfigChoices& choices) override;
+  bool RunTitle(TitleFields& fields) override;
+  bool RunBigPicture(BigPictureFields& fields) override;
+  std::string ChooseCalendarToOpen() override;
+  std::string ChooseCalendarToSave(const std::string& suggested) override;
+
+ private:
+  std::string Chosen(const QString& path);
+
+  QWidget* parent_;
+  QString folder_;  // where the last calendar was opened or saved
+};
+
+}  // namespace tessolar
