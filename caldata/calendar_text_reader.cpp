@@ -8,6 +8,7 @@
 
 #include "caldata/calendar_text.h"
 #include "caldata/line_splitter.h"
+#include "caldata/renamed_days.h"
 #include "compute/date_arithmetic.h"
 #include "compute/language_table.h"
 
@@ -157,6 +158,7 @@ class TextReader {
                       : -1;
       if (day >= 1 && day <= DaysInMonth(e.month, db_.Year())) e.day = static_cast<uint8_t>(day);
     } else {
+      RenameOutdatedDay(e, db_.Year());
       if (e.description.empty()) e.description = "unknown";
       e.pictureFile = db_.ResolvePicturePath(e.pictureFile);
     }

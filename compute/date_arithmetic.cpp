@@ -57,7 +57,7 @@ CivilDate JulianDayToDate(int64_t j) {
   return {static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
 }
 
-int WeekdayRuleDayOf(std::string_view name, int code, int weekday, int month, int year) {
+int WeekdayRuleDayOf(int code, int weekday, int month, int year, RuleShift shift) {
   if (year < kFirstRuleYear) {
     std::printf("This program only supports years after %d\n", kFirstRuleYear);
     return -1;
@@ -70,17 +70,28 @@ int WeekdayRuleDayOf(std::string_view name, int code, int weekday, int month, in
   } else {
     day = firstMatch + (code - kWeekFirst) * 7;
   }
-  if (name.find("Election Day") != std::string_view::npos) {
-    if (year % 2 == 1) return -1;
-    day += 1;
-  } else if (name.find("Tag des Gebets und des Repentance") != std::string_view::npos) {
-    day += 1;
+  switch (shift) {
+    case RuleShift::kElectionTuesday:
+      return year % 2 == 1 ? -1 : day + 1;
+    case RuleShift::kNextDay:
+      return day + 1;
+    case RuleShift::kNone:
+      break;
   }
   return day;
 }
 
+RuleShift RuleShiftOfName(std::string_view name) {
+  return name.find("Election Day") != std::string_view::npos ? RuleShift::kElectionTuesday
+                                                             : RuleShift::kNone;
+}
+
+int WeekdayRuleDayOf(std::string_view name, int code, int weekday, int month, int year) {
+  return WeekdayRuleDayOf(code, weekday, month, year, RuleShiftOfName(name));
+}
+
 int LastMondayOfMayBefore(int limitDay, int year) {
-  const int firstMonday = WeekdayRuleDayOf("", kWeekFirst, 1, 4, year);
+  const int firstMonday = WeekdayRuleDayOf(kWeekFirst, 1, 4, year, RuleShift::kNone);
   if (firstMonday < 0) return -1;
   return firstMonday + 21 < limitDay ? firstMonday + 21 : firstMonday + 14;
 }

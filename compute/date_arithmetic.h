@@ -41,14 +41,23 @@ struct CivilDate {
 // Gregorian date of a Julian day number (the day that begins at noon of that number).
 CivilDate JulianDayToDate(int64_t julianDay);
 
+// How a holiday moves off the day its weekday rule gives. The generators
+// set it per row, so it holds whatever the holiday is called.
+enum class RuleShift : uint8_t {
+  kNone,
+  kElectionTuesday,  // the Tuesday after the first Monday, held in even years only
+  kNextDay,          // the day after (Buß- und Bettag: the Wednesday after the third Tuesday)
+};
+
 // The day of month `month` of `year` on which the rule falls: the first ..
-// fourth or last `weekday` (by `code`), with the adjustments that the holiday
-// `name` asks for:
-//  - a name containing "Election Day" is the Tuesday after the first Monday,
-//    held in even years only (-1 in odd years);
-//  - a name containing "Tag des Gebets und des Repentance" is the Wednesday
-//    after the rule's Tuesday.
-// Returns -1 for a year before kFirstRuleYear, after writing a line to standard output.
+// fourth or last `weekday` (by `code`), moved by `shift`. Returns -1 for
+// Election Day in an odd year, and for a year before kFirstRuleYear after
+// writing a line to standard output.
+int WeekdayRuleDayOf(int code, int weekday, int month, int year, RuleShift shift);
+
+// Same for a user's floating entry, which has only its name: a name
+// containing "Election Day" takes the election Tuesday.
+RuleShift RuleShiftOfName(std::string_view name);
 int WeekdayRuleDayOf(std::string_view name, int code, int weekday, int month, int year);
 
 // First Monday of May plus 21 days if that is before `limitDay`, else plus 14:

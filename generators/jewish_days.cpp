@@ -17,11 +17,11 @@ struct JewishDay {
 };
 
 constexpr JewishDay kJewishDays[] = {
-    {1, 1, "Rosh Hashana", "rosh_hashana1.gif"},
+    {1, 1, "Rosh Hashanah", "rosh_hashana1.gif"},
     {1, 10, "Yom Kippur", "yom_kippur1.jpg"},
     {8, 14, "Passover", "passover1.gif"},
     {8, 27, "Yom Hashoah", "dove_2.jpg"},
-    {3, 25, "Hanukkuh", "menora2_tr.gif"},
+    {3, 25, "Hanukkah", "menora2_tr.gif"},
 };
 constexpr int kJewishDayCount = sizeof(kJewishDays) / sizeof(kJewishDays[0]);
 

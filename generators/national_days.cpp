@@ -11,17 +11,40 @@
 namespace tessolar {
 namespace {
 
-// A holiday's name: a language-table entry, or a text used as it stands in every language.
-struct RowName {
-  int entry;
+constexpr int kEarliest = INT_MIN;
+
+// A name a holiday bore from `firstYear` on.
+struct NameEra {
+  int firstYear;
   const char* text;
 };
 
-constexpr RowName Entry(int entry) { return {entry, nullptr}; }
-constexpr RowName Text(const char* text) { return {-1, text}; }
+// A holiday's name: a language-table entry, or the name it bears in its own
+// country, the same in every language; where that name changed over the
+// years, the names by era.
+struct RowName {
+  int entry;
+  const char* text;
+  const NameEra* eras;  // the earliest first
+  std::size_t eraCount;
+};
 
-std::string NameOf(const RowName& name) {
-  return name.text != nullptr ? std::string(name.text) : LanguageString(name.entry);
+constexpr RowName Entry(int entry) { return {entry, nullptr, nullptr, 0}; }
+constexpr RowName Text(const char* text) { return {-1, text, nullptr, 0}; }
+template <std::size_t N>
+constexpr RowName ByYear(const NameEra (&eras)[N]) {
+  return {-1, nullptr, eras, N};
+}
+
+// The name in a calendar of `year`.
+std::string NameOf(const RowName& name, int year) {
+  if (name.text != nullptr) return name.text;
+  if (name.eras == nullptr) return LanguageString(name.entry);
+  const char* text = name.eras[0].text;
+  for (std::size_t i = 0; i < name.eraCount; ++i) {
+    if (name.eras[i].firstYear <= year) text = name.eras[i].text;
+  }
+  return text;
 }
 
 constexpr int kYearBuilt = 0;
@@ -36,7 +59,12 @@ struct FixedRow {
   bool sundayToMonday = false;  // moves to the next day when it falls on a Sunday
 };
 
-enum class FloatRule { kWeekOfMonth, kLastMondayBefore };
+enum class FloatRule {
+  kWeekOfMonth,
+  kElectionTuesday,  // the Tuesday after the rule's Monday, in even years only
+  kDayAfter,         // the day after the rule's day
+  kLastMondayBefore,
+};
 
 struct FloatingRow {
   RowName name;
@@ -102,13 +130,13 @@ constexpr FloatingRow kUsFloating[] = {
     {Entry(87), kWeekThird, kSun, kJun, "fathers_day.gif"},
     {Entry(93), kWeekFirst, kMon, kSep, "labor_day_tr.gif"},
     {Entry(76), kWeekSecond, kMon, kOct, "columbus.png"},
-    // The weekday rule turns a name containing "Election Day" into the
-    // Tuesday after the first Monday, in even years only.
-    {Entry(85), kWeekFirst, kMon, kNov, "election.png"},
+    {Entry(85), kWeekFirst, kMon, kNov, "election.png", FloatRule::kElectionTuesday},
     {Entry(121), kWeekFourth, kThu, kNov, "turkey165_tr.gif"},
 };
 
 // --- Canada ----------------------------------------------------------------
+// Dominion Day was renamed Canada Day in 1982.
+constexpr NameEra kCanadaDay[] = {{kEarliest, "Dominion Day"}, {1982, "Canada Day"}};
 constexpr FixedRow kCaFixed[] = {
     {kJan, 1, Entry(102), "new_year.jpg"},
     {kMar, 17, Text("St. Patrick's Day"), "shamrock.jpg"},
@@ -118,7 +146,7 @@ constexpr FixedRow kCaFixed[] = {
     {kApr, 23, Text("St George's Day"), "null"},
     {kJun, 24, Text("Discovery Day"), "null"},
     {kJun, 24, Text("Quebec National Day"), "null"},
-    {kJul, 1, Text("Dominion Day"), "null"},
+    {kJul, 1, ByYear(kCanadaDay), "null"},
     {kJul, 1, Text("Memorial Day"), "null"},
     {kJul, 12, Text("Orangemen's Day"), "null"},
     {kNov, 11, Text("Remembrance Day"), "null"},
@@ -143,12 +171,17 @@ constexpr FixedRow kUkFixed[] = {
     {kDec, 26, Text("Boxing Day"), "null"},
 };
 constexpr FloatingRow kUkFloating[] = {
-    {Text("Late Summar Holiday"), kWeekLast, kMon, kAug, "null"},
+    {Text("Late Summer Bank Holiday"), kWeekLast, kMon, kAug, "null"},
     {Text("May Day Bank Holiday"), kWeekFirst, kMon, kMay, "null"},
     {Text("Spring Bank Holiday"), kWeekLast, kMon, kMay, "null"},
 };
 
 // --- Australia -------------------------------------------------------------
+// The sovereign's birthday, named after the reigning queen or king.
+constexpr NameEra kSovereignsBirthday[] = {{kEarliest, "Queen's Birthday"},
+                                           {1901, "King's Birthday"},
+                                           {1952, "Queen's Birthday"},
+                                           {2023, "King's Birthday"}};
 constexpr FixedRow kAuFixed[] = {
     {kJan, 1, Entry(102), "new_year.jpg"},
     {kJan, 26, Text("Australia Day"), "null", kNationalHoliday, kYearBuilt, true},
@@ -160,27 +193,27 @@ constexpr FloatingRow kAuFloating[] = {
     {Entry(87), kWeekFirst, kSun, kSep, "null"},
     {Text("Labour Day"), kWeekFirst, kMon, kOct, "null"},
     {Entry(99), kWeekSecond, kSun, kMay, "null"},
-    {Text("Queen's Birthday"), kWeekSecond, kMon, kJun, "null"},
+    {ByYear(kSovereignsBirthday), kWeekSecond, kMon, kJun, "null"},
 };
 
 // --- Mexico ----------------------------------------------------------------
 constexpr FixedRow kMxFixed[] = {
     {kJan, 1, Text("Año Nuevo"), "new_year.jpg"},
     {kFeb, 5, Text("Aniversario de la Constitución"), "mexico_constitution2.jpg"},
-    {kFeb, 14, Text("Día de la San Valentín "), "hearts3.gif"},
+    {kFeb, 14, Text("Día de San Valentín"), "hearts3.gif"},
     {kFeb, 24, Entry(88), "mexico_flag.gif"},
-    {kMar, 21, Text("Natilicio de Benito Juárez"), "benojuarez.gif"},
-    {kMay, 1, Text("Día de Trabajo"), "labor_day_tr.gif"},
+    {kMar, 21, Text("Natalicio de Benito Juárez"), "benojuarez.gif"},
+    {kMay, 1, Text("Día del Trabajo"), "labor_day_tr.gif"},
     {kMay, 5, Text("Batalla de Puebla"), "cinco.gif"},
     {kMay, 10, Text("Día de las Madres"), "mothers_day_tr.gif"},
-    {kSep, 16, Text("Día de Independencia"), "mexico_flag.gif"},
+    {kSep, 16, Text("Día de la Independencia"), "mexico_flag.gif"},
     {kOct, 12, Text("Día de la Raza"), "columbus.png"},
-    {kNov, 1, Text("Todo el día de Santos"), "AllSaints.jpg"},
-    {kNov, 2, Text("Todo el día de Almas"), "AllSouls.jpg"},
+    {kNov, 1, Text("Día de Todos los Santos"), "AllSaints.jpg"},
+    {kNov, 2, Text("Día de los Fieles Difuntos"), "AllSouls.jpg"},
     {kNov, 20, Text("Aniversario de la Revolución"), "revolucion1g.gif"},
     {kDec, 12, Text("Nuestra Señora de Guadalupe"), "guadalupe.jpg"},
     {kDec, 25, Entry(75), "santa.png", kChristianHoliday},
-    {kDec, 31, Text("Festejos de fin de Año"), "new_years_eve1.gif"},
+    {kDec, 31, Text("Nochevieja"), "new_years_eve1.gif"},
 };
 constexpr FloatingRow kMxFloating[] = {
     {Entry(87), kWeekThird, kSun, kJun, "fathers_day.gif"},
@@ -189,17 +222,17 @@ constexpr FloatingRow kMxFloating[] = {
 // --- Germany ---------------------------------------------------------------
 constexpr FixedRow kDeFixed[] = {
     {kJan, 1, Entry(102), "new_year.jpg"},
-    {kJan, 6, Text("Offenbarung"), "null"},
-    {kMay, 1, Text("Arbeitstag"), "null"},
-    {kAug, 15, Text("Annahme-Tag"), "null"},
-    {kOct, 3, Text("Einheit-Tag"), "null"},
-    {kNov, 1, Text("Der Allerheiligen"), "null"},
+    {kJan, 6, Text("Heilige Drei Könige"), "null"},
+    {kMay, 1, Text("Tag der Arbeit"), "null"},
+    {kAug, 15, Text("Mariä Himmelfahrt"), "null"},
+    {kOct, 3, Text("Tag der Deutschen Einheit"), "null"},
+    {kNov, 1, Text("Allerheiligen"), "null"},
     {kDec, 25, Entry(75), "santa.png", kChristianHoliday},
-    {kDec, 26, Text("Str. Stephens Tag"), "null"},
+    {kDec, 26, Text("Zweiter Weihnachtstag"), "null"},
 };
 constexpr FloatingRow kDeFloating[] = {
-    // The weekday rule moves this name to the Wednesday after the third Tuesday.
-    {Text("Tag des Gebets und des Repentance"), kWeekThird, kTue, kNov, "null"},
+    // The Wednesday after the third Tuesday.
+    {Text("Buß- und Bettag"), kWeekThird, kTue, kNov, "null", FloatRule::kDayAfter},
 };
 
 // The daylight-saving change days of each country: the start (entry 81) and
@@ -213,7 +246,6 @@ struct DaylightRule {
 };
 
 constexpr const char* kClock = "daylight_savings1.gif";
-constexpr int kEarliest = INT_MIN;
 
 // The United States and Canada: the 2007 change moved both days.
 constexpr DaylightRule kNorthAmericanDaylight[] = {
@@ -282,7 +314,7 @@ int DayOf(const FixedRow& row, int year) {
 }
 
 void ApplyFixed(CCalDatabase& db, const FixedRow& row, int year, bool remove) {
-  const std::string name = NameOf(row.name);
+  const std::string name = NameOf(row.name, year);
   const int day = DayOf(row, year);
   const int storedYear = row.storedYear == kYearBuilt ? year : row.storedYear;
   if (remove) {
@@ -292,13 +324,22 @@ void ApplyFixed(CCalDatabase& db, const FixedRow& row, int year, bool remove) {
   }
 }
 
+RuleShift ShiftOf(FloatRule rule) {
+  switch (rule) {
+    case FloatRule::kElectionTuesday: return RuleShift::kElectionTuesday;
+    case FloatRule::kDayAfter: return RuleShift::kNextDay;
+    default: return RuleShift::kNone;
+  }
+}
+
 void ApplyFloating(CCalDatabase& db, const FloatingRow& row, int year, bool remove) {
   const int action = remove ? kRemoveNational : kEnterNational;
-  const std::string name = NameOf(row.name);
+  const std::string name = NameOf(row.name, year);
   if (row.rule == FloatRule::kLastMondayBefore) {
     LastWeekdayBeforeDay(db, name, row.month, row.code, year, row.picture, action);
   } else {
-    WeekdayRuleDay(db, name, row.code, row.weekday, row.month, year, row.picture, action);
+    WeekdayRuleDay(db, name, row.code, row.weekday, row.month, year, row.picture, action,
+                   ShiftOf(row.rule));
   }
 }
 

@@ -1,7 +1,5 @@
 #include "generators/weekday_rule.h"
 
-#include "compute/date_arithmetic.h"
-
 namespace tessolar {
 namespace {
 
@@ -15,8 +13,8 @@ int EnterOrRemove(CCalDatabase& db, bool remove, uint32_t type, const std::strin
 }  // namespace
 
 int WeekdayRuleDay(CCalDatabase& db, const std::string& name, int code, int weekday, int month,
-                   int year, const std::string& picture, int action) {
-  const int day = WeekdayRuleDayOf(name, code, weekday, month, year);
+                   int year, const std::string& picture, int action, RuleShift shift) {
+  const int day = WeekdayRuleDayOf(code, weekday, month, year, shift);
   if (day < 0) return -1;
   switch (action) {
     case kEnterNational:

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "caldata/cal_database.h"
+#include "compute/date_arithmetic.h"
 
 namespace tessolar {
 
@@ -18,9 +19,10 @@ enum RuleAction {
 
 // The day for kComputeOnly; the store's result for the other actions; -1 when
 // the rule gives no day (a year before 1775, Election Day in an odd year) or
-// the action is unknown.
+// the action is unknown. The day moves by `shift`, whatever the name.
 int WeekdayRuleDay(CCalDatabase& db, const std::string& name, int code, int weekday, int month,
-                   int year, const std::string& picture, int action);
+                   int year, const std::string& picture, int action,
+                   RuleShift shift = RuleShift::kNone);
 
 // The last Monday before `limitDay` of May (Victoria Day), entered
 // (kEnterNational) or removed (kRemoveNational). Returns 0.

@@ -82,7 +82,7 @@ TEST(DateArithmetic, WeekdayRulesMatchADirectWalkOfTheMonth) {
 TEST(DateArithmetic, NamedAdjustmentsAndYearsBeforeTheRuleRange) {
   EXPECT_EQ(WeekdayRuleDayOf("US Election Day", kWeekFirst, 1, 10, 2008), 4);
   EXPECT_EQ(WeekdayRuleDayOf("US Election Day", kWeekFirst, 1, 10, 2007), -1);
-  EXPECT_EQ(WeekdayRuleDayOf("Tag des Gebets und des Repentance", kWeekThird, 2, 10, 2007), 21);
+  EXPECT_EQ(WeekdayRuleDayOf(kWeekThird, 2, 10, 2007, RuleShift::kNextDay), 21);
   EXPECT_EQ(LastMondayOfMayBefore(25, 2007), 21);
   EXPECT_EQ(LastMondayOfMayBefore(25, 2006), 22);
   testing::internal::CaptureStdout();

@@ -66,9 +66,9 @@ TEST_F(HolidayGenerators, JewishDaysOf2007) {
   GenerateJewishDays(db, 2007, 0);
   const std::set<Day> expected = {{"Passover", 3, 2},
                                   {"Yom Hashoah", 3, 15},
-                                  {"Rosh Hashana", 8, 13},
+                                  {"Rosh Hashanah", 8, 13},
                                   {"Yom Kippur", 8, 22},
-                                  {"Hanukkuh", 11, 5}};
+                                  {"Hanukkah", 11, 5}};
   EXPECT_EQ(DaysOfType(db, kHebrewHoliday), expected);
   std::set<std::string> pictures;
   for (const CalEntry& e : support::Snapshot(db)) pictures.insert(e.pictureFile);
@@ -84,11 +84,11 @@ TEST_F(HolidayGenerators, JewishDaysOfEveryAcceptedYearMatchTheReference) {
   const struct {
     const char* name;
     int month, day;  // reference months: Nisan 1, Tishri 7, Kislev 9
-  } holidays[] = {{"Rosh Hashana", 7, 1},
+  } holidays[] = {{"Rosh Hashanah", 7, 1},
                   {"Yom Kippur", 7, 10},
                   {"Passover", 1, 14},
                   {"Yom Hashoah", 1, 27},
-                  {"Hanukkuh", 9, 25}};
+                  {"Hanukkah", 9, 25}};
   for (int year = 1775; year <= 4000; ++year) {
     std::set<Day> expected;
     for (int hebrewYear = year + 3760; hebrewYear <= year + 3761; ++hebrewYear) {
@@ -102,7 +102,7 @@ TEST_F(HolidayGenerators, JewishDaysOfEveryAcceptedYearMatchTheReference) {
     GenerateJewishDays(db, year, 0);
     ASSERT_EQ(DaysOfType(db, kHebrewHoliday), expected) << year;
     if (year == 2936) {
-      EXPECT_EQ(expected.count({"Hanukkuh", 11, 31}), 1u);
+      EXPECT_EQ(expected.count({"Hanukkah", 11, 31}), 1u);
     } else if (year == 3032) {
       EXPECT_EQ(expected.size(), 6u);
     }

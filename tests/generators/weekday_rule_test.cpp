@@ -28,7 +28,9 @@ TEST(WeekdayRuleEntries, EnterAndRemoveFloatingDays) {
   WeekdayRuleDay(db, "MLK", kWeekThird, 1, 0, 2007, "mlk1.jpg", kRemoveNational);
   db.SortAndCompact();
   EXPECT_EQ(db.Count(), 0u);
-  EXPECT_EQ(WeekdayRuleDay(db, "Election Day", kWeekFirst, 1, 10, 2007, "e.png", kEnterNational), -1);
+  EXPECT_EQ(WeekdayRuleDay(db, "Election Day", kWeekFirst, 1, 10, 2007, "e.png", kEnterNational,
+                           RuleShift::kElectionTuesday),
+            -1);
   EXPECT_EQ(WeekdayRuleDay(db, "MLK", kWeekThird, 1, 0, 2007, "mlk1.jpg", 7), -1);
   EXPECT_EQ(db.Count(), 0u);
 }

@@ -1,0 +1,82 @@
+// Calendars saved by the build before the holiday names were corrected
+// (tests/data/calendars/old_names/, made by its `tessolar-cli new` with every
+// category on; two carry a user's entry named like an old computed day).
+// Opened and built, they hold each computed day once, under its current
+// name, and lose it when the categories are switched off.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "caldata/calendar_file.h"
+#include "compute/language_table.h"
+#include "generators/year_build.h"
+#include "support/store_snapshot.h"
+
+namespace tessolar {
+namespace {
+
+using Key = std::tuple<int, int, int, uint32_t, std::string, std::string>;
+
+std::map<Key, int> Counted(const CCalDatabase& db) {
+  std::map<Key, int> keys;
+  for (const CalEntry& e : support::Snapshot(db)) {
+    ++keys[{e.month, e.day, e.year, e.type, e.description, e.pictureFile}];
+  }
+  return keys;
+}
+
+void SetCategories(CCalDatabase& db, bool on) {
+  db.SetChristian(on);
+  db.SetNational(on);
+  db.SetHebrew(on);
+  db.SetEquinox(on);
+  db.SetFullMoons(on);
+}
+
+TEST(OutdatedNames, OldCalendarsOpenWithEachComputedDayOnceUnderItsCurrentName) {
+  const struct {
+    const char* file;
+    const char* userEntry = nullptr;  // the one entry that is the user's own
+  } calendars[] = {{"germany_english_2027", "Hanukkuh"}, {"us_spanish_2008", "Cuerpo de Marines"},
+                   {"us_german_2008"}, {"mexico_spanish_2027"}, {"uk_english_2027"},
+                   {"canada_english_2027"}, {"canada_english_1975"}, {"australia_english_2027"},
+                   {"australia_english_1940"}};
+  for (const auto& c : calendars) {
+    CCalDatabase db;
+    const std::string dir = std::string(TESSOLAR_TEST_DATA) + "/calendars/old_names/";
+    ASSERT_EQ(LoadCalendarFile(db, dir + c.file + ".cal"), 1) << c.file;
+    CYearBuild build;
+    build.BuildYear(db, db.Year(), 0);
+
+    CCalDatabase fresh;
+    fresh.SetClipartDirectory(db.ClipartDirectory());
+    SetCategories(fresh, true);
+    CYearBuild().BuildYear(fresh, db.Year(), 0);
+    std::map<Key, int> left = Counted(db);
+    for (const auto& [key, count] : Counted(fresh)) {
+      EXPECT_EQ(left[key], count) << c.file << ": " << std::get<4>(key);
+      left.erase(key);
+    }
+    std::vector<std::string> others;
+    for (const auto& [key, count] : left) others.push_back(std::get<4>(key));
+    EXPECT_EQ(others, c.userEntry ? std::vector<std::string>{c.userEntry}
+                                  : std::vector<std::string>{})
+        << c.file;
+
+    SetCategories(db, false);
+    build.BuildYear(db, db.Year(), 0);
+    EXPECT_EQ(db.Count(), others.size()) << c.file;
+    if (c.userEntry) {
+      EXPECT_EQ(db.EntryAt(0)->description, c.userEntry) << c.file;
+    }
+  }
+  SetLanguageIndex(0);
+  SetCountryIndex(0);
+}
+
+}  // namespace
+}  // namespace tessolar
