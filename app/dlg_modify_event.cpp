@@ -28,7 +28,7 @@ const char kPictureFilter[] =
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 std::string Text(const QString& text) { return text.toStdString(); }
 
-// "first" -> "First", "érster" -> "Érster": Unicode upper case of the first letter.
+// "first" -> "First", "último" -> "Último": Unicode upper case of the first letter.
 QString UpperFirst(const std::string& text) {
   QString s = Text(text);
   if (!s.isEmpty()) s.replace(0, 1, s.left(1).toUpper());

@@ -28,7 +28,7 @@ class EventDialogsTest : public QObject {
  private slots:
   void initTestCase() { SetLanguageIndex(0); }
 
-  void FloatingEntryShowsItsRuleAndFixedClearsIt() {
+  void FloatingEntryShowsItsRuleFixedClearsItAndRowsAreCapitalised() {
     CDlgModifyEvent dialog(nullptr);
     CalEntry entry;
     entry.month = 0;
@@ -51,6 +51,11 @@ class EventDialogsTest : public QObject {
     Find<QRadioButton>(dialog, "fixedRadio")->click();
     QCOMPARE(dialog.Entry().weekCode, 0);
     QCOMPARE(dialog.Entry().day, 20);
+
+    SetLanguageIndex(1);
+    dialog.SetEntry(entry, 2025, false);
+    SetLanguageIndex(0);
+    QCOMPARE(Find<QComboBox>(dialog, "weekOfMonthList")->itemText(4), QString("Último"));
   }
 
   void BadDayKeepsTheDialogOpenUntilFixed() {
