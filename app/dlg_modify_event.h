@@ -1,0 +1,66 @@
+#pragma once
+// "Add / Modify An Event": every field of one calendar entry, the caption
+// the page will show for it, and a preview of its picture. The dialog only
+// shows and asks; the caller stores the entry it hands back.
+
+#include <QDialog>
+#include <memory>
+#include <string>
+
+#include "app/flows/event_entry_check.h"
+#include "caldata/cal_database.h"
+#include "caldata/cal_entry.h"
+
+namespace Ui {
+class CDlgModifyEvent;
+}
+
+namespace tessolar {
+
+class CDlgModifyEvent : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CDlgModifyEvent(QWidget* parent);
+  ~CDlgModifyEvent() override;
+
+  // The folder that picture names without a directory part come from (the
+  // calendar's clip-art folder); without it they come from the shipped clip-art.
+  void SetClipartDirectory(const std::string& folder);
+  // Fills the controls from `entry`. `calendarYear` is the year the calendar
+  // shows: a fixed day must exist in the chosen month of that year, and the
+  // caption counts ages up to it. `isNew`: a new entry (the description gets
+  // the keyboard focus; Delete is disabled).
+  void SetEntry(const CalEntry& entry, int calendarYear, bool isNew);
+  // The entry as the controls leave it. A floating date gets its day in the
+  // calendar year; a fixed one loses its week code. A day or year that does
+  // not pass the check keeps the value the entry was filled with.
+  CalEntry Entry() const;
+  // The user pressed Delete: the dialog ended as rejected, and the caller
+  // removes the entry.
+  bool DeleteChosen() const { return deleteChosen_; }
+
+  // Ends the dialog only when the day and year pass the check; otherwise
+  // says what to fix and stays open.
+  void accept() override;
+
+ private:
+  void FillLists();
+  void ShowDateKind(bool fixed);
+  void UpdateCaption();
+  void UpdatePreview();
+  void ShowProblem(const EntryProblem& problem);
+  void RecheckShownProblem();
+  void Browse();
+  EntryProblem CurrentProblem() const;
+  bool Fixed() const;
+
+  std::unique_ptr<Ui::CDlgModifyEvent> ui_;
+  // Lends the type names, the calendar year of the captions and the picture
+  // folder; holds no entries.
+  CCalDatabase calendar_;
+  CalEntry entry_;
+  bool deleteChosen_ = false;
+};
+
+}  // namespace tessolar
