@@ -1,10 +1,14 @@
 #include "app/qt_user_prompts.h"
 
+#include <memory>
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
 
 #include "app/dlg_big_pics.h"
+#include "app/dlg_modify_event.h"
+#include "app/dlg_pick_from.h"
 #include "app/dlg_gen_config.h"
 #include "app/dlg_title.h"
 #include "app/dlg_yes_no.h"
@@ -42,6 +46,36 @@ bool QtUserPrompts::RunTitle(TitleFields& fields) {
 bool QtUserPrompts::RunBigPicture(BigPictureFields& fields) {
   CDlgBigPics dialog(fields, parent_);
   return dialog.exec() == QDialog::Accepted;
+}
+
+EventAnswer QtUserPrompts::RunEvent(CalEntry& entry, int calendarYear, bool isNew,
+                                    const std::string& clipartDirectory) {
+  CDlgModifyEvent dialog(parent_);
+  dialog.SetClipartDirectory(clipartDirectory);
+  dialog.SetEntry(entry, calendarYear, isNew);
+  const bool ok = dialog.exec() == QDialog::Accepted;
+  if (dialog.DeleteChosen()) return EventAnswer::kDelete;
+  if (!ok) return EventAnswer::kCancel;
+  entry = dialog.Entry();
+  return EventAnswer::kOk;
+}
+
+int QtUserPrompts::RunPick(const std::vector<std::string>& labels) {
+  std::unique_ptr<CDlgPickFrom> dialog;
+  switch (labels.size()) {
+    case 2:
+      dialog = std::make_unique<CDlgPickFrom2>(parent_, labels[0], labels[1]);
+      break;
+    case 3:
+      dialog = std::make_unique<CDlgPickFrom3>(parent_, labels[0], labels[1], labels[2]);
+      break;
+    case 4:
+      dialog = std::make_unique<CDlgPickFrom4>(parent_, labels[0], labels[1], labels[2], labels[3]);
+      break;
+    default:
+      return -1;
+  }
+  return dialog->exec() == QDialog::Accepted ? dialog->Choice() : -1;
 }
 
 std::string QtUserPrompts::ChooseCalendarToOpen() {

@@ -1,5 +1,11 @@
 #include "app/tessolar_view.h"
 
+#include <QApplication>
+#include <QChildEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
 #include <QDesktopServices>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -23,7 +29,82 @@ class LocalOnlyInterceptor : public QWebEngineUrlRequestInterceptor {
   }
 };
 
+// The token of the day cell or big picture under a point of the page: the
+// element there or one of its parents carries it, or the day cell holds it.
+constexpr char kHitTestScript[] = R"(
+(function (x, y) {
+  var tokenOf = function (e) {
+    var a = e.getAttribute && e.getAttribute('ondblclick');
+    return a && /cal(date|idx|bigpic)\d/.test(a) ? a : '';
+  };
+  for (var e = document.elementFromPoint(x, y); e && e !== document.body; e = e.parentElement) {
+    if (tokenOf(e)) return tokenOf(e);
+    if (e.tagName === 'TD' && /\bxl2[45]\b/.test(e.className)) {
+      var inner = e.querySelector('[ondblclick*="caldate"], [ondblclick*="calidx"]');
+      return inner ? tokenOf(inner) : '';
+    }
+  }
+  return '';
+})(%1, %2))";
+
+bool IsPicture(const QString& path) {
+  static const QStringList kSuffixes = {"jpg", "jpeg", "gif", "png", "bmp", "webp", "svg"};
+  return kSuffixes.contains(QFileInfo(path).suffix().toLower());
+}
+
 }  // namespace
+
+QStringList DroppedPictures(const QList<QUrl>& urls) {
+  QStringList files;
+  for (const QUrl& url : urls) {
+    if (!url.isLocalFile() || !IsPicture(url.toLocalFile())) return {};
+    files << url.toLocalFile();
+  }
+  return files;
+}
+
+void CTessolarView::childEvent(QChildEvent* event) {
+  QWebEngineView::childEvent(event);
+  if (event->added() && event->child()->isWidgetType()) event->child()->installEventFilter(this);
+}
+
+bool CTessolarView::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDropEvent*>(event);
+      if (!DroppedPictures(drag->mimeData()->urls()).isEmpty()) {
+        drag->acceptProposedAction();
+      } else {
+        drag->ignore();
+      }
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      const QStringList files = DroppedPictures(drop->mimeData()->urls());
+      drop->acceptProposedAction();
+      if (files.isEmpty() || !controller_) return true;
+      const QPointF at = drop->position() / zoomFactor();
+      page()->runJavaScript(QString(kHitTestScript).arg(at.x()).arg(at.y()),
+                            [this, files](const QVariant& token) {
+                              std::vector<std::string> paths;
+                              for (const QString& f : files) paths.push_back(f.toStdString());
+                              const ClickToken target =
+                                  FindClickToken(token.toString().toStdString());
+                              // Out of the engine's callback before any dialog runs.
+                              QTimer::singleShot(0, this, [this, paths, target] {
+                                controller_->DropFiles(paths, target);
+                              });
+                            });
+      return true;
+    }
+    case QEvent::DragLeave:
+      return true;
+    default:
+      return QWebEngineView::eventFilter(watched, event);
+  }
+}
 
 CTessolarView::CTessolarView(QWidget* parent) : QWebEngineView(parent) {
   setContextMenuPolicy(Qt::NoContextMenu);
@@ -33,8 +114,9 @@ void CTessolarView::Attach(ViewController& controller, UserPrompts& prompts) {
   controller_ = &controller;
   prompts_ = &prompts;
   qRegisterMetaType<ClickToken>();
-  // An off-the-record profile: the pages leave no cache or cookies behind.
-  auto* profile = new QWebEngineProfile(this);
+  // An off-the-record profile: the pages leave no cache or cookies behind. It
+  // lives as long as the application, so it outlasts the page that uses it.
+  auto* profile = new QWebEngineProfile(qApp);
   profile->setUrlRequestInterceptor(new LocalOnlyInterceptor(profile));
   auto* page = new CTessolarPage(profile, controller, this);
   QWebEngineSettings* settings = page->settings();

@@ -2,6 +2,8 @@
 // The one view of the main window: a browser that shows the page file, and
 // runs the actions of the tokens its pages send.
 
+#include <QStringList>
+#include <QUrl>
 #include <QWebEngineView>
 
 #include "app/flows/page_display.h"
@@ -21,6 +23,12 @@ class CTessolarView : public QWebEngineView, public PageDisplay {
   uint32_t ClientWidth() const override;
   uint32_t ClientHeight() const override;
 
+ protected:
+  // File drops reach the engine's own child widget: they are taken there,
+  // before the engine could open the file as a page.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void childEvent(QChildEvent* event) override;
+
  signals:
   // A token's action has run and its page is on the way.
   void tokenHandled();
@@ -29,5 +37,8 @@ class CTessolarView : public QWebEngineView, public PageDisplay {
   ViewController* controller_ = nullptr;
   UserPrompts* prompts_ = nullptr;
 };
+
+// The local picture files among `urls`; empty when any of them is something else.
+QStringList DroppedPictures(const QList<QUrl>& urls);
 
 }  // namespace tessolar

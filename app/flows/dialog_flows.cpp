@@ -99,7 +99,8 @@ bool RunBigPictureFlow(CCalDatabase& db, UserPrompts& prompts, int slot,
   if (slot < 0 || slot >= kBigPictureCount) return false;
   const BigPicture& current = db.BigPictureAt(slot);
   BigPictureFields fields{OrNone(current.description),
-                          OrNone(droppedFile ? *droppedFile : current.pictureFile)};
+                          OrNone(droppedFile ? *droppedFile : current.pictureFile),
+                          db.ClipartDirectory()};
   if (!prompts.RunBigPicture(fields)) return false;
   db.SetBigPicture(slot, OrNone(fields.fileName), OrNone(fields.description));
   return true;

@@ -62,8 +62,10 @@ class UserPrompts {
   virtual bool RunTitle(TitleFields& fields) = 0;
   virtual bool RunBigPicture(BigPictureFields& fields) = 0;
   // The event dialog over `entry` (`isNew`: not stored yet). A fixed day must
-  // be a day of its month in `calendarYear`.
-  virtual EventAnswer RunEvent(CalEntry& entry, int calendarYear, bool isNew) = 0;
+  // be a day of its month in `calendarYear`; bare picture names come from
+  // `clipartDirectory`.
+  virtual EventAnswer RunEvent(CalEntry& entry, int calendarYear, bool isNew,
+                               const std::string& clipartDirectory) = 0;
   // Which of `labels` the user means: 1, 2, 3 for the first ones, 0 for the
   // last; -1 when cancelled.
   virtual int RunPick(const std::vector<std::string>& labels) = 0;

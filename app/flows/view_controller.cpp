@@ -203,7 +203,7 @@ bool ViewController::AddOnDateAction(int month, int day) {
   entry.type = kBirthday;
   entry.showAge = 1;
   entry.year = entry.enteredYear = static_cast<int16_t>(doc_.DialogYear());
-  if (prompts_.RunEvent(entry, db.Year(), true) != EventAnswer::kOk) return false;
+  if (prompts_.RunEvent(entry, db.Year(), true, db.ClipartDirectory()) != EventAnswer::kOk) return false;
   db.SaveHolidayData(entry);
   db.SortAndCompact();
   return Rebuilt();
@@ -217,7 +217,7 @@ bool ViewController::ChangeEntryAction(int index) {
   }
   const CalEntry original = *db.EntryAt(static_cast<uint32_t>(index));
   CalEntry entry = original;
-  switch (prompts_.RunEvent(entry, db.Year(), false)) {
+  switch (prompts_.RunEvent(entry, db.Year(), false, db.ClipartDirectory())) {
     case EventAnswer::kOk:
       // In place, whatever its slot: the edit never adds a copy.
       db.PutEntry(entry, static_cast<uint32_t>(index));
@@ -281,7 +281,7 @@ void ViewController::DropOnDay(int month, int day, const std::string& file) {
     entry.showAge = 1;
     entry.year = entry.enteredYear = static_cast<int16_t>(db.Year());
     entry.pictureFile = file;
-    if (prompts_.RunEvent(entry, db.Year(), true) != EventAnswer::kOk) return;
+    if (prompts_.RunEvent(entry, db.Year(), true, db.ClipartDirectory()) != EventAnswer::kOk) return;
     db.SaveHolidayData(entry);
   } else {
     CalEntry entry = entries[static_cast<size_t>(choice) - 1];

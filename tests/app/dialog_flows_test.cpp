@@ -124,20 +124,20 @@ TEST(TitleFlow, OutOfRangeValuesOpenResetAndOkStoresTheFields) {
 TEST(BigPictureFlow, SlotsEmptyFieldsAndCancel) {
   Session s;
   CCalDatabase& db = s.doc.Db();
-  s.prompts.bigPictures.push_back({{"", ""}, true});
+  s.prompts.bigPictures.push_back({{"", "", ""}, true});
   EXPECT_TRUE(s.Click("calbigpic02"));
   EXPECT_EQ(s.prompts.lastBigPicture.description, "none");
   EXPECT_EQ(db.BigPictureAt(2), (BigPicture{"none", "none"}));
   EXPECT_EQ(s.view.State().currentPageMode, PageMode::kBigPictures);
 
-  s.prompts.bigPictures.push_back({{"Lake", "/p/lake.jpg"}, false});
+  s.prompts.bigPictures.push_back({{"Lake", "/p/lake.jpg", ""}, false});
   EXPECT_FALSE(s.Click("calbigpic02"));
   EXPECT_EQ(db.BigPictureAt(2).description, "none");
   EXPECT_TRUE(s.Click("calbigpic12"));  // no such slot: no dialog
   EXPECT_EQ(s.prompts.dialogs.size(), 2u);
 
   const std::string dropped = "/p/dropped.png";
-  s.prompts.bigPictures.push_back({{"Sea", dropped}, true});
+  s.prompts.bigPictures.push_back({{"Sea", dropped, ""}, true});
   EXPECT_TRUE(RunBigPictureFlow(db, s.prompts, 11, &dropped));
   EXPECT_EQ(s.prompts.lastBigPicture.fileName, dropped);
   EXPECT_EQ(db.BigPictureAt(11), (BigPicture{dropped, "Sea"}));

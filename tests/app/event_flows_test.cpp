@@ -103,7 +103,7 @@ TEST(EventFlows, FullDaysOfferNoNewEntryAndFiveEntriesRefuseTheDrop) {
 TEST(EventFlows, AFileOnABigPictureAsksForItsDescriptionAndStoresBoth) {
   EventSession s;
   s.view.ShowBigPictures();
-  s.prompts.bigPictures.push_back({{"Harbour", "/p/h.jpg"}, true});
+  s.prompts.bigPictures.push_back({{"Harbour", "/p/h.jpg", ""}, true});
   s.view.DropFiles({"/p/h.jpg", "/p/ignored.jpg"}, Token("calbigpic05"));
   EXPECT_EQ(s.doc.Db().BigPictureAt(5), (BigPicture{"/p/h.jpg", "Harbour"}));
   s.view.DropFiles({"/p/x.jpg"}, Token("caldate0101"));

@@ -54,7 +54,7 @@ bool ScriptedPrompts::RunBigPicture(BigPictureFields& fields) {
   return ok;
 }
 
-EventAnswer ScriptedPrompts::RunEvent(CalEntry& entry, int, bool isNew) {
+EventAnswer ScriptedPrompts::RunEvent(CalEntry& entry, int, bool isNew, const std::string&) {
   dialogs.push_back(isNew ? "event:new" : "event");
   lastEvent = entry;
   EXPECT_FALSE(events.empty()) << "unexpected event dialog";

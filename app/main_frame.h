@@ -1,0 +1,62 @@
+#pragma once
+// The main window: menus, toolbar and status bar around the browser view;
+// it owns the calendar and the flows, and asks before the calendar is closed.
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "app/flows/calendar_document.h"
+#include "app/flows/file_commands.h"
+#include "app/flows/recent_files.h"
+#include "app/flows/view_controller.h"
+#include "app/qsettings_store.h"
+#include "app/qt_user_prompts.h"
+#include "app/tessolar_view.h"
+
+class QAction;
+class QMenu;
+
+namespace tessolar {
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  CMainFrame();
+  ~CMainFrame() override;
+
+  // Shows the window at its last position, then the welcome page, or the
+  // calendar at `calendarPath` when one is named.
+  void Start(const QString& calendarPath);
+
+  ViewController& Controller() { return controller_; }
+  const CalendarDocument& Document() const { return doc_; }
+  CTessolarView* View() { return view_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QAction* AddCommand(QMenu* menu, const QString& text, const QKeySequence& keys,
+                      std::function<void()> command);
+  void CreateMenusAndToolBar();
+  void UpdateTexts();
+  void RestorePlacement();
+  void SavePlacement();
+
+  QSettingsStore settings_;
+  CalendarDocument doc_;
+  RecentFiles recent_;
+  QtUserPrompts prompts_;
+  FileCommands files_;
+  CTessolarView* view_;
+  ViewController controller_;
+  // Actions whose tooltips follow the calendar's language, with their entry
+  // of the language table (months: -1 - month).
+  std::vector<std::pair<QAction*, int>> translated_;
+};
+
+}  // namespace tessolar

@@ -1,0 +1,138 @@
+// The real main window with the real browser, headless: what a person sees
+// after starting the program, a new calendar, the month buttons and opening
+// a calendar named on the command line.
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QtTest>
+
+#include "app/main_frame.h"
+#include "pages/page_conventions.h"
+
+using tessolar::CMainFrame;
+
+namespace {
+
+// The text the page on screen shows, once it has loaded.
+QString ShownText(CMainFrame& frame) {
+  QString text;
+  bool done = false;
+  frame.View()->page()->runJavaScript("document.body ? document.body.innerText : ''",
+                                      [&](const QVariant& v) {
+                                        text = v.toString();
+                                        done = true;
+                                      });
+  if (!QTest::qWaitFor([&] { return done; }, 10000)) return {};
+  return text;
+}
+
+QVariant Evaluate(CMainFrame& frame, const QString& script) {
+  QVariant result;
+  bool done = false;
+  frame.View()->page()->runJavaScript(script, [&](const QVariant& v) {
+    result = v;
+    done = true;
+  });
+  return QTest::qWaitFor([&] { return done; }, 10000) ? result : QVariant();
+}
+
+// Drags `file` from another program onto the page at the centre of the
+// element `selector`, scrolled into view first.
+void DropFile(CMainFrame& frame, const QString& selector, const QString& file) {
+  const QVariantList centre =
+      Evaluate(frame, QString("var e = document.querySelector('%1'); e.scrollIntoView();"
+                              "var r = e.getBoundingClientRect(); [r.x + r.width / 2, r.y + r.height / 2]")
+                          .arg(selector))
+          .toList();
+  QVERIFY(centre.size() == 2);
+  const QPointF at(centre[0].toDouble(), centre[1].toDouble());
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(file)});
+  QWidget* target = frame.View()->focusProxy();
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+}
+
+bool Shows(CMainFrame& frame, const QString& words) {
+  return QTest::qWaitFor([&] { return ShownText(frame).contains(words); }, 15000);
+}
+
+// Answers the next modal dialog with OK as soon as it opens.
+void AcceptNextDialog() {
+  auto* timer = new QTimer(qApp);
+  QObject::connect(timer, &QTimer::timeout, [timer] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      timer->deleteLater();
+      dialog->accept();
+    }
+  });
+  timer->start(50);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(home_.isValid());
+    qputenv("TESSOLAR_PAGE_DIR", home_.filePath("pages").toUtf8());
+  }
+
+  void startsOnTheWelcomePageAndANewCalendarShowsJanuary() {
+    CMainFrame frame;
+    frame.Start(QString());
+    QVERIFY(Shows(frame, "Tessolar"));
+    QVERIFY(QFile::exists(QString::fromStdString(tessolar::PageFilePath())));
+    AcceptNextDialog();
+    frame.View()->page()->runJavaScript("onBtnOk('calendarnew')");
+    QVERIFY(Shows(frame, "January"));
+    QTest::keyClick(&frame, Qt::Key_Right, Qt::AltModifier);
+    QVERIFY(Shows(frame, "February"));
+    frame.Controller().ShowMonth(11);
+    QVERIFY(Shows(frame, "December"));
+    frame.Controller().MonthNext();
+    QVERIFY(Shows(frame, "December"));
+  }
+
+  void opensTheCalendarNamedOnTheCommandLine() {
+    CMainFrame frame;
+    frame.Start(TESSOLAR_SOURCE_DIR "/resources/sample.cal");
+    QVERIFY(Shows(frame, "2027"));
+    QVERIFY(frame.windowTitle().startsWith("sample.cal"));
+  }
+
+  void aPictureDroppedOnABigPictureLandsThereAndOtherFilesChangeNothing() {
+    CMainFrame frame;
+    frame.Start(TESSOLAR_SOURCE_DIR "/resources/sample.cal");
+    QVERIFY(Shows(frame, "2027"));
+    frame.Controller().ShowBigPictures();
+    QVERIFY(QTest::qWaitFor(
+        [&] { return Evaluate(frame, "!!document.querySelector('[ondblclick*=calbigpic11]')").toBool(); },
+        15000));
+    const QString picture = TESSOLAR_SOURCE_DIR "/resources/clipart/flowers54.jpg";
+    AcceptNextDialog();
+    DropFile(frame, "[ondblclick*=calbigpic11]", picture);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        QString::fromStdString(frame.Document().Db().BigPictureAt(11).pictureFile), picture, 15000);
+    const QUrl shown = frame.View()->url();
+    DropFile(frame, "[ondblclick*=calbigpic10]", TESSOLAR_SOURCE_DIR "/README.md");
+    QTest::qWait(500);
+    QCOMPARE(frame.View()->url(), shown);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+  }
+
+ private:
+  QTemporaryDir home_;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
