@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs or tests Tessolar.
-#   ./build.sh run       build, and show the sample calendar as HTML pages in build/demo
+#   ./build.sh run       build and start the program; without a display, write the
+#                        sample calendar as HTML and PDF to build/demo instead
 #   ./build.sh test      build and run every test
 #   ./build.sh sanitize  build the core tests with ASan and UBSan and run them
 #   ./build.sh fuzz      fuzz the calendar reader for FUZZ_SECONDS (60) seconds
@@ -27,18 +28,27 @@ configure_and_build() {
   cmake --build "$dir"
 }
 
+# What the run command does where no window can open: the sample calendar's
+# all-months page as HTML and as PDF, printed as the program prints it.
+show_sample_without_display() {
+  mkdir -p build/demo
+  ./build/cli/tessolar-cli render resources/sample.cal --page all -o build/demo/all.html
+  ./build/cli/tessolar-cli pdf resources/sample.cal -o build/demo/sample.pdf
+  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): the Tessolar window cannot open."
+  echo "The sample calendar instead, as a page and as printed:"
+  echo "  $(pwd)/build/demo/all.html"
+  echo "  $(pwd)/build/demo/sample.pdf"
+}
+
 case "${1:-}" in
   run)
     install_missing_packages
     configure_and_build build
-    ./build/cli/tessolar-cli --help
-    # The desktop window is still to come: until then, show the sample calendar as pages.
-    mkdir -p build/demo
-    for page in all title bigpictures hidden database; do
-      ./build/cli/tessolar-cli render resources/sample.cal --page "$page" -o "build/demo/$page.html" 2>/dev/null
-    done
-    echo
-    echo "The sample calendar as HTML pages: $(pwd)/build/demo/all.html (and title, bigpictures, hidden, database)"
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+      show_sample_without_display
+    else
+      exec ./build/app/tessolar "${@:2}"
+    fi
     ;;
   test)
     install_missing_packages
@@ -48,13 +58,14 @@ case "${1:-}" in
   sanitize)
     install_missing_packages
     configure_and_build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTESSOLAR_SANITIZE=ON \
-      -DTESSOLAR_BUILD_BENCHMARKS=OFF
+      -DTESSOLAR_BUILD_BENCHMARKS=OFF -DTESSOLAR_BUILD_DESKTOP=OFF
     ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
     ;;
   fuzz)
     install_missing_packages
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DTESSOLAR_FUZZ=ON -DTESSOLAR_BUILD_TESTS=OFF -DTESSOLAR_BUILD_BENCHMARKS=OFF >/dev/null
+      -DTESSOLAR_FUZZ=ON -DTESSOLAR_BUILD_TESTS=OFF -DTESSOLAR_BUILD_BENCHMARKS=OFF \
+      -DTESSOLAR_BUILD_DESKTOP=OFF >/dev/null
     cmake --build build-fuzz --target calendar_reader_fuzz
     # Works on a copy, so the committed seeds stay small; findings land in build-fuzz/.
     rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus

@@ -8,7 +8,10 @@
 
 namespace tessolar::cli {
 
-const std::vector<Command>& Commands() {
+namespace {
+
+// The commands every build has.
+const std::vector<Command>& CoreCommands() {
   static const std::vector<Command> commands = {
       {"new",
        "FILE --year Y [--country N] [--language N] [--include LIST] [--clipart DIR] [--title TEXT]",
@@ -30,6 +33,17 @@ const std::vector<Command>& Commands() {
        "month name, year",
        &RunHebrewDates},
   };
+  return commands;
+}
+
+}  // namespace
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> commands = [] {
+    std::vector<Command> table = CoreCommands();
+    table.insert(table.end(), PrintingCommands().begin(), PrintingCommands().end());
+    return table;
+  }();
   return commands;
 }
 

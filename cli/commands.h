@@ -14,6 +14,11 @@ struct Command {
   int (*run)(const std::vector<std::string>& args);
 };
 
+// Every command: the core ones, then PrintingCommands().
 const std::vector<Command>& Commands();
+
+// The commands that print through the browser engine; none in builds
+// without the desktop program.
+const std::vector<Command>& PrintingCommands();
 
 }  // namespace tessolar::cli

@@ -57,6 +57,17 @@ std::string PageText(CCalDatabase& db, const std::string& page, int month) {
 
 }  // namespace
 
+std::string RenderCalendarPage(const std::string& file, const std::string& page, int month) {
+  const DiagnosticsToStandardError diagnostics;
+  CCalDatabase db;
+  std::string message;
+  if (LoadCalendarFile(db, file, &message) != 1) {
+    throw CommandError(kExitBadInput, message.empty() ? "no file " + file : message);
+  }
+  CYearBuild().BuildYear(db, db.Year(), 0);
+  return PageText(db, page, month);
+}
+
 int RunRenderCommand(const std::vector<std::string>& args) {
   const ParsedArguments parsed(args, {"--page", "--month", "-o"}, 1);
   const auto page = parsed.Option("--page");
@@ -66,20 +77,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
   }
   const int month = parsed.IntOption("--month", 1, 12, 1) - 1;
 
-  std::string text;
-  {
-    const DiagnosticsToStandardError diagnostics;
-    CCalDatabase db;
-    const std::string& file = parsed.Positional(0);
-    std::string message;
-    const int loaded = LoadCalendarFile(db, file, &message);
-    if (loaded != 1) {
-      throw CommandError(kExitBadInput, message.empty() ? "no file " + file : message);
-    }
-    CYearBuild().BuildYear(db, db.Year(), 0);
-    text = PageText(db, *page, month);
-  }
-
+  const std::string text = RenderCalendarPage(parsed.Positional(0), *page, month);
   if (const auto out = parsed.Option("-o")) {
     const std::string failure = ReplaceFileAtomically(*out, text);
     if (!failure.empty()) {

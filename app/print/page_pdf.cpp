@@ -1,0 +1,117 @@
+#include "app/print/page_pdf.h"
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QPointer>
+#include <QSaveFile>
+#include <QTimer>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <memory>
+
+namespace tessolar {
+namespace {
+
+// Generous: the engine's first start on a slow, busy machine takes seconds.
+constexpr int kLoadTimeoutMs = 60000;
+constexpr int kPrintTimeoutMs = 120000;
+constexpr int kPicturePollMs = 50;
+
+// Runs `loop` until something quits it or `timeoutMs` pass; false on timeout.
+bool RunWithTimeout(QEventLoop& loop, int timeoutMs) {
+  QTimer timer;
+  timer.setSingleShot(true);
+  QObject::connect(&timer, &QTimer::timeout, &loop, [&loop] { loop.exit(1); });
+  timer.start(timeoutMs);
+  return loop.exec() == 0;
+}
+
+// Whether every picture of the page has arrived (or failed for good); asked
+// in a world of its own, so the page's scripts cannot answer for it. An
+// answer after the timeout finds the loop gone and changes nothing.
+bool PicturesComplete(QWebEnginePage& page, int timeoutMs) {
+  QEventLoop loop;
+  const auto complete = std::make_shared<bool>(false);
+  page.runJavaScript(
+      "Array.prototype.every.call(document.images, function (i) { return i.complete; })",
+      QWebEngineScript::ApplicationWorld,
+      [complete, waiting = QPointer<QEventLoop>(&loop)](const QVariant& result) {
+        *complete = result.toBool();
+        if (waiting) waiting->quit();
+      });
+  return RunWithTimeout(loop, timeoutMs) && *complete;
+}
+
+bool WaitForPictures(QWebEnginePage& page, QDeadlineTimer deadline) {
+  while (!PicturesComplete(page, static_cast<int>(deadline.remainingTime()))) {
+    if (deadline.hasExpired()) return false;
+    QEventLoop pause;
+    QTimer::singleShot(kPicturePollMs, &pause, &QEventLoop::quit);
+    pause.exec();
+  }
+  return true;
+}
+
+}  // namespace
+
+bool PrintPageToPdf(QWebEnginePage& page, const QString& pdfPath, const QPageLayout& layout,
+                    QString& error) {
+  // The engine hands the document over and this side writes it: replaced in
+  // one step, so a failed print leaves an older PDF whole, and created with
+  // the user's usual file permissions.
+  QEventLoop loop;
+  const auto pdf = std::make_shared<QByteArray>();
+  page.printToPdf(
+      [pdf, waiting = QPointer<QEventLoop>(&loop)](const QByteArray& data) {
+        *pdf = data;
+        if (waiting) waiting->quit();
+      },
+      layout);
+  if (!RunWithTimeout(loop, kPrintTimeoutMs)) {
+    error = QStringLiteral("printing %1 took longer than %2 s")
+                .arg(pdfPath)
+                .arg(kPrintTimeoutMs / 1000);
+    return false;
+  }
+  if (pdf->isEmpty()) {
+    error = QStringLiteral("the page could not be printed to %1").arg(pdfPath);
+    return false;
+  }
+  QSaveFile file(pdfPath);
+  if (!file.open(QIODevice::WriteOnly) || file.write(*pdf) != pdf->size() || !file.commit()) {
+    error = QStringLiteral("could not write %1: %2").arg(pdfPath, file.errorString());
+    return false;
+  }
+  return true;
+}
+
+bool PrintPageFileToPdf(const QString& pageFile, const QString& pdfPath, const QPageLayout& layout,
+                        QString& error) {
+  QWebEngineProfile profile;  // off the record: the run leaves nothing on disk
+  QWebEnginePage page(&profile);
+  QEventLoop loop;
+  bool loaded = false;
+  QObject::connect(&page, &QWebEnginePage::loadFinished, &loop, [&](bool success) {
+    loaded = success;
+    loop.quit();
+  });
+  const QDeadlineTimer deadline(kLoadTimeoutMs);
+  page.load(QUrl::fromLocalFile(QFileInfo(pageFile).absoluteFilePath()));
+  const bool finished = RunWithTimeout(loop, kLoadTimeoutMs);
+  if (finished && !loaded) {
+    error = QStringLiteral("could not load the page %1").arg(pageFile);
+    return false;
+  }
+  if (!finished || !WaitForPictures(page, deadline)) {
+    error = QStringLiteral("the page %1 did not load within %2 s")
+                .arg(pageFile)
+                .arg(kLoadTimeoutMs / 1000);
+    return false;
+  }
+  return PrintPageToPdf(page, pdfPath, layout, error);
+}
+
+}  // namespace tessolar

@@ -1,0 +1,26 @@
+#pragma once
+// Printing a page to a PDF file through the browser engine, with or without
+// a window. A QApplication must exist; both functions wait for the engine
+// in a local event loop.
+
+#include <QPageLayout>
+#include <QString>
+
+class QWebEnginePage;
+
+namespace tessolar {
+
+// Prints what `page` shows to `pdfPath` on the paper of `layout`, replacing
+// the file in one step. Returns false with a one-line `error` when the engine
+// could not print or the file could not be written (an older file then stays).
+bool PrintPageToPdf(QWebEnginePage& page, const QString& pdfPath, const QPageLayout& layout,
+                    QString& error);
+
+// Loads the page file `pageFile` (an HTML file path) into a page of its own,
+// with no view, waits for its pictures, and prints it like PrintPageToPdf.
+// Returns false with a one-line `error` when the file does not load (or takes
+// longer than a minute) or the PDF cannot be written.
+bool PrintPageFileToPdf(const QString& pageFile, const QString& pdfPath, const QPageLayout& layout,
+                        QString& error);
+
+}  // namespace tessolar
