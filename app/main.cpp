@@ -1,14 +1,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <unistd.h>
 
 #include "app/main_frame.h"
+#include "app/print/engine_environment.h"
 #include "app/toolbar_icons.h"
 #include "tessolar_version.h"
 
 int main(int argc, char* argv[]) {
-  // The browser engine's sandbox cannot run as root (containers, CI machines).
-  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  tessolar::PrepareWebEngineEnvironment(false);
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tessolar");
   QApplication::setOrganizationName("Tessolar");

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QScreen>
@@ -47,6 +48,7 @@ CMainFrame::CMainFrame()
   setWindowIcon(ApplicationIcon());
   setCentralWidget(view_);
   view_->Attach(controller_, prompts_);
+  printer_.SetView(view_);
   CreateMenusAndToolBar();
   statusBar()->showMessage(tr("Ready"));
   connect(view_, &QWebEngineView::loadStarted, this, &CMainFrame::UpdateTexts);
@@ -81,6 +83,15 @@ void CMainFrame::CreateMenusAndToolBar() {
     files_.SaveAs(doc_.Db().CalendarFileName());
     UpdateTexts();
   });
+  file->addSeparator();
+  AddCommand(file, tr("Page Set&up..."), {}, [this] { printer_.PageSetup(); });
+  AddCommand(file, tr("Print Pre&view..."), {}, [this] { printer_.PrintPreview(); })
+      ->setIcon(QIcon::fromTheme("document-print-preview"));
+  AddCommand(file, tr("&Print..."), QKeySequence::Print, [this] {
+    QString error;
+    if (!printer_.Print(error)) prompts_.ShowMessage(error.toStdString());
+  })->setIcon(QIcon::fromTheme("document-print"));
+  AddCommand(file, tr("&Export as PDF..."), {}, [this] { ExportToPdf(); });
   file->addSeparator();
   AddCommand(file, tr("E&xit"), QKeySequence::Quit, [this] { close(); });
 
@@ -137,6 +148,17 @@ void CMainFrame::CreateMenusAndToolBar() {
                                          {next, kNextMonthTip},
                                          {title, kTitlePageTip}});
   UpdateTexts();
+}
+
+void CMainFrame::ExportToPdf() {
+  const QString start = QFileInfo(QString::fromStdString(doc_.Db().CalendarFileName()))
+                            .completeBaseName();
+  const QString path = QFileDialog::getSaveFileName(this, tr("Export as PDF"),
+                                                    (start.isEmpty() ? "calendar" : start) + ".pdf",
+                                                    tr("PDF Files (*.pdf)"));
+  if (path.isEmpty()) return;
+  QString error;
+  if (!printer_.ExportToPdf(path, error)) prompts_.ShowMessage(error.toStdString());
 }
 
 void CMainFrame::UpdateTexts() {

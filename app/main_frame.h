@@ -12,6 +12,7 @@
 #include "app/flows/file_commands.h"
 #include "app/flows/recent_files.h"
 #include "app/flows/view_controller.h"
+#include "app/print/print_handler.h"
 #include "app/qsettings_store.h"
 #include "app/qt_user_prompts.h"
 #include "app/tessolar_view.h"
@@ -34,6 +35,7 @@ class CMainFrame : public QMainWindow {
 
   ViewController& Controller() { return controller_; }
   const CalendarDocument& Document() const { return doc_; }
+  CPrintHandler& Printer() { return printer_; }
   CTessolarView* View() { return view_; }
 
  protected:
@@ -43,6 +45,7 @@ class CMainFrame : public QMainWindow {
   QAction* AddCommand(QMenu* menu, const QString& text, const QKeySequence& keys,
                       std::function<void()> command);
   void CreateMenusAndToolBar();
+  void ExportToPdf();
   void UpdateTexts();
   void RestorePlacement();
   void SavePlacement();
@@ -54,6 +57,7 @@ class CMainFrame : public QMainWindow {
   FileCommands files_;
   CTessolarView* view_;
   ViewController controller_;
+  CPrintHandler printer_;
   // Actions whose tooltips follow the calendar's language, with their entry
   // of the language table (months: -1 - month).
   std::vector<std::pair<QAction*, int>> translated_;

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -44,12 +46,14 @@ QVariant Evaluate(CMainFrame& frame, const QString& script) {
 // Drags `file` from another program onto the page at the centre of the
 // element `selector`, scrolled into view first.
 void DropFile(CMainFrame& frame, const QString& selector, const QString& file) {
-  const QVariantList centre =
-      Evaluate(frame, QString("var e = document.querySelector('%1'); e.scrollIntoView();"
-                              "var r = e.getBoundingClientRect(); [r.x + r.width / 2, r.y + r.height / 2]")
-                          .arg(selector))
-          .toList();
-  QVERIFY(centre.size() == 2);
+  const QString script =
+      QString("var e = document.querySelector('%1'); e.scrollIntoView();"
+              "var r = e.getBoundingClientRect(); [r.x + r.width / 2, r.y + r.height / 2]")
+          .arg(selector);
+  QVariantList centre;
+  // The page may still be settling after its load: ask until it answers.
+  QVERIFY(QTest::qWaitFor([&] { return (centre = Evaluate(frame, script).toList()).size() == 2; },
+                          15000));
   const QPointF at(centre[0].toDouble(), centre[1].toDouble());
   QMimeData mime;
   mime.setUrls({QUrl::fromLocalFile(file)});
@@ -108,6 +112,17 @@ class MainWindowTest : public QObject {
     frame.Start(TESSOLAR_SOURCE_DIR "/resources/sample.cal");
     QVERIFY(Shows(frame, "2027"));
     QVERIFY(frame.windowTitle().startsWith("sample.cal"));
+    frame.Controller().ShowAllMonths();
+    QVERIFY(Shows(frame, "December 2027"));
+    QVERIFY(QTest::qWaitFor([&] { return Evaluate(frame, "document.readyState").toString() == "complete"; }, 15000));
+    const QString pdf = home_.filePath("all.pdf");
+    QString error;
+    QVERIFY2(frame.Printer().ExportToPdf(pdf, error), qPrintable(error));
+    QProcess pdfinfo;
+    pdfinfo.start("pdfinfo", {pdf});
+    QVERIFY(pdfinfo.waitForFinished(30000));
+    const QString info = pdfinfo.readAllStandardOutput();
+    QVERIFY2(info.contains(QRegularExpression("Pages:\\s+26\\b")), qPrintable(info));
   }
 
   void aPictureDroppedOnABigPictureLandsThereAndOtherFilesChangeNothing() {
