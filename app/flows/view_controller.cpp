@@ -21,6 +21,17 @@ std::string WithPath(const char* format, const std::string& path) {
   return text;
 }
 
+// What a new entry on a day starts as: a birthday with its age shown.
+CalEntry NewEntryOn(int month, int day, int year) {
+  CalEntry entry;
+  entry.month = static_cast<uint8_t>(month);
+  entry.day = static_cast<uint8_t>(day);
+  entry.type = kBirthday;
+  entry.showAge = 1;
+  entry.year = entry.enteredYear = static_cast<int16_t>(year);
+  return entry;
+}
+
 // A calendar is mostly made for the year to come.
 int NextYear() {
   const std::time_t now = std::time(nullptr);
@@ -197,12 +208,7 @@ bool ViewController::Rebuilt() {
 
 bool ViewController::AddOnDateAction(int month, int day) {
   CCalDatabase& db = doc_.Db();
-  CalEntry entry;
-  entry.month = static_cast<uint8_t>(month);
-  entry.day = static_cast<uint8_t>(day);
-  entry.type = kBirthday;
-  entry.showAge = 1;
-  entry.year = entry.enteredYear = static_cast<int16_t>(doc_.DialogYear());
+  CalEntry entry = NewEntryOn(month, day, doc_.DialogYear());
   if (prompts_.RunEvent(entry, db.Year(), true, db.ClipartDirectory()) != EventAnswer::kOk) return false;
   db.SaveHolidayData(entry);
   db.SortAndCompact();
@@ -274,12 +280,7 @@ void ViewController::DropOnDay(int month, int day, const std::string& file) {
     if (choice == 0 && entries.size() == 4) choice = 4;
   }
   if (choice == 0) {
-    CalEntry entry;
-    entry.month = static_cast<uint8_t>(month);
-    entry.day = static_cast<uint8_t>(day);
-    entry.type = kBirthday;
-    entry.showAge = 1;
-    entry.year = entry.enteredYear = static_cast<int16_t>(db.Year());
+    CalEntry entry = NewEntryOn(month, day, db.Year());
     entry.pictureFile = file;
     if (prompts_.RunEvent(entry, db.Year(), true, db.ClipartDirectory()) != EventAnswer::kOk) return;
     db.SaveHolidayData(entry);
