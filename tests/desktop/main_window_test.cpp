@@ -43,18 +43,24 @@ QVariant Evaluate(CMainFrame& frame, const QString& script) {
   return QTest::qWaitFor([&] { return done; }, 10000) ? result : QVariant();
 }
 
-// Drags `file` from another program onto the page at the centre of the
-// element `selector`, scrolled into view first.
-void DropFile(CMainFrame& frame, const QString& selector, const QString& file) {
+// The centre of the element `selector` on screen, scrolled into view first.
+QPointF CentreOf(CMainFrame& frame, const QString& selector) {
   const QString script =
       QString("var e = document.querySelector('%1'); e.scrollIntoView();"
               "var r = e.getBoundingClientRect(); [r.x + r.width / 2, r.y + r.height / 2]")
           .arg(selector);
   QVariantList centre;
   // The page may still be settling after its load: ask until it answers.
-  QVERIFY(QTest::qWaitFor([&] { return (centre = Evaluate(frame, script).toList()).size() == 2; },
-                          15000));
-  const QPointF at(centre[0].toDouble(), centre[1].toDouble());
+  if (!QTest::qWaitFor([&] { return (centre = Evaluate(frame, script).toList()).size() == 2; },
+                       15000)) {
+    return {-1, -1};
+  }
+  return {centre[0].toDouble(), centre[1].toDouble()};
+}
+
+// Drags `file` from another program onto the page at the element `selector`.
+void DropFile(CMainFrame& frame, const QString& selector, const QString& file) {
+  const QPointF at = CentreOf(frame, selector);
   QMimeData mime;
   mime.setUrls({QUrl::fromLocalFile(file)});
   QWidget* target = frame.View()->focusProxy();
@@ -123,6 +129,29 @@ class MainWindowTest : public QObject {
     QVERIFY(pdfinfo.waitForFinished(30000));
     const QString info = pdfinfo.readAllStandardOutput();
     QVERIFY2(info.contains(QRegularExpression("Pages:\\s+26\\b")), qPrintable(info));
+  }
+
+  void aDoubleClickedDayGetsItsEntryAndADroppedPictureLandsOnItsDay() {
+    CMainFrame frame;
+    frame.Start(TESSOLAR_SOURCE_DIR "/resources/sample.cal");
+    QVERIFY(Shows(frame, "2027"));
+    frame.Controller().ShowMonth(9);  // October, scrolled to its last week below
+    QVERIFY(Shows(frame, "October 2027"));
+    AcceptNextDialog();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    const QPoint day = frame.View()->mapTo(&frame, CentreOf(frame, "[ondblclick*=caldate0912]").toPoint());
+    QTest::mouseMove(frame.windowHandle(), day);
+    QTest::mouseClick(frame.windowHandle(), Qt::LeftButton, {}, day);
+    QTest::mouseDClick(frame.windowHandle(), Qt::LeftButton, {}, day);
+    QVERIFY(Shows(frame, "unknown"));
+    const QString picture = TESSOLAR_SOURCE_DIR "/resources/clipart/columbus.png";
+    AcceptNextDialog();
+    DropFile(frame, "[ondblclick*=caldate0929]", picture);
+    const auto& db = frame.Document().Db();
+    QVERIFY(QTest::qWaitFor([&] {
+      const auto day = db.GetEntriesOfDay(9, 29);
+      return !day.empty() && day.back().pictureFile == picture.toStdString();
+    }, 15000));
   }
 
   void aPictureDroppedOnABigPictureLandsThereAndOtherFilesChangeNothing() {
