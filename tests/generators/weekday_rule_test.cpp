@@ -9,7 +9,7 @@
 namespace tessolar {
 namespace {
 
-TEST(WeekdayRuleEntries, EnterAndRemoveFloatingDays) {
+TEST(WeekdayRuleEntries, EnterAndRemoveFloatingDaysByTypeNameAndDate) {
   CCalDatabase db;
   db.SetClipartDirectory("/clip/");
   EXPECT_EQ(WeekdayRuleDay(db, "MLK", kWeekThird, 1, 0, 2007, "mlk1.jpg", kComputeOnly), 15);
@@ -20,7 +20,6 @@ TEST(WeekdayRuleEntries, EnterAndRemoveFloatingDays) {
   EXPECT_EQ(db.EntryAt(0)->pictureFile, "/clip/mlk1.jpg");
   EXPECT_EQ(db.EntryAt(1)->type, kPersonalEvent);
   EXPECT_EQ(db.EntryAt(1)->day, 24);
-  // Removal matches the type as well as the name and date.
   WeekdayRuleDay(db, "Pride", kWeekLast, 0, 5, 2007, "x.gif", kRemoveNational);
   db.SortAndCompact();
   EXPECT_EQ(db.Count(), 2u);

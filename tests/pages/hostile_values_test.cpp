@@ -18,36 +18,24 @@ namespace tessolar {
 namespace {
 
 using testing::MarkupShape;
+using Shape = std::vector<std::string>;
 
 const std::vector<std::string> kHostileTexts = {
-    "</td></tr></table><script>alert(1)</script>",
-    "\" onerror=\"alert(1)\" x=\"xxxxxxxxxxxxxxxx",
-    "' onmouseover='alert(1)' x='xxxxxxxxxxxxxxxx",
-    "<img src=x onerror=alert(1)>xxxxxxxxxxxxxxx",
-    "--><script>alert(1)</script><!--xxxxxxxxxx",
-    "&lt;script&gt; &amp; <!-- xxxxxxxxxxxxxxxxx",
+    "</td></tr></table><script>alert(1)</script>",  "\" onerror=\"alert(1)\" x=\"xxxxxxxxxxxxxxxx",
+    "' onmouseover='alert(1)' x='xxxxxxxxxxxxxxxx", "<img src=x onerror=alert(1)>xxxxxxxxxxxxxxx",
+    "--><script>alert(1)</script><!--xxxxxxxxxx",   "&lt;script&gt; &amp; <!-- xxxxxxxxxxxxxxxxx",
 };
-
 const std::vector<std::string> kHostileFonts = {
-    "Verdana\"; background:url(http://evil.example/x); x:\"",
-    "Verdana'; color:red' onmouseover='alert(1)",
-    "x</style><script>alert(1)</script><style>",
-    "x\"}body{background:url(http://evil.example)}a{b:\"",
+    "Verdana\"; background:url(http://evil.example/x); x:\"", "Verdana'; color:red' onmouseover='alert(1)",
+    "x</style><script>alert(1)</script><style>", "x\"}body{background:url(http://evil.example)}a{b:\"",
     "x\\\"; color:red",
 };
-
 const std::vector<std::string> kHostilePaths = {
-    "javascript:alert(1)",
-    "/tmp/x\" onerror=\"alert(1).gif",
-    "/tmp/x' onerror='alert(1).jpg",
-    "/tmp/x><script>alert(1)</script>.png",
-    "data:text/html,<script>alert(1)</script>",
+    "javascript:alert(1)", "/tmp/x\" onerror=\"alert(1).gif", "/tmp/x' onerror='alert(1).jpg",
+    "/tmp/x><script>alert(1)</script>.png", "data:text/html,<script>alert(1)</script>",
 };
-
 const std::vector<std::string> kHostileColours = {
-    "red; background:url(http://evil.example/x)",
-    "red' onmouseover='alert(1)",
-    "red\" onmouseover=\"alert(1)",
+    "red; background:url(http://evil.example/x)", "red' onmouseover='alert(1)", "red\" onmouseover=\"alert(1)",
     "expression(alert(1))",
 };
 
@@ -59,63 +47,51 @@ std::string HarmlessPath(const std::string& hostile) {
   return hostile.find('/') != std::string::npos ? "tmp/harmless.gif" : "harmless.gif";
 }
 
-void ExpectNoScriptUrls(const std::vector<std::string>& shape) {
-  for (const std::string& item : shape) {
-    EXPECT_NE(item, "scheme:javascript");
-    EXPECT_NE(item, "scheme:data");
-  }
+void ExpectSameShapeWithoutScriptUrls(const Shape& hostile, const Shape& harmless, const std::string& value) {
+  EXPECT_EQ(hostile, harmless) << value;
+  for (const std::string& item : hostile) EXPECT_TRUE(item != "scheme:javascript" && item != "scheme:data") << value;
 }
 
 class HostileValuesTest : public ::testing::Test {
  protected:
-  void SetUp() override { SetPageFont("Verdana"); }
   void TearDown() override { SetPageFont("Verdana"); }
 
-  std::string DayCellPage(const std::string& description, const std::string& picture, uint32_t count) {
+  static Shape DayCellShape(const std::string& description, const std::string& picture, uint32_t count) {
     CCalDatabase db;
-    db.SetYear(2007);
     for (uint32_t k = 0; k < count; ++k) {
       db.SaveHolidayData(2, 5, 1990 + static_cast<int>(k), kPersonalEvent, description, picture, 0, 0);
     }
     db.SortAndCompact();
     std::string page;
     DayCell(page, db, 2, 5, count);
-    return page;
+    return MarkupShape(page);
   }
 };
 
-TEST_F(HostileValuesTest, DayCellsShowDescriptionsAsTextAndLoadPicturePathsAsFiles) {
+TEST_F(HostileValuesTest, DayCellsShowDescriptionsAsTextLoadPathsAsFilesAndKeepFontsInTheirStrings) {
+  SetPageFont("Verdana");
   for (uint32_t count : {1u, 2u, 3u}) {
     for (const std::string& text : kHostileTexts) {
-      const auto shape = MarkupShape(DayCellPage(text, "null", count));
-      EXPECT_EQ(shape, MarkupShape(DayCellPage(Harmless(text), "null", count))) << count << " " << text;
-      ExpectNoScriptUrls(shape);
+      ExpectSameShapeWithoutScriptUrls(DayCellShape(text, "null", count), DayCellShape(Harmless(text), "null", count), text);
     }
+    // A path that exists is shown; one that does not is "null", so compare with the same kind.
     for (const std::string& path : kHostilePaths) {
-      const auto shape = MarkupShape(DayCellPage("Ann", path, count));
-      // A path that exists is shown; one that does not is "null", so compare with the same kind.
-      EXPECT_EQ(shape, MarkupShape(DayCellPage("Ann", HarmlessPath(path), count))) << count << " " << path;
-      ExpectNoScriptUrls(shape);
+      ExpectSameShapeWithoutScriptUrls(DayCellShape("Ann", path, count), DayCellShape("Ann", HarmlessPath(path), count), path);
     }
   }
-}
-
-TEST_F(HostileValuesTest, FontsStayInsideTheirCssStrings) {
-  const std::string harmless = DayCellPage("Ann", "null", 3);
-  const std::string harmlessBlocks = WithFontMarker(std::string(MonthHeadBlock1()), "Verdana");
+  const Shape harmless = DayCellShape("Ann", "null", 3);
+  const Shape harmlessBlock = MarkupShape(WithFontMarker(std::string(MonthHeadBlock1()), "Verdana"));
   for (const std::string& font : kHostileFonts) {
     SetPageFont(font);
-    EXPECT_EQ(MarkupShape(DayCellPage("Ann", "null", 3)), MarkupShape(harmless)) << font;
-    EXPECT_EQ(MarkupShape(WithFontMarker(std::string(MonthHeadBlock1()), font)), MarkupShape(harmlessBlocks))
-        << font;
+    EXPECT_EQ(DayCellShape("Ann", "null", 3), harmless) << font;
+    EXPECT_EQ(MarkupShape(WithFontMarker(std::string(MonthHeadBlock1()), font)), harmlessBlock) << font;
   }
 }
 
 // The title table and the big-pictures page, each built from a text, a font,
 // a colour and a picture path: every hostile value of each kind in turn.
 TEST_F(HostileValuesTest, TitleAndBigPicturesPagesEscapeEveryValue) {
-  using Build = std::string (*)(const std::string&, const std::string&, const std::string&,
-                                const std::string&);
+  using Build = std::string (*)(const std::string&, const std::string&, const std::string&, const std::string&);
   const Build title = [](const std::string& text, const std::string& font, const std::string& colour,
                          const std::string& picture) {
     CCalDatabase db;
@@ -135,24 +111,19 @@ TEST_F(HostileValuesTest, TitleAndBigPicturesPagesEscapeEveryValue) {
     return BuildBigPicturesPage(db, 945, 730);
   };
   for (const Build build : {title, bigPictures}) {
-    const auto shape = [build](const std::string& text, const std::string& font, const std::string& colour,
-                               const std::string& picture) {
+    const auto shape = [build](const std::string& text, const std::string& font = "Verdana",
+                               const std::string& colour = "gray", const std::string& picture = "/tmp/harmless.gif") {
       return MarkupShape(build(text, font, colour, picture));
     };
-    const auto harmless = shape("Title", "Verdana", "gray", "/tmp/harmless.gif");
-    for (const std::string& text : kHostileTexts) {
-      EXPECT_EQ(shape(text, "Verdana", "gray", "/tmp/harmless.gif"), harmless) << text;
-    }
-    for (const std::string& font : kHostileFonts) {
-      EXPECT_EQ(shape("Title", font, "gray", "/tmp/harmless.gif"), harmless) << font;
-    }
+    const Shape harmless = shape("Title");
+    for (const std::string& text : kHostileTexts) ExpectSameShapeWithoutScriptUrls(shape(text), harmless, text);
+    for (const std::string& font : kHostileFonts) ExpectSameShapeWithoutScriptUrls(shape("Title", font), harmless, font);
     for (const std::string& colour : kHostileColours) {
-      EXPECT_EQ(shape("Title", "Verdana", colour, "/tmp/harmless.gif"), harmless) << colour;
+      ExpectSameShapeWithoutScriptUrls(shape("Title", "Verdana", colour), harmless, colour);
     }
     for (const std::string& path : kHostilePaths) {
-      const auto hostile = shape("Title", "Verdana", "gray", path);
-      EXPECT_EQ(hostile, shape("Title", "Verdana", "gray", HarmlessPath(path))) << path;
-      ExpectNoScriptUrls(hostile);
+      ExpectSameShapeWithoutScriptUrls(shape("Title", "Verdana", "gray", path),
+                                       shape("Title", "Verdana", "gray", HarmlessPath(path)), path);
     }
   }
 }
@@ -166,14 +137,10 @@ TEST_F(HostileValuesTest, FormattedBlocksEscapeDescriptionsPathsAndTheFolder) {
   const char* old = std::getenv("TESSOLAR_PAGE_DIR");
   const std::string saved = old ? old : "";
   setenv("TESSOLAR_PAGE_DIR", "/tmp/pages", 1);
-  const auto harmless = MarkupShape(FolderLink());
+  const Shape harmless = MarkupShape(FolderLink());
   setenv("TESSOLAR_PAGE_DIR", "/tmp/\"><script>alert(1)</script>", 1);
   EXPECT_EQ(MarkupShape(FolderLink()), harmless);
-  if (old) {
-    setenv("TESSOLAR_PAGE_DIR", saved.c_str(), 1);
-  } else {
-    unsetenv("TESSOLAR_PAGE_DIR");
-  }
+  old ? setenv("TESSOLAR_PAGE_DIR", saved.c_str(), 1) : unsetenv("TESSOLAR_PAGE_DIR");
 }
 
 }  // namespace
