@@ -1,19 +1,20 @@
-// National holidays: the sizes of the lists, the rows that keep their own
-// year or name, the countries without a list, and every floating day of
-// 1800..2200 against a direct count of weekdays on the C library's calendar.
-
-#include "generators/national_days.h"
-
 #include <gtest/gtest.h>
 
 #include <ctime>
 #include <string>
 
+#include "compute/date_arithmetic.h"
+#include "generators/national_days.h"
+#include "generators/weekday_rule.h"
 #include "support/calendar_fixture.h"
 #include "support/store_snapshot.h"
 
 namespace tessolar {
 namespace {
+
+// National holidays: the sizes of the lists, the rows that keep their own
+// year or name, the countries without a list, and every floating day of
+// 1800..2200 against a direct count of weekdays on the C library's calendar.
 
 using MonthDay = std::pair<int, int>;
 constexpr int kCountriesWithLists[] = {0, 1, 2, 3, 4, 6};
@@ -164,6 +165,27 @@ TEST_F(NationalDays, FloatingDaysMatchADirectCountOfWeekdays) {
       ASSERT_EQ(lists[country].Count(), 0u) << country << " " << year;
     }
   }
+}
+
+// Floating days entered into and removed from the store by their weekday rule.
+
+TEST(WeekdayRuleEntries, RemovingMatchesTheTypeAndYearsWithoutARuleDayEnterNothing) {
+  CCalDatabase db;
+  db.SetClipartDirectory("/clip/");
+  EXPECT_EQ(WeekdayRuleDay(db, "MLK", kWeekThird, 1, 0, 2007, "mlk1.jpg", kComputeOnly), 15);
+  WeekdayRuleDay(db, "MLK", kWeekThird, 1, 0, 2007, "mlk1.jpg", kEnterNational);
+  WeekdayRuleDay(db, "Pride", kWeekLast, 0, 5, 2007, "x.gif", kEnterPersonal);
+  EXPECT_EQ(db.EntryAt(0)->pictureFile, "/clip/mlk1.jpg");
+  EXPECT_EQ(db.EntryAt(1)->type, kPersonalEvent);
+  EXPECT_EQ(db.EntryAt(1)->day, 24);
+  WeekdayRuleDay(db, "Pride", kWeekLast, 0, 5, 2007, "x.gif", kRemoveNational);
+  WeekdayRuleDay(db, "MLK", kWeekThird, 1, 0, 2007, "mlk1.jpg", kRemoveNational);
+  db.SortAndCompact();
+  ASSERT_EQ(db.Count(), 1u);
+  EXPECT_EQ(db.EntryAt(0)->description, "Pride");
+  EXPECT_EQ(WeekdayRuleDay(db, "Election Day", kWeekFirst, 1, 10, 2007, "e.png", kEnterNational), -1);
+  EXPECT_EQ(WeekdayRuleDay(db, "MLK", kWeekThird, 1, 0, 2007, "mlk1.jpg", 7), -1);
+  EXPECT_EQ(db.Count(), 1u);
 }
 
 }  // namespace

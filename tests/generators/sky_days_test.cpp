@@ -1,9 +1,3 @@
-// The full-moon generator against the full lunar series of Meeus
-// (tests/data/full_moons_1800_2200.tsv) in every year 1800..2200, and the
-// clearing of earlier builds.
-
-#include "generators/full_moon_days.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,12 +9,19 @@
 #include "compute/date_arithmetic.h"
 #include "compute/julian_date.h"
 #include "compute/moon_phases.h"
+#include "compute/seasons.h"
+#include "generators/full_moon_days.h"
+#include "generators/season_days.h"
 #include "support/calendar_fixture.h"
 #include "support/reference_data.h"
 #include "support/store_snapshot.h"
 
 namespace tessolar {
 namespace {
+
+// The full-moon generator against the full lunar series of Meeus
+// (tests/data/full_moons_1800_2200.tsv) in every year 1800..2200, and the
+// clearing of earlier builds.
 
 // The program's series is within 9.2 minutes of the reference.
 constexpr double kToleranceMinutes = 15;
@@ -107,6 +108,24 @@ TEST_F(FullMoonDays, AddingClearsEarlierBuildsRemovingLeavesOtherEntriesAndOddYe
   EXPECT_EQ(db_.EntryAt(0)->type, kPersonalEvent);
   // Years the series cannot serve enter nothing.
   for (const int year : {-2000000000, -4001, 0, 10000, 2000000000}) EXPECT_TRUE(FullMoonsOf(year).empty()) << year;
+}
+
+// The season generator in years outside the range of the sky computation.
+
+using SeasonDays = support::CalendarTest;
+
+TEST_F(SeasonDays, YearsOutsideTheRangeAreSkippedWithAMessageAndNothingEnds) {
+  for (const int year : {kFirstSeasonYear, kLastSeasonYear}) {
+    CCalDatabase db;
+    GenerateSeasonDays(db, year, 0);
+    EXPECT_EQ(db.Count(), 4u) << year;
+  }
+  for (const int year : {kFirstSeasonYear - 1, kLastSeasonYear + 1, -2000000000, 2000000000}) {
+    ::testing::internal::CaptureStdout();
+    GenerateSeasonDays(db_, year, 0);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "\nYears must be within the range -100 - 4000 CE.\n");
+    EXPECT_EQ(db_.Count(), 0u) << year;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iostream>
+
+#include "compute/date_arithmetic.h"
+#include "compute/language_table.h"
+#include "compute/moon_phases.h"
+#include "compute/seasons.h"
+#include "support/reference_data.h"
+
+namespace tessolar {
+namespace {
+
+// Equinoxes and solstices against Meeus, Astronomical Algorithms, chapter 27
+// with the periodic terms of Table 27.C (tests/data/seasons_1800_2200.tsv,
+// Universal Time).
+
+// The mean instants of Table 27.B leave out the periodic terms: at most 24.7
+// minutes off over 1800..2200.
+constexpr double kSeasonToleranceMinutes = 30;
+constexpr double kFourMinutes = 4.0 / 1440;
+
+TEST(Seasons, InstantsAgreeWithThePeriodicTermsOfTable27C) {
+  const auto reference = support::ReadUtInstants("seasons_1800_2200.tsv");
+  ASSERT_EQ(reference.size(), 401u * kSeasonCount);
+  double worst = 0;
+  for (size_t i = 0; i < reference.size(); ++i) {
+    const auto& r = reference[i];
+    const int year = 1800 + static_cast<int>(i / kSeasonCount);
+    const auto season = static_cast<Season>(i % kSeasonCount);
+    const double minutes =
+        std::fabs(SeasonInstant(year, season) + kFourMinutes - r.julianDate) * 1440;
+    worst = std::max(worst, minutes);
+    ASSERT_LT(minutes, kSeasonToleranceMinutes) << year << " season " << i % kSeasonCount;
+    // The day may differ only where the instant lies that close to midnight.
+    const CivilDate day = SeasonDay(year, season);
+    if (support::MinutesToMidnight(r) >= kSeasonToleranceMinutes) {
+      ASSERT_EQ(day.year * 10000 + day.month * 100 + day.day,
+                r.year * 10000 + r.month * 100 + r.day)
+          << year << " season " << i % kSeasonCount;
+    }
+  }
+  std::cout << "worst season difference: " << worst << " minutes\n";
+}
+
+// The short lunation series against the full one of Meeus, Astronomical
+// Algorithms, chapter 49 (tests/data/full_moons_1800_2200.tsv, Universal Time).
+
+// The short series leaves out small terms; over 1800..2200 it is off by at most 9.2 minutes.
+constexpr double kFullMoonToleranceMinutes = 15;
+
+TEST(MoonPhases, FullMoonsAgreeWithTheFullLunarSeries) {
+  const auto reference = support::ReadUtInstants("full_moons_1800_2200.tsv");
+  ASSERT_GT(reference.size(), 4900u);
+  double worst = 0;
+  for (const auto& r : reference) {
+    // Lunation numbers count from the mean new moon of 6 January 1900.
+    const double k = std::round((r.julianDate - 2415020.75933) / kSynodicMonth - 0.5);
+    const double minutes = std::fabs(TruePhase(k, 0.5) - r.julianDate) * 1440;
+    ASSERT_LT(minutes, kFullMoonToleranceMinutes) << r.year << "-" << r.month << "-" << r.day;
+    worst = std::max(worst, minutes);
+  }
+  std::cout << "worst full-moon difference: " << worst << " minutes\n";
+}
+
+TEST(MoonPhases, PhaseHuntBracketsEveryInstantWithinHoursOfItsNewMoons) {
+  // 1800-01-01 to 2200-12-31 every 1.3 days, so that every time of day is met.
+  for (double s = 2378496.5; s < 2525097.5; s += 1.3) {
+    const LunationBracket b = PhaseHunt(s);
+    ASSERT_LT(b.newMoon, b.fullMoon);
+    ASSERT_LT(b.fullMoon, b.nextNewMoon);
+    ASSERT_NEAR(b.nextNewMoon - b.newMoon, kSynodicMonth, 0.4) << s;
+    ASSERT_NEAR(b.fullMoon - b.newMoon, kSynodicMonth / 2, 1.2) << s;
+    // The bracket is of mean new moons; the true ones lie within 15 hours of them.
+    ASSERT_GT(s, b.newMoon - 0.625) << s;
+    ASSERT_LT(s, b.nextNewMoon + 0.625) << s;
+  }
+}
+
+}  // namespace
+}  // namespace tessolar
