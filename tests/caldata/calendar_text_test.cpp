@@ -162,21 +162,6 @@ TEST_F(CalendarTextReader, EachBuildThresholdDecidesWhichLinesAreRead) {
   }
 }
 
-TEST_F(CalendarTextReader, AMissingLineFailsKeepingWhatWasReadButAMissingFontDoesNot) {
-  const std::string full = FileOfBuild(4034, {"3\t1\t2000\t1\t1\t0\tX\tnull\t0\t0\t0"});
-  EXPECT_EQ(ReadCalendarText(db, full.substr(0, full.find("Georgia"))), 0);
-  EXPECT_EQ(db.Title(), "Family");
-  for (size_t n = 0; n + 1 < full.size(); ++n) {
-    CCalDatabase d;
-    ASSERT_EQ(ReadCalendarText(d, full.substr(0, n)), 0) << n;
-  }
-  std::string noFont = full;
-  noFont.replace(noFont.find("Arial\tFontMainBody"), 18, "\t\t\tFontMainBody");
-  CCalDatabase fresh;
-  EXPECT_EQ(ReadCalendarText(fresh, noFont), 1);
-  EXPECT_EQ(fresh.FontMainBody(), "Verdana");
-}
-
 TEST_F(CalendarTextReader, ValuesOutsideTheirLimitsAreDroppedOrKeepTheDefault) {
   std::string text = FileOfBuild(4034, {"12\t1\t2000\t1\t1\t0\tMonth twelve\tnull\t0\t0\t0",
                                         "3\t0\t2000\t1\t1\t0\tDay zero\tnull\t0\t0\t0",
@@ -205,27 +190,6 @@ TEST_F(CalendarTextReader, ValuesOutsideTheirLimitsAreDroppedOrKeepTheDefault) {
   EXPECT_EQ(db.EntryAt(0)->description, "unknown");
   EXPECT_EQ(db.EntryAt(0)->pictureFile, "/clip/");
   EXPECT_EQ(db.ExcludedDays(), (std::vector<ExcludedDay>{{11, 24, "Eve"}, {0, 1, ""}}));
-}
-
-TEST_F(CalendarTextReader, ATextWithoutABuildNumberIsNoCalendar) {
-  for (const char* first : {"junk", "", "999", "-4034", "99999999999"}) {
-    CCalDatabase d;
-    EXPECT_EQ(ReadCalendarText(d, FileOfBuild(4034, {}).replace(0, 4, first)), 0) << first;
-  }
-  EXPECT_EQ(ReadCalendarText(db, FileOfBuild(4034, {}).replace(0, 4, " 4034 ")), 1);
-}
-
-TEST_F(CalendarTextReader, QuotedFieldsReadAsTheSplitterSays) {
-  const auto e = ReadEntries(db, {"1\t1\t2000\t1\t1\t0\t\"Quoted\tname\"\t/a.jpg\t0\t0\t7",
-                                  "1\t2\t2000\t1\t1\t0\t\"Open\t/b.jpg\t0\t0\t8",
-                                  "1\t3\t2000\t1\t1\t0\t\"Say \"\"hi\"\"\"\t/c.jpg\t0\t0\t9"});
-  ASSERT_EQ(e.size(), 3u);
-  EXPECT_EQ(e[0].description, "Quoted\tname");
-  EXPECT_EQ(e[0].enteredYear, 7);
-  // Without a closing quote the rest of the line is description.
-  EXPECT_EQ(e[1].description, "Open\t/b.jpg\t0\t0\t8");
-  EXPECT_EQ(e[1].pictureFile, "/clip/");
-  EXPECT_EQ(e[2].description, "Say \"hi\"");
 }
 
 TEST_F(CalendarTextReader, FloatingEntriesAreDatedByTheirWeekCodeForTheCalendarYear) {

@@ -59,39 +59,5 @@ TEST(SampleCalendar, LoadsWholeWithEveryKindOfEntryAndShippedPictures) {
 
 namespace fs = std::filesystem;
 
-TEST(ShippedClipart, TheFolderHoldsExactlyTheListedPicturesEachReadableAndSmall) {
-  const fs::path folder = fs::path(TESSOLAR_SOURCE_DIR) / "resources" / "clipart";
-  const std::map<std::string, std::string> magic = {
-      {".gif", "GIF8"}, {".jpg", "\xFF\xD8\xFF"}, {".png", "\x89PNG\r\n\x1A\n"}};
-  std::ifstream list(fs::path(TESSOLAR_TEST_DATA) / "clipart_names.txt");
-  std::set<std::string> listed, shipped;
-  for (std::string name; std::getline(list, name);) {
-    if (name.empty() || name[0] == '#') continue;
-    EXPECT_TRUE(listed.insert(name).second) << name << " is listed twice";
-  }
-  ASSERT_GE(listed.size(), 50u) << "the name list is missing or truncated";
-  uintmax_t total = 0;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (name == "LICENSE.txt") continue;
-    SCOPED_TRACE(name);
-    shipped.insert(name);
-    const auto kind = magic.find(entry.path().extension().string());
-    ASSERT_NE(kind, magic.end()) << "not a picture name";
-    std::string head(8, '\0');
-    std::ifstream(entry.path(), std::ios::binary).read(&head[0], 8);
-    EXPECT_EQ(head.compare(0, kind->second.size(), kind->second), 0);
-    // A probe that fails gives the default size, so that counts as unreadable.
-    const PictureSize size = ImageSize(entry.path().string());
-    EXPECT_FALSE(size == kDefaultPictureSize);
-    EXPECT_TRUE(size.width >= 32 && size.width <= 400 && size.height >= 32 && size.height <= 400);
-    EXPECT_LE(entry.file_size(), 32u * 1024);
-    total += entry.file_size();
-  }
-  EXPECT_EQ(shipped, listed);
-  EXPECT_LT(total, 1024u * 1024);
-  EXPECT_TRUE(fs::is_regular_file(folder / "LICENSE.txt"));
-}
-
 }  // namespace
 }  // namespace tessolar

@@ -126,39 +126,6 @@ TEST(CalDatabase, SortingLeavesTiesWhereTheSelectionPassesPutThemAndSkipsOrdered
   }
 }
 
-TEST(CalDatabase, DayQueriesSkipHiddenEntriesAndOtherYearsReminders) {
-  CCalDatabase db;  // calendar year 2007
-  db.SaveHolidayData(2, 5, 1970, kBirthday, "Ann", "null", 0, 1);
-  db.SaveHolidayData(2, 5, 2006, kReminder, "old reminder", "null", 0, 0);
-  db.SaveHolidayData(2, 5, 2007, kReminder, "dentist", "null", 0, 0);
-  db.SaveHolidayData(2, 5, 1980, kAnniversary, "secret", "null", 1, 1);
-  db.SaveHolidayData(2, 6, 1980, kAnniversary, "next day", "null", 0, 1);
-  const auto entries = db.GetEntriesOfDay(2, 5);
-  ASSERT_EQ(entries.size(), 2u);
-  EXPECT_EQ(db.CountEntriesOfDay(2, 5), 2u);
-  EXPECT_EQ(entries[0].description + entries[1].description, "Anndentist");
-  EXPECT_EQ(*db.EntryAt(entries[1].index), entries[1]);
-}
-
-TEST(CalDatabase, RedatingMovesFloatingEntriesToTheirDayOfTheCalendarYear) {
-  CCalDatabase db;
-  for (const auto& [type, code, month] : {std::make_tuple(kPersonalEvent, kWeekThird, 0),
-                                          std::make_tuple(kHistoricalEvent, kWeekLast, 4)}) {
-    CalEntry e = Make(month, 1, 1990, type == kPersonalEvent ? "Club" : "Parade");
-    e.type = type;
-    e.weekCode = static_cast<uint8_t>(code);
-    e.weekday = 1;
-    db.SaveHolidayData(e);
-  }
-  db.SaveHolidayData(Make(0, 2, 1990, "fixed"));
-  db.RedateFloatingEntries();
-  ExpectSortedAndIndexed(db);
-  EXPECT_EQ(Descriptions(db), "fixedClubParade");
-  // Personal events keep their own year.
-  EXPECT_EQ(std::make_tuple(db.EntryAt(1)->day, db.EntryAt(1)->year), std::make_tuple(15, 1990));
-  EXPECT_EQ(std::make_tuple(db.EntryAt(2)->day, db.EntryAt(2)->year), std::make_tuple(28, 2007));
-}
-
 // Ordinal suffix by the English rule: "th" for 11..13 themselves, else by the last digit.
 std::string ReferenceOrdinal(int n) {
   const char* suffixes[] = {"th", "st", "nd", "rd", "th", "th", "th", "th", "th", "th"};

@@ -31,12 +31,6 @@ TEST(Utf8, RoundTripsEveryCodePoint) {
   }
 }
 
-TEST(Utf8, PrefixCutsBetweenCharacters) {
-  EXPECT_EQ(CodePointPrefix("Miércoles", 3), "Mié");
-  EXPECT_EQ(CodePointPrefix("Mi", 3), "Mi");
-  EXPECT_EQ(CodePointPrefix("\xFF\xFFx", 2), "\xFF\xFF");
-}
-
 TEST(Utf8, UpperCaseOfTheLettersOfOurLanguages) {
   EXPECT_EQ(ToUpperUtf8("miércoles"), "MIÉRCOLES");
   EXPECT_EQ(ToUpperUtf8("sábado ñandú"), "SÁBADO ÑANDÚ");
@@ -49,29 +43,6 @@ TEST(Utf8, UpperCaseOfTheLettersOfOurLanguages) {
   EXPECT_EQ(ToUpperUtf8("1 ÷ 2 € ABC ÀÞ"), "1 ÷ 2 € ABC ÀÞ");  // already upper or no case
   // Malformed bytes pass unchanged, even where their value names a letter.
   EXPECT_EQ(ToUpperUtf8("a\xE0z\xE9"), "A\xE0Z\xE9");
-}
-
-TEST(LanguageTable, EveryLanguageHasEveryEntryAndLookupsRefuseValuesOutOfRange) {
-  for (int language = 0; language < kLanguageCount; ++language) {
-    std::set<std::string> names;
-    for (int i = 0; i < kLanguageEntries; ++i) EXPECT_FALSE(LanguageStringOf(language, i).empty()) << i;
-    for (int i = 12; i < 31; ++i) names.insert(LanguageStringOf(language, i));  // months and weekdays
-    EXPECT_EQ(names.size(), 19u) << language;
-    // The welcome page turns the link words inside its two texts into links.
-    EXPECT_NE(LanguageStringOf(language, 40).find(LanguageStringOf(language, 46)), std::string::npos);
-    EXPECT_NE(LanguageStringOf(language, 41).find(LanguageStringOf(language, 47)), std::string::npos);
-    // Election Day is moved to the Tuesday by its name; every language keeps the words.
-    EXPECT_NE(LanguageStringOf(language, 85).find("Election Day"), std::string::npos);
-  }
-  for (int index : {-1, 138}) EXPECT_EQ(LanguageString(index), "unknown language index");
-  EXPECT_EQ(MonthName(12), LanguageString(0));
-  EXPECT_EQ(WeekdayName(-1), LanguageString(0));
-  SetLanguageIndex(2);
-  SetLanguageIndex(3);
-  EXPECT_EQ(MonthName(2), "März");
-  SetLanguageIndex(0);
-  SetCountryIndex(8);
-  EXPECT_EQ(GetCountryIndex(), 0);
 }
 
 }  // namespace

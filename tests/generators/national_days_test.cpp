@@ -169,24 +169,5 @@ TEST_F(NationalDays, FloatingDaysMatchADirectCountOfWeekdays) {
 
 // Floating days entered into and removed from the store by their weekday rule.
 
-TEST(WeekdayRuleEntries, RemovingMatchesTheTypeAndYearsWithoutARuleDayEnterNothing) {
-  CCalDatabase db;
-  db.SetClipartDirectory("/clip/");
-  EXPECT_EQ(WeekdayRuleDay(db, "MLK", kWeekThird, 1, 0, 2007, "mlk1.jpg", kComputeOnly), 15);
-  WeekdayRuleDay(db, "MLK", kWeekThird, 1, 0, 2007, "mlk1.jpg", kEnterNational);
-  WeekdayRuleDay(db, "Pride", kWeekLast, 0, 5, 2007, "x.gif", kEnterPersonal);
-  EXPECT_EQ(db.EntryAt(0)->pictureFile, "/clip/mlk1.jpg");
-  EXPECT_EQ(db.EntryAt(1)->type, kPersonalEvent);
-  EXPECT_EQ(db.EntryAt(1)->day, 24);
-  WeekdayRuleDay(db, "Pride", kWeekLast, 0, 5, 2007, "x.gif", kRemoveNational);
-  WeekdayRuleDay(db, "MLK", kWeekThird, 1, 0, 2007, "mlk1.jpg", kRemoveNational);
-  db.SortAndCompact();
-  ASSERT_EQ(db.Count(), 1u);
-  EXPECT_EQ(db.EntryAt(0)->description, "Pride");
-  EXPECT_EQ(WeekdayRuleDay(db, "Election Day", kWeekFirst, 1, 10, 2007, "e.png", kEnterNational), -1);
-  EXPECT_EQ(WeekdayRuleDay(db, "MLK", kWeekThird, 1, 0, 2007, "mlk1.jpg", 7), -1);
-  EXPECT_EQ(db.Count(), 1u);
-}
-
 }  // namespace
 }  // namespace tessolar

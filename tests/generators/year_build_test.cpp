@@ -28,26 +28,6 @@ class YearBuild : public support::CalendarTest {
   CYearBuild build_;
 };
 
-TEST_F(YearBuild, SwitchingOnlyFullMoonsOffRunsOnlyTheFullMoonGeneratorToRemove) {
-  Configure(db_, 0, 0);
-  build_.BuildYear(db_, 2007, 0);
-  ASSERT_EQ(EntriesNamed(db_, kAstronomicalDay, "Full Moon").size(), 13u);
-  // A generator that runs again enters its days afresh, which shows in the hidden marks.
-  for (const auto& [type, name] : {std::pair(kNationalHoliday, "Labor Day"), std::pair(kAstronomicalDay, "June Solstice")})
-    db_.SetEntryHidden(EntriesNamed(db_, type, name).at(0).index, true);
-  db_.SetFullMoons(false);
-  build_.BuildYear(db_, 2007, 0);
-  EXPECT_TRUE(EntriesNamed(db_, kAstronomicalDay, "Full Moon").empty());
-  EXPECT_EQ(EntriesNamed(db_, kNationalHoliday, "Labor Day").at(0).hidden, 1);
-  EXPECT_EQ(EntriesNamed(db_, kAstronomicalDay, "June Solstice").at(0).hidden, 1);
-  EXPECT_FALSE(build_.LastBuilt(DayCategory::kFullMoons));
-  EXPECT_TRUE(build_.LastBuilt(DayCategory::kNational));
-  for (uint32_t i = 1; i < db_.Count(); ++i) {
-    const CalEntry &a = *db_.EntryAt(i - 1), &b = *db_.EntryAt(i);
-    ASSERT_LE(a.month * 32 + a.day, b.month * 32 + b.day) << "unsorted at " << i;
-  }
-}
-
 TEST_F(YearBuild, RemoveAllRunsEveryGeneratorAndTheNextBuildAddsWhatIsOn) {
   const auto userOnly = Snapshot(db_);
   Configure(db_, 1, 0, false);

@@ -73,23 +73,6 @@ TEST_F(DayCellTest, OneEntryCaptionOverOneLargePictureOrAnInvisibleDefaultBox) {
   EXPECT_EQ(Pictures(Cell(1, 6)), std::vector<std::string>({"133x95 src=\"null\" 0004"}));
 }
 
-TEST_F(DayCellTest, OneEntryCaptionSizeFollowsLengthThenWidth) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"AAAAAAAAAAAAAAAA", "\"Verdana\"' "},                  // 16 characters
-      {"ÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄ", "\"Verdana\"' "},                  // 16 characters, 32 bytes
-      {"AAAAAAAAAAAAAAAAA", "\"Verdana\";font-size:7.0pt' "},  // 17, width 51
-      {"t t t t t t t t t", "\"Verdana\";font-size:9.0pt' "},  // 17, width 34
-      {"AAAAAAAAAAAAAAAt,", "\"Verdana\";font-size:9.0pt' "},  // 17, width 48
-      {"AAAAAAAAAAAAAAAA,", "\"Verdana\";font-size:7.0pt' "},  // 17, width 49
-  };
-  int day = 10;
-  for (const auto& [description, style] : cases) {
-    Add(day, 2000, kPersonalEvent, description, "null");
-    EXPECT_NE(Cell(1, day++).find(std::string("font-family:") + style + "onDblClick=onBtnOk(\"calidx"), std::string::npos)
-        << description;
-  }
-}
-
 TEST_F(DayCellTest, TwoEntriesSideBySideAndSoberAnniversariesGetTheShippedPicture) {
   Add(5, 1990, kPersonalEvent, "Dentist", kPicture);
   Add(5, 2007, kReminder, "Meeting with the board", "null");

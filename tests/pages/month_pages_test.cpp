@@ -88,18 +88,6 @@ TEST_F(MonthGridTest, EveryMonthOfFiveCenturiesPutsEachDayAndMiniMonthInItsCell)
   }
 }
 
-TEST_F(MonthGridTest, HeadingsAndWeekdaysFollowTheLanguageAndTheHebrewMonths) {
-  SetLanguageIndex(1);
-  const BigGridCells spanish = Read(0, 2015);
-  EXPECT_EQ(spanish.weekdays, (std::vector<std::string>{"DOM", "LUN", "MAR", "MIÉ", "JUE", "VIE", "SÁB"}));
-  EXPECT_EQ(spanish.headings, std::vector<std::string>({"Enero 2015", "&nbsp;"}));
-  db_.SetHebrew(true);
-  SetLanguageIndex(0);
-  // January 2008 runs from Teveth into Sh'vat of 5768; September 2007 from Elul 5767 into Tishri 5768.
-  EXPECT_EQ(Read(0, 2008).headings.at(1), "Teveth/Sh'vat 5768");
-  EXPECT_EQ(Read(8, 2007).headings.at(1), "Elul 5767/Tishri 5768");
-}
-
 TEST_F(MonthGridTest, DayCellsCountOnlyTheEntriesTheyShow) {
   db_.SaveHolidayData(3, 10, 1980, kBirthday, "Ann", "null", 0, 1);
   for (int i = 0; i < 6; ++i) db_.SaveHolidayData(3, 20, 1990 + i, kBirthday, "Kid", "null", 0, 0);
@@ -185,22 +173,6 @@ TEST_F(CalendarPageTest, AllMonthsPageHasItsPartsInOrderAndEachMonthStartsWhereT
       EXPECT_EQ(firstDay, testing::WeekdayOf(year, month, 1)) << year << " " << month;
     }
   }
-}
-
-TEST_F(CalendarPageTest, OneMonthPageIsHeadGridAndCloseInTheCalendarFont) {
-  db_.SetFontMainBody("Georgia");
-  const std::string page = CalendarPageText(db_, 4, 5);
-  EXPECT_EQ(page.find("insert_font_here"), std::string::npos);
-  EXPECT_GT(Occurrences(page, "\"Georgia\""), 3u);
-  EXPECT_EQ(page.rfind(std::string(PageOpenBlock()) + "\n", 0), 0u);
-  EXPECT_EQ(Occurrences(page, "end big month May"), 1u);
-  for (const char* absent : {"<p class=pagebreak", "table 8 main table", "bigpics", "caltitle"}) {
-    EXPECT_EQ(page.find(absent), std::string::npos) << absent;
-  }
-  // Ranges outside the year are clipped.
-  EXPECT_EQ(Occurrences(CalendarPageText(db_, -5, 2), "end big month"), 2u);
-  EXPECT_EQ(Occurrences(CalendarPageText(db_, 11, 40), "end big month"), 1u);
-  EXPECT_EQ(Occurrences(CalendarPageText(db_, 7, 3), "end big month"), 0u);
 }
 
 TEST_F(CalendarPageTest, MonthPictureKeepsItsProportionsWithinTheSheet) {

@@ -125,10 +125,8 @@ TEST_F(PlainPagesTest, WelcomePageListsRecentFilesInOrderInEachLanguage) {
     EXPECT_EQ(Occurrences(page, "calendarrecent_"), 3u);
     for (const char* marker : {"insert_welcome_title_here", "text_create_new", "title_open_existing", "insert_font_here"})
       EXPECT_EQ(page.find(marker), std::string::npos) << marker;
-    for (int text : {39, 43}) EXPECT_NE(page.find(EscapeHtml(LanguageString(text))), std::string::npos);
-    for (int word : {46, 47}) {
-      EXPECT_NE(page.find("style=\"cursor:hand\" >" + EscapeHtml(LanguageString(word)) + "</font>"), std::string::npos);
-    }
+    // The link words of the panel texts are the language's own.
+    for (int word : {46, 47}) EXPECT_NE(page.find(">" + EscapeHtml(LanguageString(word)) + "</font>"), std::string::npos);
     for (const char* link : {"onBtnOk('calendarnew')", "onBtnOk('calendarbrowse')"}) {
       EXPECT_NE(page.find(link), std::string::npos) << link;
     }
