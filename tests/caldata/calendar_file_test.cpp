@@ -1,3 +1,5 @@
+#include "caldata/calendar_file.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -12,12 +14,12 @@
 #include <string>
 
 #include "caldata/cal_database.h"
-#include "caldata/calendar_file.h"
 #include "caldata/calendar_text.h"
 #include "caldata/calendar_text_reader.h"
 #include "caldata/cipher_envelope.h"
 #include "caldata/random_calendar_support.h"
-#include "compute/language_table.h"
+#include "compute/date_arithmetic.h"
+#include "support/store_snapshot.h"
 
 namespace tessolar {
 namespace {
@@ -31,32 +33,30 @@ std::string ReadFile(const fs::path& path) {
   return s.str();
 }
 
-void WriteFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+void WriteFile(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
 
 ino_t Inode(const fs::path& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
 }
 
-class CalendarFile : public ::testing::Test {
+class CalendarFile : public support::CalendarTest {
  protected:
   void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           ("calfile_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
     fs::create_directories(dir_);
     std::mt19937 rng(7);
     FillRandomCalendar(db_, rng, 60);
   }
   void TearDown() override {
-    SetLanguageIndex(0);
-    SetCountryIndex(0);
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+    support::CalendarTest::TearDown();
     fs::remove_all(dir_);
   }
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   size_t FilesInDir() const {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+    return static_cast<size_t>(
+        std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
   }
   // Loads `bytes` written to a file; returns the loader's result.
   int LoadBytes(CCalDatabase& db, const std::string& bytes, std::string* message = nullptr) {
@@ -64,16 +64,20 @@ class CalendarFile : public ::testing::Test {
     return LoadCalendarFile(db, Path("load.cal"), message);
   }
 
-  fs::path dir_;
-  CCalDatabase db_;
+  const fs::path dir_ = fs::temp_directory_path() / "tessolar_calendar_file";
 };
 
-TEST_F(CalendarFile, SavedEnvelopesAndPlainTextsLoadBackToTheSameText) {
-  const std::string path = Path("a.cal"), text = CalendarText(db_);
-  std::string message;
-  ASSERT_EQ(SaveCalendarFile(db_, path, &message), 0) << message;
+// Five hundred entries, as many as the store holds, in the envelope, plain,
+// and plain with CR LF line ends.
+TEST_F(CalendarFile, AFullTableSavesAndLoadsWholeEncipheredOrPlain) {
+  std::mt19937 rng(500);
+  FillRandomCalendar(db_, rng, 2000);
+  ASSERT_EQ(db_.Count(), kMaxEntries);
+  const std::string path = Path("full.cal"), text = CalendarText(db_);
+  ASSERT_EQ(SaveCalendarFile(db_, path), 0);
   EXPECT_EQ(ReadFile(path).substr(0, 3), "cal");
   EXPECT_EQ(db_.SavedText(), text);
+  EXPECT_NE(text.find("\n500\n"), std::string::npos);
   std::string crlf;
   for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   for (const std::string& bytes : {ReadFile(path), text, crlf}) {
@@ -123,7 +127,8 @@ TEST_F(CalendarFile, AFailedSaveIsReportedAndLeavesTheOldFileWhole) {
   waitpid(child, &status, 0);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the failed save was not reported";
   const std::string savedText = db_.SavedText(), savedPath = db_.SavedPath();
-  for (const std::string& bad : {Path("missing/x.cal"), Path("keep.cal/x.cal"), dir_.string(), std::string()}) {
+  for (const std::string& bad :
+       {Path("missing/x.cal"), Path("keep.cal/x.cal"), dir_.string(), std::string()}) {
     std::string message;
     EXPECT_EQ(SaveCalendarFile(db_, bad, &message), -1) << bad;
     EXPECT_FALSE(message.empty());
@@ -149,7 +154,8 @@ TEST_F(CalendarFile, DamagedEnvelopesAreRefusedAndHugeLinesRead) {
   flipped[flipped.size() - 6] = flipped[flipped.size() - 6] == 'A' ? 'B' : 'A';  // last block
   for (const std::string& damaged :
        {std::string("cal"), std::string("cal===="), std::string("cal!!!!not base64!!!!"),
-        sealed.substr(0, sealed.size() - 5), sealed.substr(0, 3) + "A" + sealed.substr(3), flipped}) {
+        sealed.substr(0, sealed.size() - 5), sealed.substr(0, 3) + "A" + sealed.substr(3),
+        flipped}) {
     CCalDatabase back;
     EXPECT_EQ(ReadCalendarBytes(back, damaged), 0) << damaged.substr(0, 20);
     EXPECT_EQ(back.SavedText(), "");
@@ -212,24 +218,10 @@ TEST_F(CalendarFile, RandomCalendarsReadBackToTheSameTextAndEntries) {
   }
 }
 
-TEST_F(CalendarFile, AFullTableOfFiveHundredEntriesSavesAndLoadsWhole) {
-  std::mt19937 rng(500);
-  CCalDatabase db;
-  FillRandomCalendar(db, rng, 2000);
-  ASSERT_EQ(db.Count(), kMaxEntries);
-  for (uint32_t i = 0; i < db.Count(); ++i) ASSERT_TRUE(db.EntryAt(i)->IsValidForSaving());
-  const std::string path = Path("full.cal");
-  ASSERT_EQ(SaveCalendarFile(db, path), 0);
-  CCalDatabase back;
-  ASSERT_EQ(LoadCalendarFile(back, path), 1);
-  EXPECT_EQ(CalendarText(back), CalendarText(db));
-  EXPECT_NE(CalendarText(db).find("\n500\n"), std::string::npos);
-}
-
 TEST_F(CalendarFile, TextsThatLookLikeQuotingOrMarkupReadBackUnchanged) {
-  for (const std::string text : {"\"", "\"\"", "\"\"\"", "\"a", "a\"", "a\"b\"c", "\"a\"b", "\t", "\t\t", "a\tb",
-                                 "\"\ta\"", "\"\"\t\"", "a\t\"b\"", "&lt;<&>", "Zoë Ωμέγα 日本 🎂",
-                                 "C:\\pics\\x.jpg", " lead", "trail ", "x\t"}) {
+  for (const std::string text : {"\"", "\"\"", "\"\"\"", "\"a", "a\"", "a\"b\"c", "\"a\"b", "\t",
+                                 "\t\t", "a\tb", "\"\ta\"", "\"\"\t\"", "a\t\"b\"", "&lt;<&>",
+                                 "Zoë Ωμέγα 日本 🎂", "C:\\pics\\x.jpg", " lead", "trail ", "x\t"}) {
     SCOPED_TRACE(text);
     CCalDatabase db;
     db.SetClipartDirectory(text + "/");
@@ -243,7 +235,8 @@ TEST_F(CalendarFile, TextsThatLookLikeQuotingOrMarkupReadBackUnchanged) {
     db.AddExcludedDay({4, 5, text});
     db.SaveHolidayData(3, 4, 1970, kBirthday, text, "/p/" + text, 1, 1);
     const std::string written = CalendarText(db);
-    EXPECT_NE(written.find("\n\t\t\n"), std::string::npos) << "an empty big picture keeps its two fields";
+    EXPECT_NE(written.find("\n\t\t\n"), std::string::npos)
+        << "an empty big picture keeps its two fields";
     ExpectReadsBackWhole(db, written);
   }
 }
@@ -263,6 +256,29 @@ TEST_F(CalendarFile, LineBreaksBecomeSpacesAndBareNamesGainTheFolderOnce) {
   EXPECT_EQ(back.EntryAt(0)->pictureFile, "/p/c d.jpg");
   EXPECT_EQ(back.EntryAt(1)->pictureFile, "/clip/null");
   ExpectReadsBackWhole(back, CalendarText(back));
+}
+
+// The shipped sample calendar loads whole, its floating entries on their days
+// of 2027, and finds every picture it names in the shipped clip-art.
+TEST(SampleCalendar, LoadsWholeWithItsFloatingDaysAndShippedPictures) {
+  CCalDatabase db;
+  ASSERT_EQ(LoadCalendarFile(db, std::string(TESSOLAR_SOURCE_DIR) + "/resources/sample.cal"), 1);
+  int floating = 0;
+  for (uint32_t i = 0; i < db.Count(); ++i) {
+    const CalEntry& e = *db.EntryAt(i);
+    if (e.IsFloating()) {
+      ++floating;
+      EXPECT_EQ(e.day, WeekdayRuleDayOf(e.description, e.weekCode, e.weekday, e.month, 2027));
+    }
+    if (e.pictureFile.find("null") == std::string::npos) {
+      EXPECT_TRUE(fs::is_regular_file(db.PicturePathToShow(e.pictureFile))) << e.pictureFile;
+    }
+  }
+  EXPECT_GE(floating, 1);
+  for (int slot = 0; slot < kBigPictureCount; ++slot) {
+    EXPECT_TRUE(fs::is_regular_file(db.BigPicturePath(slot))) << slot;
+  }
+  ExpectReadsBackWhole(db, CalendarText(db));
 }
 
 }  // namespace

@@ -64,19 +64,5 @@ TEST(MoonPhases, FullMoonsAgreeWithTheFullLunarSeries) {
   std::cout << "worst full-moon difference: " << worst << " minutes\n";
 }
 
-TEST(MoonPhases, PhaseHuntBracketsEveryInstantWithinHoursOfItsNewMoons) {
-  // 1800-01-01 to 2200-12-31 every 1.3 days, so that every time of day is met.
-  for (double s = 2378496.5; s < 2525097.5; s += 1.3) {
-    const LunationBracket b = PhaseHunt(s);
-    ASSERT_LT(b.newMoon, b.fullMoon);
-    ASSERT_LT(b.fullMoon, b.nextNewMoon);
-    ASSERT_NEAR(b.nextNewMoon - b.newMoon, kSynodicMonth, 0.4) << s;
-    ASSERT_NEAR(b.fullMoon - b.newMoon, kSynodicMonth / 2, 1.2) << s;
-    // The bracket is of mean new moons; the true ones lie within 15 hours of them.
-    ASSERT_GT(s, b.newMoon - 0.625) << s;
-    ASSERT_LT(s, b.nextNewMoon + 0.625) << s;
-  }
-}
-
 }  // namespace
 }  // namespace tessolar

@@ -12,10 +12,10 @@ namespace {
 TEST(Utf8, CountsCharactersAndTreatsEachMalformedByteAsOne) {
   EXPECT_EQ(CodePointCount(""), 0u);
   EXPECT_EQ(CodePointCount("Año"), 3u);
-  EXPECT_EQ(CodePointCount("€𝄞"), 2u);            // three- and four-byte forms
-  EXPECT_EQ(CodePointCount("\xC3"), 1u);          // truncated sequence
-  EXPECT_EQ(CodePointCount("\xC0\xAF"), 2u);      // overlong '/'
-  EXPECT_EQ(CodePointCount("\xED\xA0\x80"), 3u);  // surrogate
+  EXPECT_EQ(CodePointCount("€𝄞"), 2u);                // three- and four-byte forms
+  EXPECT_EQ(CodePointCount("\xC3"), 1u);              // truncated sequence
+  EXPECT_EQ(CodePointCount("\xC0\xAF"), 2u);          // overlong '/'
+  EXPECT_EQ(CodePointCount("\xED\xA0\x80"), 3u);      // surrogate
   EXPECT_EQ(CodePointCount("\xF4\x90\x80\x80"), 4u);  // past U+10FFFF
   EXPECT_EQ(CodePointCount("a\x80z"), 3u);
 }

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/calendar_fixture.h"
 #include "support/store_snapshot.h"
 
 namespace tessolar {
@@ -14,7 +13,8 @@ namespace {
 using support::EntriesNamed;
 using support::Snapshot;
 
-void Configure(CCalDatabase& db, int country, int language, bool equinox = true, bool fullMoons = true) {
+void Configure(CCalDatabase& db, int country, int language, bool equinox = true,
+               bool fullMoons = true) {
   SetCountryIndex(country);
   SetLanguageIndex(language);
   db.SetNational(true);
@@ -65,7 +65,10 @@ TEST_F(YearBuild, TheSameBuildTwiceChangesNothingAndDoesNotSort) {
 TEST_F(YearBuild, ChangingYearCountryOrLanguageLeavesOnlyTheNewDays) {
   const struct {
     int oldYear, oldCountry, oldLanguage, year, country, language;
-  } changes[] = {{2006, 0, 0, 2007, 0, 0}, {2007, 0, 0, 2007, 3, 0}, {2007, 6, 0, 2007, 6, 2}, {2007, 1, 1, 2012, 4, 2}};
+  } changes[] = {{2006, 0, 0, 2007, 0, 0},
+                 {2007, 0, 0, 2007, 3, 0},
+                 {2007, 6, 0, 2007, 6, 2},
+                 {2007, 1, 1, 2012, 4, 2}};
   for (const auto& c : changes) {
     CCalDatabase changed, fresh;
     CYearBuild changedBuild, freshBuild;
@@ -78,7 +81,8 @@ TEST_F(YearBuild, ChangingYearCountryOrLanguageLeavesOnlyTheNewDays) {
     changedBuild.BuildYear(changed, c.year, 0);
     Configure(fresh, c.country, c.language);
     freshBuild.BuildYear(fresh, c.year, 0);
-    EXPECT_EQ(Snapshot(changed), Snapshot(fresh)) << c.oldYear << " " << c.oldCountry << " " << c.oldLanguage;
+    EXPECT_EQ(Snapshot(changed), Snapshot(fresh))
+        << c.oldYear << " " << c.oldCountry << " " << c.oldLanguage;
   }
 }
 
@@ -86,7 +90,8 @@ TEST_F(YearBuild, AYearOutsideTheSeasonsRangeSkipsOnlyTheSeasons) {
   Configure(db_, 0, 0);
   ::testing::internal::CaptureStdout();
   build_.BuildYear(db_, 4001, 0);
-  EXPECT_NE(::testing::internal::GetCapturedStdout().find("Years must be within the range -100 - 4000 CE."),
+  EXPECT_NE(::testing::internal::GetCapturedStdout().find(
+                "Years must be within the range -100 - 4000 CE."),
             std::string::npos);
   EXPECT_TRUE(EntriesNamed(db_, kAstronomicalDay, "March Equinox").empty());
   EXPECT_GE(EntriesNamed(db_, kAstronomicalDay, "Full Moon").size(), 12u);

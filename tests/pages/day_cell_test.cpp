@@ -21,7 +21,8 @@ const std::string kPicture = std::string(TESSOLAR_TEST_DATA) + "/pictures/baseli
 
 std::vector<std::string> AllOf(const std::string& text, const std::regex& pattern) {
   std::vector<std::string> found;
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern); it != std::sregex_iterator(); ++it)
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern);
+       it != std::sregex_iterator(); ++it)
     found.push_back((*it)[1].str() + (it->size() > 2 ? " " + (*it)[2].str() : ""));
   return found;
 }
@@ -34,9 +35,11 @@ std::vector<std::string> Captions(const std::string& cell) {
 
 // "WIDTHxHEIGHT src slot" for each picture in page order.
 std::vector<std::string> Pictures(const std::string& cell) {
-  static const std::regex image("<img width=([0-9]+) height=([0-9]+ src=\"[^\"]*\") [^>]*calidx([0-9]{4})");
+  static const std::regex image(
+      "<img width=([0-9]+) height=([0-9]+ src=\"[^\"]*\") [^>]*calidx([0-9]{4})");
   std::vector<std::string> found;
-  for (auto it = std::sregex_iterator(cell.begin(), cell.end(), image); it != std::sregex_iterator(); ++it)
+  for (auto it = std::sregex_iterator(cell.begin(), cell.end(), image);
+       it != std::sregex_iterator(); ++it)
     found.push_back((*it)[1].str() + "x" + (*it)[2].str() + " " + (*it)[3].str());
   return found;
 }
@@ -50,8 +53,8 @@ class DayCellTest : public ::testing::Test {
     // Three entries on earlier days, so the entries of March 5 sit in slots 3 and up.
     for (int day = 1; day <= 3; ++day) Add(day, 1990, kPersonalEvent, "Filler", "null");
   }
-  void Add(int day, int year, uint32_t type, const std::string& description, const std::string& picture,
-           int showAge = 0) {
+  void Add(int day, int year, uint32_t type, const std::string& description,
+           const std::string& picture, int showAge = 0) {
     db_.SaveHolidayData(2, day, year, type, description, picture, 0, showAge);
     db_.SortAndCompact();
   }
@@ -68,7 +71,8 @@ TEST_F(DayCellTest, OneEntryCaptionOverOneLargePictureOrAnInvisibleDefaultBox) {
   Add(6, 2000, kNationalHoliday, "Holiday", "null");
   const std::string cell = Cell(1);
   EXPECT_EQ(Captions(cell), std::vector<std::string>({"0003 Ann &lt;b&gt; turns 57"}));
-  EXPECT_EQ(Pictures(cell), std::vector<std::string>({"126x95 src=\"file://" + kPicture + "\" 0003"}));
+  EXPECT_EQ(Pictures(cell),
+            std::vector<std::string>({"126x95 src=\"file://" + kPicture + "\" 0003"}));
   EXPECT_NE(cell.find("onBtnOk(\"caldate0205\"); >\n            5\n"), std::string::npos);
   EXPECT_EQ(Pictures(Cell(1, 6)), std::vector<std::string>({"133x95 src=\"null\" 0004"}));
 }
@@ -77,13 +81,17 @@ TEST_F(DayCellTest, TwoEntriesSideBySideAndSoberAnniversariesGetTheShippedPictur
   Add(5, 1990, kPersonalEvent, "Dentist", kPicture);
   Add(5, 2007, kReminder, "Meeting with the board", "null");
   const std::string cell = Cell(2);
-  EXPECT_EQ(Captions(cell), std::vector<std::string>({"0003 Dentist", "0004 Meeting with the board"}));
-  EXPECT_EQ(Pictures(cell), std::vector<std::string>({"75x56 src=\"file://" + kPicture + "\" 0003"}));
-  EXPECT_NE(cell.find("font-size:8;font-family:\"Verdana\"' onDblClick=onBtnOk(\"calidx0004\")"), std::string::npos);
+  EXPECT_EQ(Captions(cell),
+            std::vector<std::string>({"0003 Dentist", "0004 Meeting with the board"}));
+  EXPECT_EQ(Pictures(cell),
+            std::vector<std::string>({"75x56 src=\"file://" + kPicture + "\" 0003"}));
+  EXPECT_NE(cell.find("font-size:8;font-family:\"Verdana\"' onDblClick=onBtnOk(\"calidx0004\")"),
+            std::string::npos);
   EXPECT_NE(cell.find("onBtnOk(\"caldate0205\")"), std::string::npos);
   Add(6, 1990, kSoberAnniversary, "Bob", "null");
   Add(6, 1995, kAnniversary, "Cy", "null");
-  EXPECT_EQ(Pictures(Cell(2, 6)), std::vector<std::string>({"80x75 src=\"file:///clip/al_anon.jpg\" 0005"}));
+  EXPECT_EQ(Pictures(Cell(2, 6)),
+            std::vector<std::string>({"80x75 src=\"file:///clip/al_anon.jpg\" 0005"}));
 }
 
 TEST_F(DayCellTest, ThreeToFiveEntriesFillQuadrantsWithTheDayNumberInAFreeOne) {
@@ -92,11 +100,13 @@ TEST_F(DayCellTest, ThreeToFiveEntriesFillQuadrantsWithTheDayNumberInAFreeOne) {
   Add(5, 1990, kPersonalEvent, "Third", "null");
   const std::string three = Cell(3);
   EXPECT_EQ(Captions(three),
-            std::vector<std::string>({"0003 First", "0004 Second of the three entries", "0005 Third", "0000 &nbsp;"}));
+            std::vector<std::string>(
+                {"0003 First", "0004 Second of the three entries", "0005 Third", "0000 &nbsp;"}));
   EXPECT_EQ(Pictures(three), std::vector<std::string>({"53x40 src=\"file://" + kPicture + "\" 0003",
-                                                        "56x40 src=\"null\" 0005"}));
-  EXPECT_NE(three.find("font-size:28;font-family:\"Verdana\"' onDblClick=onBtnOk(\"caldate0205\"); >5<"),
-            std::string::npos);
+                                                       "56x40 src=\"null\" 0005"}));
+  EXPECT_NE(
+      three.find("font-size:28;font-family:\"Verdana\"' onDblClick=onBtnOk(\"caldate0205\"); >5<"),
+      std::string::npos);
   Add(5, 1995, kPersonalEvent, "Fourth", "null");
   Add(5, 2000, kPersonalEvent, "Fifth", "null");
   const std::string five = Cell(5);

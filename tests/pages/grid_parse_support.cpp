@@ -10,7 +10,8 @@ namespace {
 // Every capture of `pattern`'s first group in `text`, in order.
 std::vector<std::string> AllOf(const std::string& text, const std::regex& pattern) {
   std::vector<std::string> found;
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern); it != std::sregex_iterator(); ++it)
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern);
+       it != std::sregex_iterator(); ++it)
     found.push_back((*it)[1]);
   return found;
 }
@@ -24,7 +25,8 @@ MiniGridCells ReadMiniGrid(const std::string& text) {
   if (!headings.empty()) mini.heading = headings[0];
   mini.firstWeekday = static_cast<int>(Occurrences(text, "<td></td><!-- 1 - index "));
   mini.rows = static_cast<int>(Occurrences(text, "<tr height=10 style='mso-height-source:userset"));
-  for (size_t pos = text.find(dayOpen); pos != std::string::npos; pos = text.find(dayOpen, pos + 1)) {
+  for (size_t pos = text.find(dayOpen); pos != std::string::npos;
+       pos = text.find(dayOpen, pos + 1)) {
     mini.days.push_back(std::atoi(text.c_str() + text.find('\n', text.find('\n', pos) + 1) + 1));
   }
   return mini;
@@ -34,7 +36,9 @@ MiniGridCells ReadMiniGrid(const std::string& text) {
 
 size_t Occurrences(const std::string& text, const std::string& needle) {
   size_t n = 0;
-  for (size_t pos = text.find(needle); pos != std::string::npos; pos = text.find(needle, pos + needle.size())) ++n;
+  for (size_t pos = text.find(needle); pos != std::string::npos;
+       pos = text.find(needle, pos + needle.size()))
+    ++n;
   return n;
 }
 

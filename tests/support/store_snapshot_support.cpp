@@ -1,5 +1,4 @@
 #include "compute/date_arithmetic.h"
-#include "support/calendar_fixture.h"
 #include "support/store_snapshot.h"
 
 namespace tessolar::support {
@@ -10,7 +9,8 @@ std::vector<CalEntry> Snapshot(const CCalDatabase& db) {
   return slots;
 }
 
-std::vector<CalEntry> EntriesNamed(const CCalDatabase& db, uint32_t type, const std::string& description) {
+std::vector<CalEntry> EntriesNamed(const CCalDatabase& db, uint32_t type,
+                                   const std::string& description) {
   std::vector<CalEntry> found;
   for (const CalEntry& e : Snapshot(db)) {
     if (e.type == type && e.description == description) found.push_back(e);
@@ -18,7 +18,9 @@ std::vector<CalEntry> EntriesNamed(const CCalDatabase& db, uint32_t type, const 
   return found;
 }
 
-long EntryDays(const CalEntry& entry) { return static_cast<long>(DaysFromCivil(entry.year, entry.month, entry.day)); }
+long EntryDays(const CalEntry& entry) {
+  return static_cast<long>(DaysFromCivil(entry.year, entry.month, entry.day));
+}
 
 void AddUserEntries(CCalDatabase& db) {
   db.SaveHolidayData(2, 3, 1950, kBirthday, "Grandma", "cake.gif", 0, 1);
@@ -35,8 +37,9 @@ void AddUserEntries(CCalDatabase& db) {
 namespace tessolar {
 
 void PrintTo(const CalEntry& e, std::ostream* out) {
-  *out << e.year << "-" << e.month + 1 << "-" << e.day << " type " << e.type << " '" << e.description << "' "
-       << e.pictureFile << " slot " << e.index << " hidden " << int(e.hidden) << " showAge " << int(e.showAge);
+  *out << e.year << "-" << e.month + 1 << "-" << e.day << " type " << e.type << " '"
+       << e.description << "' " << e.pictureFile << " slot " << e.index << " hidden "
+       << int(e.hidden) << " showAge " << int(e.showAge);
 }
 
 }  // namespace tessolar
