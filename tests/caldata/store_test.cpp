@@ -55,25 +55,6 @@ TEST(CalDatabase, TheFiveHundredAndFirstEntryIsNotStoredAndBadDaysNever) {
   EXPECT_EQ(db.Count(), kMaxEntries);
 }
 
-TEST(CalDatabase, ReplaceMovesAComputedDayAndKeepsAPictureTheUserSet) {
-  CCalDatabase db;
-  db.SetClipartDirectory("/clip/");
-  const auto replace = [&db](int year) {
-    return db.ReplaceHolidayData(6, 4, year, kNationalHoliday, "Independence Day", "flag.png");
-  };
-  replace(2007);
-  CalEntry edited = *db.EntryAt(0);
-  for (const char* picture : {"/home/me/fireworks.jpg", "null", "NULL", ""}) {
-    edited.pictureFile = picture;
-    db.PutEntry(edited, 0);
-    EXPECT_EQ(replace(2008), 0u);
-    edited = *db.EntryAt(0);
-    EXPECT_EQ(edited.year, 2008);
-    EXPECT_EQ(edited.pictureFile, picture[0] == '/' ? picture : "/clip/flag.png") << picture;
-  }
-  EXPECT_EQ(db.Count(), 1u);
-}
-
 // Three selection passes, not a stable sort: equal dates end where the swaps
 // leave them; a table already in date order skips the passes.
 TEST(CalDatabase, SortingLeavesTiesWhereTheSelectionPassesPutThemAndSkipsOrderedTables) {
@@ -173,9 +154,6 @@ TEST_F(Captions, ShownEntriesSkipLaterYearsHiddenEntriesAndOtherYearsRemindersAn
     EXPECT_EQ(db_.EntryAt(DayEntrySlot(db_, 2, 5, k))->description, shown[k].name);
   }
   EXPECT_EQ(DayEntryCaption(db_, 2, 5, 3), "");
-  db_.SaveHolidayData(3, 1, 2000, kPersonalEvent, "Party", "null", 0, 0);
-  EXPECT_EQ(DayHasEntries(db_, 3, 1), 1);
-  EXPECT_EQ(DayHasHoliday(db_, 3, 1), 0);
 }
 
 TEST(CaptionWidth, WeighsCharactersNotBytes) {

@@ -10,14 +10,13 @@ namespace tessolar {
 namespace {
 
 TEST(Utf8, CountsCharactersAndTreatsEachMalformedByteAsOne) {
-  EXPECT_EQ(CodePointCount(""), 0u);
-  EXPECT_EQ(CodePointCount("Año"), 3u);
-  EXPECT_EQ(CodePointCount("€𝄞"), 2u);                // three- and four-byte forms
-  EXPECT_EQ(CodePointCount("\xC3"), 1u);              // truncated sequence
-  EXPECT_EQ(CodePointCount("\xC0\xAF"), 2u);          // overlong '/'
-  EXPECT_EQ(CodePointCount("\xED\xA0\x80"), 3u);      // surrogate
-  EXPECT_EQ(CodePointCount("\xF4\x90\x80\x80"), 4u);  // past U+10FFFF
-  EXPECT_EQ(CodePointCount("a\x80z"), 3u);
+  // Three- and four-byte forms; a truncated sequence, an overlong '/', a
+  // surrogate, a value past U+10FFFF and a stray continuation byte.
+  const std::pair<const char*, size_t> cases[] = {{"Año", 3},          {"€𝄞", 2},
+                                                  {"\xC3", 1},         {"\xC0\xAF", 2},
+                                                  {"\xED\xA0\x80", 3}, {"\xF4\x90\x80\x80", 4},
+                                                  {"a\x80z", 3}};
+  for (const auto& [text, count] : cases) EXPECT_EQ(CodePointCount(text), count) << text;
 }
 
 TEST(Utf8, RoundTripsEveryCodePoint) {

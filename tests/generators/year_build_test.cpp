@@ -59,33 +59,6 @@ TEST_F(YearBuild, TheSameBuildTwiceChangesNothingAndDoesNotSort) {
   EXPECT_EQ(Snapshot(db_), before);
 }
 
-// After a change of year, country or language (the old days removed while the
-// old settings are still current, then the new days added) the calendar holds
-// what a fresh build of the new settings gives.
-TEST_F(YearBuild, ChangingYearCountryOrLanguageLeavesOnlyTheNewDays) {
-  const struct {
-    int oldYear, oldCountry, oldLanguage, year, country, language;
-  } changes[] = {{2006, 0, 0, 2007, 0, 0},
-                 {2007, 0, 0, 2007, 3, 0},
-                 {2007, 6, 0, 2007, 6, 2},
-                 {2007, 1, 1, 2012, 4, 2}};
-  for (const auto& c : changes) {
-    CCalDatabase changed, fresh;
-    CYearBuild changedBuild, freshBuild;
-    support::AddUserEntries(changed);
-    support::AddUserEntries(fresh);
-    Configure(changed, c.oldCountry, c.oldLanguage);
-    changedBuild.BuildYear(changed, c.oldYear, 0);
-    changedBuild.BuildYear(changed, c.oldYear, 1);
-    Configure(changed, c.country, c.language);
-    changedBuild.BuildYear(changed, c.year, 0);
-    Configure(fresh, c.country, c.language);
-    freshBuild.BuildYear(fresh, c.year, 0);
-    EXPECT_EQ(Snapshot(changed), Snapshot(fresh))
-        << c.oldYear << " " << c.oldCountry << " " << c.oldLanguage;
-  }
-}
-
 TEST_F(YearBuild, AYearOutsideTheSeasonsRangeSkipsOnlyTheSeasons) {
   Configure(db_, 0, 0);
   ::testing::internal::CaptureStdout();

@@ -19,29 +19,29 @@ namespace {
 // box and 53 x 40 in a quadrant.
 const std::string kPicture = std::string(TESSOLAR_TEST_DATA) + "/pictures/baseline_320x240.jpg";
 
-std::vector<std::string> AllOf(const std::string& text, const std::regex& pattern) {
+// Each match of `pattern` in `cell`, its groups joined by blanks.
+std::vector<std::string> Matches(const std::string& cell, const std::regex& pattern) {
   std::vector<std::string> found;
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern);
-       it != std::sregex_iterator(); ++it)
-    found.push_back((*it)[1].str() + (it->size() > 2 ? " " + (*it)[2].str() : ""));
+  for (auto it = std::sregex_iterator(cell.begin(), cell.end(), pattern);
+       it != std::sregex_iterator(); ++it) {
+    std::string match = (*it)[1];
+    for (size_t group = 2; group < it->size(); ++group) match += " " + (*it)[group].str();
+    found.push_back(match);
+  }
   return found;
 }
 
 // "slot caption" for each caption in page order.
 std::vector<std::string> Captions(const std::string& cell) {
   static const std::regex caption("onBtnOk\\(\"calidx([0-9]{4})\"\\) >\\s*([^<\\s][^<\\n]*)");
-  return AllOf(cell, caption);
+  return Matches(cell, caption);
 }
 
-// "WIDTHxHEIGHT src slot" for each picture in page order.
+// "width height src slot" for each picture in page order.
 std::vector<std::string> Pictures(const std::string& cell) {
   static const std::regex image(
-      "<img width=([0-9]+) height=([0-9]+ src=\"[^\"]*\") [^>]*calidx([0-9]{4})");
-  std::vector<std::string> found;
-  for (auto it = std::sregex_iterator(cell.begin(), cell.end(), image);
-       it != std::sregex_iterator(); ++it)
-    found.push_back((*it)[1].str() + "x" + (*it)[2].str() + " " + (*it)[3].str());
-  return found;
+      "<img width=([0-9]+) height=([0-9]+) (src=\"[^\"]*\") [^>]*calidx([0-9]{4})");
+  return Matches(cell, image);
 }
 
 class DayCellTest : public ::testing::Test {
@@ -72,9 +72,9 @@ TEST_F(DayCellTest, OneEntryCaptionOverOneLargePictureOrAnInvisibleDefaultBox) {
   const std::string cell = Cell(1);
   EXPECT_EQ(Captions(cell), std::vector<std::string>({"0003 Ann &lt;b&gt; turns 57"}));
   EXPECT_EQ(Pictures(cell),
-            std::vector<std::string>({"126x95 src=\"file://" + kPicture + "\" 0003"}));
+            std::vector<std::string>({"126 95 src=\"file://" + kPicture + "\" 0003"}));
   EXPECT_NE(cell.find("onBtnOk(\"caldate0205\"); >\n            5\n"), std::string::npos);
-  EXPECT_EQ(Pictures(Cell(1, 6)), std::vector<std::string>({"133x95 src=\"null\" 0004"}));
+  EXPECT_EQ(Pictures(Cell(1, 6)), std::vector<std::string>({"133 95 src=\"null\" 0004"}));
 }
 
 TEST_F(DayCellTest, TwoEntriesSideBySideAndSoberAnniversariesGetTheShippedPicture) {
@@ -84,14 +84,14 @@ TEST_F(DayCellTest, TwoEntriesSideBySideAndSoberAnniversariesGetTheShippedPictur
   EXPECT_EQ(Captions(cell),
             std::vector<std::string>({"0003 Dentist", "0004 Meeting with the board"}));
   EXPECT_EQ(Pictures(cell),
-            std::vector<std::string>({"75x56 src=\"file://" + kPicture + "\" 0003"}));
+            std::vector<std::string>({"75 56 src=\"file://" + kPicture + "\" 0003"}));
   EXPECT_NE(cell.find("font-size:8;font-family:\"Verdana\"' onDblClick=onBtnOk(\"calidx0004\")"),
             std::string::npos);
   EXPECT_NE(cell.find("onBtnOk(\"caldate0205\")"), std::string::npos);
   Add(6, 1990, kSoberAnniversary, "Bob", "null");
   Add(6, 1995, kAnniversary, "Cy", "null");
   EXPECT_EQ(Pictures(Cell(2, 6)),
-            std::vector<std::string>({"80x75 src=\"file:///clip/al_anon.jpg\" 0005"}));
+            std::vector<std::string>({"80 75 src=\"file:///clip/al_anon.jpg\" 0005"}));
 }
 
 TEST_F(DayCellTest, ThreeToFiveEntriesFillQuadrantsWithTheDayNumberInAFreeOne) {
@@ -102,8 +102,8 @@ TEST_F(DayCellTest, ThreeToFiveEntriesFillQuadrantsWithTheDayNumberInAFreeOne) {
   EXPECT_EQ(Captions(three),
             std::vector<std::string>(
                 {"0003 First", "0004 Second of the three entries", "0005 Third", "0000 &nbsp;"}));
-  EXPECT_EQ(Pictures(three), std::vector<std::string>({"53x40 src=\"file://" + kPicture + "\" 0003",
-                                                       "56x40 src=\"null\" 0005"}));
+  EXPECT_EQ(Pictures(three), std::vector<std::string>({"53 40 src=\"file://" + kPicture + "\" 0003",
+                                                       "56 40 src=\"null\" 0005"}));
   EXPECT_NE(
       three.find("font-size:28;font-family:\"Verdana\"' onDblClick=onBtnOk(\"caldate0205\"); >5<"),
       std::string::npos);

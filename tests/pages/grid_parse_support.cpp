@@ -42,19 +42,6 @@ size_t Occurrences(const std::string& text, const std::string& needle) {
   return n;
 }
 
-int WeekdayOf(int year, int month0, int day) {
-  static const int offsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-  if (month0 < 2) --year;
-  const int w = (year + year / 4 - year / 100 + year / 400 + offsets[month0] + day) % 7;
-  return w < 0 ? w + 7 : w;
-}
-
-int MonthLength(int year, int month0) {
-  static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month0 == 1 && leap ? 29 : lengths[month0];
-}
-
 BigGridCells ReadBigGrid(const std::string& page, size_t& from) {
   static const std::regex heading("x:num=38353>([^<]*)</td>");
   static const std::regex weekday("class=xl26[^>]*>([^<]*)</td>");

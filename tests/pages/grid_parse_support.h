@@ -32,11 +32,6 @@ struct BigGridCells {
 // Reads the first big grid at or after `from` in `page`; `from` moves past it.
 BigGridCells ReadBigGrid(const std::string& page, size_t& from);
 
-// Independent calendar facts for checking grids: Sakamoto's weekday rule and
-// the Gregorian month lengths.
-int WeekdayOf(int year, int month0, int day);
-int MonthLength(int year, int month0);
-
 // Number of non-overlapping occurrences of `needle` in `text`.
 size_t Occurrences(const std::string& text, const std::string& needle);
 

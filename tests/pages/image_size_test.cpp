@@ -37,7 +37,10 @@ class ImageProbes : public ::testing::Test {
         .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     return path;
   }
-  const fs::path dir_ = fs::temp_directory_path() / "tessolar_probe";
+  const fs::path dir_ =
+      fs::temp_directory_path() /
+      ("tessolar_probe_" +
+       std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
 
 TEST_F(ImageProbes, MeasureRealPicturesAndFrameHeadersByTheNameTheFileHas) {
