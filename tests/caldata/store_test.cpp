@@ -111,7 +111,6 @@ TEST_F(Captions, CaptionsByTypeAgeAndLength) {
     const char *description, *caption;
   } cases[] = {
       {kNationalHoliday, 1950, 1, "Plain", "Plain"},
-      {kHistoricalEvent, 1776, 0, "Independence", "Independence 1776"},
       {kHistoricalEvent, -44, 0, "Caesar", "Caesar 44 BCE"},
       {kBirthday, 1950, 0, "Ann", "Ann's B'day"},
       {12, 1950, 0, "Ann", "Ann's UNKNOWN"},
@@ -120,7 +119,6 @@ TEST_F(Captions, CaptionsByTypeAgeAndLength) {
       // Anniversaries drop their word past 16 characters, counted as characters, not bytes.
       {kAnniversary, 1982, 0, "Ann & Bob", "Ann & Bob's 25th"},
       {kAnniversary, 2006, 0, "Zoëy", "Zoëy's 1st Anniv"},
-      {kAnniversary, 2006, 0, "Zoeys", "Zoeys's 1st"},
       {kSoberAnniversary, 1982, 0, "Ann & Bob", "Ann & Bob's 25th AA"},
   };
   for (const auto& c : cases) {

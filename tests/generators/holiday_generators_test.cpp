@@ -63,11 +63,6 @@ TEST_F(HolidayGenerators, JewishDaysOfEveryAcceptedYearMatchTheReference) {
     db.SetClipartDirectory("/art/");
     GenerateJewishDays(db, year, 0);
     ASSERT_EQ(DaysOf(db), expected) << year;
-    if (year == 2936) {
-      EXPECT_EQ(expected.count({"Hanukkuh", 11, 31, "/art/menora2_tr.gif"}), 1u);
-    } else if (year == 3032) {
-      EXPECT_EQ(expected.size(), 6u);
-    }
   }
 }
 

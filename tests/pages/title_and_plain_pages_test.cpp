@@ -34,9 +34,6 @@ TEST(TitlePages, TitleTextOverTheChosenPictureAndTwelveBigPicturesInRowsOfFour) 
                              "grey_1600x1200.png\" onDblClick=onBtnOk(\"caltitlepic00\")"));
   EXPECT_TRUE(Has(title, "onBtnOk(\"caltitletext\"); style='position:absolute; left:120px;"));
   EXPECT_TRUE(Has(title, "'>\nFamily &lt;3 2007\n"));
-  db.SetTitlePictureIndex(3);
-  EXPECT_TRUE(
-      Has(BuildTitlePage(db), "baseline_320x240.jpg\" onDblClick=onBtnOk(\"caltitlepic03\")"));
   db.SetTitlePictureIndex(12);  // shows the first big picture
   EXPECT_TRUE(
       Has(BuildTitlePage(db), "grey_1600x1200.png\" onDblClick=onBtnOk(\"caltitlepic00\")"));
