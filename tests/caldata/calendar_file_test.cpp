@@ -13,7 +13,6 @@
 #include <sstream>
 #include <string>
 
-#include "caldata/cal_database.h"
 #include "caldata/calendar_text.h"
 #include "caldata/calendar_text_reader.h"
 #include "caldata/cipher_envelope.h"

@@ -6,7 +6,6 @@
 #include <tuple>
 #include <vector>
 
-#include "caldata/cal_database.h"
 #include "caldata/calendar_text_reader.h"
 #include "caldata/line_splitter.h"
 #include "caldata/text_encoding.h"

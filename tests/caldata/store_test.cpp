@@ -6,7 +6,6 @@
 
 #include "caldata/cal_database.h"
 #include "caldata/captions.h"
-#include "compute/date_arithmetic.h"
 #include "support/store_snapshot.h"
 
 namespace tessolar {

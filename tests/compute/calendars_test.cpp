@@ -7,7 +7,6 @@
 #include "compute/date_arithmetic.h"
 #include "compute/easter.h"
 #include "compute/hebrew_calendar.h"
-#include "generators/weekday_rule.h"
 #include "support/civil_reference.h"
 #include "support/hebrew_reference.h"
 

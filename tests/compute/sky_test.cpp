@@ -4,7 +4,6 @@
 #include <iostream>
 
 #include "compute/date_arithmetic.h"
-#include "compute/language_table.h"
 #include "compute/moon_phases.h"
 #include "compute/seasons.h"
 #include "support/reference_data.h"

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "compute/date_arithmetic.h"
-#include "generators/weekday_rule.h"
 #include "support/civil_reference.h"
 #include "support/store_snapshot.h"
 

@@ -7,7 +7,6 @@
 #include <sstream>
 #include <string>
 
-#include "compute/language_table.h"
 #include "pages/calendar_page.h"
 #include "pages/grid_parse_support.h"
 #include "pages/month_grid.h"
@@ -37,7 +36,6 @@ std::string Heading(int month, int year) {
 class MonthGridTest : public ::testing::Test {
  protected:
   void SetUp() override { SetPageFont("Verdana"); }
-  void TearDown() override { SetLanguageIndex(0); }
 
   BigGridCells Read(int month, int year) {
     std::string page;

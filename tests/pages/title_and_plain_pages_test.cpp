@@ -8,7 +8,6 @@
 
 #include "compute/language_table.h"
 #include "pages/grid_parse_support.h"
-#include "pages/html_escape.h"
 #include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
 #include "pages/plain_pages.h"

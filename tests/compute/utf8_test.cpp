@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
-#include "compute/language_table.h"
 #include "compute/utf8.h"
 
 namespace tessolar {
