@@ -48,7 +48,7 @@ TEST(DateArithmetic, WeekdayRulesMatchADirectWalkOfTheMonth) {
 }
 
 // Hebrew calendar checked day by day against the independent reckoning of
-// "Calendrical Calculations" (compute/hebrew_reference.h).
+// "Calendrical Calculations" (support/hebrew_reference.h).
 
 namespace reference = hebrew_reference;
 
