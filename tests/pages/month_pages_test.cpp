@@ -164,7 +164,8 @@ TEST_F(CalendarPageTest, BuildWritesThePageFileAndStillReturnsTheTextWhenItCanno
   std::stringstream written;
   written << std::ifstream(PageFilePath(), std::ios::binary).rdbuf();
   EXPECT_EQ(written.str(), text);
-  setenv("TESSOLAR_PAGE_DIR", (dir_ / "tessolar-page.html" / "pages").c_str(), 1);
+  // The page file itself where a folder of pages should be.
+  setenv("TESSOLAR_PAGE_DIR", (fs::path(PageFilePath()) / "pages").c_str(), 1);
   EXPECT_TRUE(BuildCalendarPage(db_, 2, 3) == CalendarPageText(db_, 2, 3));
 }
 
