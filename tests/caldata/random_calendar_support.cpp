@@ -60,48 +60,34 @@ void FillRandomCalendar(CCalDatabase& db, std::mt19937& rng, int entries) {
     if (year == 0) year = 1;
     const std::string description = RandomText(rng);
     const std::string picture = db.ResolvePicturePath(RandomText(rng, 3));
-    switch (Pick(rng, 0, 4)) {
-      case 0:  // a computed day; those always have a name
-        db.ReplaceHolidayData(month, day, db.Year(), Pick(rng, 2, 5), "Day " + description,
-                              picture);
-        break;
-      case 1:  // an event entered with the checks of the store
-        db.SaveHolidayData(month, day, year, Pick(rng, 0, 9), description, picture, Pick(rng, 0, 1),
-                           Pick(rng, 0, 1));
-        break;
-      case 2: {  // an event from the event dialog, with the year as typed
-        CalEntry e;
-        e.month = static_cast<uint8_t>(month);
-        e.day = static_cast<uint8_t>(day);
-        e.year = e.enteredYear = static_cast<int16_t>(year);
-        e.type = Pick(rng, 0, 9);
-        e.showAge = Pick(rng, 0, 1);
-        e.hidden = Pick(rng, 0, 1);
-        e.description = description.empty() ? "unknown" : description;
-        e.pictureFile = picture;
-        db.SaveHolidayData(e);
-        break;
-      }
-      case 3: {  // a floating event, dated for the calendar year
-        CalEntry e;
-        e.month = static_cast<uint8_t>(month);
+    const int kind = Pick(rng, 0, 4);
+    if (kind == 0) {  // a computed day; those always have a name
+      db.ReplaceHolidayData(month, day, db.Year(), Pick(rng, 2, 5), "Day " + description, picture);
+    } else if (kind == 1) {  // an event entered with the checks of the store
+      db.SaveHolidayData(month, day, year, Pick(rng, 0, 9), description, picture, Pick(rng, 0, 1),
+                         Pick(rng, 0, 1));
+    } else if (kind <= 3) {  // an event from the event dialog, with the year as typed
+      CalEntry e;
+      e.month = static_cast<uint8_t>(month);
+      e.day = static_cast<uint8_t>(day);
+      e.year = e.enteredYear = static_cast<int16_t>(year);
+      e.type = Pick(rng, 0, 9);
+      e.showAge = Pick(rng, 0, 1);
+      e.hidden = Pick(rng, 0, 1);
+      e.description = description.empty() ? "unknown" : description;
+      e.pictureFile = picture;
+      if (kind == 3) {  // a floating one, dated for the calendar year, its picture as typed
         e.weekday = static_cast<uint8_t>(Pick(rng, 0, 6));
         e.weekCode = static_cast<uint8_t>(Pick(rng, kWeekFirst, kWeekLast));
         e.day = static_cast<uint8_t>(
             WeekdayRuleDayOf(description, e.weekCode, e.weekday, e.month, db.Year()));
-        e.year = e.enteredYear = static_cast<int16_t>(year);
-        e.type = Pick(rng, 0, 9);
-        e.showAge = Pick(rng, 0, 1);
-        e.hidden = Pick(rng, 0, 1);
         e.description = description;
         e.pictureFile = RandomText(rng, 3);
-        db.SaveHolidayData(e);
-        break;
       }
-      default:  // an entry added and deleted again
-        db.SaveHolidayData(month, day, year, 9, "gone" + description, picture, 0, 0);
-        db.RemoveEntryByDescription("gone" + description);
-        break;
+      db.SaveHolidayData(e);
+    } else {  // an entry added and deleted again
+      db.SaveHolidayData(month, day, year, 9, "gone" + description, picture, 0, 0);
+      db.RemoveEntryByDescription("gone" + description);
     }
   }
 }

@@ -1,20 +1,21 @@
-// National holidays: the example dates, the rows that keep their own year,
-// the countries without a list, and every floating day of 1800..2200 against
-// a direct count of weekdays on the C library's calendar.
-
 #include "generators/national_days.h"
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <string>
 
-#include "compute/language_table.h"
+#include "support/civil_reference.h"
 #include "support/store_snapshot.h"
 
 namespace tessolar {
 namespace {
 
+// National holidays: the sizes of the lists, names kept in every language, the
+// countries without a list, and every floating day of 1800..2200 against a
+// direct count of weekdays on the C library's calendar.
+
+using support::CountedWeekday;
+using MonthDay = std::pair<int, int>;
 constexpr int kCountriesWithLists[] = {0, 1, 2, 3, 4, 6};
 
 CCalDatabase& Build(CCalDatabase& db, int country, int year, int language = 0) {
@@ -25,43 +26,15 @@ CCalDatabase& Build(CCalDatabase& db, int country, int year, int language = 0) {
 }
 
 // Month (1..12) and day of the one entry with this name, or {0, 0}.
-std::pair<int, int> DateOf(const CCalDatabase& db, const std::string& name,
-                           uint32_t type = kNationalHoliday) {
+MonthDay DateOf(const CCalDatabase& db, const std::string& name, uint32_t type = kNationalHoliday) {
   const auto found = support::EntriesNamed(db, type, name);
-  if (found.size() != 1) return {0, 0};
-  return {found[0].month + 1, found[0].day};
+  return found.size() == 1 ? MonthDay(found[0].month + 1, found[0].day) : MonthDay(0, 0);
 }
 
-using MonthDay = std::pair<int, int>;
+using NationalDays = support::CalendarTest;
 
-// The example days of each country, with the sizes of their lists: the rows
-// of the list, the weekday-rule days and the two daylight-saving days.
-TEST(NationalDays, ExampleDaysAndListSizes) {
-  struct Example {
-    int country, year, language;
-    const char* name;
-    MonthDay date;
-  };
-  const Example examples[] = {
-      {0, 2007, 0, "Martin Luther King Day", {1, 15}},
-      {0, 2007, 0, "Memorial Day", {5, 28}},
-      {0, 2007, 0, "Thanksgiving", {11, 22}},
-      {0, 2007, 0, "Daylight Saving Time Begins", {3, 11}},
-      {0, 2007, 0, "Daylight Saving Time Ends", {11, 4}},
-      {0, 2008, 0, "Election Day", {11, 4}},
-      {1, 2007, 0, "Victoria Day", {5, 21}},
-      {1, 2007, 0, "Thanksgiving", {10, 8}},
-      {2, 2007, 0, "Late Summer Bank Holiday", {8, 27}},
-      {3, 2014, 0, "Australia Day", {1, 27}},
-      {6, 2007, 0, "Buß- und Bettag", {11, 21}},
-      // Quoted names stay as they are in every language, accents included.
-      {4, 2007, 2, "Día de San Valentín", {2, 14}},
-      {4, 2007, 2, "Natalicio de Benito Juárez", {3, 21}},
-  };
-  for (const Example& e : examples) {
-    CCalDatabase db;
-    EXPECT_EQ(DateOf(Build(db, e.country, e.year, e.language), e.name), e.date) << e.name;
-  }
+// List sizes: the rows of the list, the weekday-rule days and the two daylight-saving days.
+TEST_F(NationalDays, ListSizesAndNamesQuotedInEveryLanguage) {
   const struct {
     int country, year;
     uint32_t count;
@@ -71,82 +44,37 @@ TEST(NationalDays, ExampleDaysAndListSizes) {
     CCalDatabase db;
     EXPECT_EQ(Build(db, s.country, s.year).Count(), s.count) << s.country << " " << s.year;
   }
-  CCalDatabase us;
-  Build(us, 0, 2007);
-  EXPECT_EQ(DateOf(us, "Christmas Day", kChristianHoliday), MonthDay(12, 25));
-  EXPECT_EQ(support::EntriesNamed(us, kNationalHoliday, "Daylight Saving Time Begins").at(0).pictureFile,
-            "daylight_savings1.gif");
+  // Names written in the country's own language stay so in every language, accents included.
+  CCalDatabase mexico;
+  Build(mexico, 4, 2007, 2);
+  EXPECT_EQ(DateOf(mexico, "Día de San Valentín"), MonthDay(2, 14));
+  EXPECT_EQ(DateOf(mexico, "Natalicio de Benito Juárez"), MonthDay(3, 21));
 }
 
-TEST(NationalDays, BirthYearRowsKeepTheirYearAndRemovingEmptiesTheStore) {
-  for (const int year : {1780, 2007, 2400}) {
-    CCalDatabase db;
-    Build(db, 0, year);
-    const auto yearOf = [&](uint32_t type, const char* name) {
-      const auto found = support::EntriesNamed(db, type, name);
-      return found.size() == 1 ? found[0].year : 0;
-    };
-    EXPECT_EQ(yearOf(kNationalHoliday, "Lincoln's Birthday"), 1809);
-    EXPECT_EQ(yearOf(kNationalHoliday, "Washington's Birthday"), 1732);
-    EXPECT_EQ(yearOf(kNationalHoliday, "Pearl Harbor Remembrance"), 1941);
-    EXPECT_EQ(yearOf(kBirthday, "U.S. Marine Corps"), 1775);
-    EXPECT_EQ(yearOf(kNationalHoliday, "Independence Day"), year);
-    GenerateNationalDays(db, year, 1);
-    db.SortAndCompact();
-    EXPECT_EQ(db.Count(), 0u) << year;
-  }
-}
-
-TEST(NationalDays, CountriesWithoutAListAndYearsBeforeTheRules) {
-  CCalDatabase db;
-  Build(db, 0, 2007);
-  const auto before = support::Snapshot(db);
+TEST_F(NationalDays, CountriesWithoutAListAndYearsBeforeTheRules) {
+  Build(db_, 0, 2007);
+  const auto before = support::Snapshot(db_);
   for (const int country : {5, 7}) {
     SetCountryIndex(country);
-    GenerateNationalDays(db, 2007, 0);
-    GenerateNationalDays(db, 2007, 1);
-    EXPECT_EQ(support::Snapshot(db), before) << country;
+    GenerateNationalDays(db_, 2007, 0);
+    GenerateNationalDays(db_, 2007, 1);
+    EXPECT_EQ(support::Snapshot(db_), before) << country;
   }
   // Before 1775 only the fixed rows are entered.
   ::testing::internal::CaptureStdout();
   CCalDatabase old;
   Build(old, 0, 1700);
-  const std::string out = ::testing::internal::GetCapturedStdout();
+  EXPECT_NE(::testing::internal::GetCapturedStdout().find("only supports years after 1775"),
+            std::string::npos);
   EXPECT_EQ(old.Count(), 17u);
-  EXPECT_NE(out.find("This program only supports years after 1775"), std::string::npos);
 }
 
-// Weekday of a date on the C library's calendar; -1 past the month's end.
-int WeekdayOn(int year, int month, int day) {
-  std::tm tm{};
-  tm.tm_year = year - 1900;
-  tm.tm_mon = month;
-  tm.tm_mday = day;
-  const time_t t = timegm(&tm);
-  gmtime_r(&t, &tm);
-  return tm.tm_mon == month ? tm.tm_wday : -1;
-}
-
-// The day of the n-th (1..4) or last (5) `weekday` of `month` (0-based),
-// counted day by day.
-int CountedWeekday(int year, int month, int weekday, int nth) {
-  int seen = 0, last = 0;
-  for (int day = 1; day <= 31 && WeekdayOn(year, month, day) >= 0; ++day) {
-    if (WeekdayOn(year, month, day) != weekday) continue;
-    last = day;
-    if (++seen == nth) return day;
-  }
-  return last;
-}
-
-struct Rule {
+const struct Rule {
   int country;
   const char* name;
   int month, weekday, nth;  // nth 5 = last
   int shift = 0;            // days after the rule's day
-};
-
-const Rule kRules[] = {
+} kRules[] = {
     {0, "Martin Luther King Day", 0, 1, 3},
     {0, "Presidents' Day", 1, 1, 3},
     {0, "Mother's Day", 4, 0, 2},
@@ -169,34 +97,35 @@ const Rule kRules[] = {
     {6, "Buß- und Bettag", 10, 2, 3, 1},
 };
 
-TEST(NationalDays, FloatingDaysMatchADirectCountOfWeekdays) {
+TEST_F(NationalDays, FloatingDaysMatchADirectCountOfWeekdays) {
   for (int year = 1800; year <= 2200; ++year) {
     CCalDatabase lists[kCountryCount];
     for (const int country : kCountriesWithLists) Build(lists[country], country, year);
     for (const Rule& rule : kRules) {
-      const auto found = support::EntriesNamed(lists[rule.country], kNationalHoliday, rule.name);
+      const MonthDay date = DateOf(lists[rule.country], rule.name);
       if (std::string(rule.name) == "Election Day" && year % 2 == 1) {
-        ASSERT_TRUE(found.empty()) << year;
+        ASSERT_EQ(date, MonthDay(0, 0)) << year;
         continue;
       }
-      ASSERT_EQ(found.size(), 1u) << rule.name << " " << year;
-      ASSERT_EQ(found[0].month, rule.month);
-      ASSERT_EQ(found[0].day, CountedWeekday(year, rule.month, rule.weekday, rule.nth) + rule.shift)
+      ASSERT_EQ(date,
+                MonthDay(rule.month + 1,
+                         CountedWeekday(year, rule.month, rule.weekday, rule.nth) + rule.shift))
           << rule.country << " " << rule.name << " " << year;
     }
     // Australia Day moves off a Sunday only (a Saturday stays).
-    const int australia = DateOf(lists[3], "Australia Day").second;
-    ASSERT_EQ(australia, WeekdayOn(year, 0, 26) == 0 ? 27 : 26) << year;
+    ASSERT_EQ(DateOf(lists[3], "Australia Day").second,
+              support::LibraryWeekday(year, 0, 26) == 0 ? 27 : 26)
+        << year;
     // Victoria Day: the last Monday before 25 May.
-    const int victoria = DateOf(lists[1], "Victoria Day").second;
     const int fourthMonday = CountedWeekday(year, 4, 1, 4);
-    ASSERT_EQ(victoria, fourthMonday < 25 ? fourthMonday : fourthMonday - 7) << year;
+    ASSERT_EQ(DateOf(lists[1], "Victoria Day").second,
+              fourthMonday < 25 ? fourthMonday : fourthMonday - 7);
     // Daylight saving, by each country's rule of the year (Sunday, nth or 5 = last).
     const auto sunday = [year](int month, int nth) {
       return MonthDay(month + 1, CountedWeekday(year, month, 0, nth));
     };
     for (const int country : kCountriesWithLists) {
-      MonthDay begins, ends;
+      MonthDay begins = sunday(2, 5), ends = sunday(9, 5);
       if (country == 0 || country == 1) {
         begins = year >= 2007 ? sunday(2, 2) : sunday(3, 1);
         ends = year >= 2007 ? sunday(10, 1) : sunday(9, 5);
@@ -206,9 +135,6 @@ TEST(NationalDays, FloatingDaysMatchADirectCountOfWeekdays) {
       } else if (country == 4) {
         begins = year <= 2022 ? sunday(3, 1) : MonthDay(0, 0);
         ends = year <= 2022 ? sunday(9, 5) : MonthDay(0, 0);
-      } else {
-        begins = sunday(2, 5);
-        ends = sunday(9, 5);
       }
       ASSERT_EQ(DateOf(lists[country], "Daylight Saving Time Begins"), begins)
           << country << " " << year;

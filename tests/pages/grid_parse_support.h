@@ -8,8 +8,8 @@
 namespace tessolar::testing {
 
 struct MiniGridCells {
-  std::string heading;   // "December 2014"
-  int firstWeekday = 0;  // blank cells before day 1
+  std::string heading;    // "December 2014"
+  int firstWeekday = 0;   // blank cells before day 1
   std::vector<int> days;  // the day numbers in cell order
   int rows = 0;
 };
@@ -22,20 +22,15 @@ struct GridCell {
 };
 
 struct BigGridCells {
-  std::string heading;  // content of the month cell, "January 2015"
+  std::vector<std::string> headings;  // the month's, then the Hebrew months' when shown
   std::vector<std::string> weekdays;
   std::vector<GridCell> cells;
   int rows = 0;
-  std::string error;  // what could not be read; empty when all was read
+  bool found = false;
 };
 
 // Reads the first big grid at or after `from` in `page`; `from` moves past it.
 BigGridCells ReadBigGrid(const std::string& page, size_t& from);
-
-// Independent calendar facts for checking grids: Sakamoto's weekday rule and
-// the Gregorian month lengths.
-int WeekdayOf(int year, int month0, int day);
-int MonthLength(int year, int month0);
 
 // Number of non-overlapping occurrences of `needle` in `text`.
 size_t Occurrences(const std::string& text, const std::string& needle);

@@ -1,6 +1,6 @@
 // Calendar and user values that try to add markup, script or styles to a
 // page must come out as plain text: the page's markup has the same shape as
-// with harmless values of the same length.
+// with harmless values of the same kind.
 
 #include <gtest/gtest.h>
 
@@ -18,162 +18,92 @@ namespace tessolar {
 namespace {
 
 using testing::MarkupShape;
+using Shape = std::vector<std::string>;
 
-const std::vector<std::string> kHostileTexts = {
-    "</td></tr></table><script>alert(1)</script>",
-    "\" onerror=\"alert(1)\" x=\"xxxxxxxxxxxxxxxx",
-    "' onmouseover='alert(1)' x='xxxxxxxxxxxxxxxx",
-    "<img src=x onerror=alert(1)>xxxxxxxxxxxxxxx",
-    "--><script>alert(1)</script><!--xxxxxxxxxx",
-    "&lt;script&gt; &amp; <!-- xxxxxxxxxxxxxxxxx",
+// One value of each kind a page takes from a calendar.
+struct Values {
+  std::string text = "Ann", font = "Verdana", colour = "gray", picture = "null";
 };
 
-const std::vector<std::string> kHostileFonts = {
-    "Verdana\"; background:url(http://evil.example/x); x:\"",
-    "Verdana'; color:red' onmouseover='alert(1)",
-    "x</style><script>alert(1)</script><style>",
-    "x\"}body{background:url(http://evil.example)}a{b:\"",
-    "x\\\"; color:red",
-};
+const std::vector<std::string> kTexts = {
+    "</td></tr></table><script>alert(1)</script>", "\" onerror=\"alert(1)\" x=\"xxxxxxxxxxx",
+    "' onmouseover='alert(1)' x='xxxxxxxxxxxxxx",  "<img src=x onerror=alert(1)>xxxxxxxxxxxxxx",
+    "--><script>alert(1)</script><!--xxxxxxxxxx",  "&lt;script&gt; &amp; <!-- xxxxxxxxxxxxxxxx"};
+const std::vector<std::string> kFonts = {
+    "Verdana\"; background:url(http://evil.example/x); x:\"", "x\\\"; color:red",
+    "Verdana'; color:red' onmouseover='alert(1)", "x</style><script>alert(1)</script><style>",
+    "x\"}body{background:url(http://evil.example)}a{b:\""};
+const std::vector<std::string> kColours = {"red; background:url(http://evil.example/x)",
+                                           "red' onmouseover='alert(1)",
+                                           "red\" onmouseover=\"alert(1)", "expression(alert(1))"};
+// Each beside a harmless path of the same kind: absolute, relative, or a bare clip-art name.
+const std::vector<std::pair<std::string, std::string>> kPaths = {
+    {"javascript:alert(1)", "harmless.gif"},
+    {"/tmp/x\" onerror=\"alert(1).gif", "/tmp/harmless.gif"},
+    {"/tmp/x' onerror='alert(1).jpg", "/tmp/harmless.gif"},
+    {"/tmp/x><script>alert(1)</script>.png", "/tmp/harmless.gif"},
+    {"data:text/html,<script>alert(1)</script>", "tmp/harmless.gif"}};
 
-const std::vector<std::string> kHostilePaths = {
-    "javascript:alert(1)",
-    "/tmp/x\" onerror=\"alert(1).gif",
-    "/tmp/x' onerror='alert(1).jpg",
-    "/tmp/x><script>alert(1)</script>.png",
-    "data:text/html,<script>alert(1)</script>",
-};
-
-const std::vector<std::string> kHostileColours = {
-    "red; background:url(http://evil.example/x)",
-    "red' onmouseover='alert(1)",
-    "red\" onmouseover=\"alert(1)",
-    "expression(alert(1))",
-};
-
-std::string Harmless(const std::string& hostile) { return std::string(hostile.size(), 'x'); }
-
-// A harmless path of the same kind: absolute, relative, or a bare clip-art name.
-std::string HarmlessPath(const std::string& hostile) {
-  if (hostile.front() == '/') return "/tmp/harmless.gif";
-  return hostile.find('/') != std::string::npos ? "tmp/harmless.gif" : "harmless.gif";
+// The markup of the day cell with `count` entries, the title table or the big-pictures page.
+Shape ShapeOf(int page, const Values& v) {
+  CCalDatabase db;
+  std::string html;
+  SetPageFont(v.font);
+  if (page <= 3) {
+    for (int k = 0; k < page; ++k)
+      db.SaveHolidayData(2, 5, 1990 + k, kPersonalEvent, v.text, v.picture, 0, 0);
+    DayCell(html, db, 2, 5, page);
+    html += WithFontMarker(std::string(MonthHeadBlock1()), v.font);
+  } else {
+    db.SetTitle(v.text);
+    db.SetTitleFontStyle(v.font);
+    db.SetTitleFontColor(v.colour);
+    db.SetFontMainBody(v.font);
+    for (int i = 0; i < kBigPictureCount; ++i) db.SetBigPicture(i, v.picture, v.text);
+    if (page == 4) TitleTable(html, db);
+    if (page == 5) html = BuildBigPicturesPage(db, 945, 730);
+  }
+  SetPageFont("Verdana");
+  return MarkupShape(html);
 }
 
-void ExpectNoScriptUrls(const std::vector<std::string>& shape) {
-  for (const std::string& item : shape) {
-    EXPECT_NE(item, "scheme:javascript");
-    EXPECT_NE(item, "scheme:data");
-  }
-}
-
-class HostileValuesTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetPageFont("Verdana"); }
-  void TearDown() override { SetPageFont("Verdana"); }
-
-  std::string DayCellPage(const std::string& description, const std::string& picture, uint32_t count) {
-    CCalDatabase db;
-    db.SetYear(2007);
-    for (uint32_t k = 0; k < count; ++k) {
-      db.SaveHolidayData(2, 5, 1990 + static_cast<int>(k), kPersonalEvent, description, picture, 0, 0);
+TEST(HostileValues, DayCellsTitleAndBigPicturesShowEveryValueAsTextOrAFile) {
+  for (int page = 1; page <= 5; ++page) {
+    const Shape harmless = ShapeOf(page, {});
+    std::vector<std::pair<Values, Values>> cases;
+    for (const std::string& text : kTexts)
+      cases.push_back({{text}, {std::string(text.size(), 'x')}});
+    for (const std::string& font : kFonts) cases.push_back({{"Ann", font}, {}});
+    for (const std::string& colour : kColours) cases.push_back({{"Ann", "Verdana", colour}, {}});
+    for (const auto& [path, same] : kPaths) {
+      cases.push_back({{"Ann", "Verdana", "gray", path}, {"Ann", "Verdana", "gray", same}});
     }
-    db.SortAndCompact();
-    std::string page;
-    DayCell(page, db, 2, 5, count);
-    return page;
-  }
-};
-
-TEST_F(HostileValuesTest, DayCellsShowDescriptionsAsTextAndLoadPicturePathsAsFiles) {
-  for (uint32_t count : {1u, 2u, 3u}) {
-    for (const std::string& text : kHostileTexts) {
-      const auto shape = MarkupShape(DayCellPage(text, "null", count));
-      EXPECT_EQ(shape, MarkupShape(DayCellPage(Harmless(text), "null", count))) << count << " " << text;
-      ExpectNoScriptUrls(shape);
-    }
-    for (const std::string& path : kHostilePaths) {
-      const auto shape = MarkupShape(DayCellPage("Ann", path, count));
-      // A path that exists is shown; one that does not is "null", so compare with the same kind.
-      EXPECT_EQ(shape, MarkupShape(DayCellPage("Ann", HarmlessPath(path), count))) << count << " " << path;
-      ExpectNoScriptUrls(shape);
+    for (const auto& [hostile, plain] : cases) {
+      const Shape shape = ShapeOf(page, hostile);
+      EXPECT_EQ(shape,
+                plain.text == "Ann" && plain.picture == "null" ? harmless : ShapeOf(page, plain))
+          << page << ": " << hostile.text << hostile.font << hostile.colour << hostile.picture;
+      for (const std::string& item : shape) {
+        EXPECT_TRUE(item != "scheme:javascript" && item != "scheme:data") << hostile.picture;
+      }
     }
   }
 }
 
-TEST_F(HostileValuesTest, FontsStayInsideTheirCssStrings) {
-  const std::string harmless = DayCellPage("Ann", "null", 3);
-  const std::string harmlessBlocks = WithFontMarker(std::string(MonthHeadBlock1()), "Verdana");
-  for (const std::string& font : kHostileFonts) {
-    SetPageFont(font);
-    EXPECT_EQ(MarkupShape(DayCellPage("Ann", "null", 3)), MarkupShape(harmless)) << font;
-    EXPECT_EQ(MarkupShape(WithFontMarker(std::string(MonthHeadBlock1()), font)), MarkupShape(harmlessBlocks))
-        << font;
-  }
-}
-
-// The title table and the big-pictures page, each built from a text, a font,
-// a colour and a picture path: every hostile value of each kind in turn.
-TEST_F(HostileValuesTest, TitleAndBigPicturesPagesEscapeEveryValue) {
-  using Build = std::string (*)(const std::string&, const std::string&, const std::string&,
-                                const std::string&);
-  const Build title = [](const std::string& text, const std::string& font, const std::string& colour,
-                         const std::string& picture) {
-    CCalDatabase db;
-    db.SetTitle(text);
-    db.SetTitleFontStyle(font);
-    db.SetTitleFontColor(colour);
-    db.SetBigPicture(0, picture, "");
-    std::string page;
-    TitleTable(page, db);
-    return page;
-  };
-  const Build bigPictures = [](const std::string& text, const std::string& font, const std::string&,
-                               const std::string& picture) {
-    CCalDatabase db;
-    db.SetFontMainBody(font);
-    for (int i = 0; i < kBigPictureCount; ++i) db.SetBigPicture(i, picture, text);
-    return BuildBigPicturesPage(db, 945, 730);
-  };
-  for (const Build build : {title, bigPictures}) {
-    const auto shape = [build](const std::string& text, const std::string& font, const std::string& colour,
-                               const std::string& picture) {
-      return MarkupShape(build(text, font, colour, picture));
-    };
-    const auto harmless = shape("Title", "Verdana", "gray", "/tmp/harmless.gif");
-    for (const std::string& text : kHostileTexts) {
-      EXPECT_EQ(shape(text, "Verdana", "gray", "/tmp/harmless.gif"), harmless) << text;
-    }
-    for (const std::string& font : kHostileFonts) {
-      EXPECT_EQ(shape("Title", font, "gray", "/tmp/harmless.gif"), harmless) << font;
-    }
-    for (const std::string& colour : kHostileColours) {
-      EXPECT_EQ(shape("Title", "Verdana", colour, "/tmp/harmless.gif"), harmless) << colour;
-    }
-    for (const std::string& path : kHostilePaths) {
-      const auto hostile = shape("Title", "Verdana", "gray", path);
-      EXPECT_EQ(hostile, shape("Title", "Verdana", "gray", HarmlessPath(path))) << path;
-      ExpectNoScriptUrls(hostile);
-    }
-  }
-}
-
-TEST_F(HostileValuesTest, FormattedBlocksEscapeDescriptionsPathsAndTheFolder) {
-  for (const std::string& text : kHostileTexts) {
-    EXPECT_EQ(MarkupShape(MonthPictureCaption(text)), MarkupShape(MonthPictureCaption(Harmless(text))));
+TEST(HostileValues, FormattedBlocksEscapeDescriptionsPathsAndTheFolder) {
+  for (const std::string& text : kTexts) {
+    const std::string plain(text.size(), 'x');
+    EXPECT_EQ(MarkupShape(MonthPictureCaption(text)), MarkupShape(MonthPictureCaption(plain)));
     EXPECT_EQ(MarkupShape(RecentFileLine("/cal/" + text, "Recent", "Title")),
-              MarkupShape(RecentFileLine("/cal/" + Harmless(text), "Recent", "Title")));
+              MarkupShape(RecentFileLine("/cal/" + plain, "Recent", "Title")));
   }
   const char* old = std::getenv("TESSOLAR_PAGE_DIR");
   const std::string saved = old ? old : "";
   setenv("TESSOLAR_PAGE_DIR", "/tmp/pages", 1);
-  const auto harmless = MarkupShape(FolderLink());
+  const Shape harmless = MarkupShape(FolderLink());
   setenv("TESSOLAR_PAGE_DIR", "/tmp/\"><script>alert(1)</script>", 1);
   EXPECT_EQ(MarkupShape(FolderLink()), harmless);
-  if (old) {
-    setenv("TESSOLAR_PAGE_DIR", saved.c_str(), 1);
-  } else {
-    unsetenv("TESSOLAR_PAGE_DIR");
-  }
+  old ? setenv("TESSOLAR_PAGE_DIR", saved.c_str(), 1) : unsetenv("TESSOLAR_PAGE_DIR");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <regex>
 
 namespace tessolar::testing {
 namespace {
@@ -11,107 +12,55 @@ std::string Lower(std::string text) {
   return text;
 }
 
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
-
 // CSS declarations of a style attribute: the property names, with quoted
 // strings and backslash escapes skipped so that only real separators count.
 void AddStyleProperties(const std::string& style, std::vector<std::string>& shape) {
-  std::string name;
-  bool inName = true;
-  char quote = 0;
-  for (size_t i = 0; i < style.size(); ++i) {
-    const char c = style[i];
-    if (c == '\\') {
-      ++i;
-    } else if (quote != 0) {
-      if (c == quote) quote = 0;
-    } else if (c == '"' || c == '\'') {
-      quote = c;
-    } else if (c == ';') {
-      inName = true;
-      name.clear();
-    } else if (c == ':' && inName) {
-      inName = false;
-      name.erase(0, name.find_first_not_of(" \t\n"));
-      shape.push_back("css:" + Lower(name));
-    } else if (inName) {
-      name += c;
-    }
-  }
-}
-
-std::string Scheme(const std::string& url) {
-  const size_t colon = url.find(':');
-  const size_t slash = url.find('/');
-  if (colon == std::string::npos || (slash != std::string::npos && slash < colon)) return "relative";
-  return Lower(url.substr(0, colon));
-}
-
-void AddRawTextCounts(const std::string& element, const std::string& text,
-                      std::vector<std::string>& shape) {
-  std::string counts = element + ":";
-  for (char c : std::string("{};<\"'")) {
-    counts += c + std::to_string(std::count(text.begin(), text.end(), c)) + " ";
-  }
-  shape.push_back(counts);
+  static const std::regex declaration("(?:^|;)\\s*([^:;\"']*):");
+  static const std::regex quotedOrEscaped("\\\\.|\"[^\"]*\"|'[^']*'");
+  const std::string plain = std::regex_replace(style, quotedOrEscaped, "_");
+  for (auto it = std::sregex_iterator(plain.begin(), plain.end(), declaration);
+       it != std::sregex_iterator(); ++it)
+    shape.push_back("css:" + Lower((*it)[1]));
 }
 
 }  // namespace
 
 std::vector<std::string> MarkupShape(const std::string& html) {
+  static const std::regex piece("<!--[\\s\\S]*?(?:-->|$)|<([^\\s>]*)([^>]*)>?");
+  static const std::regex attribute("([^\\s=/]+)(?:\\s*=\\s*(\"[^\"]*\"?|'[^']*'?|[^\\s>]*))?");
   std::vector<std::string> shape;
-  size_t i = 0;
-  while ((i = html.find('<', i)) != std::string::npos) {
-    if (html.compare(i, 4, "<!--") == 0) {
-      const size_t end = html.find("-->", i + 4);
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), piece);
+       it != std::sregex_iterator(); ++it) {
+    if (!(*it)[1].matched) {
       shape.push_back("comment");
-      if (end == std::string::npos) break;
-      i = end + 3;
       continue;
     }
-    ++i;
-    size_t nameEnd = i;
-    while (nameEnd < html.size() && !IsSpace(html[nameEnd]) && html[nameEnd] != '>') ++nameEnd;
-    const std::string tag = Lower(html.substr(i, nameEnd - i));
+    const std::string tag = Lower((*it)[1]), attributes = (*it)[2];
     shape.push_back("tag:" + tag);
-    i = nameEnd;
-    // Attributes up to the closing '>'.
-    while (i < html.size() && html[i] != '>') {
-      if (IsSpace(html[i]) || html[i] == '/') {
-        ++i;
-        continue;
-      }
-      size_t end = i;
-      while (end < html.size() && !IsSpace(html[end]) && html[end] != '=' && html[end] != '>') ++end;
-      const std::string attribute = Lower(html.substr(i, end - i));
-      shape.push_back("attr:" + attribute);
-      i = end;
-      while (i < html.size() && IsSpace(html[i])) ++i;
-      if (i >= html.size() || html[i] != '=') continue;
-      ++i;
-      while (i < html.size() && IsSpace(html[i])) ++i;
-      std::string value;
-      if (i < html.size() && (html[i] == '"' || html[i] == '\'')) {
-        const size_t close = html.find(html[i], i + 1);
-        value = html.substr(i + 1, close == std::string::npos ? std::string::npos : close - i - 1);
-        i = close == std::string::npos ? html.size() : close + 1;
-      } else {
-        size_t close = i;
-        while (close < html.size() && !IsSpace(html[close]) && html[close] != '>') ++close;
-        value = html.substr(i, close - i);
-        i = close;
-      }
-      if (attribute == "style") AddStyleProperties(value, shape);
-      if (attribute == "src" || attribute == "href") shape.push_back("scheme:" + Scheme(value));
-      if (attribute.compare(0, 2, "on") == 0) shape.push_back("call:" + value.substr(0, value.find('(')));
+    for (auto a = std::sregex_iterator(attributes.begin(), attributes.end(), attribute);
+         a != std::sregex_iterator(); ++a) {
+      const std::string name = Lower((*a)[1]);
+      std::string value = (*a)[2];
+      if (!value.empty() && (value[0] == '"' || value[0] == '\''))
+        value = value.substr(1, value.find(value[0], 1) - 1);
+      shape.push_back("attr:" + name);
+      if (name == "style") AddStyleProperties(value, shape);
+      const size_t colon = value.find(':');
+      if ((name == "src" || name == "href") && colon != std::string::npos &&
+          value.find('/') > colon)
+        shape.push_back("scheme:" + Lower(value.substr(0, colon)));
+      if (name.compare(0, 2, "on") == 0)
+        shape.push_back("call:" + value.substr(0, value.find('(')));
     }
-    ++i;
     if (tag == "style" || tag == "script") {
-      const size_t close = Lower(html).find("</" + tag, i);
-      AddRawTextCounts(tag, html.substr(i, close == std::string::npos ? std::string::npos : close - i),
-                       shape);
-      if (close == std::string::npos) break;
-      i = close;
+      // The characters that structure the element's text, up to its end tag.
+      const size_t from = it->position() + it->length(), close = Lower(html).find("</" + tag, from);
+      const std::string text =
+          html.substr(from, close == std::string::npos ? std::string::npos : close - from);
+      std::string counts = tag + ":";
+      for (char c : std::string("{};<\"'"))
+        counts += c + std::to_string(std::count(text.begin(), text.end(), c)) + " ";
+      shape.push_back(counts);
     }
   }
   return shape;

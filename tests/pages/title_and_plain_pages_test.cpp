@@ -1,0 +1,67 @@
+// The title, big-pictures and plain pages as a reader sees them: the texts,
+// the pictures fitted into their boxes, and the tokens a click sends. That no
+// value adds markup is the hostile-value tests' part.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "compute/language_table.h"
+#include "pages/grid_parse_support.h"
+#include "pages/page_blocks.h"
+#include "pages/page_conventions.h"
+#include "pages/plain_pages.h"
+#include "pages/title_pages.h"
+
+namespace tessolar {
+namespace {
+
+const std::string kPictures = std::string(TESSOLAR_TEST_DATA) + "/pictures/";
+
+bool Has(const std::string& page, const std::string& piece) {
+  return page.find(piece) != std::string::npos;
+}
+
+TEST(TitlePages, TitleTextOverTheChosenPictureAndTwelveBigPicturesInRowsOfFour) {
+  CCalDatabase db;
+  db.SetTitle("Family <3");
+  db.SetTitleXPos(120);
+  db.SetBigPicture(0, kPictures + "grey_1600x1200.png", "January");
+  db.SetBigPicture(3, kPictures + "baseline_320x240.jpg", "April <b>");
+  const std::string title = BuildTitlePage(db);
+  EXPECT_TRUE(Has(title, "<img width=\"1000\" height=\"750\" src=\"file://" + kPictures +
+                             "grey_1600x1200.png\" onDblClick=onBtnOk(\"caltitlepic00\")"));
+  EXPECT_TRUE(Has(title, "onBtnOk(\"caltitletext\"); style='position:absolute; left:120px;"));
+  EXPECT_TRUE(Has(title, "'>\nFamily &lt;3 2007\n"));
+  db.SetTitlePictureIndex(12);  // shows the first big picture
+  EXPECT_TRUE(
+      Has(BuildTitlePage(db), "grey_1600x1200.png\" onDblClick=onBtnOk(\"caltitlepic00\")"));
+
+  const std::string big = BuildBigPicturesPage(db, kBigPicturesPrintWidth, kBigPicturesPrintHeight);
+  EXPECT_EQ(testing::Occurrences(big, "<tr><td valign=top width=\"25%\" >"), 3u);
+  size_t at = 0;
+  for (int i = 0; i < kBigPictureCount; ++i) {
+    const std::string token =
+        "onBtnOk(\"calbigpic" + std::string(i < 10 ? "0" : "") + std::to_string(i) + "\")";
+    ASSERT_NE(at = big.find(token, at), std::string::npos) << i;
+    EXPECT_EQ(testing::Occurrences(big, token), 2u) << i;
+  }
+  EXPECT_TRUE(Has(big, "April &lt;b&gt;"));
+  // Box 182 x 236: the default 133 x 95 is 236 x 168, 320 x 240 is 236 x 177.
+  EXPECT_TRUE(Has(big, "<img width=236 height=168 src=\"\""));
+  EXPECT_TRUE(
+      Has(big, "<img width=236 height=177 src=\"file://" + kPictures + "baseline_320x240.jpg\""));
+}
+
+TEST(PlainPages, RecentFilesInOrderWithForwardSlashesAndTheCalendarTextEscaped) {
+  const std::string welcome = BuildWelcomePage({"C:\\cal\\a.cal", "/home/u/b.cal", "c d.cal"});
+  size_t at = 0;
+  for (const char* file : {"C:/cal/a.cal", "/home/u/b.cal", "c d.cal"}) {
+    at = welcome.find(RecentFileLine(file, LanguageString(42), LanguageString(45)), at);
+    EXPECT_NE(at, std::string::npos) << file;
+  }
+  EXPECT_TRUE(Has(BuildDatabasePage("a <b>\nc"), "a &lt;b&gt;\n<br>c"));
+}
+
+}  // namespace
+}  // namespace tessolar
