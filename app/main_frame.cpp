@@ -177,6 +177,8 @@ void CMainFrame::UpdateTexts() {
 
 void CMainFrame::Start(const QString& calendarPath) {
   RestorePlacement();
+  const QString settingsProblem = settings_.Problem();
+  if (!settingsProblem.isEmpty()) prompts_.ShowMessage(settingsProblem.toStdString());
   if (calendarPath.isEmpty()) {
     view_->NavigateToPage();
   } else {
