@@ -177,12 +177,17 @@ void CMainFrame::UpdateTexts() {
 
 void CMainFrame::Start(const QString& calendarPath) {
   RestorePlacement();
-  const QString settingsProblem = settings_.Problem();
-  if (!settingsProblem.isEmpty()) prompts_.ShowMessage(settingsProblem.toStdString());
   if (calendarPath.isEmpty()) {
     view_->NavigateToPage();
   } else {
     controller_.OpenCalendarFile(QFileInfo(calendarPath).absoluteFilePath().toStdString());
+  }
+  // Said once the window is up, over its first page.
+  const QString settingsProblem = settings_.Problem();
+  if (!settingsProblem.isEmpty()) {
+    QTimer::singleShot(0, this, [this, settingsProblem] {
+      prompts_.ShowMessage(settingsProblem.toStdString());
+    });
   }
 }
 
