@@ -12,6 +12,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("Tessolar");
   QApplication::setOrganizationName("Tessolar");
   QApplication::setApplicationVersion(tessolar::kVersionText);
+  // Ties the windows to the installed menu entry (its name and icon on Wayland).
+  QGuiApplication::setDesktopFileName(QStringLiteral("tessolar"));
   QApplication::setWindowIcon(tessolar::ApplicationIcon());
 
   QCommandLineParser parser;
