@@ -79,6 +79,14 @@ run(${DPKG_DEB} -x ${debs} ${root})
 run(${DESKTOP_FILE_VALIDATE} ${root}/usr/share/applications/tessolar.desktop)
 run(${APPSTREAMCLI} validate --no-net ${root}/usr/share/metainfo/tessolar.metainfo.xml)
 
+# The packaged program finds its clip-art where the package puts it, whatever
+# prefix the build tree was configured with.
+run(${root}/usr/bin/tessolar-cli new ${WORK}/new.cal --year 2027)
+run(${root}/usr/bin/tessolar-cli dump ${WORK}/new.cal)
+if(NOT out MATCHES "\n${root}/usr/share/tessolar/clipart/\tClipartDirectory\n")
+  message(FATAL_ERROR "a new calendar should start with the packaged clip-art folder:\n${out}")
+endif()
+
 # The MIME type recognises our calendars by name and by content, not just any text.
 if(UPDATE_MIME_DATABASE AND GIO)
   set(mime ${root}/usr/share/mime)
