@@ -1,24 +1,51 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstring>
+
 #include "app/main_frame.h"
 #include "app/print/engine_environment.h"
 #include "app/toolbar_icons.h"
 #include "tessolar_version.h"
 
-int main(int argc, char* argv[]) {
-  tessolar::PrepareWebEngineEnvironment(false);
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Tessolar");
-  QApplication::setOrganizationName("Tessolar");
-  QApplication::setApplicationVersion(tessolar::kVersionText);
-  QApplication::setWindowIcon(tessolar::ApplicationIcon());
+namespace {
 
-  QCommandLineParser parser;
+void DescribeCommandLine(QCommandLineParser& parser) {
   parser.setApplicationDescription("Builds a personalised calendar for one year and prints it.");
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument("calendar", "A calendar file (.cal) to open.", "[calendar]");
+}
+
+// The help and the version only print, so they must not need a display.
+bool OnlyPrints(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"}) {
+      if (std::strcmp(argv[i], option) == 0) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication::setApplicationName("Tessolar");
+  QCoreApplication::setOrganizationName("Tessolar");
+  QCoreApplication::setApplicationVersion(tessolar::kVersionText);
+  QCommandLineParser parser;
+  DescribeCommandLine(parser);
+  if (OnlyPrints(argc, argv)) {
+    QCoreApplication app(argc, argv);
+    parser.process(app);  // prints and exits
+    return 0;
+  }
+
+  tessolar::PrepareWebEngineEnvironment(false);
+  QApplication app(argc, argv);
+  // Ties the windows to the installed menu entry (its name and icon on Wayland).
+  QGuiApplication::setDesktopFileName(QStringLiteral("tessolar"));
+  QApplication::setWindowIcon(tessolar::ApplicationIcon());
   parser.process(app);
 
   tessolar::CMainFrame frame;

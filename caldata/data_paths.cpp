@@ -1,6 +1,10 @@
 #include "caldata/data_paths.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
 
 namespace tessolar {
 namespace {
@@ -10,11 +14,27 @@ bool IsDirectory(const char* path) {
   return ::stat(path, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// The data folder beside the running binary (bin/../share/tessolar), so a
+// program installed under another prefix than it was configured for, as a
+// package is, finds its own files. Empty when there is none.
+std::string DataDirectoryBesideBinary() {
+  char binary[PATH_MAX];
+  const ssize_t length = ::readlink("/proc/self/exe", binary, sizeof binary - 1);
+  if (length <= 0) return {};
+  std::string candidate(binary, static_cast<size_t>(length));
+  candidate = candidate.substr(0, candidate.rfind('/') + 1) + TESSOLAR_DATA_DIR_FROM_BINARY;
+  char resolved[PATH_MAX];
+  if (::realpath(candidate.c_str(), resolved) == nullptr) return {};
+  return resolved;
+}
+
 }  // namespace
 
 std::string DataDirectory() {
+  static const std::string besideBinary = DataDirectoryBesideBinary();
   // Checked on every call: installing while a build-tree program runs is rare,
   // and the check is one stat.
+  if (!besideBinary.empty() && IsDirectory(besideBinary.c_str())) return besideBinary;
   if (IsDirectory(TESSOLAR_INSTALLED_DATA_DIR)) return TESSOLAR_INSTALLED_DATA_DIR;
   return TESSOLAR_SOURCE_DATA_DIR;
 }

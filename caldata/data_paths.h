@@ -1,7 +1,8 @@
 #pragma once
 // Where the program finds the files it ships beside its binary: the help
 // document and the clip-art pictures. An installed program reads them from
-// its data folder; a program run from its build tree reads them from the
+// the data folder beside its binary (bin/../share/tessolar), else from the
+// configured one; a program run from its build tree reads them from the
 // source tree's resources/ folder.
 
 #include <string>
