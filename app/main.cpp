@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
 #include <cstring>
 
 #include "app/main_frame.h"
@@ -41,6 +42,14 @@ int main(int argc, char* argv[]) {
     return 0;
   }
 
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    std::fprintf(stderr,
+                 "tessolar: there is no display to show the window on (DISPLAY and "
+                 "WAYLAND_DISPLAY are not set); tessolar-cli renders and prints calendars "
+                 "without one.\n");
+    return 1;
+  }
   tessolar::PrepareWebEngineEnvironment(false);
   QApplication app(argc, argv);
   // Ties the windows to the installed menu entry (its name and icon on Wayland).
