@@ -7,18 +7,13 @@
 #include "caldata/calendar_file.h"
 #include "caldata/calendar_text.h"
 #include "pages/page_conventions.h"
+#include "pages/page_text.h"
 
 namespace tessolar {
 namespace {
 
 bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 bool Writable(const std::string& path) { return access(path.c_str(), W_OK) == 0; }
-
-std::string WithPath(const char* format, const std::string& path) {
-  std::string text(format);
-  text.replace(text.find("%s"), 2, path);
-  return text;
-}
 
 }  // namespace
 
@@ -46,7 +41,7 @@ bool FileCommands::Save() {
   if (Writable(path)) {
     return prompts_.AskYesNo("Overwrite existing file?") ? Write(path) : SaveAs(path);
   }
-  prompts_.ShowMessage(WithPath("The file (%s) is read-only protected.", path));
+  prompts_.ShowMessage(Printf("The file (%s) is read-only protected.", path.c_str()));
   return SaveAs(path);
 }
 
@@ -54,7 +49,7 @@ bool FileCommands::SaveAs(const std::string& path) {
   const std::string chosen = WithSingleCalExtension(prompts_.ChooseCalendarToSave(path));
   if (chosen.empty()) return false;
   if (!Exists(chosen) || Writable(chosen)) return Write(chosen);
-  prompts_.ShowMessage(WithPath("Unable to write to file (%s).", chosen));
+  prompts_.ShowMessage(Printf("Unable to write to file (%s).", chosen.c_str()));
   return false;
 }
 

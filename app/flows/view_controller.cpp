@@ -9,17 +9,12 @@
 #include "caldata/data_paths.h"
 #include "pages/calendar_page.h"
 #include "pages/page_conventions.h"
+#include "pages/page_text.h"
 #include "pages/plain_pages.h"
 #include "pages/title_pages.h"
 
 namespace tessolar {
 namespace {
-
-std::string WithPath(const char* format, const std::string& path) {
-  std::string text(format);
-  text.replace(text.find("%s"), 2, path);
-  return text;
-}
 
 // What a new entry on a day starts as: a birthday with its age shown.
 CalEntry NewEntryOn(int month, int day, int year) {
@@ -84,7 +79,7 @@ void ViewController::RegeneratePage(std::string& message) {
 
 bool ViewController::WritePage(const std::string& text, std::string& message) {
   if (WritePageFile(text) == 0) return true;
-  message = WithPath("The page could not be written to %s.", PageFilePath());
+  message = Printf("The page could not be written to %s.", PageFilePath().c_str());
   return false;
 }
 
@@ -168,7 +163,7 @@ bool ViewController::OpenAction(const std::string& path, bool addToRecent,
   std::string reason;
   state_.currentMonth = 0;
   if (!doc_.Open(path, &reason)) {
-    prompts_.ShowMessage(WithPath("Could not open file (%s)", path) + "\n" + reason);
+    prompts_.ShowMessage(Printf("Could not open file (%s)", path.c_str()) + "\n" + reason);
     if (forgetOnFailure) recent_.Remove(path);
     return Chosen(PageMode::kWelcome);
   }
