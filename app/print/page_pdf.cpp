@@ -57,31 +57,40 @@ bool WaitForPictures(QWebEnginePage& page, QDeadlineTimer deadline) {
 
 }  // namespace
 
+bool PrintPageToPdfData(QWebEnginePage& page, const QPageLayout& layout, QByteArray& pdf,
+                        QString& error) {
+  QEventLoop loop;
+  const auto result = std::make_shared<QByteArray>();
+  page.printToPdf(
+      [result, waiting = QPointer<QEventLoop>(&loop)](const QByteArray& data) {
+        *result = data;
+        if (waiting) waiting->quit();
+      },
+      layout);
+  if (!RunWithTimeout(loop, kPrintTimeoutMs)) {
+    error = QStringLiteral("printing took longer than %1 s").arg(kPrintTimeoutMs / 1000);
+    return false;
+  }
+  if (result->isEmpty()) {
+    error = QStringLiteral("the page could not be printed");
+    return false;
+  }
+  pdf = *result;
+  return true;
+}
+
 bool PrintPageToPdf(QWebEnginePage& page, const QString& pdfPath, const QPageLayout& layout,
                     QString& error) {
   // The engine hands the document over and this side writes it: replaced in
   // one step, so a failed print leaves an older PDF whole, and created with
   // the user's usual file permissions.
-  QEventLoop loop;
-  const auto pdf = std::make_shared<QByteArray>();
-  page.printToPdf(
-      [pdf, waiting = QPointer<QEventLoop>(&loop)](const QByteArray& data) {
-        *pdf = data;
-        if (waiting) waiting->quit();
-      },
-      layout);
-  if (!RunWithTimeout(loop, kPrintTimeoutMs)) {
-    error = QStringLiteral("printing %1 took longer than %2 s")
-                .arg(pdfPath)
-                .arg(kPrintTimeoutMs / 1000);
-    return false;
-  }
-  if (pdf->isEmpty()) {
-    error = QStringLiteral("the page could not be printed to %1").arg(pdfPath);
+  QByteArray pdf;
+  if (!PrintPageToPdfData(page, layout, pdf, error)) {
+    error = QStringLiteral("%1 (%2)").arg(error, pdfPath);
     return false;
   }
   QSaveFile file(pdfPath);
-  if (!file.open(QIODevice::WriteOnly) || file.write(*pdf) != pdf->size() || !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
     error = QStringLiteral("could not write %1: %2").arg(pdfPath, file.errorString());
     return false;
   }

@@ -3,12 +3,18 @@
 // a window. A QApplication must exist; both functions wait for the engine
 // in a local event loop.
 
+#include <QByteArray>
 #include <QPageLayout>
 #include <QString>
 
 class QWebEnginePage;
 
 namespace tessolar {
+
+// Prints what `page` shows on the paper of `layout` into `pdf`. Returns
+// false with a one-line `error` when the engine could not print.
+bool PrintPageToPdfData(QWebEnginePage& page, const QPageLayout& layout, QByteArray& pdf,
+                        QString& error);
 
 // Prints what `page` shows to `pdfPath` on the paper of `layout`, replacing
 // the file in one step. Returns false with a one-line `error` when the engine

@@ -1,6 +1,5 @@
 #include "app/print/print_handler.h"
 
-#include <QEventLoop>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -10,14 +9,15 @@
 #include <QWebEngineView>
 
 #include "app/print/page_pdf.h"
+#include "app/print/pdf_on_printer.h"
 #include "app/print/paper.h"
 
 namespace tessolar {
 namespace {
 
-// The engine rasterises its pages for a printer at the printer's resolution:
-// sharp on paper, and a whole year still previews in seconds (at 1200 dpi a
-// sheet is half a gigabyte).
+// Sheets are rasterised for a printer at the printer's resolution: sharp on
+// paper, and a whole year still previews in seconds (at 1200 dpi a sheet is
+// half a gigabyte).
 constexpr int kPrinterDpi = 300;
 
 // Clears the busy flag however the dialog ends.
@@ -89,17 +89,13 @@ void CPrintHandler::PreparePrinter(QPrinter& printer) const {
 }
 
 bool CPrintHandler::PrintInto(QPrinter* printer) {
-  QEventLoop loop;
-  bool printed = false;
-  connect(view_, &QWebEngineView::printFinished, &loop, [&](bool success) {
-    printed = success;
-    loop.quit();
-  });
-  // A crashed page never reports the print's end; stop waiting then too.
-  connect(view_, &QWebEngineView::renderProcessTerminated, &loop, &QEventLoop::quit);
-  view_->print(printer);
-  loop.exec();
-  return printed;
+  // The engine's own printing lays a sheet out smaller than its PDF does, so
+  // paper gets the same PDF that Export as PDF writes, on the paper and
+  // orientation the print dialog ended with.
+  QByteArray pdf;
+  QString error;
+  return PrintPageToPdfData(*view_->page(), printer->pageLayout(), pdf, error) &&
+         PaintPdfOnPrinter(pdf, *printer, error);
 }
 
 }  // namespace tessolar

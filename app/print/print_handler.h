@@ -40,8 +40,8 @@ class CPrintHandler : public QObject {
  private:
   // A printer at print resolution on the chosen paper.
   void PreparePrinter(QPrinter& printer) const;
-  // Prints the view into `printer` and waits until the engine has finished;
-  // false when it failed.
+  // Prints the view's page into `printer` and waits until it is done; false
+  // when it failed.
   bool PrintInto(QPrinter* printer);
 
   QPointer<QWebEngineView> view_;
