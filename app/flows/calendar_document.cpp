@@ -21,6 +21,9 @@ bool CalendarDocument::Open(const std::string& path, std::string* message) {
     return false;
   }
   BuildYear(db_.Year(), 0);
+  // A day double-clicked next dates its entry in this calendar's year, as
+  // after the configuration dialog, not in the year of an earlier calendar.
+  dialogYear_ = db_.Year();
   started_ = true;
   return true;
 }

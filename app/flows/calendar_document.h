@@ -28,8 +28,8 @@ class CalendarDocument {
   // A started calendar whose text differs from what was last loaded or saved.
   bool HasUnsavedChanges() const;
 
-  // The year last shown in or typed into the configuration dialog: the year
-  // of entries added by double-clicking a day.
+  // The year last shown in or typed into the configuration dialog, or of the
+  // calendar last opened: the year of entries added by double-clicking a day.
   int DialogYear() const { return dialogYear_; }
   void SetDialogYear(int year) { dialogYear_ = year; }
 

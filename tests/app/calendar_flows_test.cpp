@@ -90,6 +90,7 @@ TEST(CalendarFlows, RecentCalendarsOpenAndAMissingOneIsSaidAndForgotten) {
   encoded.replace(encoded.find(' '), 1, "%20");
   EXPECT_TRUE(s.Click("calendarrecent_" + encoded));
   EXPECT_EQ(s.doc.Db().CalendarFileName(), path);
+  EXPECT_EQ(s.doc.DialogYear(), 2027);  // new entries start in its year
   EXPECT_EQ(s.view.State().currentPageMode, PageMode::kOneMonth);
   // "calendarrecent" without its path does nothing.
   EXPECT_TRUE(s.Click("calendarrecent"));
