@@ -14,6 +14,11 @@ bool IsDirectory(const char* path) {
   return ::stat(path, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool IsFile(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 // The data folder beside the running binary (bin/../share/tessolar), so a
 // program installed under another prefix than it was configured for, as a
 // package is, finds its own files. Empty when there is none.
@@ -39,7 +44,10 @@ std::string DataDirectory() {
   return TESSOLAR_SOURCE_DATA_DIR;
 }
 
-std::string HelpDocumentPath() { return DataDirectory() + "/Tessolar_help.pdf"; }
+std::string HelpDocumentPath() {
+  const std::string shipped = DataDirectory() + "/Tessolar_help.pdf";
+  return IsFile(shipped) ? shipped : TESSOLAR_BUILT_HELP_DOCUMENT;
+}
 
 std::string ShippedClipartDirectory() { return DataDirectory() + "/clipart/"; }
 

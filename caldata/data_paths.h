@@ -12,7 +12,8 @@ namespace tessolar {
 // The data folder, without a trailing slash.
 std::string DataDirectory();
 
-// The help document that the help page links to.
+// The help document that the help page links to: the data folder's, else
+// the one the build tree made.
 std::string HelpDocumentPath();
 
 // The shipped clip-art folder, with a trailing slash as the clip-art folder of

@@ -80,9 +80,9 @@ std::string BuildHelpPage() {
   std::string page = CommonStart();
   page += "<span style='color:black;font-family:\"Verdana\";font-size:16.0pt' >";
   AppendFormat(page,
-               "Click <a href=\"%s/Tessolar_help.pdf\" ><font COLOR=\"#0000FF\" "
+               "Click <a href=\"%s\" ><font COLOR=\"#0000FF\" "
                "style=\"cursor:hand\" >here</font></a> to view the help file.",
-               FileUrl(DataDirectory()).c_str());
+               FileUrl(HelpDocumentPath()).c_str());
   page += "</span>";
   AppendClose(page);
   return page;

@@ -1,21 +1,30 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the program as it is now: runs the built
-# program under a private Xvfb display, drives it with keys and clicks, and
-# writes docs/screenshots/*.png. Needs xvfb, xdotool and imagemagick.
+# Takes the screenshots of the user guide and the README from the program as
+# it is now: runs the built program under a private Xvfb display with a
+# window manager, drives it with keys, double-clicks and a picture dragged in
+# from a file manager, and writes docs/screenshots/*.png. The build prints
+# the guide again when they change. Needs xvfb, xdotool, imagemagick,
+# openbox and pcmanfm.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=docs/screenshots
 program=build/app/tessolar
 display=:77
 work=$(mktemp -d)
-trap 'pkill -f "$program" || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'pkill -f "$program" || true; pkill -f "pcmanfm.*$work" || true; kill "$wm" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-Xvfb "$display" -screen 0 1180x900x24 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x960x24 >/dev/null 2>&1 &
 xvfb=$!
-export DISPLAY=$display XDG_CONFIG_HOME=$work/config TESSOLAR_PAGE_DIR=$work/pages
+export DISPLAY=$display XDG_CONFIG_HOME=$work/config TESSOLAR_PAGE_DIR=$work/pages HOME=$work
 sleep 1
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
+xsetroot -solid "#3c4a5c"
 
 shoot() { import -window root "$out/$1.png"; }
+# The dialog whose title holds $2, with its frame, alone.
+shoot_dialog() { import -frame -window "$(xdotool search --onlyvisible --name "$2" | head -1)" "$out/$1.png"; }
 # Waits up to 60 s for a window whose title holds $1.
 wait_for() {
   for _ in $(seq 120); do
@@ -25,13 +34,20 @@ wait_for() {
   echo "no window '$1'" >&2
   exit 1
 }
+# Starts the program with arguments $@, waits for its page and pictures, and
+# puts the window where the coordinates below expect it.
 start() {
   pkill -f "$program" || true
+  sleep 1
   "$program" "$@" >/dev/null 2>&1 &
   wait_for Tessolar
-  sleep 8  # the page and its pictures
-  xdotool mousemove 1170 880 click 1  # gives the window the keyboard
+  sleep 8
+  window=$(xdotool search --onlyvisible --name Tessolar | head -1)
+  xdotool windowmove "$window" 10 30 windowsize "$window" 1180 880 windowactivate --sync "$window"
+  sleep 2
 }
+double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; }
+menu() { xdotool key "alt+$1"; sleep 0.5; xdotool key "$2"; }
 
 start
 shoot welcome
@@ -39,15 +55,76 @@ xdotool key ctrl+n
 wait_for "Enter Calendar Configuration"
 sleep 1
 shoot configuration
+shoot_dialog configuration_dialog "Enter Calendar Configuration"
 xdotool key Escape
 
-start resources/sample.cal
-xdotool key alt+Right alt+Right alt+Right alt+Right alt+Right alt+Right alt+Right alt+Right
-sleep 5
+cp resources/sample.cal "$work/family.cal"
+start "$work/family.cal"
+menu p a  # All Months
+sleep 6
+xdotool mousemove 600 500 click 1 mousemove 1150 890 key Next  # past the title, to January
+sleep 1
+shoot all_months
+menu p t  # Title Page asks for the title first
+wait_for "Title Page Configuration"
+sleep 1
+shoot_dialog title_dialog "Title Page Configuration"
+xdotool key Return
+sleep 4
+shoot title_page
+menu p b  # Big Pictures
+sleep 4
+shoot big_pictures
+double_click 158 675  # October's picture
+wait_for "Modify Big Picture"
+sleep 1
+shoot_dialog big_picture_dialog "Modify Big Picture"
+xdotool key Escape
+sleep 1
+
+xdotool mousemove 336 68 click 1  # the toolbar's September
+sleep 4
+xdotool mousemove 1100 850
 shoot month
-xdotool key alt+f
-sleep 0.5
-xdotool key v
+double_click 465 368  # the day number of 8 September
+wait_for "Add / Modify An Event"
+sleep 1
+xdotool type --delay 40 "Lena"
+xdotool mousemove 532 411 click 1 key ctrl+a  # the year box
+xdotool type --delay 40 "2019"
+sleep 1
+shoot_dialog event_dialog "Add / Modify An Event"
+xdotool key Escape
+sleep 1
+xdotool mousemove 1100 850 click 1
+
+# A picture dragged from the file manager onto 21 September.
+mkdir "$work/pictures"
+cp resources/clipart/{bunnies.gif,dove_2.jpg,fathers_day.gif} "$work/pictures/"
+pcmanfm --no-desktop "$work/pictures" >/dev/null 2>&1 &
+wait_for pictures
+sleep 3
+files=$(xdotool search --onlyvisible --name pictures | head -1)
+xdotool windowmove "$files" 760 520 windowsize "$files" 500 400 windowactivate --sync "$files"
+sleep 2
+shoot drag_source
+xdotool mousemove 1062 633 mousedown 1
+for step in $(seq 1 25); do
+  xdotool mousemove $((1062 - step * 29)) 633
+  sleep 0.05
+done
+xdotool mouseup 1
+wait_for "Add / Modify An Event"
+sleep 2
+shoot drop
+xdotool key Escape
+pkill -f "pcmanfm.*$work" || true
+
+menu p a
+sleep 6
+menu f v  # Print Preview of the whole year
 wait_for "Print Preview"
-sleep 15
+sleep 25
+xdotool mousemove 545 71 click 1  # the next sheet: January
+sleep 3
 shoot print_preview

@@ -47,7 +47,7 @@ foreach(expected
     ${share}/icons/hicolor/48x48/apps/tessolar.png ${share}/icons/hicolor/64x64/apps/tessolar.png
     ${share}/icons/hicolor/128x128/apps/tessolar.png ${share}/icons/hicolor/256x256/apps/tessolar.png
     ${share}/man/man1/tessolar.1 ${share}/man/man1/tessolar-cli.1
-    ${share}/tessolar/clipart/LICENSE.txt)
+    ${share}/tessolar/clipart/LICENSE.txt ${share}/tessolar/Tessolar_help.pdf)
   if(NOT expected IN_LIST paths)
     message(FATAL_ERROR "the package lacks ${expected}; it holds:\n${out}")
   endif()
@@ -67,7 +67,7 @@ run(${DPKG_DEB} -f ${debs} Package Section Maintainer Depends Recommends)
 foreach(pattern "Package: tessolar\n" "Section: utils\n" "Maintainer: Tessolar developers\n"
                 "Depends:[^\n]*libqt6webenginewidgets6" "Depends:[^\n]*libbotan-2"
                 "Depends:[^\n]*libqt6webenginecore6-bin" "Depends:[^\n]*qt6-qpa-plugins"
-                "Depends:[^\n]*libqt6svg6")
+                "Depends:[^\n]*libqt6svg6" "Depends:[^\n]*libqt6pdf6" "Recommends:[^\n]*pdf-viewer")
   if(NOT out MATCHES "${pattern}")
     message(FATAL_ERROR "the control fields do not match '${pattern}':\n${out}")
   endif()
@@ -85,6 +85,12 @@ run(${root}/usr/bin/tessolar-cli new ${WORK}/new.cal --year 2027)
 run(${root}/usr/bin/tessolar-cli dump ${WORK}/new.cal)
 if(NOT out MATCHES "\n${root}/usr/share/tessolar/clipart/\tClipartDirectory\n")
   message(FATAL_ERROR "a new calendar should start with the packaged clip-art folder:\n${out}")
+endif()
+
+# Its help page links the packaged guide.
+run(${root}/usr/bin/tessolar-cli render ${WORK}/new.cal --page help)
+if(NOT out MATCHES "file://${root}/usr/share/tessolar/Tessolar_help.pdf")
+  message(FATAL_ERROR "the help page should link the packaged guide:\n${out}")
 endif()
 
 # The MIME type recognises our calendars by name and by content, not just any text.
