@@ -1,6 +1,10 @@
-// Cost of writing and reading a full calendar (500 entries), plain and enciphered.
+// Cost of writing and reading a full calendar (500 entries), plain and enciphered,
+// and of saving and loading it as a file.
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "caldata/cal_database.h"
 #include "caldata/calendar_file.h"
@@ -47,6 +51,39 @@ void BM_SealAndOpenEnvelope(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_SealAndOpenEnvelope)->Unit(benchmark::kMicrosecond);
+
+std::string BenchFile() {
+  return (std::filesystem::temp_directory_path() /
+          ("tessolar-bench-" + std::to_string(getpid()) + ".cal"))
+      .string();
+}
+
+// A changed calendar each time, so every save writes and replaces the file.
+void BM_SaveCalendarFile(benchmark::State& state) {
+  CCalDatabase db;
+  FillFull(db);
+  const std::string path = BenchFile();
+  int title = 0;
+  for (auto _ : state) {
+    db.SetTitle("Title " + std::to_string(++title));
+    benchmark::DoNotOptimize(SaveCalendarFile(db, path));
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_SaveCalendarFile)->Unit(benchmark::kMillisecond);
+
+void BM_LoadCalendarFile(benchmark::State& state) {
+  CCalDatabase source;
+  FillFull(source);
+  const std::string path = BenchFile();
+  SaveCalendarFile(source, path);
+  for (auto _ : state) {
+    CCalDatabase db;
+    benchmark::DoNotOptimize(LoadCalendarFile(db, path, nullptr));
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_LoadCalendarFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessolar
