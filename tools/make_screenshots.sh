@@ -11,7 +11,9 @@ out=docs/screenshots
 program=build/app/tessolar
 display=:77
 work=$(mktemp -d)
-trap 'pkill -f "$program" || true; pkill -f "pcmanfm.*$work" || true; kill "$wm" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+app= files_app=
+# Ends only what this script started.
+trap 'kill $app $files_app "$wm" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 Xvfb "$display" -screen 0 1280x960x24 >/dev/null 2>&1 &
 xvfb=$!
@@ -37,9 +39,9 @@ wait_for() {
 # Starts the program with arguments $@, waits for its page and pictures, and
 # puts the window where the coordinates below expect it.
 start() {
-  pkill -f "$program" || true
-  sleep 1
+  if [ -n "$app" ]; then kill "$app" && wait "$app" 2>/dev/null || true; fi
   "$program" "$@" >/dev/null 2>&1 &
+  app=$!
   wait_for Tessolar
   sleep 8
   window=$(xdotool search --onlyvisible --name Tessolar | head -1)
@@ -102,6 +104,7 @@ xdotool mousemove 1100 850 click 1
 mkdir "$work/pictures"
 cp resources/clipart/{bunnies.gif,dove_2.jpg,fathers_day.gif} "$work/pictures/"
 pcmanfm --no-desktop "$work/pictures" >/dev/null 2>&1 &
+files_app=$!
 wait_for pictures
 sleep 3
 files=$(xdotool search --onlyvisible --name pictures | head -1)
@@ -118,7 +121,8 @@ wait_for "Add / Modify An Event"
 sleep 2
 shoot drop
 xdotool key Escape
-pkill -f "pcmanfm.*$work" || true
+kill "$files_app"
+files_app=
 
 menu p a
 sleep 6

@@ -47,7 +47,8 @@ foreach(expected
     ${share}/icons/hicolor/48x48/apps/tessolar.png ${share}/icons/hicolor/64x64/apps/tessolar.png
     ${share}/icons/hicolor/128x128/apps/tessolar.png ${share}/icons/hicolor/256x256/apps/tessolar.png
     ${share}/man/man1/tessolar.1 ${share}/man/man1/tessolar-cli.1
-    ${share}/tessolar/clipart/LICENSE.txt ${share}/tessolar/Tessolar_help.pdf)
+    ${share}/tessolar/clipart/LICENSE.txt ${share}/tessolar/Tessolar_help.pdf
+    ${share}/tessolar/sample.cal)
   if(NOT expected IN_LIST paths)
     message(FATAL_ERROR "the package lacks ${expected}; it holds:\n${out}")
   endif()
