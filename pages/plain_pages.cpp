@@ -78,7 +78,7 @@ std::string BuildWelcomePage(const std::vector<std::string>& recentFiles) {
 
 std::string BuildHelpPage() {
   std::string page = CommonStart();
-  page += "<span style='color:black;font-family:\"Verdana\";font-size:16.0pt' >";
+  page += "<span style='color:black;font-family:\"Verdana\",sans-serif;font-size:16.0pt' >";
   AppendFormat(page,
                "Click <a href=\"%s\" ><font COLOR=\"#0000FF\" "
                "style=\"cursor:hand\" >here</font></a> to view the help file.",
@@ -90,7 +90,7 @@ std::string BuildHelpPage() {
 
 std::string BuildHiddenEntriesPage(const CCalDatabase& db) {
   std::string page = CommonStart();
-  page += "<span style='color:black;font-family:\"Verdana\"' >";
+  page += "<span style='color:black;font-family:\"Verdana\",sans-serif' >";
   const std::vector<uint32_t> hidden = db.GetHiddenEntryIndices();
   if (hidden.empty()) {
     page += "<h1>No entries are hidden</h1><br>";

@@ -70,7 +70,7 @@ std::string BuildTitlePage(const CCalDatabase& db) {
           "rightmargin=0 bottommargin=0 \n";
   page += "style=\"background-color: buttonface\" >\n";
   page += "<div class=Section1>\n";
-  page += "<span style='color:black;font-family:\"Verdana\";font-size:16.0pt' >";
+  page += "<span style='color:black;font-family:\"Verdana\",sans-serif;font-size:16.0pt' >";
   TitleTable(page, db);
   page += "</span>";
   page += std::string(PageCloseBlock()) + "\n";
