@@ -36,17 +36,23 @@ wait_for() {
   echo "no window '$1'" >&2
   exit 1
 }
-# Starts the program with arguments $@, waits for its page and pictures, and
-# puts the window where the coordinates below expect it.
+# Waits $2 seconds more for the window titled $1 to settle, then puts it at
+# $3,$4 with size $5x$6, in front.
+place() {
+  wait_for "$1"
+  sleep "$2"
+  local window
+  window=$(xdotool search --onlyvisible --name "$1" | head -1)
+  xdotool windowmove "$window" "$3" "$4" windowsize "$window" "$5" "$6" windowactivate --sync "$window"
+  sleep 2
+}
+# Starts the program with arguments $@ and puts its window where the
+# coordinates below expect it, once its page and pictures are shown.
 start() {
   if [ -n "$app" ]; then kill "$app" && wait "$app" 2>/dev/null || true; fi
   "$program" "$@" >/dev/null 2>&1 &
   app=$!
-  wait_for Tessolar
-  sleep 8
-  window=$(xdotool search --onlyvisible --name Tessolar | head -1)
-  xdotool windowmove "$window" 10 30 windowsize "$window" 1180 880 windowactivate --sync "$window"
-  sleep 2
+  place Tessolar 8 10 30 1180 880
 }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; }
 menu() { xdotool key "alt+$1"; sleep 0.5; xdotool key "$2"; }
@@ -105,11 +111,7 @@ mkdir "$work/pictures"
 cp resources/clipart/{bunnies.gif,dove_2.jpg,fathers_day.gif} "$work/pictures/"
 pcmanfm --no-desktop "$work/pictures" >/dev/null 2>&1 &
 files_app=$!
-wait_for pictures
-sleep 3
-files=$(xdotool search --onlyvisible --name pictures | head -1)
-xdotool windowmove "$files" 760 520 windowsize "$files" 500 400 windowactivate --sync "$files"
-sleep 2
+place pictures 3 760 520 500 400
 shoot drag_source
 xdotool mousemove 1062 633 mousedown 1
 for step in $(seq 1 25); do
