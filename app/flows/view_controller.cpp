@@ -42,7 +42,8 @@ NavigationCheck ViewController::BeforeNavigate(const std::string& url) {
   RegeneratePage(check.message);
   const size_t queryAt = url.find('?');
   const std::string target = PercentDecoded(url.substr(0, std::min(url.find('#'), queryAt)));
-  if (target == "file://" + HelpDocumentPath()) check.openExternally = HelpDocumentPath();
+  const std::string help = HelpDocumentPath();
+  if (target == "file://" + help) check.openExternally = help;
   if (target != "file://" + PageFilePath()) return check;
   if (queryAt != std::string::npos) {
     const size_t fragmentAt = url.find('#', queryAt);

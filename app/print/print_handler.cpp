@@ -94,7 +94,7 @@ bool CPrintHandler::PrintInto(QPrinter* printer) {
   // orientation the print dialog ended with.
   QByteArray pdf;
   QString error;
-  return PrintPageToPdfData(*view_->page(), printer->pageLayout(), pdf, error) &&
+  return view_ && PrintPageToPdfData(*view_->page(), printer->pageLayout(), pdf, error) &&
          PaintPdfOnPrinter(pdf, *printer, error);
 }
 

@@ -36,13 +36,14 @@ class CPrintHandler : public QObject {
   // Writes the page to `pdfPath` on the chosen paper. Returns false with a
   // one-line `error` for the user when nothing was written.
   bool ExportToPdf(const QString& pdfPath, QString& error);
+  // What Print and Print Preview send to their printer once the dialog is
+  // done: the view's page on `printer`'s paper and orientation. Waits until it
+  // is done; false when it failed or there is no view.
+  bool PrintInto(QPrinter* printer);
 
  private:
   // A printer at print resolution on the chosen paper.
   void PreparePrinter(QPrinter& printer) const;
-  // Prints the view's page into `printer` and waits until it is done; false
-  // when it failed.
-  bool PrintInto(QPrinter* printer);
 
   QPointer<QWebEngineView> view_;
   QPageLayout layout_;

@@ -20,8 +20,6 @@
 
 #include "app/main_frame.h"
 #include "app/print/engine_environment.h"
-#include "app/print/page_pdf.h"
-#include "app/print/pdf_on_printer.h"
 #include "caldata/calendar_file.h"
 
 namespace {
@@ -124,10 +122,8 @@ int main(int argc, char* argv[]) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(home.filePath("paper.pdf"));
     printer.setPageLayout(frame.Printer().PageLayout());
-    QByteArray sheets;
-    if (!tessolar::PrintPageToPdfData(*frame.View()->page(), printer.pageLayout(), sheets, error) ||
-        !tessolar::PaintPdfOnPrinter(sheets, printer, error)) {
-      std::fprintf(stderr, "%s\n", qPrintable(error));
+    if (!frame.Printer().PrintInto(&printer)) {
+      std::fprintf(stderr, "the all-months page could not be printed\n");
       return 1;
     }
     toPrinter.push_back(clock.nsecsElapsed() / 1e6);
