@@ -1,5 +1,6 @@
 #include "caldata/cal_database.h"
 
+#include <algorithm>
 #include <tuple>
 #include <utility>
 
@@ -157,6 +158,17 @@ uint32_t CCalDatabase::SaveHolidayData(const CalEntry& entry) {
   return slot;
 }
 
+uint32_t CCalDatabase::AppendEntries(const std::vector<CalEntry>& entries) {
+  uint32_t stored = 0;
+  for (const CalEntry& entry : entries) {
+    if (count_ >= kMaxEntries) break;
+    PutEntry(entry, count_++);
+    ++stored;
+  }
+  SortAndCompact();
+  return stored;
+}
+
 uint32_t CCalDatabase::ReplaceHolidayData(int month, int day, int year, uint32_t type,
                                           const std::string& description,
                                           const std::string& pictureFile) {
@@ -245,46 +257,21 @@ int CCalDatabase::RemoveEntry(int month, int day, int year, const std::string& d
 }
 
 void CCalDatabase::SortAndCompact() {
-  const uint32_t n = count_;
-  if (n == 0) return;
-  auto& t = entries_;
-  // On a table already in date order the passes below swap nothing, so they
-  // are skipped: reading a saved calendar appends its entries in that order.
-  bool inOrder = true;
-  for (uint32_t i = 1; i < n && inOrder; ++i) {
-    inOrder = std::tie(t[i - 1].month, t[i - 1].day, t[i - 1].year) <=
-              std::tie(t[i].month, t[i].day, t[i].year);
-  }
-  // Three selection passes; ties stay where the swaps leave them, and the
-  // calendar file and pages rely on exactly this order.
-  for (uint32_t i = 0; !inOrder && i + 1 < n; ++i) {
-    uint32_t best = i;
-    for (uint32_t j = i + 1; j < n; ++j) {
-      if (t[j].month < t[best].month) best = j;
-    }
-    if (best != i) std::swap(t[i], t[best]);
-  }
-  for (uint32_t i = 0; !inOrder && i + 1 < n; ++i) {
-    uint32_t best = i;
-    for (uint32_t j = i + 1; j < n && t[j].month == t[i].month; ++j) {
-      if (t[j].day < t[best].day) best = j;
-    }
-    if (best != i) std::swap(t[i], t[best]);
-  }
-  for (uint32_t i = 0; !inOrder && i + 1 < n; ++i) {
-    uint32_t best = i;
-    for (uint32_t j = i + 1; j < n && t[j].month == t[i].month && t[j].day == t[i].day; ++j) {
-      if (t[j].year < t[best].year) best = j;
-    }
-    if (best != i) std::swap(t[i], t[best]);
-  }
-  for (uint32_t i = 0; i < n; ++i) {
-    if (t[i].month == kDeletedMark) {
-      MarkDeleted(i);
-      --count_;
-    }
-  }
-  for (uint32_t i = 0; i < n; ++i) t[i].index = i;
+  const auto earlier = [](const CalEntry& a, const CalEntry& b) {
+    return std::tie(a.month, a.day, a.year) < std::tie(b.month, b.day, b.year);
+  };
+  // Stable, so entries of the same day and year keep their order: the one
+  // given first in the file, or added first, stays first on the day. The
+  // table is mostly in order with new entries at its end, so only the part
+  // from the first one out of order is sorted, then merged in. Deleted
+  // entries carry a month past December and end up last, to be dropped.
+  const auto begin = entries_.begin();
+  const auto end = begin + count_;
+  const auto unsorted = std::is_sorted_until(begin, end, earlier);
+  std::stable_sort(unsorted, end, earlier);
+  std::inplace_merge(begin, unsorted, end, earlier);
+  while (count_ > 0 && entries_[count_ - 1].month == kDeletedMark) MarkDeleted(--count_);
+  for (uint32_t i = 0; i < count_; ++i) entries_[i].index = i;
 }
 
 bool CCalDatabase::IsShown(const CalEntry& entry) const {

@@ -120,6 +120,9 @@ class CCalDatabase {
                            int hidden, int showAge);
   // Appends the entry unchanged (when there is room); returns the count as it was on entry.
   uint32_t SaveHolidayData(const CalEntry& entry);
+  // Appends the entries unchanged while there is room, then sorts once.
+  // Returns how many were stored.
+  uint32_t AppendEntries(const std::vector<CalEntry>& entries);
   // Adds a computed day, or moves the entry of the same type and description to
   // the new date (keeping a picture the user set). Returns the slot used.
   uint32_t ReplaceHolidayData(int month, int day, int year, uint32_t type,

@@ -5,6 +5,8 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "caldata/calendar_text.h"
 #include "caldata/line_splitter.h"
@@ -128,6 +130,7 @@ class TextReader {
       const size_t fields = lines_.NextLine();
       if (fields > 0) ReadEntry(fields);
     }
+    db_.AppendEntries(entries_);
     return true;
   }
 
@@ -164,8 +167,8 @@ class TextReader {
     }
     if (e.day == 0 || e.year == 0) return;
     // Appended whole, so that every field read survives and an earlier entry
-    // of the same name and type is never taken for this one.
-    db_.SaveHolidayData(e);
+    // of the same name and type is never taken for this one; sorted once, at the end.
+    entries_.push_back(std::move(e));
   }
 
   bool ReadExcludedDays() {
@@ -184,6 +187,7 @@ class TextReader {
 
   CCalDatabase& db_;
   LineSplitter lines_;
+  std::vector<CalEntry> entries_;
   int build_ = 0;
 };
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "caldata/cal_database.h"
 #include "caldata/captions.h"
@@ -54,41 +56,49 @@ TEST(CalDatabase, TheFiveHundredAndFirstEntryIsNotStoredAndBadDaysNever) {
   EXPECT_EQ(db.Count(), kMaxEntries);
 }
 
-// Three selection passes, not a stable sort: equal dates end where the swaps
-// leave them; a table already in date order skips the passes.
-TEST(CalDatabase, SortingLeavesTiesWhereTheSelectionPassesPutThemAndSkipsOrderedTables) {
-  CCalDatabase db, ordered;
+// A stable sort by date: entries of one day and year keep the order they were
+// added in, also when an entry of another day is added or one deleted; the
+// same whether entries come one at a time or all at once, as a file brings them.
+TEST(CalDatabase, SortingKeepsTiesInTheOrderTheyCameAndDropsDeletedEntries) {
+  CCalDatabase db, february;
   for (const CalEntry& e : {Make(0, 1, 2000, "b"), Make(1, 2, 2000, "x"), Make(0, 1, 2000, "a"),
                             Make(0, 1, 1999, "c")}) {
     db.SaveHolidayData(e);
   }
-  db.SortAndCompact();
-  EXPECT_EQ(Descriptions(db), "cabx");
-  for (const CalEntry& e :
-       {Make(0, 1, 2000, "b"), Make(0, 1, 2000, "a"), Make(11, 31, 2000, "z")}) {
-    ordered.SaveHolidayData(e);
+  EXPECT_EQ(Descriptions(db), "cbax");
+  for (const CalEntry& e : {Make(0, 5, 2000, "A"), Make(1, 2, 2000, "X"), Make(1, 2, 2000, "Y"),
+                            Make(0, 9, 2000, "Z")}) {
+    february.SaveHolidayData(e);
   }
-  ordered.RemoveHolidayData(11, 31, 2000, kBirthday, "z", "null");
-  ordered.SortAndCompact();
-  EXPECT_EQ(Descriptions(ordered), "ba");
+  EXPECT_EQ(Descriptions(february), "AZXY");
   std::mt19937 rng(7);
   for (int round = 0; round < 50; ++round) {
-    CCalDatabase random;
+    CCalDatabase oneByOne, atOnce;
+    std::vector<CalEntry> added;
     const int n = 1 + static_cast<int>(rng() % 120);
     for (int i = 0; i < n; ++i) {
-      random.SaveHolidayData(
-          Make(rng() % 12, 1 + rng() % 28, static_cast<int>(rng() % 3000) - 400, "e"));
+      added.push_back(Make(rng() % 12, 1 + rng() % 3, 2000 + static_cast<int>(rng() % 2),
+                           std::to_string(i) + ","));
+      oneByOne.SaveHolidayData(added.back());
     }
-    int removed = 0;
-    for (uint32_t i = 0; i < random.Count(); ++i) {
-      if (rng() % 3 != 0) continue;
-      const CalEntry e = *random.EntryAt(i);
-      random.RemoveHolidayData(e.month, e.day, e.year, e.type, e.description, e.pictureFile);
-      ++removed;
+    atOnce.AppendEntries(added);
+    EXPECT_EQ(Descriptions(atOnce), Descriptions(oneByOne));
+    std::vector<CalEntry> kept;
+    for (const CalEntry& e : added) {
+      if (rng() % 3 == 0) {
+        oneByOne.RemoveHolidayData(e.month, e.day, e.year, e.type, e.description, e.pictureFile);
+      } else {
+        kept.push_back(e);
+      }
     }
-    random.SortAndCompact();
-    ASSERT_EQ(random.Count(), static_cast<uint32_t>(n - removed));
-    ExpectSortedAndIndexed(random);
+    oneByOne.SortAndCompact();
+    std::stable_sort(kept.begin(), kept.end(), [](const CalEntry& a, const CalEntry& b) {
+      return std::tie(a.month, a.day, a.year) < std::tie(b.month, b.day, b.year);
+    });
+    std::string expected;
+    for (const CalEntry& e : kept) expected += e.description;
+    ASSERT_EQ(Descriptions(oneByOne), expected);
+    ExpectSortedAndIndexed(oneByOne);
   }
 }
 
