@@ -38,7 +38,7 @@ string(REGEX MATCHALL "\\./usr/[^\n]*[^/\n]" paths "${out}")
 string(REGEX REPLACE " -> [^;]*" "" paths "${paths}")
 set(share ./usr/share)
 foreach(expected
-    ./usr/bin/tessolar ./usr/bin/tessolar-cli
+    ./usr/bin/tessolar ./usr/bin/tessolar-cli ./usr/libexec/tessolar/tessolar-print-page
     ${share}/applications/tessolar.desktop
     ${share}/metainfo/tessolar.metainfo.xml
     ${share}/mime/packages/tessolar-mime.xml
@@ -57,7 +57,7 @@ list(FILTER paths INCLUDE REGEX "^\\./usr/share/tessolar/clipart/[^/]+\\.(jpg|gi
 if(NOT paths)
   message(FATAL_ERROR "the package holds no clip-art pictures:\n${out}")
 endif()
-# Only the two programs; test programs, benchmarks, headers and static libraries stay behind.
+# Only the two programs and the printer; test programs, benchmarks, headers and static libraries stay behind.
 string(REGEX MATCHALL "\\./usr/(bin/[^\n]+|include/|lib/[^\n]+\\.a)\n" extra "${out}")
 list(REMOVE_ITEM extra "./usr/bin/tessolar\n" "./usr/bin/tessolar-cli\n")
 if(extra)
@@ -66,7 +66,7 @@ endif()
 
 run(${DPKG_DEB} -f ${debs} Package Section Maintainer Depends Recommends)
 foreach(pattern "Package: tessolar\n" "Section: utils\n" "Maintainer: Tessolar developers\n"
-                "Depends:[^\n]*libqt6webenginewidgets6" "Depends:[^\n]*libbotan-2"
+                "Depends:[^\n]*libqt6webenginewidgets6"
                 "Depends:[^\n]*libqt6webenginecore6-bin" "Depends:[^\n]*qt6-qpa-plugins"
                 "Depends:[^\n]*libqt6svg6" "Depends:[^\n]*libqt6pdf6" "Recommends:[^\n]*pdf-viewer")
   if(NOT out MATCHES "${pattern}")
@@ -86,6 +86,13 @@ run(${root}/usr/bin/tessolar-cli new ${WORK}/new.cal --year 2027)
 run(${root}/usr/bin/tessolar-cli dump ${WORK}/new.cal)
 if(NOT out MATCHES "\n${root}/usr/share/tessolar/clipart/\tClipartDirectory\n")
   message(FATAL_ERROR "a new calendar should start with the packaged clip-art folder:\n${out}")
+endif()
+
+# Its pdf command finds the packaged printer.
+run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${root}/usr/bin/tessolar-cli pdf ${WORK}/new.cal
+    --page month --paper a4 -o ${WORK}/new.pdf)
+if(NOT EXISTS ${WORK}/new.pdf)
+  message(FATAL_ERROR "the packaged tessolar-cli pdf wrote no PDF:\n${err}")
 endif()
 
 # Its help page links the packaged guide.
