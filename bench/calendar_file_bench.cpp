@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "caldata/cal_database.h"
 #include "caldata/calendar_file.h"
@@ -32,16 +34,35 @@ void BM_CalendarText(benchmark::State& state) {
 }
 BENCHMARK(BM_CalendarText)->Unit(benchmark::kMicrosecond);
 
-void BM_ReadCalendarText(benchmark::State& state) {
+// The calendar's text with its entries in date order (argument 0) or in
+// reverse order (1), which the reader has to sort.
+std::string FullCalendarText(bool reversed) {
   CCalDatabase source;
   FillFull(source);
-  const std::string text = CalendarText(source);
+  std::string text = CalendarText(source);
+  if (!reversed) return text;
+  const std::string count = "\n" + std::to_string(kMaxEntries) + "\n";
+  const size_t first = text.find(count) + count.size();
+  size_t end = first;
+  std::vector<std::string> lines;
+  for (uint32_t i = 0; i < kMaxEntries; ++i) {
+    const size_t next = text.find('\n', end) + 1;
+    lines.push_back(text.substr(end, next - end));
+    end = next;
+  }
+  std::string entries;
+  for (auto line = lines.rbegin(); line != lines.rend(); ++line) entries += *line;
+  return text.replace(first, end - first, entries);
+}
+
+void BM_ReadCalendarText(benchmark::State& state) {
+  const std::string text = FullCalendarText(state.range(0) != 0);
   for (auto _ : state) {
     CCalDatabase db;
     benchmark::DoNotOptimize(ReadCalendarText(db, text));
   }
 }
-BENCHMARK(BM_ReadCalendarText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadCalendarText)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_SealAndOpenEnvelope(benchmark::State& state) {
   CCalDatabase source;

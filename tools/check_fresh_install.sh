@@ -38,33 +38,21 @@ add_tools() {
   as_root apt-get install -y --no-install-recommends "${missing[@]}" >>"$shots/tools.log" 2>&1
 }
 
-if [ ! -d "$base" ]; then
-  command -v debootstrap >/dev/null || apt-get install -y debootstrap >/dev/null
-  SECONDS=0
-  debootstrap --variant=minbase bookworm "$base" http://deb.debian.org/debian >"$shots/debootstrap.log" 2>&1 \
-    || { echo "FAIL debootstrap (see $shots/debootstrap.log)"; exit 1; }
-  echo "note: debootstrap took ${SECONDS}s"
-fi
-rm -rf "$root"
-cp -a "$base" "$root"
-# The suites a freshly installed Debian 12 has.
-cat >"$root/etc/apt/sources.list" <<'EOF'
-deb http://deb.debian.org/debian bookworm main
-deb http://deb.debian.org/debian bookworm-updates main
-deb http://deb.debian.org/debian-security bookworm-security main
-EOF
-
-mounts=(proc sys dev dev/pts dev/shm)
+source "$(dirname "$0")/fresh_root.sh"
 pids=()
 # The chroot shares the machine's processes: end only ours, by their ids.
 kill_tree() { local child; for child in $(pgrep -P "$1"); do kill_tree "$child"; done; kill "$1" 2>/dev/null; }
 cleanup() {
   for pid in "${pids[@]}"; do kill_tree "$pid"; done
   sleep 1
-  for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do umount "$root/${mounts[i]}" 2>/dev/null || umount -l "$root/${mounts[i]}"; done
+  fresh_root_unmount "$root"
 }
 trap cleanup EXIT
-for m in "${mounts[@]}"; do mount --bind "/$m" "$root/$m"; done
+SECONDS=0
+[ -d "$base" ] || made_base=1
+fresh_root_prepare "$base" "$root" "$shots/debootstrap.log" \
+  || { echo "FAIL debootstrap (see $shots/debootstrap.log)"; exit 1; }
+[ -n "${made_base:-}" ] && echo "note: debootstrap took ${SECONDS}s"
 
 # The install, as on a user's machine.
 cp "$deb" "$root/tmp/"

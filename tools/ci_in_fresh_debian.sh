@@ -18,28 +18,9 @@ root=$base.run
 log=$base.log
 mkdir -p "$(dirname "$base")"
 
-if [ ! -d "$base" ]; then
-  command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap >/dev/null
-  debootstrap --variant=minbase bookworm "$base" http://deb.debian.org/debian >"$log" 2>&1 \
-    || { echo "FAIL debootstrap (see $log)"; exit 1; }
-fi
-rm -rf "$root"
-cp -a "$base" "$root"
-cat >"$root/etc/apt/sources.list" <<'SOURCES'
-deb http://deb.debian.org/debian bookworm main
-deb http://deb.debian.org/debian bookworm-updates main
-deb http://deb.debian.org/debian-security bookworm-security main
-SOURCES
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-
-mounts=(proc sys dev dev/pts dev/shm)
-cleanup() {
-  for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-    umount "$root/${mounts[i]}" 2>/dev/null || umount -l "$root/${mounts[i]}"
-  done
-}
-trap cleanup EXIT
-for m in "${mounts[@]}"; do mount --bind "/$m" "$root/$m"; done
+source "$(dirname "$0")/fresh_root.sh"
+trap 'fresh_root_unmount "$root"' EXIT
+fresh_root_prepare "$base" "$root" "$log" || { echo "FAIL debootstrap (see $log)"; exit 1; }
 in_root() {
   chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     HOME=/root LANG=C.UTF-8 CI=true "$@"
