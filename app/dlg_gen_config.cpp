@@ -17,9 +17,9 @@ CDlgGenConfig::CDlgGenConfig(ConfigChoices& choices, QWidget* parent)
   ui_->spinYear->setRange(kMinCalendarYear, kMaxCalendarYear);
   ui_->spinYear->setValue(choices.year);
   for (int language = 0; language < kLanguageCount; ++language)
-    ui_->comboLanguage->addItem(QString::fromStdString(LanguageName(language)));
+    ui_->comboLanguage->addItem(QString::fromStdString(LanguageName(choices.language, language)));
   for (int country = 0; country < kCountryCount; ++country)
-    ui_->comboCountry->addItem(QString::fromStdString(CountryName(country)));
+    ui_->comboCountry->addItem(QString::fromStdString(CountryName(choices.language, country)));
   ui_->comboLanguage->setCurrentIndex(choices.language);
   ui_->comboCountry->setCurrentIndex(choices.country);
   ShowFont();

@@ -39,8 +39,8 @@ int Clamped(int value, int rows) { return value >= 0 && value < rows ? value : 0
 
 }  // namespace
 
-CDlgModifyEvent::CDlgModifyEvent(QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CDlgModifyEvent>()) {
+CDlgModifyEvent::CDlgModifyEvent(const CCalDatabase& calendar, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::CDlgModifyEvent>()), calendar_(calendar) {
   ui_->setupUi(this);
   ui_->picturePreview->setFixedSize(kPreviewWidth, kPreviewHeight);
   ui_->yearEdit->setMaximumWidth(ui_->yearEdit->fontMetrics().horizontalAdvance("-99999") * 2);
@@ -75,15 +75,9 @@ CDlgModifyEvent::CDlgModifyEvent(QWidget* parent)
 
 CDlgModifyEvent::~CDlgModifyEvent() = default;
 
-void CDlgModifyEvent::SetClipartDirectory(const std::string& folder) {
-  calendar_.SetClipartDirectory(folder);
-  UpdatePreview();
-}
-
-void CDlgModifyEvent::SetEntry(const CalEntry& entry, int calendarYear, bool isNew) {
+void CDlgModifyEvent::SetEntry(const CalEntry& entry, bool isNew) {
   entry_ = entry;
   deleteChosen_ = false;
-  calendar_.SetYear(calendarYear);
   FillLists();
 
   ui_->monthList->setCurrentIndex(Clamped(entry.month, kMonths));
@@ -113,18 +107,18 @@ void CDlgModifyEvent::SetEntry(const CalEntry& entry, int calendarYear, bool isN
 
 void CDlgModifyEvent::FillLists() {
   ui_->monthList->clear();
-  for (int month = 0; month < kMonths; ++month) ui_->monthList->addItem(Text(MonthName(month)));
+  for (int month = 0; month < kMonths; ++month) ui_->monthList->addItem(Text(MonthName(calendar_.Language(), month)));
   ui_->typeList->clear();
   for (int type = 0; type < kUserTypes; ++type) {
     ui_->typeList->addItem(Text(calendar_.TypeName(type)));
   }
   ui_->weekOfMonthList->clear();
   for (int row = 0; row < kWeekOfMonthRows; ++row) {
-    ui_->weekOfMonthList->addItem(UpperFirst(LanguageString(kFirstWeekOfMonthText + row)));
+    ui_->weekOfMonthList->addItem(UpperFirst(LanguageString(calendar_.Language(), kFirstWeekOfMonthText + row)));
   }
   ui_->weekdayList->clear();
   for (int weekday = 0; weekday < kWeekdays; ++weekday) {
-    ui_->weekdayList->addItem(Text(WeekdayName(weekday)));
+    ui_->weekdayList->addItem(Text(WeekdayName(calendar_.Language(), weekday)));
   }
 }
 
@@ -172,7 +166,7 @@ bool CDlgModifyEvent::Fixed() const { return ui_->fixedRadio->isChecked(); }
 
 EntryProblem CDlgModifyEvent::CurrentProblem() const {
   return CheckEventEntry(ui_->monthList->currentIndex(), Fixed(), Text(ui_->dayEdit->text()),
-                         Text(ui_->yearEdit->text()), calendar_.Year());
+                         Text(ui_->yearEdit->text()), calendar_.Year(), calendar_.Language());
 }
 
 void CDlgModifyEvent::ShowProblem(const EntryProblem& problem) {

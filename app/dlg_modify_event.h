@@ -21,17 +21,15 @@ class CDlgModifyEvent : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CDlgModifyEvent(QWidget* parent);
+  // An entry of `calendar`, which outlives the dialog: its year is the one a
+  // fixed day must exist in and the captions count ages up to, its clip-art
+  // folder the one bare picture names come from, its language the lists'.
+  CDlgModifyEvent(const CCalDatabase& calendar, QWidget* parent);
   ~CDlgModifyEvent() override;
 
-  // The folder that picture names without a directory part come from (the
-  // calendar's clip-art folder); without it they come from the shipped clip-art.
-  void SetClipartDirectory(const std::string& folder);
-  // Fills the controls from `entry`. `calendarYear` is the year the calendar
-  // shows: a fixed day must exist in the chosen month of that year, and the
-  // caption counts ages up to it. `isNew`: a new entry (the description gets
-  // the keyboard focus; Delete is disabled).
-  void SetEntry(const CalEntry& entry, int calendarYear, bool isNew);
+  // Fills the controls from `entry`. `isNew`: a new entry (the description
+  // gets the keyboard focus; Delete is disabled).
+  void SetEntry(const CalEntry& entry, bool isNew);
   // The entry as the controls leave it. A floating date gets its day in the
   // calendar year; a fixed one loses its week code. A day or year that does
   // not pass the check keeps the value the entry was filled with.
@@ -56,9 +54,7 @@ class CDlgModifyEvent : public QDialog {
   bool Fixed() const;
 
   std::unique_ptr<Ui::CDlgModifyEvent> ui_;
-  // Lends the type names, the calendar year of the captions and the picture
-  // folder; holds no entries.
-  CCalDatabase calendar_;
+  const CCalDatabase& calendar_;
   CalEntry entry_;
   bool deleteChosen_ = false;
 };

@@ -163,7 +163,9 @@ void CMainFrame::ExportToPdf() {
 
 void CMainFrame::UpdateTexts() {
   for (const auto& [action, entry] : translated_) {
-    const std::string text = entry < 0 ? MonthName(-1 - entry) : LanguageString(entry);
+    const int language = doc_.Db().Language();
+    const std::string text =
+        entry < 0 ? MonthName(language, -1 - entry) : LanguageString(language, entry);
     const QString tip = QString::fromStdString(text).left(80);
     action->setToolTip(tip);
     action->setStatusTip(tip);

@@ -48,11 +48,9 @@ bool QtUserPrompts::RunBigPicture(BigPictureFields& fields) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-EventAnswer QtUserPrompts::RunEvent(CalEntry& entry, int calendarYear, bool isNew,
-                                    const std::string& clipartDirectory) {
-  CDlgModifyEvent dialog(parent_);
-  dialog.SetClipartDirectory(clipartDirectory);
-  dialog.SetEntry(entry, calendarYear, isNew);
+EventAnswer QtUserPrompts::RunEvent(CalEntry& entry, const CCalDatabase& calendar, bool isNew) {
+  CDlgModifyEvent dialog(calendar, parent_);
+  dialog.SetEntry(entry, isNew);
   const bool ok = dialog.exec() == QDialog::Accepted;
   if (dialog.DeleteChosen()) return EventAnswer::kDelete;
   if (!ok) return EventAnswer::kCancel;

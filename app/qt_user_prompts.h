@@ -19,8 +19,7 @@ class QtUserPrompts : public UserPrompts {
   bool RunConfiguration(ConfigChoices& choices) override;
   bool RunTitle(TitleFields& fields) override;
   bool RunBigPicture(BigPictureFields& fields) override;
-  EventAnswer RunEvent(CalEntry& entry, int calendarYear, bool isNew,
-                       const std::string& clipartDirectory) override;
+  EventAnswer RunEvent(CalEntry& entry, const CCalDatabase& calendar, bool isNew) override;
   int RunPick(const std::vector<std::string>& labels) override;
   std::string ChooseCalendarToOpen() override;
   std::string ChooseCalendarToSave(const std::string& suggested) override;

@@ -30,7 +30,6 @@ void BM_FourEntryDayCell(benchmark::State& state) {
     db.SaveHolidayData(2, 5, year, kBirthday, "Someone", kPictures + "baseline_320x240.jpg", 0, 1);
   }
   db.SortAndCompact();
-  SetPageFont("Verdana");
   for (auto _ : state) {
     std::string page;
     DayCell(page, db, 2, 5, 4);

@@ -11,10 +11,9 @@ namespace tessolar {
 namespace {
 
 void BM_BuildYearAllCategories(benchmark::State& state) {
-  SetCountryIndex(static_cast<int>(state.range(0)));
-  SetLanguageIndex(0);
   for (auto _ : state) {
     CCalDatabase db;
+    db.SetCountry(static_cast<int>(state.range(0)));
     db.SetChristian(true);
     db.SetNational(true);
     db.SetHebrew(true);

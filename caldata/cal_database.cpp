@@ -15,7 +15,6 @@ bool HasDirectoryPart(const std::string& path) {
   return path.find('/') != std::string::npos || path.find('\\') != std::string::npos;
 }
 
-const std::string kEmptyText;
 const BigPicture kEmptyBigPicture;
 
 }  // namespace
@@ -28,10 +27,6 @@ int CCalDatabase::ResetDatabase() {
     entries_[i] = CalEntry{};
     entries_[i].index = i;
   }
-  typeNames_ = {"Anniversary",       "Birthday",          "National Holiday",
-                "Hebrew Holiday",    "Christian Holiday", LanguageString(lang::kAstronomicalDay),
-                "Sober Anniversary", "Reminder",          "Personal Event",
-                "Historical Event",  ""};
   year_ = 2007;
   count_ = 0;
   excludedDays_.clear();
@@ -43,6 +38,12 @@ int CCalDatabase::ResetDatabase() {
   return 0;
 }
 
+void CCalDatabase::SetLanguage(int language) {
+  if (language >= 0 && language < kLanguageCount) language_ = language;
+}
+void CCalDatabase::SetCountry(int country) {
+  if (country >= 0 && country < kCountryCount) country_ = country;
+}
 void CCalDatabase::SetFontMainBody(const std::string& font) {
   if (!font.empty()) fontMainBody_ = font;
 }
@@ -102,10 +103,6 @@ std::string CCalDatabase::ResolvePicturePath(const std::string& picture) const {
 std::string CCalDatabase::PicturePathToShow(const std::string& picture) const {
   if (HasDirectoryPart(picture)) return picture;
   return (clipartDirectory_.empty() ? ShippedClipartDirectory() : clipartDirectory_) + picture;
-}
-
-const std::string& CCalDatabase::TypeName(uint32_t type) const {
-  return type < typeNames_.size() ? typeNames_[type] : kEmptyText;
 }
 
 int CCalDatabase::ClearEntry(uint32_t slot) {

@@ -46,6 +46,13 @@ class CCalDatabase {
   // --- Configuration -------------------------------------------------------
   int Year() const { return year_; }
   void SetYear(int year) { year_ = year; }
+  // The language of the pages and computed days' names (0 to 2) and the
+  // country whose national days are computed (0 to 7); values out of range
+  // are ignored. A reset keeps both, as a new calendar starts like the last.
+  int Language() const { return language_; }
+  void SetLanguage(int language);
+  int Country() const { return country_; }
+  void SetCountry(int country);
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& title) { title_ = title; }
   const std::string& FontMainBody() const { return fontMainBody_; }
@@ -104,8 +111,8 @@ class CCalDatabase {
   // without a clip-art folder takes bare names from the shipped clip-art.
   std::string PicturePathToShow(const std::string& picture) const;
 
-  // Display name of an entry type; empty for the empty entry or an unknown code.
-  const std::string& TypeName(uint32_t type) const;
+  // Display name of an entry type in the calendar's language.
+  std::string TypeName(uint32_t type) const { return EntryTypeName(language_, type); }
 
   // --- Entries -------------------------------------------------------------
   uint32_t Count() const { return count_; }
@@ -163,9 +170,10 @@ class CCalDatabase {
 
   std::array<CalEntry, kMaxEntries> entries_{};
   uint32_t count_ = 0;
-  std::array<std::string, kEntryTypeCount> typeNames_{};
 
   int year_ = 2007;
+  int language_ = 0;
+  int country_ = 0;
   std::string title_ = "Blank Title";
   std::string fontMainBody_ = "Verdana";
   std::string titleFontStyle_ = "Verdana";

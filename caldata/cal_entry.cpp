@@ -1,5 +1,9 @@
 #include "caldata/cal_entry.h"
 
+#include <array>
+
+#include "compute/language_table.h"
+
 #include <tuple>
 
 namespace tessolar {
@@ -9,6 +13,16 @@ bool CalEntry::operator==(const CalEntry& o) const {
                   description, pictureFile) ==
          std::tie(o.day, o.month, o.showAge, o.hidden, o.weekday, o.weekCode, o.enteredYear, o.year,
                   o.type, o.index, o.description, o.pictureFile);
+}
+
+std::string EntryTypeName(int language, uint32_t type) {
+  // Only the astronomical days' name follows the language.
+  static const std::array<const char*, kEntryTypeCount> kNames = {
+      "Anniversary",       "Birthday",          "National Holiday", "Hebrew Holiday",
+      "Christian Holiday", "",                  "Sober Anniversary", "Reminder",
+      "Personal Event",    "Historical Event",  ""};
+  if (type == kAstronomicalDay) return LanguageString(language, lang::kAstronomicalDay);
+  return type < kNames.size() ? kNames[type] : "";
 }
 
 }  // namespace tessolar

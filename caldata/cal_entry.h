@@ -48,4 +48,8 @@ struct CalEntry {
   bool operator!=(const CalEntry& other) const { return !(*this == other); }
 };
 
+// Display name of an entry type in `language`; empty for the empty entry or
+// an unknown code.
+std::string EntryTypeName(int language, uint32_t type);
+
 }  // namespace tessolar

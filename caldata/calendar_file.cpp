@@ -9,7 +9,9 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <memory>
 #include <system_error>
+#include <utility>
 
 #include "caldata/atomic_file.h"
 #include "caldata/calendar_text.h"
@@ -81,7 +83,11 @@ std::optional<std::string> DecodeCalendarBytes(std::string_view bytes) {
 
 int ReadCalendarBytes(CCalDatabase& db, std::string_view bytes) {
   const auto text = DecodeCalendarBytes(bytes);
-  if (!text || ReadCalendarText(db, *text) != 1) return 0;
+  if (!text) return 0;
+  // Read into a copy, so that a file failing half-way leaves no setting of its own behind.
+  auto read = std::make_unique<CCalDatabase>(db);
+  if (ReadCalendarText(*read, *text) != 1) return 0;
+  db = std::move(*read);
   db.SetSavedText(*text);
   return 1;
 }

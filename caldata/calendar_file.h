@@ -23,8 +23,8 @@ int SaveCalendarFile(CCalDatabase& db, const std::string& path, std::string* mes
 
 // Reads the calendar file at `path` into `db`, which the caller has reset.
 // Returns -1 when there is no file of that name; 0 when it cannot be read or
-// is not a calendar (a sentence for the user in `message`; what was read
-// before the fault stays in the store); 1 when it was read, after which
+// is not a calendar (a sentence for the user in `message`; the store is left
+// as it was); 1 when it was read, after which
 // SavedText holds the text read and SavedPath the path. Does not run the
 // year build.
 int LoadCalendarFile(CCalDatabase& db, const std::string& path, std::string* message = nullptr);
@@ -36,7 +36,8 @@ int LoadCalendarFile(CCalDatabase& db, const std::string& path, std::string* mes
 std::optional<std::string> DecodeCalendarBytes(std::string_view bytes);
 
 // DecodeCalendarBytes, then ReadCalendarText; on success SavedText is the
-// decoded text. Returns 1 or 0 as ReadCalendarText does.
+// decoded text. Returns 1 or 0 as ReadCalendarText does; on 0 the store is
+// left as it was.
 int ReadCalendarBytes(CCalDatabase& db, std::string_view bytes);
 
 }  // namespace tessolar

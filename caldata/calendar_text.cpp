@@ -63,8 +63,8 @@ class TextBuilder {
 std::string CalendarText(const CCalDatabase& db) {
   TextBuilder out;
   out.Line(kBuildText, "Build");
-  out.Line(GetLanguageIndex(), "Language");
-  out.Line(GetCountryIndex(), "Country");
+  out.Line(db.Language(), "Language");
+  out.Line(db.Country(), "Country");
   out.Line(db.Year(), "Year");
   out.Line(int{db.Christian()}, "Christian");
   out.Line(int{db.Hebrew()}, "Hebrew");

@@ -73,9 +73,9 @@ class TextReader {
   // Lines 2 to 16: each must be there, with at least one field.
   bool ReadSettings() {
     if (!NextLine(1)) return false;
-    if (auto v = NumberIn(Field(0), 0, kLanguageCount - 1)) SetLanguageIndex(static_cast<int>(*v));
+    if (auto v = NumberIn(Field(0), 0, kLanguageCount - 1)) db_.SetLanguage(static_cast<int>(*v));
     if (!NextLine(1)) return false;
-    if (auto v = NumberIn(Field(0), 0, kCountryCount - 1)) SetCountryIndex(static_cast<int>(*v));
+    if (auto v = NumberIn(Field(0), 0, kCountryCount - 1)) db_.SetCountry(static_cast<int>(*v));
     if (!NextLine(1)) return false;
     if (auto v = NumberIn(Field(0), kMinCalendarYear, kMaxCalendarYear)) {
       db_.SetYear(static_cast<int>(*v));

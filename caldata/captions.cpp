@@ -81,9 +81,9 @@ std::string EntryCaption(const CCalDatabase& db, uint32_t type, int year,
                      : description + " " + std::to_string(-year) + " BCE";
   }
   if (showAge == 1) {
-    if (year == db.Year()) return description + " " + LanguageString(kBirthPhrase);
+    if (year == db.Year()) return description + " " + LanguageString(db.Language(), kBirthPhrase);
     const int phrase = NamesCouple(description) ? kAgePhraseSeveral : kAgePhrase;
-    return description + " " + LanguageString(phrase) + " " + std::to_string(db.Year() - year);
+    return description + " " + LanguageString(db.Language(), phrase) + " " + std::to_string(db.Year() - year);
   }
   return description + "'s " + (type == kBirthday ? "B'day" : "UNKNOWN");
 }

@@ -82,8 +82,8 @@ int RunDaysCommand(const std::vector<std::string>& args) {
   CCalDatabase db;
   ApplyIncludeList(parsed.Option("--include").value_or("all"), db);
   db.SetYear(year);
-  SetCountryIndex(country);
-  SetLanguageIndex(language);
+  db.SetCountry(country);
+  db.SetLanguage(language);
   {
     const DiagnosticsToStderr diagnostics;
     CYearBuild().BuildYear(db, year, 0);

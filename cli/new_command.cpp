@@ -37,9 +37,9 @@ int RunNewCommand(const std::vector<std::string>& args) {
     if (clipart.back() != '/') clipart += '/';
   }
 
-  SetLanguageIndex(language);
-  SetCountryIndex(country);
-  CCalDatabase db;  // after the language, which names the astronomical days
+  CCalDatabase db;
+  db.SetLanguage(language);
+  db.SetCountry(country);
   db.SetYear(year);
   include.ApplyTo(db);
   db.SetClipartDirectory(clipart);

@@ -42,7 +42,7 @@ class DiagnosticsToStandardError {
 std::string PageText(CCalDatabase& db, const std::string& page, int month) {
   if (page == "month") return CalendarPageText(db, month, month + 1);
   if (page == "all") return CalendarPageText(db, 0, 12);
-  if (page == "welcome") return BuildWelcomePage({});  // the command line keeps no recent files
+  if (page == "welcome") return BuildWelcomePage(db.Language(), {});  // the command line keeps no recent files
   if (page == "title") return BuildTitlePage(db);
   if (page == "bigpictures") {
     return BuildBigPicturesPage(db, kBigPicturesPrintWidth, kBigPicturesPrintHeight);

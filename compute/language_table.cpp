@@ -43,44 +43,30 @@ const std::array<LanguageRow, kLanguageCount>& Table() {
   return table;
 }
 
-int g_language = 0;
-int g_country = 0;
-
 }  // namespace
 
-std::string LanguageStringOf(int language, int index) {
+std::string LanguageString(int language, int index) {
   if (index < 0 || index >= kLanguageEntries) return "unknown language index";
   if (language < 0 || language >= kLanguageCount) language = 0;
   return Table()[language][index];
 }
 
-std::string LanguageString(int index) { return LanguageStringOf(g_language, index); }
-
-std::string MonthName(int month) {
-  return LanguageString(month >= 0 && month < 12 ? lang::kFirstMonthName + month : lang::kOutOfRange);
+std::string MonthName(int language, int month) {
+  return LanguageString(language,
+                        month >= 0 && month < 12 ? lang::kFirstMonthName + month : lang::kOutOfRange);
 }
 
-std::string WeekdayName(int weekday) {
-  return LanguageString(weekday >= 0 && weekday < 7 ? lang::kFirstWeekdayName + weekday
-                                                    : lang::kOutOfRange);
+std::string WeekdayName(int language, int weekday) {
+  return LanguageString(language, weekday >= 0 && weekday < 7 ? lang::kFirstWeekdayName + weekday
+                                                              : lang::kOutOfRange);
 }
 
-std::string LanguageName(int language) {
-  return LanguageString(lang::kFirstLanguageName + language);
+std::string LanguageName(int language, int named) {
+  return LanguageString(language, lang::kFirstLanguageName + named);
 }
 
-std::string CountryName(int country) { return LanguageString(lang::kFirstCountryName + country); }
-
-int GetLanguageIndex() { return g_language; }
-
-void SetLanguageIndex(int language) {
-  if (language >= 0 && language < kLanguageCount) g_language = language;
-}
-
-int GetCountryIndex() { return g_country; }
-
-void SetCountryIndex(int country) {
-  if (country >= 0 && country < kCountryCount) g_country = country;
+std::string CountryName(int language, int country) {
+  return LanguageString(language, lang::kFirstCountryName + country);
 }
 
 }  // namespace tessolar

@@ -1,7 +1,7 @@
 #pragma once
-// The texts that depend on the calendar's language (three languages of
-// kLanguageEntries texts each) and the process-wide language and country
-// selections that the computations and pages read.
+// The texts that depend on the calendar's language: three languages of
+// kLanguageEntries texts each. The calendar holds its language and country;
+// callers pass them.
 
 #include <string>
 
@@ -21,19 +21,14 @@ inline constexpr int kFirstWeekdayName = 24;
 inline constexpr int kAstronomicalDay = 63;
 }  // namespace lang
 
-// Entry `index` of the current language; "unknown language index" past the end.
-std::string LanguageString(int index);
-// Same, of an explicit language (0 to 2); used where the language is not the current one.
-std::string LanguageStringOf(int language, int index);
+// Entry `index` of `language` (0 to 2; English for others); "unknown
+// language index" past the end.
+std::string LanguageString(int language, int index);
 
-std::string MonthName(int month);      // 0-based; entry 0 when out of range
-std::string WeekdayName(int weekday);  // 0 = Sunday; entry 0 when out of range
-std::string LanguageName(int language);
-std::string CountryName(int country);
-
-int GetLanguageIndex();
-void SetLanguageIndex(int language);  // ignores values outside 0..2
-int GetCountryIndex();
-void SetCountryIndex(int country);    // ignores values outside 0..7
+std::string MonthName(int language, int month);      // 0-based; entry 0 when out of range
+std::string WeekdayName(int language, int weekday);  // 0 = Sunday; entry 0 when out of range
+// The name of language `named` (of country `country`) in `language`.
+std::string LanguageName(int language, int named);
+std::string CountryName(int language, int country);
 
 }  // namespace tessolar

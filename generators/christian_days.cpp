@@ -63,11 +63,11 @@ int GenerateChristianDays(CCalDatabase& db, int year, int remove) {
   const int easter = EasterDayOfYear(year);
   // Up to 1752 the dates are Julian, whose February has 29 days in 1700 as well.
   const int februaryDays = EasterFebruaryDays(year);
-  const int country = GetCountryIndex();
+  const int country = db.Country();
   for (const ChristianDay& row : kChristianDays) {
     if (!KeptIn(row.countries, country)) continue;
     const MonthDay date = DateOfDayOfYear(easter + row.offset, februaryDays);
-    const std::string name = LanguageString(row.languageEntry);
+    const std::string name = LanguageString(db.Language(), row.languageEntry);
     if (remove) {
       db.RemoveHolidayData(date.month, date.day, year, kChristianHoliday, name, row.picture);
     } else {

@@ -5,7 +5,7 @@
 namespace tessolar {
 
 // Enters (remove 0) or removes (remove 1) Easter and the movable Christian
-// feasts that hang on it (type 4) for `year`, named in the current language;
+// feasts that hang on it (type 4) for `year`, named in the calendar's language;
 // which feasts besides the six common ones depends on the current country.
 // Removing deletes exactly what entering the same year, country and language
 // made. Years outside kFirstStoredYear..kLastStoredYear are left alone.

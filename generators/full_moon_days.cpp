@@ -39,7 +39,7 @@ void RemoveFullMoons(CCalDatabase& db, const std::string& name) {
 }  // namespace
 
 int GenerateFullMoons(CCalDatabase& db, int year, int remove) {
-  const std::string name = LanguageString(lang::kAstronomicalDay);
+  const std::string name = LanguageString(db.Language(), lang::kAstronomicalDay);
   RemoveFullMoons(db, name);
   if (remove != 0 || year < kFirstMoonYear || year > kLastMoonYear) return 0;
 

@@ -5,7 +5,7 @@
 namespace tessolar {
 
 // Enters (remove 0) every full moon of `year` exactly once (type 5, named in
-// the current language), or removes them (remove 1). Both modes first clear
+// the calendar's language), or removes them (remove 1). Both modes first clear
 // the full moons of any earlier build, so no year's moons stay beside
 // another's; a user's own entry of the same name is kept. Years outside
 // -4000..9999 get no full moons. Returns 0.

@@ -36,10 +36,10 @@ constexpr RowName ByYear(const NameEra (&eras)[N]) {
   return {-1, nullptr, eras, N};
 }
 
-// The name in a calendar of `year`.
-std::string NameOf(const RowName& name, int year) {
+// The name in a calendar of `year` in `language`.
+std::string NameOf(const RowName& name, int language, int year) {
   if (name.text != nullptr) return name.text;
-  if (name.eras == nullptr) return LanguageString(name.entry);
+  if (name.eras == nullptr) return LanguageString(language, name.entry);
   const char* text = name.eras[0].text;
   for (std::size_t i = 0; i < name.eraCount; ++i) {
     if (name.eras[i].firstYear <= year) text = name.eras[i].text;
@@ -314,7 +314,7 @@ int DayOf(const FixedRow& row, int year) {
 }
 
 void ApplyFixed(CCalDatabase& db, const FixedRow& row, int year, bool remove) {
-  const std::string name = NameOf(row.name, year);
+  const std::string name = NameOf(row.name, db.Language(), year);
   const int day = DayOf(row, year);
   const int storedYear = row.storedYear == kYearBuilt ? year : row.storedYear;
   if (remove) {
@@ -334,7 +334,7 @@ RuleShift ShiftOf(FloatRule rule) {
 
 void ApplyFloating(CCalDatabase& db, const FloatingRow& row, int year, bool remove) {
   const int action = remove ? kRemoveNational : kEnterNational;
-  const std::string name = NameOf(row.name, year);
+  const std::string name = NameOf(row.name, db.Language(), year);
   if (row.rule == FloatRule::kLastMondayBefore) {
     LastWeekdayBeforeDay(db, name, row.month, row.code, year, row.picture, action);
   } else {
@@ -346,7 +346,7 @@ void ApplyFloating(CCalDatabase& db, const FloatingRow& row, int year, bool remo
 }  // namespace
 
 int GenerateNationalDays(CCalDatabase& db, int year, int remove) {
-  const int country = GetCountryIndex();
+  const int country = db.Country();
   if (country < 0 || country >= kCountryCount) return 0;
   const CountryList& list = kCountries[country];
   if (list.fixed.size == 0) return 0;

@@ -33,7 +33,7 @@ int GenerateSeasonDays(CCalDatabase& db, int year, int remove) {
   }
   for (const SeasonRow& row : kSeasonRows) {
     const CivilDate date = SeasonDay(year, row.season);
-    const std::string name = LanguageString(row.nameEntry);
+    const std::string name = LanguageString(db.Language(), row.nameEntry);
     if (remove != 0) {
       db.RemoveHolidayData(date.month - 1, date.day, date.year, kAstronomicalDay, name,
                            row.picture);

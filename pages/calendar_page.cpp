@@ -39,8 +39,7 @@ bool MeasureMonthPicture(const std::string& file, uint32_t& width, uint32_t& hei
   return JpegSize(file, &width, &height) == 0 && width > 0 && height > 0;
 }
 
-void AppendHead(std::string& page) {
-  const std::string& font = PageFont();
+void AppendHead(std::string& page, const std::string& font) {
   for (std::string_view block :
        {PageOpenBlock(), MonthHeadBlock1(), MonthHeadBlock2(), MonthHeadBlock3()}) {
     page += WithFontMarker(block, font);
@@ -89,7 +88,7 @@ void MonthPictureRow(std::string& page, const CCalDatabase& db, int month) {
                width, height, PictureUrl(file).c_str());
   AppendFormat(page,
                "            <span style='color:gray;font-size:24.0pt;font-family:\"%s\"'><br>\n",
-               EscapeCssString(PageFont()).c_str());
+               EscapeCssString(db.FontMainBody()).c_str());
   page += MonthPictureCaption(db.BigPictureAt(month).description);
   page += "            </SPAN>\n";
   page += "            </p>\n";
@@ -98,7 +97,6 @@ void MonthPictureRow(std::string& page, const CCalDatabase& db, int month) {
 }
 
 std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMonth) {
-  SetPageFont(db.FontMainBody());
   const bool allMonths = firstMonth == 0 && endMonth == 12;
   const int first = std::max(firstMonth, 0);
   const int end = std::min(endMonth, 12);
@@ -106,7 +104,7 @@ std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMont
 
   std::string page;
   page.reserve(allMonths ? 1 << 20 : 1 << 17);
-  AppendHead(page);
+  AppendHead(page, db.FontMainBody());
   if (allMonths) TitleTable(page, db);
   int weekday = first < 12 ? FirstWeekdayOfMonth(first, year) : 0;
   for (int month = first; month < end; ++month) {

@@ -11,7 +11,7 @@ namespace tessolar {
 
 // The page of months [firstMonth, endMonth) (0..11, end exclusive) of the
 // calendar year: (0, 12) is the all-months page, any other range gives month
-// grids only. Sets PageFont from the configuration.
+// grids only.
 std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMonth);
 
 // CalendarPageText written to the page file; returns the text, also when the

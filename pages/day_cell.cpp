@@ -37,7 +37,7 @@ CellEntry EntryOfDay(const CCalDatabase& db, int month, int day, int k) {
 
 bool HasNoPicture(const std::string& picture) { return picture.find("null") != std::string::npos; }
 
-std::string Font() { return EscapeCssString(PageFont()); }
+std::string Font(const CCalDatabase& db) { return EscapeCssString(db.FontMainBody()); }
 
 void AppendImage(std::string& page, const std::string& picture, PictureBox box, uint32_t slot) {
   const PictureSize size = ImageSize(picture);
@@ -56,13 +56,13 @@ void AppendTableOpening(std::string& page, bool twoColumns) {
 }
 
 // First row's opening and the narrow cell with the day number.
-void AppendDayNumber(std::string& page, int month, int day) {
+void AppendDayNumber(std::string& page, const std::string& font, int month, int day) {
   AppendPiece(page, 4, "<tr style='mso-yfti-irow:0'>\n");
   AppendPiece(page, 8, "<td width=8 nowrap valign=top style='width:.1in;padding:0in .1pt 0in .1pt'>\n");
   AppendPiece(page, 12, "<p class=MsoNormal>\n");
   AppendPiece(page, 12,
               Printf("<span style='color:gray;font-family:\"%s\"' onDblClick=onBtnOk(\"caldate%02d%02d\"); >\n",
-                     Font().c_str(), month, day));
+                     font.c_str(), month, day));
   AppendPiece(page, 12, Printf("%d\n", day));
   AppendPiece(page, 12, "</span>\n");
   AppendPiece(page, 12, "</p>\n");
@@ -72,7 +72,7 @@ void AppendDayNumber(std::string& page, int month, int day) {
 void AppendOneEntry(std::string& page, const CCalDatabase& db, int month, int day) {
   const CellEntry entry = EntryOfDay(db, month, day, 0);
   AppendTableOpening(page, false);
-  AppendDayNumber(page, month, day);
+  AppendDayNumber(page, Font(db), month, day);
   AppendPiece(page, 8,
               "<td colspan=2 width=125 nowrap align=center valign=top style='width:99pt;padding:0in .1pt 0in .1pt'>\n");
   AppendPiece(page, 12, "<p class=MsoNormal>\n");
@@ -83,7 +83,7 @@ void AppendOneEntry(std::string& page, const CCalDatabase& db, int month, int da
   }
   AppendPiece(page, 12,
               Printf("<span style='color:gray;font-family:\"%s\"%s' onDblClick=onBtnOk(\"calidx%04u\") >\n",
-                     Font().c_str(), size.c_str(), entry.slot));
+                     Font(db).c_str(), size.c_str(), entry.slot));
   AppendPiece(page, 12, entry.caption + "\n");
   AppendPiece(page, 12, "</span>\n");
   AppendPiece(page, 12, "</p>\n");
@@ -103,7 +103,7 @@ void AppendOneEntry(std::string& page, const CCalDatabase& db, int month, int da
 void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int day) {
   const CellEntry entries[2] = {EntryOfDay(db, month, day, 0), EntryOfDay(db, month, day, 1)};
   AppendTableOpening(page, true);
-  AppendDayNumber(page, month, day);
+  AppendDayNumber(page, Font(db), month, day);
   AppendPiece(page, 4, "<td></td>\n");
   AppendPiece(page, 4, "</tr>\n");
   AppendPiece(page, 4, "<tr style='mso-yfti-irow:1;mso-yfti-lastrow:yes'>\n");
@@ -111,7 +111,7 @@ void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int 
     AppendPiece(page, 8, "<td width=80 valign=top style='width:75pt;padding:0in .1pt 0in .1pt'>\n");
     AppendPiece(page, 8,
                 Printf("<span style='color:gray;font-size:%d;font-family:\"%s\"' onDblClick=onBtnOk(\"calidx%04u\") >%s</span>\n",
-                       entry.captionWidth > 24 ? 8 : 10, Font().c_str(), entry.slot,
+                       entry.captionWidth > 24 ? 8 : 10, Font(db).c_str(), entry.slot,
                        entry.caption.c_str()));
     AppendPiece(page, 8, "</td>\n");
   }
@@ -137,11 +137,12 @@ void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int 
   page += "</table><!-- table 3 picture 2 -->\n";
 }
 
-void AppendQuadrantCaption(std::string& page, const CellEntry& entry, bool emptyAsSpace) {
+void AppendQuadrantCaption(std::string& page, const std::string& font, const CellEntry& entry,
+                           bool emptyAsSpace) {
   const std::string caption = emptyAsSpace && entry.caption.empty() ? "&nbsp;" : entry.caption;
   AppendPiece(page, 8,
               Printf("<td width=80 valign=top style='width:50pt;padding:0in .1pt 0in .1pt;color:gray;font-size:%d;font-family:\"%s\" ' onDblClick=onBtnOk(\"calidx%04u\") >%s\n",
-                     entry.captionWidth > 24 ? 7 : 9, Font().c_str(), entry.slot, caption.c_str()));
+                     entry.captionWidth > 24 ? 7 : 9, font.c_str(), entry.slot, caption.c_str()));
   AppendPiece(page, 8, "</td>\n");
 }
 
@@ -157,12 +158,13 @@ void AppendUpperPicture(std::string& page, const CellEntry& entry) {
 }
 
 // A quadrant without an entry shows the day number large instead.
-void AppendLowerPicture(std::string& page, const CellEntry& entry, int month, int day) {
+void AppendLowerPicture(std::string& page, const std::string& font, const CellEntry& entry,
+                        int month, int day) {
   if (entry.picture.empty()) {
     AppendPiece(page, 8, kQuadrantCell);
     AppendPiece(page, 12,
                 Printf("<DIV valign=TOP align=center ><span style='color:gray;font-size:28;font-family:\"%s\"' onDblClick=onBtnOk(\"caldate%02d%02d\"); >%d</span></div>\n",
-                       Font().c_str(), month, day, day));
+                       font.c_str(), month, day, day));
   } else {
     AppendPiece(page, 8, "<td width=80 valign=top style='width:50pt;padding:0in .1pt 0in .1pt'>\n");
     AppendImage(page, entry.picture, kFourEntriesBox, entry.slot);
@@ -174,19 +176,20 @@ void AppendFourEntries(std::string& page, const CCalDatabase& db, int month, int
   CellEntry entries[4];
   for (int k = 0; k < 4; ++k) entries[k] = EntryOfDay(db, month, day, k);
   const char kRowOpening[] = "<tr style='mso-yfti-irow:1;mso-yfti-lastrow:yes'>\n";
+  const std::string font = Font(db);
   AppendTableOpening(page, true);
   for (int row = 0; row < 2; ++row) {
     const CellEntry& left = entries[2 * row];
     const CellEntry& right = entries[2 * row + 1];
     const bool lower = row == 1;
     AppendPiece(page, 4, kRowOpening);
-    AppendQuadrantCaption(page, left, lower);
-    AppendQuadrantCaption(page, right, lower);
+    AppendQuadrantCaption(page, font, left, lower);
+    AppendQuadrantCaption(page, font, right, lower);
     AppendPiece(page, 4, "</tr>\n");
     AppendPiece(page, 4, kRowOpening);
     if (lower) {
-      AppendLowerPicture(page, left, month, day);
-      AppendLowerPicture(page, right, month, day);
+      AppendLowerPicture(page, font, left, month, day);
+      AppendLowerPicture(page, font, right, month, day);
     } else {
       AppendUpperPicture(page, left);
       AppendUpperPicture(page, right);

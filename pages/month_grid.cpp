@@ -58,7 +58,16 @@ double HeadPoints(const GridSize& size, bool fiveRows) {
   return fiveRows ? 2 * size.headHeight * kHeadFactor : size.headHeight * kHeadFactor;
 }
 
-std::string EscapedFont() { return EscapeCssString(PageFont()); }
+std::string EscapedFont(const CCalDatabase& db) { return EscapeCssString(db.FontMainBody()); }
+
+std::string EscapedMonthName(const CCalDatabase& db, int month) {
+  return EscapeHtml(MonthName(db.Language(), month));
+}
+
+// The first `letters` letters of a weekday's name, in capitals.
+std::string WeekdayInitials(const CCalDatabase& db, int weekday, size_t letters) {
+  return EscapeHtml(ToUpperUtf8(CodePointPrefix(WeekdayName(db.Language(), weekday), letters)));
+}
 
 // Shown entries of a day: those the day cells can list (not hidden, not a
 // reminder of another year, not dated after the calendar year).
@@ -116,7 +125,7 @@ void BigHeading(std::string& page, const CCalDatabase& db, int month, int year, 
                "mso-ignore:colspan;width:%.2fpt' x:num=38353>%s %d</td>\n",
                fiveRows ? 2 * kBigSize.headHeight : kBigSize.headHeight, fiveRows ? "xl30" : "xl27",
                kBigSize.headCellWidth, headPoints, headCellPoints,
-               EscapeHtml(LanguageString(lang::kFirstMonthName + month)).c_str(), year);
+               EscapedMonthName(db, month).c_str(), year);
   AppendFormat(page,
                "<td height=%d colspan=3 class=xl27 align=right width=%d style='height:%.2fpt; "
                "mso-ignore:colspan;width:%.2fpt' x:num=38353>%s</td>\n",
@@ -125,12 +134,11 @@ void BigHeading(std::string& page, const CCalDatabase& db, int month, int year, 
   page += "</tr>\n";
 }
 
-void BigWeekdayRow(std::string& page) {
+void BigWeekdayRow(std::string& page, const CCalDatabase& db) {
   AppendFormat(page, "<tr height=%d style='height:%.2fpt'>\n", kBigSize.weekdayHeight,
                kBigSize.weekdayHeight * kWeekdayFactor);
   for (int column = 0; column < kCellsPerRow; ++column) {
-    const std::string name = EscapeHtml(
-        ToUpperUtf8(CodePointPrefix(LanguageString(lang::kFirstWeekdayName + column), 3)));
+    const std::string name = WeekdayInitials(db, column, 3);
     if (column == 0) {
       AppendFormat(page,
                    "<td height=%d class=xl26 style='height:%.2fpt;color:gray;font-size:10'>%s</td>\n",
@@ -176,7 +184,7 @@ void BigGrid(std::string& page, const CCalDatabase& db, int month, int year, int
     page += "            <p class=pagebreak>\n";
   }
   AppendFormat(page, "            <span style='color:gray;font-family:\"%s\"'>\n",
-               EscapedFont().c_str());
+               EscapedFont(db).c_str());
   page += fiveRows ? "<BR><BR>\n" : "<BR>\n";
   TableStart(page, kBigSize,
              "<table x:str border=0 cellpadding=0 cellspacing=0 vspace=8 width=%d "
@@ -184,7 +192,7 @@ void BigGrid(std::string& page, const CCalDatabase& db, int month, int year, int
              "padding:0in .0pt 0in .0pt'>\n",
              fiveRows);
   BigHeading(page, db, month, year, fiveRows);
-  BigWeekdayRow(page);
+  BigWeekdayRow(page, db);
 
   for (int i = 0; i < plan.cells; ++i) {
     if (i % kCellsPerRow == 0) OpenRow(page, kBigSize.rowHeight);
@@ -209,7 +217,7 @@ void BigGrid(std::string& page, const CCalDatabase& db, int month, int year, int
     if (i % kCellsPerRow == kCellsPerRow - 1) CloseRow(page, i);
   }
   AppendFormat(page, "</table><!-- end %s month %s-->", "big",
-               EscapeHtml(LanguageString(lang::kFirstMonthName + month)).c_str());
+               EscapedMonthName(db, month).c_str());
   page +=
       "            </span>\n"
       "            </p>\n"
@@ -217,12 +225,12 @@ void BigGrid(std::string& page, const CCalDatabase& db, int month, int year, int
       "</tr>\n";
 }
 
-void MiniGrid(std::string& page, int month, int year, int firstWeekday) {
+void MiniGrid(std::string& page, const CCalDatabase& db, int month, int year, int firstWeekday) {
   const int days = DaysInMonth(month, year);
   const int last = firstWeekday + days - 1;
   const bool fiveRows = last < kFiveRowCells;
-  const std::string name = EscapeHtml(LanguageString(lang::kFirstMonthName + month));
-  const std::string font = EscapedFont();
+  const std::string name = EscapedMonthName(db, month);
+  const std::string font = EscapedFont(db);
 
   AppendFormat(page, "<!-- insert a mini %s -->\n", name.c_str());
   TableStart(page, kMiniSize,
@@ -244,8 +252,7 @@ void MiniGrid(std::string& page, int month, int year, int firstWeekday) {
   AppendFormat(page, "<tr height=%d style='height:%.2fpt'>\n", kMiniSize.weekdayHeight,
                kMiniSize.weekdayHeight * kWeekdayFactor);
   for (int column = 0; column < kCellsPerRow; ++column) {
-    const std::string letter = EscapeHtml(
-        ToUpperUtf8(CodePointPrefix(LanguageString(lang::kFirstWeekdayName + column), 1)));
+    const std::string letter = WeekdayInitials(db, column, 1);
     AppendFormat(page,
                  "<td align=center style='border:none'><span style='color:gray;font-size:9;"
                  "font-family:\"%s\"'>%s</span></td>\n",
@@ -279,7 +286,7 @@ void MonthTable(std::string& page, const CCalDatabase& db, int month, int year, 
   if (kind == GridKind::kBig) {
     BigGrid(page, db, month, year, firstWeekday, single);
   } else {
-    MiniGrid(page, month, year, firstWeekday);
+    MiniGrid(page, db, month, year, firstWeekday);
   }
 }
 

@@ -12,12 +12,6 @@
 namespace tessolar {
 namespace {
 
-
-std::string& PageFontValue() {
-  static std::string font = "Verdana";
-  return font;
-}
-
 // An absolute folder from the environment; empty when unset, empty or relative.
 std::string AbsoluteFromEnvironment(const char* name) {
   const char* value = std::getenv(name);
@@ -31,10 +25,6 @@ std::string WithoutTrailingSlashes(std::string folder) {
 }
 
 }  // namespace
-
-const std::string& PageFont() { return PageFontValue(); }
-
-void SetPageFont(const std::string& font) { PageFontValue() = font; }
 
 std::string PageFolder() {
   std::string folder = AbsoluteFromEnvironment("TESSOLAR_PAGE_DIR");

@@ -1,6 +1,6 @@
 #pragma once
-// What every page builder shares: the page font, the one page file the
-// browser view loads, and the marker replacement in stored blocks.
+// What every page builder shares: the one page file the browser view loads,
+// and the marker replacement in stored blocks.
 //
 // Builders produce a page as text; writing it is a separate step, so the
 // command-line tool and the tests use the same text the desktop program shows.
@@ -9,12 +9,6 @@
 #include <string_view>
 
 namespace tessolar {
-
-// Font of the month pages, the big-pictures page and the day cells. The
-// calendar page and big-pictures builders set it from the configuration
-// before they build; cells and grids read it. Process-wide.
-const std::string& PageFont();
-void SetPageFont(const std::string& font);
 
 // Folder of the page file: $TESSOLAR_PAGE_DIR, else $XDG_CACHE_HOME/tessolar,
 // else $HOME/.cache/tessolar (read at each call; empty or relative values

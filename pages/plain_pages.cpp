@@ -43,9 +43,9 @@ void AppendClose(std::string& page) {
 }
 
 // Entry `textIndex` with every occurrence of entry `wordIndex` shown as a link.
-std::string WithLinkWord(int textIndex, int wordIndex) {
-  std::string text = EscapeHtml(LanguageString(textIndex));
-  const std::string word = EscapeHtml(LanguageString(wordIndex));
+std::string WithLinkWord(int language, int textIndex, int wordIndex) {
+  std::string text = EscapeHtml(LanguageString(language, textIndex));
+  const std::string word = EscapeHtml(LanguageString(language, wordIndex));
   if (!word.empty()) {
     ReplaceMarker(text, word, "<font COLOR=\"#0000FF\" style=\"cursor:hand\" >" + word + "</font>");
   }
@@ -54,19 +54,19 @@ std::string WithLinkWord(int textIndex, int wordIndex) {
 
 }  // namespace
 
-std::string BuildWelcomePage(const std::vector<std::string>& recentFiles) {
+std::string BuildWelcomePage(int language, const std::vector<std::string>& recentFiles) {
   std::string page = CommonStart();
   std::string panel(PanelHeadBlock());
-  ReplaceMarker(panel, "insert_welcome_title_here", EscapeHtml(LanguageString(kWelcomeTitle)));
-  ReplaceMarker(panel, "text_create_new", WithLinkWord(kCreateNewText, kCreateNewLinkWord));
-  ReplaceMarker(panel, "title_create_new", EscapeHtml(LanguageString(kCreateNewTitle)));
+  ReplaceMarker(panel, "insert_welcome_title_here", EscapeHtml(LanguageString(language, kWelcomeTitle)));
+  ReplaceMarker(panel, "text_create_new", WithLinkWord(language, kCreateNewText, kCreateNewLinkWord));
+  ReplaceMarker(panel, "title_create_new", EscapeHtml(LanguageString(language, kCreateNewTitle)));
   ReplaceMarker(panel, "text_open_existing",
-                WithLinkWord(kOpenExistingText, kOpenExistingLinkWord));
-  ReplaceMarker(panel, "title_open_existing", EscapeHtml(LanguageString(kOpenExistingTitle)));
+                WithLinkWord(language, kOpenExistingText, kOpenExistingLinkWord));
+  ReplaceMarker(panel, "title_open_existing", EscapeHtml(LanguageString(language, kOpenExistingTitle)));
   page += WithFontMarker(panel, kPlainFont);
 
-  const std::string textRecent = EscapeHtml(LanguageString(kRecentText));
-  const std::string titleRecent = EscapeHtml(LanguageString(kRecentTitle));
+  const std::string textRecent = EscapeHtml(LanguageString(language, kRecentText));
+  const std::string titleRecent = EscapeHtml(LanguageString(language, kRecentTitle));
   for (std::string path : recentFiles) {
     std::replace(path.begin(), path.end(), '\\', '/');
     page += RecentFileLine(path, textRecent, titleRecent);
@@ -108,7 +108,7 @@ std::string BuildHiddenEntriesPage(const CCalDatabase& db) {
     AppendFormat(page,
                  "<input type=checkbox name=abc onClick=onBtnOk(\"calunhide%04u\") >%s - %s %d, "
                  "%d<br>",
-                 slot, EscapeHtml(caption).c_str(), EscapeHtml(MonthName(entry->month)).c_str(),
+                 slot, EscapeHtml(caption).c_str(), EscapeHtml(MonthName(db.Language(), entry->month)).c_str(),
                  entry->day, entry->year);
   }
   page += "</span></body></html>";

@@ -10,9 +10,9 @@
 
 namespace tessolar {
 
-// The start page: new calendar, open a calendar, and `recentFiles` (most
-// recent first) as links that reopen them.
-std::string BuildWelcomePage(const std::vector<std::string>& recentFiles);
+// The start page in `language`: new calendar, open a calendar, and
+// `recentFiles` (most recent first) as links that reopen them.
+std::string BuildWelcomePage(int language, const std::vector<std::string>& recentFiles);
 
 // Links to the help document in the program's data folder.
 std::string BuildHelpPage();

@@ -102,10 +102,9 @@ std::string BigPicturesTable(const CCalDatabase& db, uint32_t width, uint32_t he
 }
 
 std::string BuildBigPicturesPage(const CCalDatabase& db, uint32_t width, uint32_t height) {
-  SetPageFont(db.FontMainBody());
   std::string page = PageStart();
-  page += WithFontMarker(BigPicturesHeadBlock(), PageFont());
-  page += Printf("<font face=\"%s\" >\n", EscapeHtml(PageFont()).c_str());
+  page += WithFontMarker(BigPicturesHeadBlock(), db.FontMainBody());
+  page += Printf("<font face=\"%s\" >\n", EscapeHtml(db.FontMainBody()).c_str());
   page += BigPicturesTable(db, width, height);
   page += "</font>\n";
   page += std::string(PageCloseBlock()) + "\n";

@@ -27,8 +27,8 @@ std::string BuildTitlePage(const CCalDatabase& db);
 std::string BigPicturesTable(const CCalDatabase& db, uint32_t width, uint32_t height);
 
 // The big-pictures page for an area of `width` x `height` (the window's
-// client area, or kBigPicturesPrintWidth x kBigPicturesPrintHeight). Sets
-// PageFont from the configuration. The caller writes it with WritePageFile.
+// client area, or kBigPicturesPrintWidth x kBigPicturesPrintHeight). The
+// caller writes it with WritePageFile.
 std::string BuildBigPicturesPage(const CCalDatabase& db, uint32_t width, uint32_t height);
 
 }  // namespace tessolar

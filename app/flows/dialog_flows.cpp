@@ -15,8 +15,8 @@ std::string OrNone(const std::string& text) { return text.empty() ? kNone : text
 ConfigChoices ChoicesOf(const CCalDatabase& db) {
   ConfigChoices c;
   c.year = db.Year();
-  c.language = GetLanguageIndex();
-  c.country = GetCountryIndex();
+  c.language = db.Language();
+  c.country = db.Country();
   c.hebrew = db.Hebrew();
   c.equinox = db.Equinox();
   c.fullMoons = db.FullMoons();
@@ -53,14 +53,14 @@ bool RunConfigurationFlow(CalendarDocument& doc, UserPrompts& prompts) {
 
   const int year = doc.DialogYear();
   std::vector<CalEntry> hidden;
-  if (year != db.Year() || choices.country != GetCountryIndex() ||
-      choices.language != GetLanguageIndex()) {
+  if (year != db.Year() || choices.country != db.Country() ||
+      choices.language != db.Language()) {
     hidden = db.GetHiddenEntries();
     doc.BuildYear(db.Year(), 1);
     db.SetYear(year);
   }
-  SetCountryIndex(choices.country);
-  SetLanguageIndex(choices.language);
+  db.SetCountry(choices.country);
+  db.SetLanguage(choices.language);
   doc.BuildYear(year, 0);
   db.RedateFloatingEntries();
   db.RestoreHiddenByDescription(hidden);
@@ -80,7 +80,7 @@ bool RunTitleFlow(CCalDatabase& db, UserPrompts& prompts) {
   for (int slot = 0; slot < kBigPictureCount; ++slot) {
     const std::string& description = db.BigPictureAt(slot).description;
     const bool named = !description.empty() && description.find("null") == std::string::npos;
-    f.pictureNames.push_back(named ? description : MonthName(slot));
+    f.pictureNames.push_back(named ? description : MonthName(db.Language(), slot));
   }
   if (!prompts.RunTitle(f)) return false;
   db.SetTitlePictureIndex(f.pictureIndex);

@@ -30,10 +30,10 @@ std::optional<int> WholeNumber(std::string_view text) {
 }
 
 EntryProblem CheckEventEntry(int month, bool fixed, std::string_view dayText,
-                             std::string_view yearText, int calendarYear) {
+                             std::string_view yearText, int calendarYear, int language) {
   if (fixed) {
     const int days = DaysInMonth(month, calendarYear);
-    const std::string monthYear = MonthName(month) + " " + std::to_string(calendarYear);
+    const std::string monthYear = MonthName(language, month) + " " + std::to_string(calendarYear);
     const std::optional<int> day = WholeNumber(dayText);
     if (!day) {
       return {EntryField::kDay, "The day must be a number from 1 to " + std::to_string(days) +

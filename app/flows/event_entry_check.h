@@ -28,9 +28,10 @@ struct EntryProblem {
 };
 
 // Checks the typed day (only for a fixed date: it must be a day of `month`,
-// 0..11, in `calendarYear`) and the typed year (-9998..9998, not 0).
+// 0..11, in `calendarYear`) and the typed year (-9998..9998, not 0). The
+// messages name the month in `language`.
 EntryProblem CheckEventEntry(int month, bool fixed, std::string_view dayText,
-                             std::string_view yearText, int calendarYear);
+                             std::string_view yearText, int calendarYear, int language);
 
 // A typed description as the store keeps it: tabs and line breaks become
 // spaces (the calendar file cannot hold them); an empty one is "unknown".

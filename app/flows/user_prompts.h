@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "caldata/cal_database.h"
 #include "caldata/cal_entry.h"
 
 namespace tessolar {
@@ -61,11 +62,10 @@ class UserPrompts {
   virtual bool RunConfiguration(ConfigChoices& choices) = 0;
   virtual bool RunTitle(TitleFields& fields) = 0;
   virtual bool RunBigPicture(BigPictureFields& fields) = 0;
-  // The event dialog over `entry` (`isNew`: not stored yet). A fixed day must
-  // be a day of its month in `calendarYear`; bare picture names come from
-  // `clipartDirectory`.
-  virtual EventAnswer RunEvent(CalEntry& entry, int calendarYear, bool isNew,
-                               const std::string& clipartDirectory) = 0;
+  // The event dialog over `entry` of `calendar` (`isNew`: not stored yet). A
+  // fixed day must be a day of its month in the calendar's year; bare picture
+  // names come from its clip-art folder; lists are in its language.
+  virtual EventAnswer RunEvent(CalEntry& entry, const CCalDatabase& calendar, bool isNew) = 0;
   // Which of `labels` the user means: 1, 2, 3 for the first ones, 0 for the
   // last; -1 when cancelled.
   virtual int RunPick(const std::vector<std::string>& labels) = 0;

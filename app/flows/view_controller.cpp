@@ -60,7 +60,7 @@ void ViewController::RegeneratePage(std::string& message) {
   switch (state_.currentPageMode) {
     case PageMode::kWelcome: {
       const std::vector<std::string> recent = recent_.Read();
-      WritePage(BuildWelcomePage({recent.rbegin(), recent.rend()}), message);
+      WritePage(BuildWelcomePage(doc_.Db().Language(), {recent.rbegin(), recent.rend()}), message);
       break;
     }
     case PageMode::kOneMonth:
@@ -205,7 +205,7 @@ bool ViewController::Rebuilt() {
 bool ViewController::AddOnDateAction(int month, int day) {
   CCalDatabase& db = doc_.Db();
   CalEntry entry = NewEntryOn(month, day, doc_.DialogYear());
-  if (prompts_.RunEvent(entry, db.Year(), true, db.ClipartDirectory()) != EventAnswer::kOk) return false;
+  if (prompts_.RunEvent(entry, db, true) != EventAnswer::kOk) return false;
   db.SaveHolidayData(entry);
   db.SortAndCompact();
   return Rebuilt();
@@ -219,7 +219,7 @@ bool ViewController::ChangeEntryAction(int index) {
   }
   const CalEntry original = *db.EntryAt(static_cast<uint32_t>(index));
   CalEntry entry = original;
-  switch (prompts_.RunEvent(entry, db.Year(), false, db.ClipartDirectory())) {
+  switch (prompts_.RunEvent(entry, db, false)) {
     case EventAnswer::kOk:
       // In place, whatever its slot: the edit never adds a copy.
       db.PutEntry(entry, static_cast<uint32_t>(index));
@@ -278,7 +278,7 @@ void ViewController::DropOnDay(int month, int day, const std::string& file) {
   if (choice == 0) {
     CalEntry entry = NewEntryOn(month, day, db.Year());
     entry.pictureFile = file;
-    if (prompts_.RunEvent(entry, db.Year(), true, db.ClipartDirectory()) != EventAnswer::kOk) return;
+    if (prompts_.RunEvent(entry, db, true) != EventAnswer::kOk) return;
     db.SaveHolidayData(entry);
   } else {
     CalEntry entry = entries[static_cast<size_t>(choice) - 1];

@@ -28,13 +28,13 @@ TEST(ConfigurationFlow, ANewYearReplacesTheComputedDaysAndHiddenDaysStayHidden) 
   CCalDatabase& db = s.doc.Db();
   db.SaveHolidayData(6, 4, 1950, kBirthday, "Ann", "null", 0, 1);
   db.SortAndCompact();
-  ASSERT_EQ(support::EntriesNamed(db, kChristianHoliday, LanguageStringOf(0, 49)).size(), 1u);
-  const uint32_t easter = support::EntriesNamed(db, kChristianHoliday, LanguageStringOf(0, 49))[0].index;
+  ASSERT_EQ(support::EntriesNamed(db, kChristianHoliday, LanguageString(0, 49)).size(), 1u);
+  const uint32_t easter = support::EntriesNamed(db, kChristianHoliday, LanguageString(0, 49))[0].index;
   db.SetEntryHidden(easter, true);
 
   s.prompts.configs.push_back({[](ConfigChoices& c) { c.year = 2007; }, true});
   s.view.Configuration();
-  const auto easters = support::EntriesNamed(db, kChristianHoliday, LanguageStringOf(0, 49));
+  const auto easters = support::EntriesNamed(db, kChristianHoliday, LanguageString(0, 49));
   ASSERT_EQ(easters.size(), 1u);
   EXPECT_EQ(easters[0].year, 2007);
   EXPECT_EQ(easters[0].day, 8);
@@ -65,7 +65,7 @@ TEST(ConfigurationFlow, CancelKeepsTheYearButNotTheFlagsFontAndFolderTheUserChan
                                false});
   s.view.Configuration();
   EXPECT_EQ(db.Year(), 2027);
-  EXPECT_EQ(GetLanguageIndex(), 0);
+  EXPECT_EQ(db.Language(), 0);
   EXPECT_EQ(db.Count(), count);
   EXPECT_TRUE(db.Hebrew());
   EXPECT_EQ(db.FontMainBody(), "DejaVu Serif");
@@ -84,12 +84,11 @@ TEST(ConfigurationFlow, AnotherLanguageRenamesTheComputedDays) {
   StartCalendar(s, 2027);
   s.prompts.configs.push_back({[](ConfigChoices& c) { c.language = 1; }, true});
   s.view.Configuration();
-  EXPECT_EQ(GetLanguageIndex(), 1);
   constexpr int kEasterSunday = 49;
   const CCalDatabase& db = s.doc.Db();
-  EXPECT_TRUE(support::EntriesNamed(db, kChristianHoliday, LanguageStringOf(0, kEasterSunday)).empty());
-  EXPECT_EQ(support::EntriesNamed(db, kChristianHoliday, LanguageStringOf(1, kEasterSunday)).size(), 1u);
-  SetLanguageIndex(0);
+  EXPECT_EQ(db.Language(), 1);
+  EXPECT_TRUE(support::EntriesNamed(db, kChristianHoliday, LanguageString(0, kEasterSunday)).empty());
+  EXPECT_EQ(support::EntriesNamed(db, kChristianHoliday, LanguageString(1, kEasterSunday)).size(), 1u);
 }
 
 TEST(TitleFlow, OutOfRangeValuesOpenResetAndOkStoresTheFields) {

@@ -47,9 +47,8 @@ TEST(EventEntryCheck, DayMustBeADayOfTheMonthInTheCalendarYearAndYearANonZeroNum
       {0, true, "1", "9999", 2025, EntryField::kYear, "cannot be 0"},
       {0, true, "1", "-10000", 2025, EntryField::kYear, "cannot be 0"},
   };
-  SetLanguageIndex(0);  // month names in the messages
   for (const Case& c : cases) {
-    const EntryProblem problem = CheckEventEntry(c.month, c.fixed, c.day, c.year, c.calendarYear);
+    const EntryProblem problem = CheckEventEntry(c.month, c.fixed, c.day, c.year, c.calendarYear, 0);
     SCOPED_TRACE(std::string("day '") + c.day + "' year '" + c.year + "'");
     EXPECT_EQ(problem.field, c.field);
     EXPECT_NE(problem.message.find(c.message), std::string::npos) << problem.message;

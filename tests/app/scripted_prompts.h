@@ -26,8 +26,7 @@ class ScriptedPrompts : public UserPrompts {
   bool RunConfiguration(ConfigChoices& choices) override;
   bool RunTitle(TitleFields& fields) override;
   bool RunBigPicture(BigPictureFields& fields) override;
-  EventAnswer RunEvent(CalEntry& entry, int calendarYear, bool isNew,
-                       const std::string& clipartDirectory) override;
+  EventAnswer RunEvent(CalEntry& entry, const CCalDatabase& calendar, bool isNew) override;
   int RunPick(const std::vector<std::string>& labels) override;
   std::string ChooseCalendarToOpen() override { return Next(paths, "open"); }
   std::string ChooseCalendarToSave(const std::string& suggested) override;

@@ -54,7 +54,7 @@ bool ScriptedPrompts::RunBigPicture(BigPictureFields& fields) {
   return ok;
 }
 
-EventAnswer ScriptedPrompts::RunEvent(CalEntry& entry, int, bool isNew, const std::string&) {
+EventAnswer ScriptedPrompts::RunEvent(CalEntry& entry, const CCalDatabase&, bool isNew) {
   dialogs.push_back(isNew ? "event:new" : "event");
   lastEvent = entry;
   EXPECT_FALSE(events.empty()) << "unexpected event dialog";
@@ -98,8 +98,6 @@ Session::Session() {
   char pattern[] = "/tmp/tessolar-flows-XXXXXX";
   folder = mkdtemp(pattern);
   setenv("TESSOLAR_PAGE_DIR", folder.c_str(), 1);
-  SetLanguageIndex(0);
-  SetCountryIndex(0);
 }
 
 Session::~Session() {

@@ -48,10 +48,7 @@ class CalendarFile : public support::CalendarTest {
     std::mt19937 rng(7);
     FillRandomCalendar(db_, rng, 60);
   }
-  void TearDown() override {
-    support::CalendarTest::TearDown();
-    fs::remove_all(dir_);
-  }
+  void TearDown() override { fs::remove_all(dir_); }
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   size_t FilesInDir() const {
     return static_cast<size_t>(
@@ -139,6 +136,14 @@ TEST_F(CalendarFile, WhatIsNotACalendarFileIsRefusedWithAReason) {
   EXPECT_EQ(LoadCalendarFile(db_, Path("fifo"), &message), 0) << "a pipe must not be opened";
   EXPECT_EQ(LoadBytes(db_, "", &message), 0);
   EXPECT_NE(message.find("empty"), std::string::npos);
+  // A calendar cut off after its settings leaves the store as it was, its
+  // language and country too, which the file had set while it was read.
+  const std::string before = CalendarText(db_);
+  const std::string cut = "4034\tBuild\n" + std::to_string((db_.Language() + 1) % kLanguageCount) +
+                          "\tLanguage\n" + std::to_string((db_.Country() + 1) % kCountryCount) +
+                          "\tCountry\n2031\tYear\n";
+  EXPECT_EQ(LoadBytes(db_, cut, &message), 0);
+  EXPECT_EQ(CalendarText(db_), before);
 }
 
 TEST_F(CalendarFile, DamagedEnvelopesAreRefusedAndHugeLinesRead) {

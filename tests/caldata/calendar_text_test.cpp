@@ -131,10 +131,6 @@ std::vector<CalEntry> ReadEntries(CCalDatabase& db, const std::vector<std::strin
 
 class CalendarTextReader : public ::testing::Test {
  protected:
-  void TearDown() override {
-    SetLanguageIndex(0);
-    SetCountryIndex(0);
-  }
   CCalDatabase db;
 };
 
@@ -154,7 +150,7 @@ TEST_F(CalendarTextReader, EachBuildThresholdDecidesWhichLinesAreRead) {
         ReadCalendarText(d, FileOfBuild(c.build, {floating, "2\t14\t1975\t1\t1\t0\tVal\tv.jpg"},
                                         {"11\t24\tEve"})),
         1);
-    EXPECT_EQ(std::make_pair(GetLanguageIndex(), GetCountryIndex()), std::make_pair(2, 6));
+    EXPECT_EQ(std::make_pair(d.Language(), d.Country()), std::make_pair(2, 6));
     EXPECT_TRUE(d.Christian() && d.Equinox() && d.National() && !d.Hebrew() && !d.FullMoons());
     EXPECT_EQ(d.TitleFontStyle(), c.titleFont ? "Georgia" : "Verdana");
     EXPECT_EQ(d.TitleWidth(), c.titlePosition ? 500u : 700u);
@@ -186,9 +182,9 @@ TEST_F(CalendarTextReader, ValuesOutsideTheirLimitsAreDroppedOrKeepTheDefault) {
            {"big3.jpg\tBig 3", "big3.jpg\t"}}) {
     text.replace(text.find(from), from.size(), to);
   }
-  SetLanguageIndex(1);
+  db.SetLanguage(1);
   ASSERT_EQ(ReadCalendarText(db, text), 1);
-  EXPECT_EQ(std::make_pair(GetLanguageIndex(), GetCountryIndex()), std::make_pair(1, 0));
+  EXPECT_EQ(std::make_pair(db.Language(), db.Country()), std::make_pair(1, 0));
   EXPECT_EQ(db.Year(), 2007);
   EXPECT_EQ(std::make_tuple(db.TitleFontSize(), db.TitleXPos(), db.TitleYPos(),
                             db.TitlePictureIndex(), db.TitleWidth()),

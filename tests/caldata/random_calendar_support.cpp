@@ -25,9 +25,11 @@ std::string RandomText(std::mt19937& rng, int maxPieces) {
 }
 
 void FillRandomCalendar(CCalDatabase& db, std::mt19937& rng, int entries) {
-  SetLanguageIndex(Pick(rng, 0, kLanguageCount - 1));
-  SetCountryIndex(Pick(rng, 0, kCountryCount - 1));
+  const int language = Pick(rng, 0, kLanguageCount - 1);
+  const int country = Pick(rng, 0, kCountryCount - 1);
   db.ResetDatabase();
+  db.SetLanguage(language);
+  db.SetCountry(country);
   db.SetYear(Pick(rng, 1800, 2300));
   db.SetChristian(Pick(rng, 0, 1));
   db.SetHebrew(Pick(rng, 0, 1));

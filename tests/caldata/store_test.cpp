@@ -133,8 +133,8 @@ TEST_F(Captions, CaptionsByTypeAgeAndLength) {
   for (const auto& c : cases) {
     EXPECT_EQ(EntryCaption(db_, c.type, c.year, c.description, c.showAge), c.caption);
   }
-  SetLanguageIndex(2);
-  EXPECT_EQ(EntryCaption(db_, kBirthday, 1950, "Ann", 1), "Ann " + LanguageString(130) + " 57");
+  db_.SetLanguage(2);
+  EXPECT_EQ(EntryCaption(db_, kBirthday, 1950, "Ann", 1), "Ann " + LanguageString(2, 130) + " 57");
 }
 
 TEST_F(Captions, ShownEntriesSkipLaterYearsHiddenEntriesAndOtherYearsRemindersAndFallBack) {

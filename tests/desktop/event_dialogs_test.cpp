@@ -26,10 +26,10 @@ class EventDialogsTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { SetLanguageIndex(0); }
-
   void FloatingEntryShowsItsRuleFixedClearsItAndRowsAreCapitalised() {
-    CDlgModifyEvent dialog(nullptr);
+    CCalDatabase calendar;
+    calendar.SetYear(2025);
+    CDlgModifyEvent dialog(calendar, nullptr);
     CalEntry entry;
     entry.month = 0;
     entry.day = 20;
@@ -39,7 +39,7 @@ class EventDialogsTest : public QObject {
     entry.type = kPersonalEvent;
     entry.description = "Club";
     entry.pictureFile = "null";
-    dialog.SetEntry(entry, 2025, false);
+    dialog.SetEntry(entry, false);
     QVERIFY(Find<QRadioButton>(dialog, "variableRadio")->isChecked());
     QCOMPARE(Find<QComboBox>(dialog, "weekOfMonthList")->currentText(), QString("Third"));
     QCOMPARE(Find<QComboBox>(dialog, "weekdayList")->currentText(), QString("Monday"));
@@ -52,21 +52,22 @@ class EventDialogsTest : public QObject {
     QCOMPARE(dialog.Entry().weekCode, 0);
     QCOMPARE(dialog.Entry().day, 20);
 
-    SetLanguageIndex(1);
-    dialog.SetEntry(entry, 2025, false);
-    SetLanguageIndex(0);
+    calendar.SetLanguage(1);
+    dialog.SetEntry(entry, false);
     QCOMPARE(Find<QComboBox>(dialog, "weekOfMonthList")->itemText(4), QString("Último"));
   }
 
   void BadDayKeepsTheDialogOpenUntilFixed() {
-    CDlgModifyEvent dialog(nullptr);
+    CCalDatabase calendar;
+    calendar.SetYear(2025);
+    CDlgModifyEvent dialog(calendar, nullptr);
     CalEntry entry;
     entry.month = 1;
     entry.day = 3;
     entry.type = kBirthday;
     entry.showAge = 1;
     entry.year = entry.enteredYear = 2025;
-    dialog.SetEntry(entry, 2025, true);
+    dialog.SetEntry(entry, true);
     QVERIFY(!Find<QPushButton>(dialog, "deleteButton")->isEnabled());
     Find<QLineEdit>(dialog, "descriptionEdit")->setText("Ann\tLee");
     Find<QLineEdit>(dialog, "yearEdit")->setText("2015");

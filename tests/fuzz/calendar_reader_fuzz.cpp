@@ -23,8 +23,6 @@ bool ResolvesOnce(const tessolar::CCalDatabase& db) {
 }
 
 void CheckReadsBackTheSame(std::string_view bytes) {
-  tessolar::SetLanguageIndex(0);
-  tessolar::SetCountryIndex(0);
   tessolar::CCalDatabase db;
   if (tessolar::ReadCalendarBytes(db, bytes) != 1 || !ResolvesOnce(db)) return;
   const std::string text = tessolar::CalendarText(db);

@@ -90,22 +90,22 @@ const struct Feast {
 
 TEST_F(HolidayGenerators, EachCountryKeepsItsFeastsWithTheirPictures) {
   for (int country = 0; country < kCountryCount; ++country) {
-    SetCountryIndex(country);
     CCalDatabase db;
+    db.SetCountry(country);
     GenerateChristianDays(db, 2007, 0);
     std::set<std::pair<std::string, std::string>> kept, expected;
     for (const CalEntry& e : support::Snapshot(db)) kept.insert({e.description, e.pictureFile});
     for (int i = 0; i < (country == kGermany ? 10 : country == kMexico ? 8 : 6); ++i) {
-      expected.insert({LanguageString(kFeasts[i].entry), kFeasts[i].picture});
+      expected.insert({LanguageString(0, kFeasts[i].entry), kFeasts[i].picture});
     }
     EXPECT_EQ(kept, expected) << country;
   }
 }
 
 TEST_F(HolidayGenerators, EveryFeastLiesItsOffsetFromEasterInEveryStoredYear) {
-  SetCountryIndex(kGermany);
   for (int year = 1; year <= 9998; ++year) {
     CCalDatabase db;
+    db.SetCountry(kGermany);
     GenerateChristianDays(db, year, 0);
     ASSERT_EQ(db.Count(), 10u) << year;
     const bool julian = year <= kLastJulianEasterYear;  // and so is February of 1700
@@ -113,7 +113,7 @@ TEST_F(HolidayGenerators, EveryFeastLiesItsOffsetFromEasterInEveryStoredYear) {
     const long easterDay = DayNumber(year, easter.month + 1, easter.day, julian);
     for (const CalEntry& e : support::Snapshot(db)) {
       const auto row = std::find_if(std::begin(kFeasts), std::end(kFeasts), [&](const Feast& f) {
-        return LanguageString(f.entry) == e.description;
+        return LanguageString(0, f.entry) == e.description;
       });
       ASSERT_NE(row, std::end(kFeasts)) << e.description;
       ASSERT_EQ(e.year, year);
@@ -124,10 +124,10 @@ TEST_F(HolidayGenerators, EveryFeastLiesItsOffsetFromEasterInEveryStoredYear) {
 }
 
 TEST_F(HolidayGenerators, AddingTwiceLeavesOneSetAndYearsTheStoreCannotHoldAreLeftAlone) {
-  SetCountryIndex(kGermany);
   for (Generator generate : {&GenerateJewishDays, &GenerateChristianDays}) {
     for (int year : {1700, 1752, 2007, 2936, 3032, 3051, 4000}) {
       CCalDatabase db;
+      db.SetCountry(kGermany);
       support::AddUserEntries(db);
       generate(db, year, 0);
       db.SortAndCompact();

@@ -19,19 +19,11 @@
 namespace tessolar {
 namespace {
 
-class HolidayNames : public ::testing::Test {
- protected:
-  void TearDown() override {
-    SetLanguageIndex(0);
-    SetCountryIndex(0);
-  }
-};
-
 CCalDatabase Built(std::tuple<int, int, int> countryLanguageYear) {
   const auto [country, language, year] = countryLanguageYear;
   CCalDatabase db;
-  SetCountryIndex(country);
-  SetLanguageIndex(language);
+  db.SetCountry(country);
+  db.SetLanguage(language);
   db.SetChristian(true);
   db.SetNational(true);
   db.SetHebrew(true);
@@ -72,7 +64,7 @@ const std::map<std::string, std::string> kWrittenOtherwise = {
 
 // On every date where the reference and our calendar both have a day, one of
 // our names is the reference's.
-TEST_F(HolidayNames, MatchTheReferenceOnEveryDateBothHaveADay) {
+TEST(HolidayNames, MatchTheReferenceOnEveryDateBothHaveADay) {
   std::ifstream in(std::string(TESSOLAR_TEST_DATA) + "/holiday_names_reference.tsv");
   ASSERT_TRUE(in.good());
   std::map<std::pair<std::string, std::string>, std::set<std::string>> reference;
@@ -109,7 +101,7 @@ TEST_F(HolidayNames, MatchTheReferenceOnEveryDateBothHaveADay) {
   for (const auto& [code, region] : kRegions) EXPECT_GE(compared[code], 6) << code;
 }
 
-TEST_F(HolidayNames, NamesOfTheYearAndRulesThatHoldInEveryLanguage) {
+TEST(HolidayNames, NamesOfTheYearAndRulesThatHoldInEveryLanguage) {
   const struct {
     int country, language, year;
     const char* name;
@@ -141,7 +133,7 @@ TEST_F(HolidayNames, NamesOfTheYearAndRulesThatHoldInEveryLanguage) {
   }
 }
 
-TEST_F(HolidayNames, EveryNameIsACleanText) {
+TEST(HolidayNames, EveryNameIsACleanText) {
   for (int country = 0; country < kCountryCount; ++country) {
     for (int language = 0; language < kLanguageCount; ++language) {
       for (const int year : {1940, 1981, 2008, 2027}) {

@@ -19,8 +19,8 @@ using MonthDay = std::pair<int, int>;
 constexpr int kCountriesWithLists[] = {0, 1, 2, 3, 4, 6};
 
 CCalDatabase& Build(CCalDatabase& db, int country, int year, int language = 0) {
-  SetCountryIndex(country);
-  SetLanguageIndex(language);
+  db.SetCountry(country);
+  db.SetLanguage(language);
   GenerateNationalDays(db, year, 0);
   return db;
 }
@@ -55,7 +55,7 @@ TEST_F(NationalDays, CountriesWithoutAListAndYearsBeforeTheRules) {
   Build(db_, 0, 2007);
   const auto before = support::Snapshot(db_);
   for (const int country : {5, 7}) {
-    SetCountryIndex(country);
+    db_.SetCountry(country);
     GenerateNationalDays(db_, 2007, 0);
     GenerateNationalDays(db_, 2007, 1);
     EXPECT_EQ(support::Snapshot(db_), before) << country;
@@ -140,7 +140,6 @@ TEST_F(NationalDays, FloatingDaysMatchADirectCountOfWeekdays) {
           << country << " " << year;
       ASSERT_EQ(DateOf(lists[country], "Daylight Saving Time Ends"), ends)
           << country << " " << year;
-      SetCountryIndex(country);
       GenerateNationalDays(lists[country], year, 1);
       lists[country].SortAndCompact();
       ASSERT_EQ(lists[country].Count(), 0u) << country << " " << year;

@@ -54,6 +54,8 @@ TEST(OutdatedNames, OldCalendarsOpenWithEachComputedDayOnceUnderItsCurrentName) 
 
     CCalDatabase fresh;
     fresh.SetClipartDirectory(db.ClipartDirectory());
+    fresh.SetLanguage(db.Language());
+    fresh.SetCountry(db.Country());
     SetCategories(fresh, true);
     CYearBuild().BuildYear(fresh, db.Year(), 0);
     std::map<Key, int> left = Counted(db);
@@ -74,8 +76,6 @@ TEST(OutdatedNames, OldCalendarsOpenWithEachComputedDayOnceUnderItsCurrentName) 
       EXPECT_EQ(db.EntryAt(0)->description, c.userEntry) << c.file;
     }
   }
-  SetLanguageIndex(0);
-  SetCountryIndex(0);
 }
 
 }  // namespace

@@ -15,8 +15,8 @@ using support::Snapshot;
 
 void Configure(CCalDatabase& db, int country, int language, bool equinox = true,
                bool fullMoons = true) {
-  SetCountryIndex(country);
-  SetLanguageIndex(language);
+  db.SetCountry(country);
+  db.SetLanguage(language);
   db.SetNational(true);
   db.SetEquinox(equinox);
   db.SetFullMoons(fullMoons);

@@ -47,8 +47,6 @@ std::vector<std::string> Pictures(const std::string& cell) {
 class DayCellTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetLanguageIndex(0);
-    SetPageFont("Verdana");
     db_.SetClipartDirectory("/clip/");
     // Three entries on earlier days, so the entries of March 5 sit in slots 3 and up.
     for (int day = 1; day <= 3; ++day) Add(day, 1990, kPersonalEvent, "Filler", "null");

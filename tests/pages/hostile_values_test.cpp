@@ -48,7 +48,7 @@ const std::vector<std::pair<std::string, std::string>> kPaths = {
 Shape ShapeOf(int page, const Values& v) {
   CCalDatabase db;
   std::string html;
-  SetPageFont(v.font);
+  db.SetFontMainBody(v.font);
   if (page <= 3) {
     for (int k = 0; k < page; ++k)
       db.SaveHolidayData(2, 5, 1990 + k, kPersonalEvent, v.text, v.picture, 0, 0);
@@ -58,12 +58,10 @@ Shape ShapeOf(int page, const Values& v) {
     db.SetTitle(v.text);
     db.SetTitleFontStyle(v.font);
     db.SetTitleFontColor(v.colour);
-    db.SetFontMainBody(v.font);
     for (int i = 0; i < kBigPictureCount; ++i) db.SetBigPicture(i, v.picture, v.text);
     if (page == 4) TitleTable(html, db);
     if (page == 5) html = BuildBigPicturesPage(db, 945, 730);
   }
-  SetPageFont("Verdana");
   return MarkupShape(html);
 }
 

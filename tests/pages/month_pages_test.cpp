@@ -35,8 +35,6 @@ std::string Heading(int month, int year) {
 
 class MonthGridTest : public ::testing::Test {
  protected:
-  void SetUp() override { SetPageFont("Verdana"); }
-
   BigGridCells Read(int month, int year) {
     std::string page;
     MonthTable(page, db_, month, year, GridKind::kBig, LibraryWeekday(year, month, 1), true);

@@ -54,10 +54,10 @@ TEST(TitlePages, TitleTextOverTheChosenPictureAndTwelveBigPicturesInRowsOfFour) 
 }
 
 TEST(PlainPages, RecentFilesInOrderWithForwardSlashesAndTheCalendarTextEscaped) {
-  const std::string welcome = BuildWelcomePage({"C:\\cal\\a.cal", "/home/u/b.cal", "c d.cal"});
+  const std::string welcome = BuildWelcomePage(0, {"C:\\cal\\a.cal", "/home/u/b.cal", "c d.cal"});
   size_t at = 0;
   for (const char* file : {"C:/cal/a.cal", "/home/u/b.cal", "c d.cal"}) {
-    at = welcome.find(RecentFileLine(file, LanguageString(42), LanguageString(45)), at);
+    at = welcome.find(RecentFileLine(file, LanguageString(0, 42), LanguageString(0, 45)), at);
     EXPECT_NE(at, std::string::npos) << file;
   }
   EXPECT_TRUE(Has(BuildDatabasePage("a <b>\nc"), "a &lt;b&gt;\n<br>c"));

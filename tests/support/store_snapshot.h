@@ -19,14 +19,9 @@ std::vector<CalEntry> Snapshot(const CCalDatabase& db);
 std::vector<CalEntry> EntriesNamed(const CCalDatabase& db, uint32_t type,
                                    const std::string& description);
 
-// The fixture of tests that fill a store and may change the program-wide
-// language or country: English and the United States again after each test.
+// The fixture of tests that fill a store.
 class CalendarTest : public ::testing::Test {
  protected:
-  void TearDown() override {
-    SetLanguageIndex(0);
-    SetCountryIndex(0);
-  }
   CCalDatabase db_;
 };
 
