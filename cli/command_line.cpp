@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 
 namespace tessolar::cli {
@@ -48,6 +49,13 @@ std::optional<int> ParseInt(const std::string& text) {
   const long value = std::strtol(text.c_str(), &end, 10);
   if (errno != 0 || *end != '\0' || value < INT_MIN || value > INT_MAX) return std::nullopt;
   return static_cast<int>(value);
+}
+
+void PrintNotes(const Notes& notes) {
+  std::set<std::string> said;
+  for (const std::string& note : notes) {
+    if (said.insert(note).second) std::fprintf(stderr, "tessolar-cli: %s\n", note.c_str());
+  }
 }
 
 }  // namespace tessolar::cli

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "compute/notes.h"
+
 namespace tessolar::cli {
 
 enum ExitCode { kExitOk = 0, kExitUsage = 1, kExitBadInput = 2 };
@@ -38,6 +40,9 @@ class ParsedArguments {
   std::map<std::string, std::string> options_;
   std::vector<std::string> positionals_;
 };
+
+// Prints each of the core's notes once, in order, to standard error.
+void PrintNotes(const Notes& notes);
 
 // Whole-text integer parse; nothing for text that is not a decimal integer in int range.
 std::optional<int> ParseInt(const std::string& text);

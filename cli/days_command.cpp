@@ -1,7 +1,5 @@
 #include "cli/days_command.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <string>
 
@@ -48,28 +46,6 @@ void ApplyIncludeList(const std::string& list, CCalDatabase& db) {
   }
 }
 
-// The computations write their diagnostics to standard output; here that is
-// the list other programs read, so the diagnostics go to standard error.
-class DiagnosticsToStderr {
- public:
-  DiagnosticsToStderr() {
-    std::fflush(stdout);
-    saved_ = dup(STDOUT_FILENO);
-    if (saved_ >= 0) dup2(STDERR_FILENO, STDOUT_FILENO);
-  }
-  ~DiagnosticsToStderr() {
-    std::fflush(stdout);
-    if (saved_ < 0) return;
-    dup2(saved_, STDOUT_FILENO);
-    close(saved_);
-  }
-  DiagnosticsToStderr(const DiagnosticsToStderr&) = delete;
-  DiagnosticsToStderr& operator=(const DiagnosticsToStderr&) = delete;
-
- private:
-  int saved_ = -1;
-};
-
 }  // namespace
 
 int RunDaysCommand(const std::vector<std::string>& args) {
@@ -84,10 +60,9 @@ int RunDaysCommand(const std::vector<std::string>& args) {
   db.SetYear(year);
   db.SetCountry(country);
   db.SetLanguage(language);
-  {
-    const DiagnosticsToStderr diagnostics;
-    CYearBuild().BuildYear(db, year, 0);
-  }
+  Notes notes;
+  CYearBuild().BuildYear(db, year, 0, &notes);
+  PrintNotes(notes);
   for (uint32_t i = 0; i < db.Count(); ++i) {
     const CalEntry& e = *db.EntryAt(i);
     std::printf("%04d-%02d-%02d\t%d\t%u\t%s\t%s\n", year, e.month + 1, e.day, e.year, e.type,

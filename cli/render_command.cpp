@@ -1,7 +1,5 @@
 #include "cli/render_command.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "caldata/atomic_file.h"
@@ -17,35 +15,13 @@
 namespace tessolar::cli {
 namespace {
 
-// The picture probes and computations write diagnostic lines to standard
-// output; while a page is made they go to standard error, so a page written
-// to standard output is the page alone.
-class DiagnosticsToStandardError {
- public:
-  DiagnosticsToStandardError() : saved_(::dup(STDOUT_FILENO)) {
-    std::fflush(stdout);
-    if (saved_ >= 0) ::dup2(STDERR_FILENO, STDOUT_FILENO);
-  }
-  ~DiagnosticsToStandardError() {
-    std::fflush(stdout);
-    if (saved_ < 0) return;
-    ::dup2(saved_, STDOUT_FILENO);
-    ::close(saved_);
-  }
-  DiagnosticsToStandardError(const DiagnosticsToStandardError&) = delete;
-  DiagnosticsToStandardError& operator=(const DiagnosticsToStandardError&) = delete;
-
- private:
-  int saved_;
-};
-
-std::string PageText(CCalDatabase& db, const std::string& page, int month) {
-  if (page == "month") return CalendarPageText(db, month, month + 1);
-  if (page == "all") return CalendarPageText(db, 0, 12);
+std::string PageText(CCalDatabase& db, const std::string& page, int month, Notes* notes) {
+  if (page == "month") return CalendarPageText(db, month, month + 1, notes);
+  if (page == "all") return CalendarPageText(db, 0, 12, notes);
   if (page == "welcome") return BuildWelcomePage(db.Language(), {});  // the command line keeps no recent files
-  if (page == "title") return BuildTitlePage(db);
+  if (page == "title") return BuildTitlePage(db, notes);
   if (page == "bigpictures") {
-    return BuildBigPicturesPage(db, kBigPicturesPrintWidth, kBigPicturesPrintHeight);
+    return BuildBigPicturesPage(db, kBigPicturesPrintWidth, kBigPicturesPrintHeight, notes);
   }
   if (page == "hidden") return BuildHiddenEntriesPage(db);
   if (page == "database") return BuildDatabasePage(CalendarText(db));
@@ -58,14 +34,16 @@ std::string PageText(CCalDatabase& db, const std::string& page, int month) {
 }  // namespace
 
 std::string RenderCalendarPage(const std::string& file, const std::string& page, int month) {
-  const DiagnosticsToStandardError diagnostics;
   CCalDatabase db;
   std::string message;
   if (LoadCalendarFile(db, file, &message) != 1) {
     throw CommandError(kExitBadInput, message.empty() ? "no file " + file : message);
   }
-  CYearBuild().BuildYear(db, db.Year(), 0);
-  return PageText(db, page, month);
+  Notes notes;
+  CYearBuild().BuildYear(db, db.Year(), 0, &notes);
+  std::string text = PageText(db, page, month, &notes);
+  PrintNotes(notes);
+  return text;
 }
 
 int RunRenderCommand(const std::vector<std::string>& args) {

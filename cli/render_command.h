@@ -8,7 +8,8 @@ namespace tessolar::cli {
 
 // Loads the calendar `file`, runs the year build as opening a calendar does,
 // and returns page `page` (welcome, month, all, ...; `month` 0..11 for the
-// month page). The probes' diagnostics go to standard error meanwhile.
+// month page). The core's notes (pictures it could not measure) go to
+// standard error.
 // Throws CommandError for a bad file or page name.
 std::string RenderCalendarPage(const std::string& file, const std::string& page, int month);
 

@@ -1,6 +1,5 @@
 #include "compute/date_arithmetic.h"
 
-#include <cstdio>
 
 namespace tessolar {
 
@@ -58,10 +57,7 @@ CivilDate JulianDayToDate(int64_t j) {
 }
 
 int WeekdayRuleDayOf(int code, int weekday, int month, int year, RuleShift shift) {
-  if (year < kFirstRuleYear) {
-    std::printf("This program only supports years after %d\n", kFirstRuleYear);
-    return -1;
-  }
+  if (year < kFirstRuleYear) return -1;
   const int first = FirstWeekdayOfMonth(month, year);
   const int firstMatch = (weekday - first + 7) % 7 + 1;  // [1, 7]
   int day = firstMatch;

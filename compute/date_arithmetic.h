@@ -51,8 +51,7 @@ enum class RuleShift : uint8_t {
 
 // The day of month `month` of `year` on which the rule falls: the first ..
 // fourth or last `weekday` (by `code`), moved by `shift`. Returns -1 for
-// Election Day in an odd year, and for a year before kFirstRuleYear after
-// writing a line to standard output.
+// Election Day in an odd year, and for a year before kFirstRuleYear.
 int WeekdayRuleDayOf(int code, int weekday, int month, int year, RuleShift shift);
 
 // Same for a user's floating entry, which has only its name: a name

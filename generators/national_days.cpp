@@ -5,8 +5,8 @@
 #include <string>
 
 #include "compute/date_arithmetic.h"
-#include "generators/weekday_rule.h"
 #include "compute/language_table.h"
+#include "generators/weekday_rule.h"
 
 namespace tessolar {
 namespace {
@@ -345,12 +345,17 @@ void ApplyFloating(CCalDatabase& db, const FloatingRow& row, int year, bool remo
 
 }  // namespace
 
-int GenerateNationalDays(CCalDatabase& db, int year, int remove) {
+int GenerateNationalDays(CCalDatabase& db, int year, int remove, Notes* notes) {
   const int country = db.Country();
   if (country < 0 || country >= kCountryCount) return 0;
   const CountryList& list = kCountries[country];
   if (list.fixed.size == 0) return 0;
   const bool removing = remove != 0;
+  if (!removing && year < kFirstRuleYear && list.floating.size > 0) {
+    Note(notes, "National days on a weekday rule are computed from " +
+                    std::to_string(kFirstRuleYear) + " on; " + std::to_string(year) +
+                    " has only those on a fixed date.");
+  }
   for (const FixedRow& row : list.fixed) ApplyFixed(db, row, year, removing);
   for (const FloatingRow& row : list.floating) ApplyFloating(db, row, year, removing);
   const DaylightRule& daylight = DaylightRuleOf(list.daylight, year);

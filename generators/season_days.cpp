@@ -1,6 +1,5 @@
 #include "generators/season_days.h"
 
-#include <cstdio>
 #include <string>
 
 #include "compute/language_table.h"
@@ -24,11 +23,14 @@ constexpr SeasonRow kSeasonRows[kSeasonCount] = {
 
 }  // namespace
 
-int GenerateSeasonDays(CCalDatabase& db, int year, int remove) {
+int GenerateSeasonDays(CCalDatabase& db, int year, int remove, Notes* notes) {
   if (!IsSeasonYear(year)) {
     // Only this category is skipped; the rest of the year build goes on.
-    std::printf("\nYears must be within the range %d - %d CE.\n", kFirstSeasonYear,
-                kLastSeasonYear);
+    if (remove == 0) {
+      Note(notes, "Equinoxes and solstices are computed for the years " +
+                      std::to_string(kFirstSeasonYear) + " to " + std::to_string(kLastSeasonYear) +
+                      "; " + std::to_string(year) + " has none.");
+    }
     return 0;
   }
   for (const SeasonRow& row : kSeasonRows) {

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "caldata/cal_database.h"
+#include "compute/notes.h"
 
 namespace tessolar {
 
@@ -17,15 +18,17 @@ class CYearBuild {
   // Runs the generator of every category whose include flag differs from what
   // was last built (in add mode when the flag is on, else remove mode), or of
   // every category in remove mode when `removeAll` is 1; sorts the store once
-  // if any generator ran. Returns 0.
-  int BuildYear(CCalDatabase& db, int year, int removeAll);
+  // if any generator ran. A category the year has no days of is noted in
+  // `notes` when given. Returns 0.
+  int BuildYear(CCalDatabase& db, int year, int removeAll, Notes* notes = nullptr);
 
   // Whether a category's days for the current year, country and language are in the store.
   bool LastBuilt(DayCategory category) const { return lastBuilt_[static_cast<int>(category)]; }
 
  private:
-  // One set per program run: opening another calendar does not reset them, so
-  // the days a file carries for a category that is on stand as they are.
+  // None built at first: the days a file carries for a category that is on
+  // stand as they are until its flag changes. A new or opened calendar gets
+  // a build of its own.
   std::array<bool, kDayCategoryCount> lastBuilt_{};
 };
 

@@ -4,12 +4,12 @@
 #include <cctype>
 
 #include "compute/date_arithmetic.h"
-#include "pages/page_text.h"
 #include "pages/html_escape.h"
 #include "pages/image_size.h"
 #include "pages/month_grid.h"
 #include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
+#include "pages/page_text.h"
 #include "pages/title_pages.h"
 
 namespace tessolar {
@@ -28,15 +28,15 @@ bool NamesClipart(const std::string& file) {
 // The pixel size of a month picture: a GIF or PNG by its name, anything else
 // read as a JPEG (photographs often carry other names). False when the
 // picture cannot be measured.
-bool MeasureMonthPicture(const std::string& file, uint32_t& width, uint32_t& height) {
+bool MeasureMonthPicture(const std::string& file, uint32_t& width, uint32_t& height, Notes* notes) {
   if (NamesClipart(file)) {
-    const PictureSize size = ImageSize(file);
+    const PictureSize size = ImageSize(file, notes);
     if (size == kDefaultPictureSize) return false;
     width = size.width;
     height = size.height;
     return true;
   }
-  return JpegSize(file, &width, &height) == 0 && width > 0 && height > 0;
+  return JpegSize(file, &width, &height, notes) == 0 && width > 0 && height > 0;
 }
 
 void AppendHead(std::string& page, const std::string& font) {
@@ -49,14 +49,14 @@ void AppendHead(std::string& page, const std::string& font) {
   page += '\n';
 }
 
-void BigPicturesRow(std::string& page, const CCalDatabase& db) {
+void BigPicturesRow(std::string& page, const CCalDatabase& db, Notes* notes) {
   page += "    <tr>\n";
   AppendFormat(page,
                "        <td width=%d align=center valign=bottom "
                "style='width:%dpt;padding:0in .1pt 0in .1pt'>\n",
                950, 700);
   page += "            <p class=pagebreak><br><br><br><br>\n";
-  page += BigPicturesTable(db, kBigPicturesPrintWidth, kBigPicturesPrintHeight);
+  page += BigPicturesTable(db, kBigPicturesPrintWidth, kBigPicturesPrintHeight, notes);
   page += "            </p>\n";
   page += "<P align=right>Made with Tessolar</p>\n";
   page += "        </td>\n";
@@ -65,13 +65,13 @@ void BigPicturesRow(std::string& page, const CCalDatabase& db) {
 
 }  // namespace
 
-void MonthPictureRow(std::string& page, const CCalDatabase& db, int month) {
+void MonthPictureRow(std::string& page, const CCalDatabase& db, int month, Notes* notes) {
   const std::string file = db.BigPicturePath(month);
   uint32_t width = kMonthPictureWidth;
   uint32_t height = kMonthPictureHeight;
   uint32_t probedWidth = 0;
   uint32_t probedHeight = 0;
-  if (MeasureMonthPicture(file, probedWidth, probedHeight)) {
+  if (MeasureMonthPicture(file, probedWidth, probedHeight, notes)) {
     width = static_cast<uint32_t>(uint64_t{probedWidth} * kMonthPictureHeight / probedHeight);
     if (width > kMonthPictureWidth) {
       height = static_cast<uint32_t>(uint64_t{probedHeight} * kMonthPictureWidth / probedWidth);
@@ -96,7 +96,7 @@ void MonthPictureRow(std::string& page, const CCalDatabase& db, int month) {
   page += "    </tr>\n";
 }
 
-std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMonth) {
+std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMonth, Notes* notes) {
   const bool allMonths = firstMonth == 0 && endMonth == 12;
   const int first = std::max(firstMonth, 0);
   const int end = std::min(endMonth, 12);
@@ -105,15 +105,15 @@ std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMont
   std::string page;
   page.reserve(allMonths ? 1 << 20 : 1 << 17);
   AppendHead(page, db.FontMainBody());
-  if (allMonths) TitleTable(page, db);
+  if (allMonths) TitleTable(page, db, notes);
   int weekday = first < 12 ? FirstWeekdayOfMonth(first, year) : 0;
   for (int month = first; month < end; ++month) {
-    MonthTable(page, db, month, year, GridKind::kBig, weekday, first + 1 == end);
+    MonthTable(page, db, month, year, GridKind::kBig, weekday, first + 1 == end, notes);
     weekday = (weekday + DaysInMonth(month, year)) % 7;
   }
   if (allMonths) {
-    BigPicturesRow(page, db);
-    for (int month = 11; month >= 0; --month) MonthPictureRow(page, db, month);
+    BigPicturesRow(page, db, notes);
+    for (int month = 11; month >= 0; --month) MonthPictureRow(page, db, month, notes);
     page += "</table><!-- table 8 main table -->\n";
   }
   page += PageCloseBlock();

@@ -6,13 +6,15 @@
 #include <string>
 
 #include "caldata/cal_database.h"
+#include "compute/notes.h"
 
 namespace tessolar {
 
 // The page of months [firstMonth, endMonth) (0..11, end exclusive) of the
 // calendar year: (0, 12) is the all-months page, any other range gives month
-// grids only.
-std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMonth);
+// grids only. Pictures that cannot be measured are noted in `notes` when given.
+std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMonth,
+                             Notes* notes = nullptr);
 
 // CalendarPageText written to the page file; returns the text, also when the
 // page file could not be written (the view then shows what it last held).
@@ -20,6 +22,6 @@ std::string BuildCalendarPage(const CCalDatabase& db, int firstMonth, int endMon
 
 // Appends the row of the all-months page that shows the big picture of
 // `month` as a page of its own, with its description under it.
-void MonthPictureRow(std::string& page, const CCalDatabase& db, int month);
+void MonthPictureRow(std::string& page, const CCalDatabase& db, int month, Notes* notes = nullptr);
 
 }  // namespace tessolar

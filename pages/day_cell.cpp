@@ -39,8 +39,9 @@ bool HasNoPicture(const std::string& picture) { return picture.find("null") != s
 
 std::string Font(const CCalDatabase& db) { return EscapeCssString(db.FontMainBody()); }
 
-void AppendImage(std::string& page, const std::string& picture, PictureBox box, uint32_t slot) {
-  const PictureSize size = ImageSize(picture);
+void AppendImage(std::string& page, const std::string& picture, PictureBox box, uint32_t slot,
+                 Notes* notes) {
+  const PictureSize size = ImageSize(picture, notes);
   const PictureSize fit = FitIntoBox(box.height, box.largestWidth, size.height, size.width);
   AppendPiece(page, 12,
               Printf("<img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025 "
@@ -49,8 +50,9 @@ void AppendImage(std::string& page, const std::string& picture, PictureBox box, 
 }
 
 void AppendTableOpening(std::string& page, bool twoColumns) {
-  page += twoColumns ? "<table cols=2 class=MsoTableGrid border=0 cellspacing=0 cellpadding=0 width=125\n"
-                     : "<table class=MsoTableGrid border=0 cellspacing=0 cellpadding=0 width=125\n";
+  page += twoColumns
+              ? "<table cols=2 class=MsoTableGrid border=0 cellspacing=0 cellpadding=0 width=125\n"
+              : "<table class=MsoTableGrid border=0 cellspacing=0 cellpadding=0 width=125\n";
   page += "style='width:95pt;border-collapse:collapse;mso-yfti-tbllook:135;\n";
   page += "mso-padding-alt:0in .1pt 0in .1pt'>\n";
 }
@@ -58,10 +60,12 @@ void AppendTableOpening(std::string& page, bool twoColumns) {
 // First row's opening and the narrow cell with the day number.
 void AppendDayNumber(std::string& page, const std::string& font, int month, int day) {
   AppendPiece(page, 4, "<tr style='mso-yfti-irow:0'>\n");
-  AppendPiece(page, 8, "<td width=8 nowrap valign=top style='width:.1in;padding:0in .1pt 0in .1pt'>\n");
+  AppendPiece(page, 8,
+              "<td width=8 nowrap valign=top style='width:.1in;padding:0in .1pt 0in .1pt'>\n");
   AppendPiece(page, 12, "<p class=MsoNormal>\n");
   AppendPiece(page, 12,
-              Printf("<span style='color:gray;font-family:\"%s\"' onDblClick=onBtnOk(\"caldate%02d%02d\"); >\n",
+              Printf("<span style='color:gray;font-family:\"%s\"' "
+                     "onDblClick=onBtnOk(\"caldate%02d%02d\"); >\n",
                      font.c_str(), month, day));
   AppendPiece(page, 12, Printf("%d\n", day));
   AppendPiece(page, 12, "</span>\n");
@@ -69,21 +73,23 @@ void AppendDayNumber(std::string& page, const std::string& font, int month, int 
   AppendPiece(page, 8, "</td>\n");
 }
 
-void AppendOneEntry(std::string& page, const CCalDatabase& db, int month, int day) {
+void AppendOneEntry(std::string& page, const CCalDatabase& db, int month, int day, Notes* notes) {
   const CellEntry entry = EntryOfDay(db, month, day, 0);
   AppendTableOpening(page, false);
   AppendDayNumber(page, Font(db), month, day);
   AppendPiece(page, 8,
-              "<td colspan=2 width=125 nowrap align=center valign=top style='width:99pt;padding:0in .1pt 0in .1pt'>\n");
+              "<td colspan=2 width=125 nowrap align=center valign=top "
+              "style='width:99pt;padding:0in .1pt 0in .1pt'>\n");
   AppendPiece(page, 12, "<p class=MsoNormal>\n");
   // Short captions keep the page's size; longer ones shrink by their width.
   std::string size;
   if (entry.captionLength > kShortCaptionLength) {
     size = entry.captionWidth > 48 ? ";font-size:7.0pt" : ";font-size:9.0pt";
   }
-  AppendPiece(page, 12,
-              Printf("<span style='color:gray;font-family:\"%s\"%s' onDblClick=onBtnOk(\"calidx%04u\") >\n",
-                     Font(db).c_str(), size.c_str(), entry.slot));
+  AppendPiece(
+      page, 12,
+      Printf("<span style='color:gray;font-family:\"%s\"%s' onDblClick=onBtnOk(\"calidx%04u\") >\n",
+             Font(db).c_str(), size.c_str(), entry.slot));
   AppendPiece(page, 12, entry.caption + "\n");
   AppendPiece(page, 12, "</span>\n");
   AppendPiece(page, 12, "</p>\n");
@@ -91,16 +97,17 @@ void AppendOneEntry(std::string& page, const CCalDatabase& db, int month, int da
   AppendPiece(page, 4, "</tr>\n");
   AppendPiece(page, 4, "<tr style='mso-yfti-irow:1;mso-yfti-lastrow:yes'>\n");
   AppendPiece(page, 8,
-              "<td colspan=3 width=150 align=center valign=top style='width:125pt;padding:0in .1pt 0in .1pt'>\n");
+              "<td colspan=3 width=150 align=center valign=top style='width:125pt;padding:0in .1pt "
+              "0in .1pt'>\n");
   AppendPiece(page, 12, "<p class=MsoNormal>\n");
-  if (!entry.picture.empty()) AppendImage(page, entry.picture, kOneEntryBox, entry.slot);
+  if (!entry.picture.empty()) AppendImage(page, entry.picture, kOneEntryBox, entry.slot, notes);
   AppendPiece(page, 12, "</p>\n");
   AppendPiece(page, 8, "</td>\n");
   AppendPiece(page, 4, "</tr>\n");
   page += "</table><!-- table 2 picture 1 -->\n";
 }
 
-void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int day) {
+void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int day, Notes* notes) {
   const CellEntry entries[2] = {EntryOfDay(db, month, day, 0), EntryOfDay(db, month, day, 1)};
   AppendTableOpening(page, true);
   AppendDayNumber(page, Font(db), month, day);
@@ -110,7 +117,8 @@ void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int 
   for (const CellEntry& entry : entries) {
     AppendPiece(page, 8, "<td width=80 valign=top style='width:75pt;padding:0in .1pt 0in .1pt'>\n");
     AppendPiece(page, 8,
-                Printf("<span style='color:gray;font-size:%d;font-family:\"%s\"' onDblClick=onBtnOk(\"calidx%04u\") >%s</span>\n",
+                Printf("<span style='color:gray;font-size:%d;font-family:\"%s\"' "
+                       "onDblClick=onBtnOk(\"calidx%04u\") >%s</span>\n",
                        entry.captionWidth > 24 ? 8 : 10, Font(db).c_str(), entry.slot,
                        entry.caption.c_str()));
     AppendPiece(page, 8, "</td>\n");
@@ -124,12 +132,12 @@ void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int 
       const CalEntry* stored = db.EntryAt(entry.slot);
       if (stored != nullptr && stored->type == kSoberAnniversary) {
         AppendPiece(page, 12,
-                    Printf("<img width=80 height=75 src=\"%s\" v:shapes=_x0000_i1025 onDblClick=onBtnOk(\"calidx%04u\") >\n",
-                           PictureUrl(db.PicturePathToShow(kSoberPicture)).c_str(),
-                           entry.slot));
+                    Printf("<img width=80 height=75 src=\"%s\" v:shapes=_x0000_i1025 "
+                           "onDblClick=onBtnOk(\"calidx%04u\") >\n",
+                           PictureUrl(db.PicturePathToShow(kSoberPicture)).c_str(), entry.slot));
       }
     } else if (!entry.picture.empty()) {
-      AppendImage(page, entry.picture, kTwoEntriesBox, entry.slot);
+      AppendImage(page, entry.picture, kTwoEntriesBox, entry.slot, notes);
     }
     AppendPiece(page, 8, "</td>\n");
   }
@@ -141,7 +149,9 @@ void AppendQuadrantCaption(std::string& page, const std::string& font, const Cel
                            bool emptyAsSpace) {
   const std::string caption = emptyAsSpace && entry.caption.empty() ? "&nbsp;" : entry.caption;
   AppendPiece(page, 8,
-              Printf("<td width=80 valign=top style='width:50pt;padding:0in .1pt 0in .1pt;color:gray;font-size:%d;font-family:\"%s\" ' onDblClick=onBtnOk(\"calidx%04u\") >%s\n",
+              Printf("<td width=80 valign=top style='width:50pt;padding:0in .1pt 0in "
+                     ".1pt;color:gray;font-size:%d;font-family:\"%s\" ' "
+                     "onDblClick=onBtnOk(\"calidx%04u\") >%s\n",
                      entry.captionWidth > 24 ? 7 : 9, font.c_str(), entry.slot, caption.c_str()));
   AppendPiece(page, 8, "</td>\n");
 }
@@ -149,30 +159,33 @@ void AppendQuadrantCaption(std::string& page, const std::string& font, const Cel
 const char kQuadrantCell[] =
     "<td nowrap width=80 valign=top style='width:50pt;padding:0in .1pt 0in .1pt'>\n";
 
-void AppendUpperPicture(std::string& page, const CellEntry& entry) {
+void AppendUpperPicture(std::string& page, const CellEntry& entry, Notes* notes) {
   AppendPiece(page, 8, kQuadrantCell);
   if (!entry.picture.empty() && !HasNoPicture(entry.picture)) {
-    AppendImage(page, entry.picture, kFourEntriesBox, entry.slot);
+    AppendImage(page, entry.picture, kFourEntriesBox, entry.slot, notes);
   }
   AppendPiece(page, 8, "</td>\n");
 }
 
 // A quadrant without an entry shows the day number large instead.
 void AppendLowerPicture(std::string& page, const std::string& font, const CellEntry& entry,
-                        int month, int day) {
+                        int month, int day, Notes* notes) {
   if (entry.picture.empty()) {
     AppendPiece(page, 8, kQuadrantCell);
     AppendPiece(page, 12,
-                Printf("<DIV valign=TOP align=center ><span style='color:gray;font-size:28;font-family:\"%s\"' onDblClick=onBtnOk(\"caldate%02d%02d\"); >%d</span></div>\n",
+                Printf("<DIV valign=TOP align=center ><span "
+                       "style='color:gray;font-size:28;font-family:\"%s\"' "
+                       "onDblClick=onBtnOk(\"caldate%02d%02d\"); >%d</span></div>\n",
                        font.c_str(), month, day, day));
   } else {
     AppendPiece(page, 8, "<td width=80 valign=top style='width:50pt;padding:0in .1pt 0in .1pt'>\n");
-    AppendImage(page, entry.picture, kFourEntriesBox, entry.slot);
+    AppendImage(page, entry.picture, kFourEntriesBox, entry.slot, notes);
   }
   AppendPiece(page, 8, "</td>\n");
 }
 
-void AppendFourEntries(std::string& page, const CCalDatabase& db, int month, int day) {
+void AppendFourEntries(std::string& page, const CCalDatabase& db, int month, int day,
+                       Notes* notes) {
   CellEntry entries[4];
   for (int k = 0; k < 4; ++k) entries[k] = EntryOfDay(db, month, day, k);
   const char kRowOpening[] = "<tr style='mso-yfti-irow:1;mso-yfti-lastrow:yes'>\n";
@@ -188,11 +201,11 @@ void AppendFourEntries(std::string& page, const CCalDatabase& db, int month, int
     AppendPiece(page, 4, "</tr>\n");
     AppendPiece(page, 4, kRowOpening);
     if (lower) {
-      AppendLowerPicture(page, font, left, month, day);
-      AppendLowerPicture(page, font, right, month, day);
+      AppendLowerPicture(page, font, left, month, day, notes);
+      AppendLowerPicture(page, font, right, month, day, notes);
     } else {
-      AppendUpperPicture(page, left);
-      AppendUpperPicture(page, right);
+      AppendUpperPicture(page, left, notes);
+      AppendUpperPicture(page, right, notes);
     }
     AppendPiece(page, 4, "</tr>\n");
   }
@@ -201,13 +214,14 @@ void AppendFourEntries(std::string& page, const CCalDatabase& db, int month, int
 
 }  // namespace
 
-void DayCell(std::string& page, const CCalDatabase& db, int month, int day, uint32_t count) {
+void DayCell(std::string& page, const CCalDatabase& db, int month, int day, uint32_t count,
+             Notes* notes) {
   if (count == 1) {
-    AppendOneEntry(page, db, month, day);
+    AppendOneEntry(page, db, month, day, notes);
   } else if (count == 2) {
-    AppendTwoEntries(page, db, month, day);
+    AppendTwoEntries(page, db, month, day, notes);
   } else {
-    AppendFourEntries(page, db, month, day);
+    AppendFourEntries(page, db, month, day, notes);
   }
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "caldata/cal_database.h"
+#include "compute/notes.h"
 
 namespace tessolar {
 
@@ -16,7 +17,8 @@ namespace tessolar {
 // two-entry variant (two captions side by side over two pictures) for 2, and
 // the four-quadrant variant of the first four entries for any other count.
 // The grid writes the surrounding <td> and "</td>\n", and writes no day cell
-// for counts of 6 or more.
-void DayCell(std::string& page, const CCalDatabase& db, int month, int day, uint32_t count);
+// for counts of 6 or more. Pictures that cannot be measured are noted.
+void DayCell(std::string& page, const CCalDatabase& db, int month, int day, uint32_t count,
+             Notes* notes = nullptr);
 
 }  // namespace tessolar

@@ -18,7 +18,11 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-File OpenForReading(const std::string& path) { return File(std::fopen(path.c_str(), "rb")); }
+File OpenForReading(const std::string& path, Notes* notes) {
+  File file(std::fopen(path.c_str(), "rb"));
+  if (!file) Note(notes, "Could not open the picture " + path + ".");
+  return file;
+}
 
 void Store(uint32_t* width, uint32_t* height, uint32_t w, uint32_t h) {
   if (width) *width = w;
@@ -38,6 +42,10 @@ bool IsFrameHeader(unsigned char marker) {
   return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
+std::string NotMeasured(const std::string& path, const char* format) {
+  return "The picture " + path + " is not a " + format + " file whose size can be read.";
+}
+
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -46,95 +54,78 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
-int JpegSize(const std::string& path, uint32_t* width, uint32_t* height) {
+int JpegSize(const std::string& path, uint32_t* width, uint32_t* height, Notes* notes) {
   if (path.empty()) return -1;
-  File file = OpenForReading(path);
-  if (!file) {
-    std::printf("JpegSize - Could not open file (%s).\n", path.c_str());
+  File file = OpenForReading(path, notes);
+  if (!file) return -1;
+  const auto fail = [&] {
+    Note(notes, NotMeasured(path, "JPEG"));
     return -1;
-  }
+  };
   unsigned char bytes[2];
-  if (std::fread(bytes, 1, 2, file.get()) != 2) {
-    std::printf("Could not read marker 0\n");
-    return -1;
-  }
+  if (std::fread(bytes, 1, 2, file.get()) != 2) return fail();
   std::vector<unsigned char> segment;
   for (int s = 1; s <= kMaxJpegSegments; ++s) {
     unsigned char marker[2];
-    if (std::fread(marker, 1, 2, file.get()) != 2) {
-      std::printf("Could not read marker %d\n", s);
-      return -1;
-    }
-    if (std::fread(bytes, 1, 2, file.get()) != 2) {
-      std::printf("Could not read datasize\n");
-      return -1;
-    }
+    if (std::fread(marker, 1, 2, file.get()) != 2) return fail();
+    if (std::fread(bytes, 1, 2, file.get()) != 2) return fail();
     const uint32_t length = BigEndian16(bytes);
-    if (length < 2) return -1;
+    if (length < 2) return fail();
     const size_t size = length - 2;
     segment.resize(size);
-    if (std::fread(segment.data(), 1, size, file.get()) != size) {
-      std::printf("Could not read %d bytes\n", static_cast<int>(size));
-      return -1;
-    }
+    if (std::fread(segment.data(), 1, size, file.get()) != size) return fail();
     // A frame header holds precision, height and width: 5 bytes at least.
     if (marker[0] == 0xFF && IsFrameHeader(marker[1]) && size >= 5) {
       Store(width, height, BigEndian16(&segment[3]), BigEndian16(&segment[1]));
       return 0;
     }
   }
-  return -1;
+  return fail();
 }
 
-int GifSize(const std::string& path, uint32_t* width, uint32_t* height) {
+int GifSize(const std::string& path, uint32_t* width, uint32_t* height, Notes* notes) {
   if (path.empty()) return -1;
-  File file = OpenForReading(path);
-  if (!file) {
-    std::printf("GifSize - Could not open file (%s).\n", path.c_str());
-    return -1;
-  }
+  File file = OpenForReading(path, notes);
+  if (!file) return -1;
   unsigned char header[kGifReadSize];
   const size_t read = std::fread(header, 1, sizeof header, file.get());
   if (read < kGifHeaderSize) {
-    std::printf("GifSize - file (%s) - could not read file (%d bytes)\n", path.c_str(),
-                static_cast<int>(read));
+    Note(notes, NotMeasured(path, "GIF"));
     return -1;
   }
-  Store(width, height, (uint32_t{header[7]} << 8) | header[6], (uint32_t{header[9]} << 8) | header[8]);
+  Store(width, height, (uint32_t{header[7]} << 8) | header[6],
+        (uint32_t{header[9]} << 8) | header[8]);
   return 0;
 }
 
-int PngSize(const std::string& path, uint32_t* width, uint32_t* height) {
+int PngSize(const std::string& path, uint32_t* width, uint32_t* height, Notes* notes) {
   static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   if (path.empty()) return -1;
-  File file = OpenForReading(path);
-  if (!file) {
-    std::printf("PngSize - Could not open file (%s).\n", path.c_str());
-    return -1;
-  }
+  File file = OpenForReading(path, notes);
+  if (!file) return -1;
   // Signature, then the IHDR chunk: length, type, width, height.
   unsigned char header[24];
   if (std::fread(header, 1, sizeof header, file.get()) != sizeof header ||
       !std::equal(kSignature, kSignature + 8, header) ||
       !std::equal(header + 12, header + 16, "IHDR")) {
-    std::printf("PngSize - file (%s) has no PNG header\n", path.c_str());
+    Note(notes, NotMeasured(path, "PNG"));
     return -1;
   }
   Store(width, height, BigEndian32(header + 16), BigEndian32(header + 20));
   return 0;
 }
 
-PictureSize ImageSize(const std::string& path) {
+PictureSize ImageSize(const std::string& path, Notes* notes) {
   const std::string lower = Lower(path);
   const size_t jpg = lower.find(".jpg");
   uint32_t width = 0;
   uint32_t height = 0;
   if ((jpg != std::string::npos && jpg > 0) || lower.find(".jpeg") != std::string::npos) {
-    JpegSize(path, &width, &height);
+    JpegSize(path, &width, &height, notes);
   } else if (lower.find(".gif") != std::string::npos) {
-    GifSize(path, &width, &height);
+    GifSize(path, &width, &height, notes);
   } else if (lower.find(".png") != std::string::npos) {
-    PngSize(path, &width, &height);
+    PngSize(path, &width, &height, notes);
   }
   if (width == 0 || height == 0) return kDefaultPictureSize;
   return {width, height};

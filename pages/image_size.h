@@ -3,10 +3,12 @@
 // without decoding them, and the fit of a picture into a box.
 //
 // The probes report 0 for success and -1 for failure (leaving the outputs
-// untouched) and write their diagnostic lines to standard output.
+// untouched, and saying why in `notes` when given).
 
 #include <cstdint>
 #include <string>
+
+#include "compute/notes.h"
 
 namespace tessolar {
 
@@ -21,12 +23,12 @@ inline constexpr PictureSize kDefaultPictureSize{133, 95};
 
 // Picks the probe by the file name's extension (case-insensitive); never
 // fails: a picture that cannot be measured has kDefaultPictureSize.
-PictureSize ImageSize(const std::string& path);
+PictureSize ImageSize(const std::string& path, Notes* notes = nullptr);
 
 // Either output may be null.
-int JpegSize(const std::string& path, uint32_t* width, uint32_t* height);
-int GifSize(const std::string& path, uint32_t* width, uint32_t* height);
-int PngSize(const std::string& path, uint32_t* width, uint32_t* height);
+int JpegSize(const std::string& path, uint32_t* width, uint32_t* height, Notes* notes = nullptr);
+int GifSize(const std::string& path, uint32_t* width, uint32_t* height, Notes* notes = nullptr);
+int PngSize(const std::string& path, uint32_t* width, uint32_t* height, Notes* notes = nullptr);
 
 // Fills the box height, unless the picture would then be wider than
 // `largestWidth`, in which case it fills that width. Integer arithmetic,

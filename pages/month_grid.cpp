@@ -5,11 +5,11 @@
 #include "compute/hebrew_calendar.h"
 #include "compute/language_table.h"
 #include "compute/utf8.h"
-#include "pages/page_text.h"
 #include "pages/day_cell.h"
 #include "pages/html_escape.h"
 #include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
+#include "pages/page_text.h"
 
 namespace tessolar {
 namespace {
@@ -140,9 +140,9 @@ void BigWeekdayRow(std::string& page, const CCalDatabase& db) {
   for (int column = 0; column < kCellsPerRow; ++column) {
     const std::string name = WeekdayInitials(db, column, 3);
     if (column == 0) {
-      AppendFormat(page,
-                   "<td height=%d class=xl26 style='height:%.2fpt;color:gray;font-size:10'>%s</td>\n",
-                   kBigSize.weekdayHeight, kBigSize.weekdayHeight * kWeekdayFactor, name.c_str());
+      AppendFormat(
+          page, "<td height=%d class=xl26 style='height:%.2fpt;color:gray;font-size:10'>%s</td>\n",
+          kBigSize.weekdayHeight, kBigSize.weekdayHeight * kWeekdayFactor, name.c_str());
     } else {
       AppendFormat(page,
                    "<td class=xl26 style='border-left:none;color:gray;font-size:10'>%s</td>\n",
@@ -152,7 +152,7 @@ void BigWeekdayRow(std::string& page, const CCalDatabase& db) {
   page += "</tr>\n";
 }
 
-void BigDay(std::string& page, const CCalDatabase& db, int month, int day) {
+void BigDay(std::string& page, const CCalDatabase& db, int month, int day, Notes* notes) {
   const int count = ShownEntryCount(db, month, day);
   AppendFormat(page, "<!-- DayCount is %d -->\n", count);
   if (count == 0) {
@@ -161,7 +161,7 @@ void BigDay(std::string& page, const CCalDatabase& db, int month, int day) {
   }
   page += "<td class=xl25 x:num bgcolor=white >\n";
   if (count <= kMostListedEntries) {
-    DayCell(page, db, month, day, static_cast<uint32_t>(count));
+    DayCell(page, db, month, day, static_cast<uint32_t>(count), notes);
   } else {
     page += "&nbsp;";
   }
@@ -169,7 +169,7 @@ void BigDay(std::string& page, const CCalDatabase& db, int month, int day) {
 }
 
 void BigGrid(std::string& page, const CCalDatabase& db, int month, int year, int firstWeekday,
-             bool single) {
+             bool single, Notes* notes) {
   const int days = DaysInMonth(month, year);
   const int last = firstWeekday + days - 1;
   const bool fiveRows = last < kFiveRowCells;
@@ -212,12 +212,11 @@ void BigGrid(std::string& page, const CCalDatabase& db, int month, int year, int
         AppendFormat(page, "<td></td><!-- %d - index %d -->\n", before ? 1 : 2, i);
       }
     } else {
-      BigDay(page, db, month, i - firstWeekday + 1);
+      BigDay(page, db, month, i - firstWeekday + 1, notes);
     }
     if (i % kCellsPerRow == kCellsPerRow - 1) CloseRow(page, i);
   }
-  AppendFormat(page, "</table><!-- end %s month %s-->", "big",
-               EscapedMonthName(db, month).c_str());
+  AppendFormat(page, "</table><!-- end %s month %s-->", "big", EscapedMonthName(db, month).c_str());
   page +=
       "            </span>\n"
       "            </p>\n"
@@ -243,8 +242,7 @@ void MiniGrid(std::string& page, const CCalDatabase& db, int month, int year, in
                "x:num=38353>\n",
                kMiniSize.headHeight, kMiniSize.headCellWidth, HeadPoints(kMiniSize, fiveRows),
                kMiniSize.width * kHeadCellFactor);
-  AppendFormat(page,
-               "<span style='color:gray;font-size:10;padding:-2px;font-family:\"%s\"'>\n",
+  AppendFormat(page, "<span style='color:gray;font-size:10;padding:-2px;font-family:\"%s\"'>\n",
                font.c_str());
   AppendFormat(page, "%s %d\n", name.c_str(), year);
   page += "</span></td>\n</tr>\n";
@@ -281,10 +279,10 @@ void MiniGrid(std::string& page, const CCalDatabase& db, int month, int year, in
 }  // namespace
 
 void MonthTable(std::string& page, const CCalDatabase& db, int month, int year, GridKind kind,
-                int firstWeekday, bool single) {
+                int firstWeekday, bool single, Notes* notes) {
   if (month < 0 || month > 11 || firstWeekday < 0 || firstWeekday >= kCellsPerRow) return;
   if (kind == GridKind::kBig) {
-    BigGrid(page, db, month, year, firstWeekday, single);
+    BigGrid(page, db, month, year, firstWeekday, single, notes);
   } else {
     MiniGrid(page, db, month, year, firstWeekday);
   }

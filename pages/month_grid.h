@@ -9,6 +9,7 @@
 #include <string>
 
 #include "caldata/cal_database.h"
+#include "compute/notes.h"
 
 namespace tessolar {
 
@@ -19,9 +20,10 @@ enum class MiniMonth { kPrevious = 1, kNext = 2 };
 // column `firstWeekday` (0..6, column 0 being Sunday). `single` is true when
 // the big grid is the only month of its page; otherwise it is wrapped in a
 // row of the all-months page's main table that starts a new printed page.
-// Appends nothing for a month or weekday out of range.
+// Appends nothing for a month or weekday out of range. Pictures that cannot
+// be measured are noted.
 void MonthTable(std::string& page, const CCalDatabase& db, int month, int year, GridKind kind,
-                int firstWeekday, bool single);
+                int firstWeekday, bool single, Notes* notes = nullptr);
 
 // Appends one blank cell of the big grid of `month`/`year` (first weekday
 // `firstWeekday`, week rows `rowHeight` high) holding the mini grid of the

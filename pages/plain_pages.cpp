@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "caldata/captions.h"
-#include "compute/language_table.h"
-#include "pages/page_text.h"
 #include "caldata/data_paths.h"
+#include "compute/language_table.h"
 #include "pages/html_escape.h"
 #include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
+#include "pages/page_text.h"
 
 namespace tessolar {
 namespace {
@@ -57,12 +57,15 @@ std::string WithLinkWord(int language, int textIndex, int wordIndex) {
 std::string BuildWelcomePage(int language, const std::vector<std::string>& recentFiles) {
   std::string page = CommonStart();
   std::string panel(PanelHeadBlock());
-  ReplaceMarker(panel, "insert_welcome_title_here", EscapeHtml(LanguageString(language, kWelcomeTitle)));
-  ReplaceMarker(panel, "text_create_new", WithLinkWord(language, kCreateNewText, kCreateNewLinkWord));
+  ReplaceMarker(panel, "insert_welcome_title_here",
+                EscapeHtml(LanguageString(language, kWelcomeTitle)));
+  ReplaceMarker(panel, "text_create_new",
+                WithLinkWord(language, kCreateNewText, kCreateNewLinkWord));
   ReplaceMarker(panel, "title_create_new", EscapeHtml(LanguageString(language, kCreateNewTitle)));
   ReplaceMarker(panel, "text_open_existing",
                 WithLinkWord(language, kOpenExistingText, kOpenExistingLinkWord));
-  ReplaceMarker(panel, "title_open_existing", EscapeHtml(LanguageString(language, kOpenExistingTitle)));
+  ReplaceMarker(panel, "title_open_existing",
+                EscapeHtml(LanguageString(language, kOpenExistingTitle)));
   page += WithFontMarker(panel, kPlainFont);
 
   const std::string textRecent = EscapeHtml(LanguageString(language, kRecentText));
@@ -108,8 +111,9 @@ std::string BuildHiddenEntriesPage(const CCalDatabase& db) {
     AppendFormat(page,
                  "<input type=checkbox name=abc onClick=onBtnOk(\"calunhide%04u\") >%s - %s %d, "
                  "%d<br>",
-                 slot, EscapeHtml(caption).c_str(), EscapeHtml(MonthName(db.Language(), entry->month)).c_str(),
-                 entry->day, entry->year);
+                 slot, EscapeHtml(caption).c_str(),
+                 EscapeHtml(MonthName(db.Language(), entry->month)).c_str(), entry->day,
+                 entry->year);
   }
   page += "</span></body></html>";
   return page;

@@ -9,7 +9,7 @@
 namespace tessolar {
 namespace {
 
-constexpr uint32_t kTitleSize = 750;              // title table and picture box height
+constexpr uint32_t kTitleSize = 750;  // title table and picture box height
 constexpr uint32_t kTitlePictureLargestWidth = 1025;
 
 // The index accepts 12, one past the last big picture; it shows the first.
@@ -32,11 +32,12 @@ std::string PageStart() {
 
 }  // namespace
 
-void TitleTable(std::string& page, const CCalDatabase& db) {
+void TitleTable(std::string& page, const CCalDatabase& db, Notes* notes) {
   const int slot = TitlePictureSlot(db);
   const std::string picture = db.BigPicturePath(slot);
-  const PictureSize size = ImageSize(picture);
-  const PictureSize fit = FitIntoBox(kTitleSize, kTitlePictureLargestWidth, size.height, size.width);
+  const PictureSize size = ImageSize(picture, notes);
+  const PictureSize fit =
+      FitIntoBox(kTitleSize, kTitlePictureLargestWidth, size.height, size.width);
   const std::string color = TitleColor(db);
   const std::string font = EscapeCssString(db.TitleFontStyle());
   const uint32_t fontSize = db.TitleFontSize();
@@ -47,16 +48,20 @@ void TitleTable(std::string& page, const CCalDatabase& db) {
                  kTitleSize);
   page += "mso-padding-alt:0in .1pt 0in .1pt'>\n";
   page += Printf("<tr style='mso-yfti-irow:0;mso-yfti-lastrow:yes;height:%u '>", kTitleSize);
-  AppendPiece(page, 8,
-              Printf("<td width=%u align=center valign=middle style='width:%upt;padding:0in .0pt 0in .0pt'>\n",
-                     kTitleSize, kTitleSize));
+  AppendPiece(
+      page, 8,
+      Printf(
+          "<td width=%u align=center valign=middle style='width:%upt;padding:0in .0pt 0in .0pt'>\n",
+          kTitleSize, kTitleSize));
   page += Printf("<span align=center style='color:%s;font-size:%u.0pt;font-family:\"%s\"'>\n",
                  color.c_str(), fontSize, font.c_str());
-  page += Printf("<img width=\"%u\" height=\"%u\" src=\"%s\" onDblClick=onBtnOk(\"caltitlepic%02d\"); >\n",
-                 fit.width, fit.height, PictureUrl(picture).c_str(), slot);
-  page += Printf("<span onDblClick=onBtnOk(\"caltitletext\"); style='position:absolute; left:%upx; "
-                 "top:%upx; color:%s; font-size:%u.0pt;font-family:\"%s\"; z-index:1 '>\n",
-                 db.TitleXPos(), db.TitleYPos(), color.c_str(), fontSize, font.c_str());
+  page += Printf(
+      "<img width=\"%u\" height=\"%u\" src=\"%s\" onDblClick=onBtnOk(\"caltitlepic%02d\"); >\n",
+      fit.width, fit.height, PictureUrl(picture).c_str(), slot);
+  page += Printf(
+      "<span onDblClick=onBtnOk(\"caltitletext\"); style='position:absolute; left:%upx; "
+      "top:%upx; color:%s; font-size:%u.0pt;font-family:\"%s\"; z-index:1 '>\n",
+      db.TitleXPos(), db.TitleYPos(), color.c_str(), fontSize, font.c_str());
   page += EscapeHtml(db.Title()) + Printf(" %d\n", db.Year());
   AppendPiece(page, 12, "</span><!-- span for text -->\n");
   AppendPiece(page, 12, "</span><!-- span for picture -->\n");
@@ -64,34 +69,39 @@ void TitleTable(std::string& page, const CCalDatabase& db) {
   page += "</tr>\n";
 }
 
-std::string BuildTitlePage(const CCalDatabase& db) {
+std::string BuildTitlePage(const CCalDatabase& db, Notes* notes) {
   std::string page = PageStart();
-  page += "<body link=blue vlink=purple onload=\"onLoad();\" leftmargin=0 topmargin=0 "
-          "rightmargin=0 bottommargin=0 \n";
+  page +=
+      "<body link=blue vlink=purple onload=\"onLoad();\" leftmargin=0 topmargin=0 "
+      "rightmargin=0 bottommargin=0 \n";
   page += "style=\"background-color: buttonface\" >\n";
   page += "<div class=Section1>\n";
   page += "<span style='color:black;font-family:\"Verdana\",sans-serif;font-size:16.0pt' >";
-  TitleTable(page, db);
+  TitleTable(page, db, notes);
   page += "</span>";
   page += std::string(PageCloseBlock()) + "\n";
   return page;
 }
 
-std::string BigPicturesTable(const CCalDatabase& db, uint32_t width, uint32_t height) {
+std::string BigPicturesTable(const CCalDatabase& db, uint32_t width, uint32_t height,
+                             Notes* notes) {
   std::string table = "<table width=\"100%\" cols=4 valign=top border=1 >";
   for (int i = 0; i < kBigPictureCount; ++i) {
     const BigPicture& big = db.BigPictureAt(i);
     if (i % 4 == 0) table += "<tr>";
     table += "<td valign=top width=\"25%\" >";
     table += "<table cols=1 width=100% valign=top >";
-    table += Printf("<tr><td align=center ><span onDblClick=onBtnOk(\"calbigpic%02d\") >%s</span></td></tr>",
-                    i, EscapeHtml(big.description).c_str());
+    table += Printf(
+        "<tr><td align=center ><span onDblClick=onBtnOk(\"calbigpic%02d\") >%s</span></td></tr>", i,
+        EscapeHtml(big.description).c_str());
     table += "<tr><td>";
     const std::string picture = db.BigPicturePath(i);
-    const PictureSize size = ImageSize(picture);
+    const PictureSize size = ImageSize(picture, notes);
     const PictureSize fit = FitIntoBox(height / 4, width / 4, size.height, size.width);
-    table += Printf("<img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025 onDblClick=onBtnOk(\"calbigpic%02d\") >\n",
-                    fit.width, fit.height, PictureUrl(picture).c_str(), i);
+    table += Printf(
+        "<img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025 "
+        "onDblClick=onBtnOk(\"calbigpic%02d\") >\n",
+        fit.width, fit.height, PictureUrl(picture).c_str(), i);
     table += "</td></tr>";
     table += "</table><!-- table 6 addbigpics row of 4 -->";
     table += "</td>";
@@ -101,11 +111,12 @@ std::string BigPicturesTable(const CCalDatabase& db, uint32_t width, uint32_t he
   return table;
 }
 
-std::string BuildBigPicturesPage(const CCalDatabase& db, uint32_t width, uint32_t height) {
+std::string BuildBigPicturesPage(const CCalDatabase& db, uint32_t width, uint32_t height,
+                                 Notes* notes) {
   std::string page = PageStart();
   page += WithFontMarker(BigPicturesHeadBlock(), db.FontMainBody());
   page += Printf("<font face=\"%s\" >\n", EscapeHtml(db.FontMainBody()).c_str());
-  page += BigPicturesTable(db, width, height);
+  page += BigPicturesTable(db, width, height, notes);
   page += "</font>\n";
   page += std::string(PageCloseBlock()) + "\n";
   return page;

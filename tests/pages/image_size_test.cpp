@@ -73,20 +73,28 @@ TEST_F(ImageProbes, DamagedFilesFailKeepingTheOutputs) {
       {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x01},
       {0xFF, 0xD8, 0xFF, 0xC0, 0x00, 0x04, 8, 0}};  // a frame too short for a size
   const Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 0x40, 0x01, 0xF0, 0x00};
-  ::testing::internal::CaptureStdout();
+  Notes notes;
   for (const Bytes& bytes : jpegs) {
     uint32_t width = 11, height = 12;
-    EXPECT_EQ(JpegSize(Write("bad.jpg", bytes), &width, &height), -1);
+    EXPECT_EQ(JpegSize(Write("bad.jpg", bytes), &width, &height, &notes), -1);
     EXPECT_EQ(width * 100 + height, 1112u);
   }
   for (size_t size = 0; size < gif.size(); ++size) {  // a GIF shorter than 10 bytes
     uint32_t height = 5;
-    EXPECT_EQ(GifSize(Write("short.gif", Bytes(gif.begin(), gif.begin() + size)), nullptr, &height),
-              -1);
+    EXPECT_EQ(
+        GifSize(Write("short.gif", Bytes(gif.begin(), gif.begin() + size)), nullptr, &height, &notes),
+        -1);
     EXPECT_EQ(height, 5u);
   }
-  EXPECT_EQ(JpegSize("/nowhere/x.jpg", nullptr, nullptr), -1);
-  EXPECT_NE(::testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(JpegSize("/nowhere/x.jpg", nullptr, nullptr, &notes), -1);
+  // Each failure says which picture, in a sentence.
+  EXPECT_EQ(notes.size(), std::size(jpegs) + gif.size() + 1);
+  for (const std::string& note : notes) {
+    EXPECT_TRUE(note.find("bad.jpg") != std::string::npos ||
+                note.find("short.gif") != std::string::npos ||
+                note == "Could not open the picture /nowhere/x.jpg.")
+        << note;
+  }
 }
 
 TEST(FitIntoBox, KeepsTheProportionWithinTheBoxAndSurvivesExtremeSides) {
