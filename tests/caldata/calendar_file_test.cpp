@@ -258,6 +258,28 @@ TEST_F(CalendarFile, LineBreaksBecomeSpacesAndBareNamesGainTheFolderOnce) {
 
 // The shipped sample calendar loads whole, its floating entries on their days
 // of 2027, and finds every picture it names in the shipped clip-art.
+// Calendars as this program saves them, enciphered, beside their text: each
+// must read back to that text and seal again to the same bytes, so a change of
+// key, chaining, padding or layout, which would lock people out of the
+// calendars they saved, fails here.
+TEST(SavedCalendars, ReadBackEntryForEntryAndSealToTheSameBytes) {
+  const fs::path dir = fs::path(TESSOLAR_TEST_DATA) / "calendars" / "pinned";
+  int files = 0;
+  for (const auto& item : fs::directory_iterator(dir)) {
+    if (item.path().extension() != ".cal") continue;
+    ++files;
+    SCOPED_TRACE(item.path().filename().string());
+    const std::string sealed = ReadFile(item.path());
+    ASSERT_EQ(sealed.rfind("cal", 0), 0u) << "not enciphered";
+    CCalDatabase db;
+    ASSERT_EQ(LoadCalendarFile(db, item.path().string()), 1);
+    const std::string text = ReadFile(fs::path(item.path()).replace_extension(".txt"));
+    EXPECT_EQ(CalendarText(db), text);
+    EXPECT_EQ(SealEnvelope(text), sealed);
+  }
+  EXPECT_EQ(files, 4);
+}
+
 TEST(SampleCalendar, LoadsWholeWithItsFloatingDaysAndShippedPictures) {
   CCalDatabase db;
   ASSERT_EQ(LoadCalendarFile(db, std::string(TESSOLAR_SOURCE_DIR) + "/resources/sample.cal"), 1);
