@@ -1,7 +1,5 @@
 #include "app/flows/recent_files.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 
 namespace tessolar {
@@ -9,13 +7,6 @@ namespace {
 
 constexpr char kGroup[] = "Tessolar";
 constexpr char kFreeSlot[] = "empty";
-
-std::string Normalised(std::string path) {
-  std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) {
-    return c == '\\' ? '/' : static_cast<char>(std::tolower(c));
-  });
-  return path;
-}
 
 bool IsFree(const std::string& value) { return value.empty() || value == kFreeSlot; }
 
@@ -34,10 +25,8 @@ void RecentFiles::SetSlot(int n, const std::string& path) {
 }
 
 void RecentFiles::Add(const std::string& path) {
-  const std::string wanted = Normalised(path);
   for (int n = 1; n <= kRecentFileSlots; ++n) {
-    const std::string listed = Slot(n);
-    if (!IsFree(listed) && wanted.find(Normalised(listed)) != std::string::npos) return;
+    if (Slot(n) == path) return;
   }
   for (int n = 1; n <= kRecentFileSlots; ++n) {
     if (IsFree(Slot(n))) {
@@ -50,9 +39,8 @@ void RecentFiles::Add(const std::string& path) {
 }
 
 void RecentFiles::Remove(const std::string& path) {
-  const std::string unwanted = Normalised(path);
   for (int n = 1; n <= kRecentFileSlots; ++n) {
-    if (Normalised(Slot(n)) == unwanted) {
+    if (Slot(n) == path) {
       SetSlot(n, kFreeSlot);
       return;
     }

@@ -17,10 +17,10 @@ class RecentFiles {
   explicit RecentFiles(SettingsStore& settings) : settings_(settings) {}
 
   // Stores `path` in the first free slot, or shifts the list and puts it last;
-  // nothing when a listed path is found in it (compared in small letters with
-  // "/" for "\"), so a path is listed once.
+  // nothing when it is listed already. Paths compare whole and with their
+  // case: on Linux Family.cal and family.cal are two files.
   void Add(const std::string& path);
-  // Frees the first slot that holds `path` (compared as above); later slots stay.
+  // Frees the first slot that holds `path`; later slots stay.
   void Remove(const std::string& path);
   // The listed paths in slot order, oldest first.
   std::vector<std::string> Read() const;

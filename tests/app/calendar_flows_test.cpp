@@ -156,7 +156,7 @@ TEST(FileCommands, ExitAsksOnlyWhenSomethingWouldBeLost) {
   EXPECT_EQ(s.prompts.questions.size(), 3u);
 }
 
-TEST(RecentFiles, TenSlotsShiftFreedSlotsAreReusedAndListedPathsStayOnce) {
+TEST(RecentFiles, TenSlotsShiftFreedSlotsAreReusedAndEachFileIsListedOnce) {
   support::MemorySettings settings;
   RecentFiles recent(settings);
   for (int i = 1; i <= 10; ++i) recent.Add("/c/f" + std::to_string(i + 10) + ".cal");
@@ -165,13 +165,16 @@ TEST(RecentFiles, TenSlotsShiftFreedSlotsAreReusedAndListedPathsStayOnce) {
   ASSERT_EQ(listed.size(), 10u);
   EXPECT_EQ(listed.front(), "/c/f12.cal");
   EXPECT_EQ(settings.values["Tessolar/RecentFile10"], "/c/f21.cal");
-  recent.Add("\\C\\F15.CAL");          // same path, other case and slashes
-  recent.Add("/c/f15.cal.backup");     // a listed path is part of it
+  recent.Add("/c/f15.cal");
   EXPECT_EQ(recent.Read(), listed);
-  recent.Remove("/C/f13.cal");
+  recent.Remove("/C/f13.cal");  // another file: nothing is freed
+  EXPECT_EQ(recent.Read(), listed);
+  recent.Remove("/c/f13.cal");
   EXPECT_EQ(settings.values["Tessolar/RecentFile02"], "empty");
-  recent.Add("/c/new.cal");
-  EXPECT_EQ(settings.values["Tessolar/RecentFile02"], "/c/new.cal");
+  recent.Add("/c/F15.cal");  // two files that differ only in case, or one
+  EXPECT_EQ(settings.values["Tessolar/RecentFile02"], "/c/F15.cal");
+  recent.Add("/c/f15.cal.old");  // whose name starts like a listed one are both listed
+  EXPECT_EQ(recent.Read().back(), "/c/f15.cal.old");
 }
 
 TEST(WindowPlacement, RoundTripAndWhatIsIgnored) {
