@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "caldata/picture_files.h"
 #include "ui_dlg_big_pics.h"
 
 namespace tessolar {
@@ -43,7 +44,7 @@ void CDlgBigPics::ChoosePicture() {
   if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   const QString file = QFileDialog::getOpenFileName(
       this, tr("Pick a Picture"), folder,
-      tr("Pictures (*.jpg *.jpeg *.gif *.png *.bmp *.svg *.webp);;All Files (*)"));
+      tr("Pictures (%1);;All Files (*)").arg(QString::fromStdString(PictureSuffixPattern())));
   if (file.isEmpty()) return;
   const QFileInfo picked(file);
   const bool inClipart =

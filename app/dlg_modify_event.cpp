@@ -7,6 +7,7 @@
 
 #include "caldata/captions.h"
 #include "caldata/data_paths.h"
+#include "caldata/picture_files.h"
 #include "compute/date_arithmetic.h"
 #include "compute/language_table.h"
 #include "ui_dlg_modify_event.h"
@@ -21,9 +22,6 @@ constexpr int kMonths = 12;
 constexpr int kUserTypes = 10;  // every type but the empty entry
 constexpr int kPreviewWidth = 128;
 constexpr int kPreviewHeight = 96;
-constexpr char kNoPicture[] = "null";
-const char kPictureFilter[] =
-    "Pictures (*.jpg *.jpeg *.gif *.png *.bmp *.webp *.svg);;All files (*)";
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 std::string Text(const QString& text) { return text.toStdString(); }
@@ -224,7 +222,9 @@ void CDlgModifyEvent::Browse() {
     start = QFileInfo(Text(calendar_.PicturePathToShow(Text(current)))).path();
   }
   const QString file =
-      QFileDialog::getOpenFileName(this, tr("Choose a picture"), start, kPictureFilter);
+      QFileDialog::getOpenFileName(
+      this, tr("Choose a picture"), start,
+      tr("Pictures (%1);;All Files (*)").arg(QString::fromStdString(PictureSuffixPattern())));
   if (!file.isEmpty()) ui_->pictureEdit->setText(file);
 }
 

@@ -12,6 +12,7 @@
 #include <QWebEngineUrlRequestInterceptor>
 
 #include "app/tessolar_page.h"
+#include "caldata/picture_files.h"
 #include "pages/page_conventions.h"
 
 Q_DECLARE_METATYPE(tessolar::ClickToken)
@@ -47,17 +48,12 @@ constexpr char kHitTestScript[] = R"(
   return '';
 })(%1, %2))";
 
-bool IsPicture(const QString& path) {
-  static const QStringList kSuffixes = {"jpg", "jpeg", "gif", "png", "bmp", "webp", "svg"};
-  return kSuffixes.contains(QFileInfo(path).suffix().toLower());
-}
-
 }  // namespace
 
 QStringList DroppedPictures(const QList<QUrl>& urls) {
   QStringList files;
   for (const QUrl& url : urls) {
-    if (!url.isLocalFile() || !IsPicture(url.toLocalFile())) return {};
+    if (!url.isLocalFile() || !HasPictureSuffix(url.toLocalFile().toStdString())) return {};
     files << url.toLocalFile();
   }
   return files;

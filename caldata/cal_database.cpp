@@ -82,7 +82,7 @@ void CCalDatabase::SetBigPicture(int slot, const std::string& pictureFile,
 
 std::string CCalDatabase::BigPicturePath(int slot) const {
   const std::string& picture = BigPictureAt(slot).pictureFile;
-  if (picture.empty() || picture.find("null") != std::string::npos) return picture;
+  if (picture.empty() || IsNoPicture(picture)) return picture;
   return PicturePathToShow(picture);
 }
 
@@ -180,7 +180,7 @@ uint32_t CCalDatabase::ReplaceHolidayData(int month, int day, int year, uint32_t
   for (uint32_t i = 0; i < count_; ++i) {
     CalEntry& old = entries_[i];
     if (old.type != type || old.description != description) continue;
-    if (!old.pictureFile.empty() && old.pictureFile != "null" && old.pictureFile != "NULL") {
+    if (!old.pictureFile.empty() && !IsNoPicture(old.pictureFile)) {
       entry.pictureFile = old.pictureFile;
     }
     entry.index = i;
@@ -191,19 +191,6 @@ uint32_t CCalDatabase::ReplaceHolidayData(int month, int day, int year, uint32_t
   const uint32_t slot = count_;
   if (count_ < kMaxEntries) {
     entry.index = slot;
-    PutEntry(entry, slot);
-    CommitNewEntry();
-  }
-  return slot;
-}
-
-uint32_t CCalDatabase::ReplaceHolidayData(const CalEntry& entry) {
-  const bool inPlace = entry.index > 0 && entry.index < count_;
-  const uint32_t slot = inPlace ? entry.index : count_;
-  if (inPlace) {
-    PutEntry(entry, slot);
-    SortAndCompact();
-  } else if (count_ < kMaxEntries) {
     PutEntry(entry, slot);
     CommitNewEntry();
   }
@@ -241,18 +228,6 @@ int CCalDatabase::RemoveEntryByDescription(const std::string& description) {
   return 0;
 }
 
-int CCalDatabase::RemoveEntry(int month, int day, int year, const std::string& description) {
-  for (uint32_t i = 0; i < count_; ++i) {
-    const CalEntry& e = entries_[i];
-    if (e.description == description && e.month == month && e.day == day && e.year == year) {
-      MarkDeleted(i);
-      break;
-    }
-  }
-  SortAndCompact();
-  return 0;
-}
-
 void CCalDatabase::SortAndCompact() {
   const auto earlier = [](const CalEntry& a, const CalEntry& b) {
     return std::tie(a.month, a.day, a.year) < std::tie(b.month, b.day, b.year);
@@ -276,16 +251,6 @@ bool CCalDatabase::IsShown(const CalEntry& entry) const {
   return entry.type != kReminder || entry.year == year_;
 }
 
-uint32_t CCalDatabase::CountEntriesOfDay(int month, int day) const {
-  uint32_t n = 0;
-  for (uint32_t i = 0; i < count_; ++i) {
-    const CalEntry& e = entries_[i];
-    if (e.month > month || (e.month == month && e.day > day)) break;
-    if (e.month == month && e.day == day && IsShown(e)) ++n;
-  }
-  return n;
-}
-
 std::vector<CalEntry> CCalDatabase::GetEntriesOfDay(int month, int day) const {
   std::vector<CalEntry> result;
   for (uint32_t i = 0; i < count_; ++i) {
@@ -302,13 +267,6 @@ std::vector<CalEntry> CCalDatabase::GetEntriesOfDay(int month, int day) const {
 const CalEntry* CCalDatabase::EntryAt(uint32_t slot) const {
   if (slot > count_ || slot >= kMaxEntries) return nullptr;
   return &entries_[slot];
-}
-
-int CCalDatabase::CopyEntryAt(uint32_t slot, CalEntry* out) const {
-  const CalEntry* entry = EntryAt(slot);
-  if (out == nullptr || entry == nullptr) return -1;
-  *out = *entry;
-  return 0;
 }
 
 std::vector<CalEntry> CCalDatabase::GetHiddenEntries() const {

@@ -75,7 +75,7 @@ class CCalDatabase {
   // Slots 0..11; an out-of-range slot reads empty and ignores writes.
   const BigPicture& BigPictureAt(int slot) const;
   void SetBigPicture(int slot, const std::string& pictureFile, const std::string& description);
-  // The slot's picture as the pages load it (PicturePathToShow); empty and "null" stay as they are.
+  // The slot's picture as the pages load it (PicturePathToShow); empty and no picture stay as they are.
   std::string BigPicturePath(int slot) const;
 
   const std::string& CalendarFileName() const { return calendarFileName_; }
@@ -134,25 +134,20 @@ class CCalDatabase {
   // the new date (keeping a picture the user set). Returns the slot used.
   uint32_t ReplaceHolidayData(int month, int day, int year, uint32_t type,
                               const std::string& description, const std::string& pictureFile);
-  // Puts an edited entry back at its own index, or appends it. Returns the slot.
-  uint32_t ReplaceHolidayData(const CalEntry& entry);
 
   // Marks the first entry matching all five values deleted; returns its slot
   // or 0. Does not sort.
   uint32_t RemoveHolidayData(int month, int day, int year, uint32_t type,
                              const std::string& description, const std::string& pictureFile);
   int RemoveEntryByDescription(const std::string& description);
-  int RemoveEntry(int month, int day, int year, const std::string& description);
 
   void SortAndCompact();
 
   // Entries of a day that are shown: not hidden, and reminders only in their own year.
-  uint32_t CountEntriesOfDay(int month, int day) const;
   std::vector<CalEntry> GetEntriesOfDay(int month, int day) const;
 
   // Slot `slot` for slot <= count, else nullptr.
   const CalEntry* EntryAt(uint32_t slot) const;
-  int CopyEntryAt(uint32_t slot, CalEntry* out) const;
 
   std::vector<CalEntry> GetHiddenEntries() const;
   std::vector<uint32_t> GetHiddenEntryIndices() const;

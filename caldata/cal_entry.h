@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "compute/date_arithmetic.h"
+
 namespace tessolar {
 
 enum EntryType : uint32_t {
@@ -31,15 +33,15 @@ struct CalEntry {
   uint8_t showAge = 0;    // caption carries the age or ordinal
   uint8_t hidden = 0;     // left out of day cells, listed on the hidden-events page
   uint8_t weekday = 0;    // floating entries: 0 = Sunday .. 6
-  uint8_t weekCode = 0;   // 41..45 for a floating entry, 0 for a fixed date
+  uint8_t weekCode = 0;   // kWeekFirst..kWeekLast for a floating entry, 0 for a fixed date
   int16_t enteredYear = 0;  // the year as typed in the event dialog
   int16_t year = 0;         // year of the event; kDeletedYear when deleted
   uint32_t type = kEmptyEntry;
   uint32_t index = 0;       // own slot after SortAndCompact; source slot in a copy
   std::string description;
-  std::string pictureFile;  // "null" anywhere in it means no picture
+  std::string pictureFile;  // IsNoPicture: none
 
-  bool IsFloating() const { return weekCode >= 41 && weekCode <= 45; }
+  bool IsFloating() const { return weekCode >= kWeekFirst && weekCode <= kWeekLast; }
   // Entries that fail this are left out of saved files and of the hidden list.
   bool IsValidForSaving() const {
     return day != 0 && day != kDeletedMark && year != 0 && year != kDeletedYear;
@@ -47,6 +49,15 @@ struct CalEntry {
   bool operator==(const CalEntry& other) const;
   bool operator!=(const CalEntry& other) const { return !(*this == other); }
 };
+
+// What an entry or big picture stores for "no picture".
+inline constexpr char kNoPicture[] = "null";
+
+// Whether a stored picture name means no picture: "null" anywhere in it, or
+// "NULL" as some older calendars wrote it.
+inline bool IsNoPicture(const std::string& picture) {
+  return picture.find("null") != std::string::npos || picture.find("NULL") != std::string::npos;
+}
 
 // Display name of an entry type in `language`; empty for the empty entry or
 // an unknown code.

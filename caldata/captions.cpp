@@ -115,7 +115,7 @@ std::string DayEntryPicture(const CCalDatabase& db, int month, int day, int k) {
   CalEntry entry;
   if (!FindShownEntry(db, month, day, k, entry)) return {};
   const bool birthday = entry.type == kBirthday;
-  if (entry.pictureFile.find("null") != std::string::npos && birthday) {
+  if (IsNoPicture(entry.pictureFile) && birthday) {
     return db.PicturePathToShow(kBirthdayPicture);
   }
   // Entries read from a calendar without a clip-art folder keep bare names.
@@ -123,7 +123,7 @@ std::string DayEntryPicture(const CCalDatabase& db, int month, int day, int k) {
       entry.pictureFile.empty() ? entry.pictureFile : db.PicturePathToShow(entry.pictureFile);
   std::error_code error;
   if (!picture.empty() && std::filesystem::exists(picture, error)) return picture;
-  return birthday ? db.PicturePathToShow(kBirthdayPicture) : "null";
+  return birthday ? db.PicturePathToShow(kBirthdayPicture) : kNoPicture;
 }
 
 uint32_t DayEntrySlot(const CCalDatabase& db, int month, int day, int k) {

@@ -5,6 +5,7 @@
 
 #include "caldata/cal_database.h"
 #include "cli/command_line.h"
+#include "cli/include_list.h"
 #include "generators/year_build.h"
 #include "compute/language_table.h"
 
@@ -13,38 +14,6 @@ namespace {
 
 constexpr int kFirstYear = 1;
 constexpr int kLastYear = 9999;
-
-// Switches on the include flags named in a comma-separated list; an empty
-// word (",," or a comma at either end) is refused like an unknown one.
-void ApplyIncludeList(const std::string& list, CCalDatabase& db) {
-  for (size_t start = 0;;) {
-    const size_t comma = list.find(',', start);
-    const std::string word = list.substr(start, comma == std::string::npos ? comma : comma - start);
-    if (word == "all") {
-      db.SetChristian(true);
-      db.SetNational(true);
-      db.SetHebrew(true);
-      db.SetEquinox(true);
-      db.SetFullMoons(true);
-    } else if (word == "christian") {
-      db.SetChristian(true);
-    } else if (word == "national") {
-      db.SetNational(true);
-    } else if (word == "hebrew") {
-      db.SetHebrew(true);
-    } else if (word == "equinox") {
-      db.SetEquinox(true);
-    } else if (word == "fullmoons") {
-      db.SetFullMoons(true);
-    } else {
-      throw CommandError(kExitBadInput,
-                         "unknown --include word '" + word +
-                             "' (use christian, national, hebrew, equinox, fullmoons or all)");
-    }
-    if (comma == std::string::npos) return;
-    start = comma + 1;
-  }
-}
 
 }  // namespace
 
@@ -56,7 +25,7 @@ int RunDaysCommand(const std::vector<std::string>& args) {
   const int language = parsed.IntOption("--language", 0, kLanguageCount - 1, 0);
 
   CCalDatabase db;
-  ApplyIncludeList(parsed.Option("--include").value_or("all"), db);
+  ParseIncludeList(parsed.Option("--include").value_or("all")).ApplyTo(db);
   db.SetYear(year);
   db.SetCountry(country);
   db.SetLanguage(language);

@@ -1,7 +1,5 @@
 #include "cli/include_list.h"
 
-#include <sstream>
-
 #include "cli/command_line.h"
 
 namespace tessolar::cli {
@@ -15,13 +13,13 @@ void IncludeFlags::ApplyTo(CCalDatabase& db) const {
 }
 
 IncludeFlags ParseIncludeList(const std::string& list) {
-  if (list == "all") return {true, true, true, true, true};
   IncludeFlags flags;
-  std::istringstream names(list);
-  std::string name;
-  bool any = false;
-  while (std::getline(names, name, ',')) {
-    if (name == "christian") {
+  for (size_t start = 0;;) {
+    const size_t comma = list.find(',', start);
+    const std::string name = list.substr(start, comma == std::string::npos ? comma : comma - start);
+    if (name == "all") {
+      flags = {true, true, true, true, true};
+    } else if (name == "christian") {
       flags.christian = true;
     } else if (name == "national") {
       flags.national = true;
@@ -37,10 +35,9 @@ IncludeFlags ParseIncludeList(const std::string& list) {
                          "all, not '" +
                              name + "'");
     }
-    any = true;
+    if (comma == std::string::npos) return flags;
+    start = comma + 1;
   }
-  if (!any) throw CommandError(kExitBadInput, "--include needs at least one name");
-  return flags;
 }
 
 }  // namespace tessolar::cli

@@ -17,9 +17,9 @@ struct IncludeFlags {
   void ApplyTo(CCalDatabase& db) const;
 };
 
-// A comma-separated list of christian, national, hebrew, equinox and
-// fullmoons, or "all". Throws a bad-input CommandError for an empty list or
-// an unknown name.
+// A comma-separated list of christian, national, hebrew, equinox, fullmoons
+// and all (every family). Throws a bad-input CommandError for an unknown or
+// empty name (",," or a comma at either end, or an empty list).
 IncludeFlags ParseIncludeList(const std::string& list);
 
 }  // namespace tessolar::cli

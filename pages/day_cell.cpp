@@ -35,8 +35,6 @@ CellEntry EntryOfDay(const CCalDatabase& db, int month, int day, int k) {
           DayEntryPicture(db, month, day, k), DayEntrySlot(db, month, day, k)};
 }
 
-bool HasNoPicture(const std::string& picture) { return picture.find("null") != std::string::npos; }
-
 std::string Font(const CCalDatabase& db) { return EscapeCssString(db.FontMainBody()); }
 
 void AppendImage(std::string& page, const std::string& picture, PictureBox box, uint32_t slot,
@@ -127,7 +125,7 @@ void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int 
   AppendPiece(page, 4, "<tr style='mso-yfti-irow:1;mso-yfti-lastrow:yes'>\n");
   for (const CellEntry& entry : entries) {
     AppendPiece(page, 8, "<td nowrap width=80 valign=top >\n");
-    if (HasNoPicture(entry.picture)) {
+    if (IsNoPicture(entry.picture)) {
       // A sober anniversary without a picture of its own gets the shipped one.
       const CalEntry* stored = db.EntryAt(entry.slot);
       if (stored != nullptr && stored->type == kSoberAnniversary) {
@@ -161,7 +159,7 @@ const char kQuadrantCell[] =
 
 void AppendUpperPicture(std::string& page, const CellEntry& entry, Notes* notes) {
   AppendPiece(page, 8, kQuadrantCell);
-  if (!entry.picture.empty() && !HasNoPicture(entry.picture)) {
+  if (!entry.picture.empty() && !IsNoPicture(entry.picture)) {
     AppendImage(page, entry.picture, kFourEntriesBox, entry.slot, notes);
   }
   AppendPiece(page, 8, "</td>\n");

@@ -22,8 +22,7 @@ class CalendarDocument {
   // Runs the year build for `year` (removeAll 1 takes every computed day out).
   void BuildYear(int year, int removeAll) { yearBuild_.BuildYear(db_, year, removeAll); }
 
-  // Whether a calendar was started or opened since the last reset.
-  bool IsStarted() const { return started_; }
+  // A calendar was started (opened calendars are started by Open).
   void MarkStarted() { started_ = true; }
   // A started calendar whose text differs from what was last loaded or saved.
   bool HasUnsavedChanges() const;

@@ -24,7 +24,6 @@ class CPrintHandler : public QObject {
   void SetView(QWebEngineView* view);
 
   const QPageLayout& PageLayout() const { return layout_; }
-  void SetPageLayout(const QPageLayout& layout) { layout_ = layout; }
 
   // Each asks the user in its dialog and returns when the engine is done;
   // they do nothing without a view or while another print runs.
