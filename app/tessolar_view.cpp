@@ -31,21 +31,12 @@ class LocalOnlyInterceptor : public QWebEngineUrlRequestInterceptor {
 };
 
 // The token of the day cell or big picture under a point of the page: the
-// element there or one of its parents carries it, or the day cell holds it.
+// element there or the nearest of its parents that carries one.
 constexpr char kHitTestScript[] = R"(
 (function (x, y) {
-  var tokenOf = function (e) {
-    var a = e.getAttribute && e.getAttribute('ondblclick');
-    return a && /cal(date|idx|bigpic)\d/.test(a) ? a : '';
-  };
-  for (var e = document.elementFromPoint(x, y); e && e !== document.body; e = e.parentElement) {
-    if (tokenOf(e)) return tokenOf(e);
-    if (e.tagName === 'TD' && /\bxl2[45]\b/.test(e.className)) {
-      var inner = e.querySelector('[ondblclick*="caldate"], [ondblclick*="calidx"]');
-      return inner ? tokenOf(inner) : '';
-    }
-  }
-  return '';
+  var e = document.elementFromPoint(x, y);
+  var owner = e && e.closest('[data-token]');
+  return owner ? owner.getAttribute('data-token') : '';
 })(%1, %2))";
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "caldata/captions.h"
 #include "compute/utf8.h"
+#include "pages/click_tokens.h"
 #include "pages/html_escape.h"
 #include "pages/image_size.h"
 #include "pages/page_conventions.h"
@@ -43,8 +44,8 @@ void AppendImage(std::string& page, const std::string& picture, PictureBox box, 
   const PictureSize fit = FitIntoBox(box.height, box.largestWidth, size.height, size.width);
   AppendPiece(page, 12,
               Printf("<img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025 "
-                     "onDblClick=onBtnOk(\"calidx%04u\") >\n",
-                     fit.width, fit.height, PictureUrl(picture).c_str(), slot));
+                     "onDblClick=onBtnOk(\"%s\") >\n",
+                     fit.width, fit.height, PictureUrl(picture).c_str(), EntryToken(slot).c_str()));
 }
 
 void AppendTableOpening(std::string& page, bool twoColumns) {
@@ -63,8 +64,8 @@ void AppendDayNumber(std::string& page, const std::string& font, int month, int 
   AppendPiece(page, 12, "<p class=MsoNormal>\n");
   AppendPiece(page, 12,
               Printf("<span style='color:gray;font-family:\"%s\"' "
-                     "onDblClick=onBtnOk(\"caldate%02d%02d\"); >\n",
-                     font.c_str(), month, day));
+                     "onDblClick=onBtnOk(\"%s\"); >\n",
+                     font.c_str(), DateToken(month, day).c_str()));
   AppendPiece(page, 12, Printf("%d\n", day));
   AppendPiece(page, 12, "</span>\n");
   AppendPiece(page, 12, "</p>\n");
@@ -86,8 +87,8 @@ void AppendOneEntry(std::string& page, const CCalDatabase& db, int month, int da
   }
   AppendPiece(
       page, 12,
-      Printf("<span style='color:gray;font-family:\"%s\"%s' onDblClick=onBtnOk(\"calidx%04u\") >\n",
-             Font(db).c_str(), size.c_str(), entry.slot));
+      Printf("<span style='color:gray;font-family:\"%s\"%s' onDblClick=onBtnOk(\"%s\") >\n",
+             Font(db).c_str(), size.c_str(), EntryToken(entry.slot).c_str()));
   AppendPiece(page, 12, entry.caption + "\n");
   AppendPiece(page, 12, "</span>\n");
   AppendPiece(page, 12, "</p>\n");
@@ -116,9 +117,9 @@ void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int 
     AppendPiece(page, 8, "<td width=80 valign=top style='width:75pt;padding:0in .1pt 0in .1pt'>\n");
     AppendPiece(page, 8,
                 Printf("<span style='color:gray;font-size:%d;font-family:\"%s\"' "
-                       "onDblClick=onBtnOk(\"calidx%04u\") >%s</span>\n",
-                       entry.captionWidth > 24 ? 8 : 10, Font(db).c_str(), entry.slot,
-                       entry.caption.c_str()));
+                       "onDblClick=onBtnOk(\"%s\") >%s</span>\n",
+                       entry.captionWidth > 24 ? 8 : 10, Font(db).c_str(),
+                       EntryToken(entry.slot).c_str(), entry.caption.c_str()));
     AppendPiece(page, 8, "</td>\n");
   }
   AppendPiece(page, 4, "</tr>\n");
@@ -131,8 +132,9 @@ void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int 
       if (stored != nullptr && stored->type == kSoberAnniversary) {
         AppendPiece(page, 12,
                     Printf("<img width=80 height=75 src=\"%s\" v:shapes=_x0000_i1025 "
-                           "onDblClick=onBtnOk(\"calidx%04u\") >\n",
-                           PictureUrl(db.PicturePathToShow(kSoberPicture)).c_str(), entry.slot));
+                           "onDblClick=onBtnOk(\"%s\") >\n",
+                           PictureUrl(db.PicturePathToShow(kSoberPicture)).c_str(),
+                           EntryToken(entry.slot).c_str()));
       }
     } else if (!entry.picture.empty()) {
       AppendImage(page, entry.picture, kTwoEntriesBox, entry.slot, notes);
@@ -149,8 +151,9 @@ void AppendQuadrantCaption(std::string& page, const std::string& font, const Cel
   AppendPiece(page, 8,
               Printf("<td width=80 valign=top style='width:50pt;padding:0in .1pt 0in "
                      ".1pt;color:gray;font-size:%d;font-family:\"%s\" ' "
-                     "onDblClick=onBtnOk(\"calidx%04u\") >%s\n",
-                     entry.captionWidth > 24 ? 7 : 9, font.c_str(), entry.slot, caption.c_str()));
+                     "onDblClick=onBtnOk(\"%s\") >%s\n",
+                     entry.captionWidth > 24 ? 7 : 9, font.c_str(), EntryToken(entry.slot).c_str(),
+                     caption.c_str()));
   AppendPiece(page, 8, "</td>\n");
 }
 
@@ -173,8 +176,8 @@ void AppendLowerPicture(std::string& page, const std::string& font, const CellEn
     AppendPiece(page, 12,
                 Printf("<DIV valign=TOP align=center ><span "
                        "style='color:gray;font-size:28;font-family:\"%s\"' "
-                       "onDblClick=onBtnOk(\"caldate%02d%02d\"); >%d</span></div>\n",
-                       font.c_str(), month, day, day));
+                       "onDblClick=onBtnOk(\"%s\"); >%d</span></div>\n",
+                       font.c_str(), DateToken(month, day).c_str(), day));
   } else {
     AppendPiece(page, 8, "<td width=80 valign=top style='width:50pt;padding:0in .1pt 0in .1pt'>\n");
     AppendImage(page, entry.picture, kFourEntriesBox, entry.slot, notes);

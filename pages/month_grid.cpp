@@ -5,6 +5,7 @@
 #include "compute/hebrew_calendar.h"
 #include "compute/language_table.h"
 #include "compute/utf8.h"
+#include "pages/click_tokens.h"
 #include "pages/day_cell.h"
 #include "pages/html_escape.h"
 #include "pages/page_blocks.h"
@@ -159,7 +160,8 @@ void BigDay(std::string& page, const CCalDatabase& db, int month, int day, Notes
     page += EmptyDayCell(month, day);
     return;
   }
-  page += "<td class=xl25 x:num bgcolor=white >\n";
+  AppendFormat(page, "<td class=xl25 x:num bgcolor=white data-token=\"%s\" >\n",
+               DateToken(month, day).c_str());
   if (count <= kMostListedEntries) {
     DayCell(page, db, month, day, static_cast<uint32_t>(count), notes);
   } else {

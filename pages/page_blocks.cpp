@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "pages/click_tokens.h"
 #include "pages/html_escape.h"
 #include "pages/page_conventions.h"
 #include "pages/page_text.h"
@@ -63,7 +64,8 @@ std::string FolderLink() {
 }
 
 std::string EmptyDayCell(int month, int day) {
-  return Printf(std::string(EmptyDayCellFormat()).c_str(), month, day, day);
+  const std::string token = DateToken(month, day);
+  return Printf(std::string(EmptyDayCellFormat()).c_str(), token.c_str(), token.c_str(), day);
 }
 
 std::string MonthPictureCaption(const std::string& description) {
@@ -80,8 +82,8 @@ std::string RecentFileLine(const std::string& path, const std::string& textRecen
   ReplaceMarker(title, "%", "%%");
   ReplaceMarker(format, "text_recent", text);
   ReplaceMarker(format, "title_recent", title);
-  const std::string escaped = EscapeHtml(path);
-  return Printf(format.c_str(), escaped.c_str(), escaped.c_str());
+  return Printf(format.c_str(), EscapeHtml(RecentCalendarToken(path)).c_str(),
+                EscapeHtml(path).c_str());
 }
 
 }  // namespace tessolar

@@ -5,6 +5,7 @@
 #include "caldata/captions.h"
 #include "caldata/data_paths.h"
 #include "compute/language_table.h"
+#include "pages/click_tokens.h"
 #include "pages/html_escape.h"
 #include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
@@ -62,6 +63,8 @@ std::string BuildWelcomePage(int language, const std::vector<std::string>& recen
   ReplaceMarker(panel, "text_create_new",
                 WithLinkWord(language, kCreateNewText, kCreateNewLinkWord));
   ReplaceMarker(panel, "title_create_new", EscapeHtml(LanguageString(language, kCreateNewTitle)));
+  ReplaceMarker(panel, "token_create_new", kNewCalendarToken);
+  ReplaceMarker(panel, "token_open_existing", kBrowseCalendarsToken);
   ReplaceMarker(panel, "text_open_existing",
                 WithLinkWord(language, kOpenExistingText, kOpenExistingLinkWord));
   ReplaceMarker(panel, "title_open_existing",
@@ -109,9 +112,8 @@ std::string BuildHiddenEntriesPage(const CCalDatabase& db) {
     const std::string caption =
         EntryCaption(db, entry->type, entry->year, entry->description, entry->showAge);
     AppendFormat(page,
-                 "<input type=checkbox name=abc onClick=onBtnOk(\"calunhide%04u\") >%s - %s %d, "
-                 "%d<br>",
-                 slot, EscapeHtml(caption).c_str(),
+                 "<input type=checkbox name=abc onClick=onBtnOk(\"%s\") >%s - %s %d, %d<br>",
+                 UnhideToken(slot).c_str(), EscapeHtml(caption).c_str(),
                  EscapeHtml(MonthName(db.Language(), entry->month)).c_str(), entry->day,
                  entry->year);
   }

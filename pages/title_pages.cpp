@@ -1,5 +1,6 @@
 #include "pages/title_pages.h"
 
+#include "pages/click_tokens.h"
 #include "pages/html_escape.h"
 #include "pages/image_size.h"
 #include "pages/page_blocks.h"
@@ -56,12 +57,12 @@ void TitleTable(std::string& page, const CCalDatabase& db, Notes* notes) {
   page += Printf("<span align=center style='color:%s;font-size:%u.0pt;font-family:\"%s\"'>\n",
                  color.c_str(), fontSize, font.c_str());
   page += Printf(
-      "<img width=\"%u\" height=\"%u\" src=\"%s\" onDblClick=onBtnOk(\"caltitlepic%02d\"); >\n",
-      fit.width, fit.height, PictureUrl(picture).c_str(), slot);
+      "<img width=\"%u\" height=\"%u\" src=\"%s\" onDblClick=onBtnOk(\"%s\"); >\n",
+      fit.width, fit.height, PictureUrl(picture).c_str(), TitlePictureToken(slot).c_str());
   page += Printf(
-      "<span onDblClick=onBtnOk(\"caltitletext\"); style='position:absolute; left:%upx; "
+      "<span onDblClick=onBtnOk(\"%s\"); style='position:absolute; left:%upx; "
       "top:%upx; color:%s; font-size:%u.0pt;font-family:\"%s\"; z-index:1 '>\n",
-      db.TitleXPos(), db.TitleYPos(), color.c_str(), fontSize, font.c_str());
+      kTitleTextToken, db.TitleXPos(), db.TitleYPos(), color.c_str(), fontSize, font.c_str());
   page += EscapeHtml(db.Title()) + Printf(" %d\n", db.Year());
   AppendPiece(page, 12, "</span><!-- span for text -->\n");
   AppendPiece(page, 12, "</span><!-- span for picture -->\n");
@@ -89,19 +90,19 @@ std::string BigPicturesTable(const CCalDatabase& db, uint32_t width, uint32_t he
   for (int i = 0; i < kBigPictureCount; ++i) {
     const BigPicture& big = db.BigPictureAt(i);
     if (i % 4 == 0) table += "<tr>";
-    table += "<td valign=top width=\"25%\" >";
+    const std::string token = BigPictureToken(i);
+    table += Printf("<td valign=top width=\"25%%\" data-token=\"%s\" >", token.c_str());
     table += "<table cols=1 width=100% valign=top >";
-    table += Printf(
-        "<tr><td align=center ><span onDblClick=onBtnOk(\"calbigpic%02d\") >%s</span></td></tr>", i,
-        EscapeHtml(big.description).c_str());
+    table += Printf("<tr><td align=center ><span onDblClick=onBtnOk(\"%s\") >%s</span></td></tr>",
+                    token.c_str(), EscapeHtml(big.description).c_str());
     table += "<tr><td>";
     const std::string picture = db.BigPicturePath(i);
     const PictureSize size = ImageSize(picture, notes);
     const PictureSize fit = FitIntoBox(height / 4, width / 4, size.height, size.width);
     table += Printf(
         "<img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025 "
-        "onDblClick=onBtnOk(\"calbigpic%02d\") >\n",
-        fit.width, fit.height, PictureUrl(picture).c_str(), i);
+        "onDblClick=onBtnOk(\"%s\") >\n",
+        fit.width, fit.height, PictureUrl(picture).c_str(), token.c_str());
     table += "</td></tr>";
     table += "</table><!-- table 6 addbigpics row of 4 -->";
     table += "</td>";

@@ -246,16 +246,9 @@ void ViewController::DropFiles(const std::vector<std::string>& files, const Clic
     return;
   }
   if (state_.currentPageMode != PageMode::kOneMonth) return;
-  int month = target.first;
-  int day = target.second;
-  if (target.kind == TokenKind::kCalIdx) {
-    if (target.first < 0 || static_cast<uint32_t>(target.first) >= db.Count()) return;
-    month = db.EntryAt(static_cast<uint32_t>(target.first))->month;
-    day = db.EntryAt(static_cast<uint32_t>(target.first))->day;
-  } else if (target.kind != TokenKind::kCalDate) {
-    return;
-  }
-  if (month < 0 || month > 11 || day < 1 || day > 31) return;
+  const int month = target.first;
+  const int day = target.second;
+  if (target.kind != TokenKind::kCalDate || month < 0 || month > 11 || day < 1 || day > 31) return;
   for (const std::string& file : files) DropOnDay(month, day, file);
 }
 

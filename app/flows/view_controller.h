@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/flows/calendar_document.h"
-#include "app/flows/click_tokens.h"
+#include "pages/click_tokens.h"
 #include "app/flows/file_commands.h"
 #include "app/flows/page_display.h"
 #include "app/flows/page_state.h"

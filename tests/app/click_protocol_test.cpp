@@ -5,45 +5,12 @@
 
 #include <fstream>
 
-#include "app/flows/click_tokens.h"
+#include "pages/click_tokens.h"
 #include "app/scripted_prompts.h"
 #include "pages/page_conventions.h"
 
 namespace tessolar {
 namespace {
-
-TEST(ClickTokens, FieldsOrderAndPaths) {
-  const struct {
-    const char* query;
-    TokenKind kind;
-    int first, second;
-    const char* path;
-  } cases[] = {
-      {"caldate0105", TokenKind::kCalDate, 1, 5, ""},
-      {"caldate", TokenKind::kCalDate, 0, 0, ""},
-      {"caldate1x", TokenKind::kCalDate, 1, 0, ""},
-      {"calidx01234", TokenKind::kCalIdx, 123, 0, ""},
-      {"calunhide0042", TokenKind::kCalUnhide, 42, 0, ""},
-      {"calbigpic11", TokenKind::kCalBigPic, 11, 0, ""},
-      {"caltitlepic03", TokenKind::kCalTitlePic, 0, 0, ""},
-      {"caltitletext", TokenKind::kCalTitleText, 0, 0, ""},
-      {"calendarrecent", TokenKind::kCalendarRecent, 0, 0, ""},
-      {"calendarrecent_/home/ann/My Calendars/a.cal", TokenKind::kCalendarRecent, 0, 0,
-       "/home/ann/My Calendars/a.cal"},
-      // Two tokens: the first of the fixed order wins, wherever it stands.
-      {"calidx0003caldate0201", TokenKind::kCalDate, 2, 1, ""},
-      {"calunhide0001calendarnew", TokenKind::kCalendarNew, 0, 0, ""},
-      {"nothing", TokenKind::kNone, 0, 0, ""},
-  };
-  for (const auto& c : cases) {
-    const ClickToken t = FindClickToken(c.query);
-    EXPECT_EQ(t.kind, c.kind) << c.query;
-    EXPECT_EQ(t.first, c.first) << c.query;
-    EXPECT_EQ(t.second, c.second) << c.query;
-    EXPECT_EQ(t.path, c.path) << c.query;
-  }
-  EXPECT_EQ(PercentDecoded("a%20b%2Fc%C3%B1%zz%4"), "a b/c\xC3\xB1%zz%4");
-}
 
 TEST(ClickProtocol, OnlyThePageFileLoadsAndTokensComeFromItsQueryAlone) {
   support::Session s;

@@ -86,8 +86,7 @@ TEST(EventFlows, FullDaysOfferNoNewEntryAndFiveEntriesRefuseTheDrop) {
   }
   db.SortAndCompact();
   s.prompts.picks.push_back(0);  // the last button: the fourth entry
-  const uint32_t idx = s.Day(20)[0].index;
-  s.view.DropFiles({"/p/d.png"}, Token("calidx000" + std::to_string(idx)));
+  s.view.DropFiles({"/p/d.png"}, Token(DateToken(4, 20)));
   EXPECT_EQ(s.prompts.lastPickLabels.size(), 4u);
   EXPECT_EQ(support::EntriesNamed(db, kReminder, "D")[0].pictureFile, "/p/d.png");
   EXPECT_EQ(db.Count(), 4u);

@@ -38,7 +38,8 @@ TEST(TitlePages, TitleTextOverTheChosenPictureAndTwelveBigPicturesInRowsOfFour) 
       Has(BuildTitlePage(db), "grey_1600x1200.png\" onDblClick=onBtnOk(\"caltitlepic00\")"));
 
   const std::string big = BuildBigPicturesPage(db, kBigPicturesPrintWidth, kBigPicturesPrintHeight);
-  EXPECT_EQ(testing::Occurrences(big, "<tr><td valign=top width=\"25%\" >"), 3u);
+  EXPECT_EQ(testing::Occurrences(big, "<tr><td valign=top width=\"25%\" data-token=\"calbigpic"),
+            3u);
   size_t at = 0;
   for (int i = 0; i < kBigPictureCount; ++i) {
     const std::string token =

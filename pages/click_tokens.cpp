@@ -1,7 +1,9 @@
-#include "app/flows/click_tokens.h"
+#include "pages/click_tokens.h"
 
 #include <array>
 #include <cctype>
+
+#include "pages/page_text.h"
 
 namespace tessolar {
 namespace {
@@ -27,7 +29,8 @@ constexpr std::array<TokenWord, 9> kTokenOrder = {{
 // Up to `width` decimal digits from `pos`; 0 when there are none.
 int DigitsAt(std::string_view text, size_t& pos, size_t width) {
   int value = 0;
-  for (size_t n = 0; n < width && pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos]));
+  for (size_t n = 0;
+       n < width && pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos]));
        ++n, ++pos) {
     value = value * 10 + (text[pos] - '0');
   }
@@ -42,6 +45,13 @@ int HexValue(char c) {
 }
 
 }  // namespace
+
+std::string RecentCalendarToken(const std::string& path) { return "calendarrecent_" + path; }
+std::string DateToken(int month, int day) { return Printf("caldate%02d%02d", month, day); }
+std::string EntryToken(uint32_t index) { return Printf("calidx%04u", index); }
+std::string BigPictureToken(int slot) { return Printf("calbigpic%02d", slot); }
+std::string UnhideToken(uint32_t index) { return Printf("calunhide%04u", index); }
+std::string TitlePictureToken(int slot) { return Printf("caltitlepic%02d", slot); }
 
 std::string PercentDecoded(std::string_view text) {
   std::string out;
@@ -82,14 +92,9 @@ ClickToken FindClickToken(std::string_view query) {
         token.second = DigitsAt(query, pos, 2);
         break;
       case TokenKind::kCalIdx:
-      case TokenKind::kCalUnhide:
-        token.first = DigitsAt(query, pos, 4);
-        break;
-      case TokenKind::kCalBigPic:
-        token.first = DigitsAt(query, pos, 2);
-        break;
-      default:
-        break;
+      case TokenKind::kCalUnhide: token.first = DigitsAt(query, pos, 4); break;
+      case TokenKind::kCalBigPic: token.first = DigitsAt(query, pos, 2); break;
+      default: break;
     }
     return token;
   }

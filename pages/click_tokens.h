@@ -1,0 +1,54 @@
+#pragma once
+// The tokens that page elements hand to the program when double-clicked (or
+// clicked, on the welcome and hidden-entries pages): the writers the pages
+// use and the reader the program uses, side by side. The page script loads
+// the page file again with the token as its query; the view looks for the
+// token there. Day cells and big pictures also carry their token in a
+// data-token attribute, which the drop hit test reads.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tessolar {
+
+inline constexpr char kNewCalendarToken[] = "calendarnew";
+inline constexpr char kBrowseCalendarsToken[] = "calendarbrowse";
+inline constexpr char kTitleTextToken[] = "caltitletext";
+
+std::string RecentCalendarToken(const std::string& path);  // "calendarrecent_" and the path
+std::string DateToken(int month, int day);                 // "caldate" MM DD, month 0..11
+std::string EntryToken(uint32_t index);                    // "calidx" NNNN
+std::string BigPictureToken(int slot);                     // "calbigpic" NN
+std::string UnhideToken(uint32_t index);                   // "calunhide" NNNN
+std::string TitlePictureToken(int slot);                   // "caltitlepic" NN
+
+enum class TokenKind {
+  kNone,
+  kCalendarNew,     // "calendarnew"
+  kCalendarBrowse,  // "calendarbrowse"
+  kCalendarRecent,  // "calendarrecent_" and a path
+  kCalDate,         // "caldate" MM DD: month 0..11, day
+  kCalIdx,          // "calidx" NNNN: entry index
+  kCalBigPic,       // "calbigpic" NN: big-picture slot
+  kCalUnhide,       // "calunhide" NNNN: hidden entry index
+  kCalTitleText,    // "caltitletext"
+  kCalTitlePic,     // "caltitlepic" NN (the number is not used)
+};
+
+struct ClickToken {
+  TokenKind kind = TokenKind::kNone;
+  int first = 0;     // month, index or slot; 0 when its digits are missing
+  int second = 0;    // day of "caldate"
+  std::string path;  // of "calendarrecent_"
+};
+
+// The first token, in the fixed order of the kinds above, found anywhere in
+// `query` (the decoded text after "?"). Fields are read as up to two or four
+// decimal digits.
+ClickToken FindClickToken(std::string_view query);
+
+// `text` with every "%XX" escape decoded (UTF-8 bytes pass through).
+std::string PercentDecoded(std::string_view text);
+
+}  // namespace tessolar
