@@ -1,98 +1,76 @@
 #pragma once
-// What the browser view does, without the browser: the page state, the page
-// written before each navigation, the click tokens' actions, and the page,
-// month and calendar commands of the menus and the toolbar.
+// What the browser view and the window's commands lead to, without the
+// browser: a click on the page (its token) or a menu command goes to the flow
+// that does it. Pages and months: PageNavigator; what a person does to the
+// calendar on its pages: EntryEditing; new and opened calendars:
+// CalendarOpening.
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/flows/calendar_document.h"
-#include "pages/click_tokens.h"
+#include "app/flows/calendar_opening.h"
+#include "app/flows/entry_editing.h"
 #include "app/flows/file_commands.h"
 #include "app/flows/page_display.h"
-#include "app/flows/page_state.h"
+#include "app/flows/page_navigator.h"
 #include "app/flows/recent_files.h"
 #include "app/flows/user_prompts.h"
+#include "pages/click_tokens.h"
 
 namespace tessolar {
-
-struct NavigationCheck {
-  bool accept = false;  // only the page file itself, without a token, loads
-  ClickToken token;     // the token the page file's query carries, to run next
-  std::string message;  // for the user, when the page file could not be written
-  std::string openExternally;  // the help document, for the desktop's own viewer
-};
 
 class ViewController {
  public:
   ViewController(CalendarDocument& doc, UserPrompts& prompts, RecentFiles& recent,
-                 FileCommands& files, PageDisplay& display)
-      : doc_(doc), prompts_(prompts), recent_(recent), files_(files), display_(display) {}
+                 FileCommands& files, PageDisplay& display,
+                 std::function<int()> currentYear = SystemCurrentYear)
+      : display_(display),
+        pages_(doc, prompts, recent, display),
+        editing_(doc, prompts, pages_),
+        opening_(doc, prompts, recent, files, pages_, std::move(currentYear)) {}
 
-  const PageState& State() const { return state_; }
+  const PageState& State() const { return pages_.State(); }
 
-  // Called before every navigation of the view, from inside the browser
-  // engine: writes the page the state asks for, and says whether `url` (as
-  // the engine reports it, percent-encoded) may load. Runs no dialog.
-  NavigationCheck BeforeNavigate(const std::string& url);
+  // See PageNavigator::BeforeNavigate.
+  NavigationCheck BeforeNavigate(const std::string& url) { return pages_.BeforeNavigate(url); }
   // Runs a token's action (from the event loop, where dialogs may run).
   // Returns true when the page file should now be shown, false when the
   // token's navigation is cancelled and the page on screen stays.
   bool RunToken(const ClickToken& token);
 
   // Page and month commands.
-  void ShowWelcome() { Select(PageMode::kWelcome); }
-  void ShowBigPictures();
-  void ShowOneMonth() { Select(PageMode::kOneMonth); }
-  void ShowAllMonths() { Select(PageMode::kAllMonths); }
-  void MonthPrevious();
-  void MonthNext();
-  void ShowMonth(int month);
-  void Configuration();
-  void ShowCalDatabase();
-  void ShowTitlePage();
-  void ShowHelp() { Select(PageMode::kHelp); }
-  void ShowHiddenEvents();
+  void ShowWelcome() { pages_.Select(PageMode::kWelcome); }
+  void ShowBigPictures() { pages_.ShowBigPictures(); }
+  void ShowOneMonth() { pages_.Select(PageMode::kOneMonth); }
+  void ShowAllMonths() { pages_.Select(PageMode::kAllMonths); }
+  void MonthPrevious() { pages_.MonthPrevious(); }
+  void MonthNext() { pages_.MonthNext(); }
+  void ShowMonth(int month) { pages_.ShowMonth(month); }
+  void Configuration() { ShowIf(opening_.Configure()); }
+  void ShowCalDatabase() { pages_.ShowCalDatabase(); }
+  void ShowTitlePage() { ShowIf(editing_.ChangeTitle()); }
+  void ShowHelp() { pages_.Select(PageMode::kHelp); }
+  void ShowHiddenEvents() { pages_.ShowHiddenEvents(); }
 
-  // Files dropped on the page element that carries `target`, the token found
-  // under the drop point: a day of the month page or a big picture.
-  void DropFiles(const std::vector<std::string>& files, const ClickToken& target);
+  // See EntryEditing::DropFiles.
+  void DropFiles(const std::vector<std::string>& files, const ClickToken& target) {
+    editing_.DropFiles(files, target);
+  }
 
   // File New, File Open, and a calendar named on the command line.
-  void NewCalendar() { RunAndShow(TokenKind::kCalendarNew); }
-  void OpenCalendar() { RunAndShow(TokenKind::kCalendarBrowse); }
+  void NewCalendar() { ShowIf(opening_.NewCalendar()); }
+  void OpenCalendar() { ShowIf(opening_.Browse()); }
   void OpenCalendarFile(const std::string& path);
 
  private:
-  // Sets the page to show and loads it; the navigation hook writes it unless
-  // it is one of the pages written before (big pictures, listing, hidden
-  // events, title).
-  void Select(PageMode mode);
-  // The same for a token's action, whose own navigation then shows the page.
-  bool Chosen(PageMode mode);
-  void RunAndShow(TokenKind kind);
-  void RegeneratePage(std::string& message);
-  bool WritePage(const std::string& text, std::string& message);
-  bool WritePageOrSay(const std::string& text);
+  void ShowIf(bool show);
 
-  bool NewCalendarAction();
-  bool BrowseAction();
-  bool RecentAction(const std::string& path);
-  bool OpenAction(const std::string& path, bool addToRecent, bool forgetOnFailure);
-  bool BigPictureAction(int slot);
-  bool UnhideAction(int index);
-  bool TitleAction();
-  bool AddOnDateAction(int month, int day);
-  bool ChangeEntryAction(int index);
-  bool Rebuilt();
-  void DropOnDay(int month, int day, const std::string& file);
-
-  CalendarDocument& doc_;
-  UserPrompts& prompts_;
-  RecentFiles& recent_;
-  FileCommands& files_;
   PageDisplay& display_;
-  PageState state_;
+  PageNavigator pages_;
+  EntryEditing editing_;
+  CalendarOpening opening_;
 };
 
 }  // namespace tessolar

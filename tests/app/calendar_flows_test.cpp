@@ -38,6 +38,10 @@ std::string SavedCalendar(Session& s, const std::string& name) {
 
 TEST(CalendarFlows, NewCalendarOkShowsJanuaryAndCancelLeavesAnEmptyOneOnTheWelcomePage) {
   Session s;
+  int offered = 0;  // a new calendar is for the year after the clock's
+  s.prompts.configs.push_back({[&offered](ConfigChoices& c) { offered = c.year; }, false});
+  s.Click("calendarnew");
+  EXPECT_EQ(offered, 2041);
   ConfigureYear(s, 2030);
   EXPECT_TRUE(s.Click("calendarnew"));
   EXPECT_EQ(s.view.State().currentPageMode, PageMode::kOneMonth);

@@ -1,0 +1,66 @@
+#include "app/flows/calendar_opening.h"
+
+#include <ctime>
+
+#include "app/flows/dialog_flows.h"
+#include "caldata/data_paths.h"
+#include "pages/page_text.h"
+
+namespace tessolar {
+
+int SystemCurrentYear() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local.tm_year + 1900;
+}
+
+bool CalendarOpening::NewCalendar() {
+  if (!files_.ConfirmReplace()) return false;
+  doc_.Reset();
+  CCalDatabase& db = doc_.Db();
+  // A calendar is mostly made for the year to come.
+  db.SetYear(currentYear_() + 1);
+  if (db.ClipartDirectory().empty()) db.SetClipartDirectory(ShippedClipartDirectory());
+  pages_.SetMonth(0);
+  if (!RunConfigurationFlow(doc_, prompts_)) {
+    pages_.Choose(PageMode::kWelcome);
+    return true;
+  }
+  doc_.MarkStarted();
+  pages_.Choose(PageMode::kOneMonth);
+  return true;
+}
+
+bool CalendarOpening::Browse() {
+  if (!files_.ConfirmReplace()) return false;
+  const std::string path = prompts_.ChooseCalendarToOpen();
+  return !path.empty() && Open(path, true, false);
+}
+
+bool CalendarOpening::OpenRecent(const std::string& path) {
+  return files_.ConfirmReplace() && Open(path, false, true);
+}
+
+bool CalendarOpening::Open(const std::string& path, bool addToRecent, bool forgetOnFailure) {
+  std::string reason;
+  pages_.SetMonth(0);
+  if (!doc_.Open(path, &reason)) {
+    prompts_.ShowMessage(Printf("Could not open file (%s)", path.c_str()) + "\n" + reason);
+    if (forgetOnFailure) recent_.Remove(path);
+    pages_.Choose(PageMode::kWelcome);
+    return true;
+  }
+  if (addToRecent) recent_.Add(path);
+  pages_.Choose(PageMode::kOneMonth);
+  return true;
+}
+
+bool CalendarOpening::Configure() {
+  if (!RunConfigurationFlow(doc_, prompts_)) return false;
+  doc_.MarkStarted();
+  pages_.Choose(PageMode::kOneMonth);
+  return true;
+}
+
+}  // namespace tessolar

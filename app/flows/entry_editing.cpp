@@ -1,0 +1,133 @@
+#include "app/flows/entry_editing.h"
+
+#include "app/flows/dialog_flows.h"
+#include "caldata/captions.h"
+#include "pages/title_pages.h"
+#include "pages/plain_pages.h"
+
+namespace tessolar {
+namespace {
+
+// What a new entry on a day starts as: a birthday with its age shown.
+CalEntry NewEntryOn(int month, int day, int year) {
+  CalEntry entry;
+  entry.month = static_cast<uint8_t>(month);
+  entry.day = static_cast<uint8_t>(day);
+  entry.type = kBirthday;
+  entry.showAge = 1;
+  entry.year = entry.enteredYear = static_cast<int16_t>(year);
+  return entry;
+}
+
+}  // namespace
+
+bool EntryEditing::ValidIndex(int index) {
+  if (index >= 0 && static_cast<uint32_t>(index) < doc_.Db().Count()) return true;
+  prompts_.ShowMessage("did not find index in database");
+  return false;
+}
+
+bool EntryEditing::AddEntryOnDay(int month, int day) {
+  CCalDatabase& db = doc_.Db();
+  CalEntry entry = NewEntryOn(month, day, doc_.DialogYear());
+  if (prompts_.RunEvent(entry, db, true) != EventAnswer::kOk) return false;
+  db.SaveHolidayData(entry);
+  db.SortAndCompact();
+  pages_.CalendarChanged();
+  return true;
+}
+
+bool EntryEditing::ChangeEntry(int index) {
+  if (!ValidIndex(index)) return false;
+  CCalDatabase& db = doc_.Db();
+  const CalEntry original = *db.EntryAt(static_cast<uint32_t>(index));
+  CalEntry entry = original;
+  switch (prompts_.RunEvent(entry, db, false)) {
+    case EventAnswer::kOk:
+      // In place, whatever its slot: the edit never adds a copy.
+      db.PutEntry(entry, static_cast<uint32_t>(index));
+      break;
+    case EventAnswer::kDelete:
+      db.RemoveHolidayData(original.month, original.day, original.year, original.type,
+                           original.description, original.pictureFile);
+      break;
+    case EventAnswer::kCancel:
+      return false;
+  }
+  db.SortAndCompact();
+  pages_.CalendarChanged();
+  return true;
+}
+
+bool EntryEditing::ShowHiddenEntry(int index) {
+  if (!ValidIndex(index)) return true;
+  CCalDatabase& db = doc_.Db();
+  db.SetEntryHidden(static_cast<uint32_t>(index), false);
+  pages_.WritePageOrSay(BuildHiddenEntriesPage(db));
+  pages_.Choose(PageMode::kHiddenEvents);
+  return true;
+}
+
+bool EntryEditing::ChangeBigPicture(int slot) {
+  if (!RunBigPictureFlow(doc_.Db(), prompts_, slot)) return false;
+  if (!pages_.WritePageOrSay(pages_.BigPicturesPage())) return false;
+  pages_.Choose(PageMode::kBigPictures);
+  return true;
+}
+
+bool EntryEditing::ChangeTitle() {
+  CCalDatabase& db = doc_.Db();
+  if (!RunTitleFlow(db, prompts_)) return false;
+  pages_.WritePageOrSay(BuildTitlePage(db));
+  pages_.Choose(PageMode::kTitlePage);
+  return true;
+}
+
+void EntryEditing::DropFiles(const std::vector<std::string>& files, const ClickToken& target) {
+  if (files.empty()) return;
+  const PageMode mode = pages_.State().currentPageMode;
+  if (mode == PageMode::kBigPictures) {
+    if (target.kind == TokenKind::kCalBigPic && target.first < kBigPictureCount &&
+        RunBigPictureFlow(doc_.Db(), prompts_, target.first, &files.front())) {
+      pages_.ShowBigPictures();
+    }
+    return;
+  }
+  if (mode != PageMode::kOneMonth) return;
+  const int month = target.first;
+  const int day = target.second;
+  if (target.kind != TokenKind::kCalDate || month < 0 || month > 11 || day < 1 || day > 31) return;
+  for (const std::string& file : files) DropOnDay(month, day, file);
+}
+
+void EntryEditing::DropOnDay(int month, int day, const std::string& file) {
+  CCalDatabase& db = doc_.Db();
+  const std::vector<CalEntry> entries = db.GetEntriesOfDay(month, day);
+  int choice = 0;
+  if (entries.size() >= 5) {
+    prompts_.ShowMessage("current design only supports four events per day");
+    return;
+  }
+  if (!entries.empty()) {
+    std::vector<std::string> labels;
+    for (const CalEntry& e : entries) labels.push_back(DropChoiceCaption(db, e));
+    if (entries.size() < 4) labels.push_back("New Entry");
+    choice = prompts_.RunPick(labels);
+    if (choice < 0) return;
+    if (choice == 0 && entries.size() == 4) choice = 4;
+  }
+  if (choice == 0) {
+    CalEntry entry = NewEntryOn(month, day, db.Year());
+    entry.pictureFile = file;
+    if (prompts_.RunEvent(entry, db, true) != EventAnswer::kOk) return;
+    db.SaveHolidayData(entry);
+  } else {
+    CalEntry entry = entries[static_cast<size_t>(choice) - 1];
+    entry.pictureFile = file;
+    db.PutEntry(entry, entry.index);
+  }
+  db.SortAndCompact();
+  pages_.Select(PageMode::kOneMonth);
+}
+
+}  // namespace tessolar

@@ -1,0 +1,115 @@
+#include "app/flows/page_navigator.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "caldata/calendar_text.h"
+#include "caldata/data_paths.h"
+#include "pages/calendar_page.h"
+#include "pages/page_conventions.h"
+#include "pages/page_text.h"
+#include "pages/plain_pages.h"
+#include "pages/title_pages.h"
+
+namespace tessolar {
+
+NavigationCheck PageNavigator::BeforeNavigate(const std::string& url) {
+  NavigationCheck check;
+  RegeneratePage(check.message);
+  const size_t queryAt = url.find('?');
+  const std::string target = PercentDecoded(url.substr(0, std::min(url.find('#'), queryAt)));
+  const std::string help = HelpDocumentPath();
+  if (target == "file://" + help) check.openExternally = help;
+  if (target != "file://" + PageFilePath()) return check;
+  if (queryAt != std::string::npos) {
+    const size_t fragmentAt = url.find('#', queryAt);
+    const size_t end = fragmentAt == std::string::npos ? url.size() : fragmentAt;
+    check.token = FindClickToken(PercentDecoded(url.substr(queryAt + 1, end - queryAt - 1)));
+  }
+  check.accept = check.token.kind == TokenKind::kNone;
+  return check;
+}
+
+void PageNavigator::RegeneratePage(std::string& message) {
+  if (state_.currentPageMode == state_.renderedPageMode) return;
+  const CCalDatabase& db = doc_.Db();
+  switch (state_.currentPageMode) {
+    case PageMode::kWelcome: {
+      const std::vector<std::string> recent = recent_.Read();
+      WritePage(BuildWelcomePage(db.Language(), {recent.rbegin(), recent.rend()}), message);
+      break;
+    }
+    case PageMode::kOneMonth:
+      WritePage(CalendarPageText(db, state_.currentMonth, state_.currentMonth + 1), message);
+      break;
+    case PageMode::kAllMonths:
+      WritePage(CalendarPageText(db, 0, 12), message);
+      break;
+    case PageMode::kHelp:
+      WritePage(BuildHelpPage(), message);
+      break;
+    default:
+      break;
+  }
+  state_.renderedPageMode = state_.currentPageMode;
+}
+
+bool PageNavigator::WritePage(const std::string& text, std::string& message) {
+  if (WritePageFile(text) == 0) return true;
+  message = Printf("The page could not be written to %s.", PageFilePath().c_str());
+  return false;
+}
+
+bool PageNavigator::WritePageOrSay(const std::string& text) {
+  std::string message;
+  if (WritePage(text, message)) return true;
+  prompts_.ShowMessage(message);
+  return false;
+}
+
+void PageNavigator::Select(PageMode mode) {
+  Choose(mode);
+  display_.NavigateToPage();
+}
+
+void PageNavigator::Choose(PageMode mode) {
+  state_.renderedPageMode = PageMode::kNone;
+  state_.currentPageMode = mode;
+}
+
+void PageNavigator::SetMonth(int month) {
+  if (month >= 0 && month <= 11) state_.currentMonth = month;
+}
+
+void PageNavigator::ShowMonth(int month) {
+  if (month < 0 || month > 11) return;
+  state_.currentMonth = month;
+  Select(PageMode::kOneMonth);
+}
+
+void PageNavigator::MonthPrevious() {
+  if (state_.currentMonth > 0) ShowMonth(state_.currentMonth - 1);
+}
+
+void PageNavigator::MonthNext() {
+  if (state_.currentMonth < 11) ShowMonth(state_.currentMonth + 1);
+}
+
+std::string PageNavigator::BigPicturesPage() const {
+  return BuildBigPicturesPage(doc_.Db(), display_.ClientWidth(), display_.ClientHeight());
+}
+
+void PageNavigator::ShowBigPictures() {
+  if (WritePageOrSay(BigPicturesPage())) Select(PageMode::kBigPictures);
+}
+
+void PageNavigator::ShowCalDatabase() {
+  if (WritePageOrSay(BuildDatabasePage(CalendarText(doc_.Db())))) Select(PageMode::kCalDatabase);
+}
+
+void PageNavigator::ShowHiddenEvents() {
+  WritePageOrSay(BuildHiddenEntriesPage(doc_.Db()));
+  Select(PageMode::kHiddenEvents);
+}
+
+}  // namespace tessolar

@@ -1,0 +1,69 @@
+#pragma once
+// Which page the view shows, and writing it: the page state, the page written
+// before each navigation of the view, and the moves between pages and months.
+
+#include <string>
+
+#include "app/flows/calendar_document.h"
+#include "app/flows/page_display.h"
+#include "app/flows/page_state.h"
+#include "app/flows/recent_files.h"
+#include "app/flows/user_prompts.h"
+#include "pages/click_tokens.h"
+
+namespace tessolar {
+
+struct NavigationCheck {
+  bool accept = false;  // only the page file itself, without a token, loads
+  ClickToken token;     // the token the page file's query carries, to run next
+  std::string message;  // for the user, when the page file could not be written
+  std::string openExternally;  // the help document, for the desktop's own viewer
+};
+
+class PageNavigator {
+ public:
+  PageNavigator(CalendarDocument& doc, UserPrompts& prompts, RecentFiles& recent,
+                PageDisplay& display)
+      : doc_(doc), prompts_(prompts), recent_(recent), display_(display) {}
+
+  const PageState& State() const { return state_; }
+
+  // Called before every navigation of the view, from inside the browser
+  // engine: writes the page the state asks for, and says whether `url` (as
+  // the engine reports it, percent-encoded) may load. Runs no dialog.
+  NavigationCheck BeforeNavigate(const std::string& url);
+
+  // Sets the page to show and loads it; the navigation hook writes it unless
+  // it is one of the pages written before (big pictures, listing, hidden
+  // events, title).
+  void Select(PageMode mode);
+  // The same for a click's action, whose own navigation then shows the page.
+  void Choose(PageMode mode);
+  // The calendar changed: the page on screen is written again when it loads.
+  void CalendarChanged() { state_.renderedPageMode = PageMode::kNone; }
+  // Writes a page now; says so to the user when it cannot be written.
+  bool WritePageOrSay(const std::string& text);
+
+  // The month of the one-month page, 0..11; others are ignored.
+  void SetMonth(int month);
+  void ShowMonth(int month);
+  void MonthPrevious();
+  void MonthNext();
+  void ShowBigPictures();
+  void ShowCalDatabase();
+  void ShowHiddenEvents();
+  // The big-pictures page as large as the view.
+  std::string BigPicturesPage() const;
+
+ private:
+  void RegeneratePage(std::string& message);
+  bool WritePage(const std::string& text, std::string& message);
+
+  CalendarDocument& doc_;
+  UserPrompts& prompts_;
+  RecentFiles& recent_;
+  PageDisplay& display_;
+  PageState state_;
+};
+
+}  // namespace tessolar
