@@ -8,20 +8,13 @@
 #include "ui_dlg_big_pics.h"
 
 namespace tessolar {
-namespace {
-
-const QString kNone = QStringLiteral("none");
-
-QString OrNone(const QString& text) { return text.isEmpty() ? kNone : text; }
-
-}  // namespace
 
 CDlgBigPics::CDlgBigPics(BigPictureFields& fields, QWidget* parent)
     : QDialog(parent), fields_(fields), ui_(new Ui::DlgBigPics) {
   ui_->setupUi(this);
   setMinimumWidth(fontMetrics().averageCharWidth() * 64);
-  ui_->editDescription->setText(OrNone(QString::fromStdString(fields.description)));
-  ui_->editFileName->setText(OrNone(QFile::decodeName(fields.fileName.c_str())));
+  ui_->editDescription->setText(QString::fromStdString(fields.description));
+  ui_->editFileName->setText(QFile::decodeName(fields.fileName.c_str()));
   ui_->editDescription->selectAll();
   connect(ui_->buttonBrowse, &QPushButton::clicked, this, &CDlgBigPics::ChoosePicture);
 }
@@ -29,8 +22,8 @@ CDlgBigPics::CDlgBigPics(BigPictureFields& fields, QWidget* parent)
 CDlgBigPics::~CDlgBigPics() = default;
 
 void CDlgBigPics::accept() {
-  fields_.description = OrNone(ui_->editDescription->text()).toStdString();
-  fields_.fileName = QFile::encodeName(OrNone(ui_->editFileName->text())).toStdString();
+  fields_.description = ui_->editDescription->text().toStdString();
+  fields_.fileName = QFile::encodeName(ui_->editFileName->text()).toStdString();
   QDialog::accept();
 }
 

@@ -137,8 +137,7 @@ CalEntry CDlgModifyEvent::Entry() const {
     e.weekCode = static_cast<uint8_t>(kWeekFirst + ui_->weekOfMonthList->currentIndex());
     e.weekday = static_cast<uint8_t>(ui_->weekdayList->currentIndex());
     // Shown on its day of the calendar year at once, as the year build would date it.
-    const int day =
-        WeekdayRuleDayOf(e.description, e.weekCode, e.weekday, e.month, calendar_.Year());
+    const int day = RuleDayIn(e, calendar_.Year());
     if (day > 0) e.day = static_cast<uint8_t>(day);
   }
   const QString picture = ui_->pictureEdit->text();

@@ -307,10 +307,8 @@ int CCalDatabase::RedateFloatingEntries() {
   bool changed = false;
   for (uint32_t i = 0; i < count_; ++i) {
     CalEntry& e = entries_[i];
-    if (!e.IsFloating()) continue;
-    const int day = WeekdayRuleDayOf(e.description, e.weekCode, e.weekday, e.month,
-                                     year_);
-    if (day < 1 || day > 31 || day == e.day) continue;
+    const int day = RuleDayIn(e, year_);
+    if (day < 1 || day == e.day) continue;
     e.day = static_cast<uint8_t>(day);
     const bool keepsOwnYear = e.type == kAnniversary || e.type == kBirthday ||
                               e.type == kSoberAnniversary || e.type == kReminder ||

@@ -15,6 +15,13 @@ bool CalEntry::operator==(const CalEntry& o) const {
                   o.type, o.index, o.description, o.pictureFile);
 }
 
+int RuleDayIn(const CalEntry& entry, int year) {
+  if (!entry.IsFloating() || entry.weekday > 6) return -1;
+  const int day =
+      WeekdayRuleDayOf(entry.description, entry.weekCode, entry.weekday, entry.month, year);
+  return day >= 1 && day <= DaysInMonth(entry.month, year) ? day : -1;
+}
+
 std::string EntryTypeName(int language, uint32_t type) {
   // Only the astronomical days' name follows the language.
   static const std::array<const char*, kEntryTypeCount> kNames = {

@@ -50,6 +50,11 @@ struct CalEntry {
   bool operator!=(const CalEntry& other) const { return !(*this == other); }
 };
 
+// The day of its month on which a floating entry falls in `year` by its rule;
+// -1 for a fixed entry, a weekday out of range, or a year the rule gives no
+// day in (before the weekday rules, Election Day in an odd year).
+int RuleDayIn(const CalEntry& entry, int year);
+
 // What an entry or big picture stores for "no picture".
 inline constexpr char kNoPicture[] = "null";
 

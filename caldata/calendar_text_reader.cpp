@@ -155,11 +155,8 @@ class TextReader {
     if (e.IsFloating()) {
       // Dated by its rule for the calendar year; where the rule gives no day
       // (a year before 1775, Election Day in an odd year) it keeps its own.
-      const bool ruleApplies = e.weekday <= 6 && db_.Year() >= kFirstRuleYear;
-      const int day =
-          ruleApplies ? WeekdayRuleDayOf(e.description, e.weekCode, e.weekday, e.month, db_.Year())
-                      : -1;
-      if (day >= 1 && day <= DaysInMonth(e.month, db_.Year())) e.day = static_cast<uint8_t>(day);
+      const int day = RuleDayIn(e, db_.Year());
+      if (day > 0) e.day = static_cast<uint8_t>(day);
     } else {
       RenameOutdatedDay(e, db_.Year());
       if (e.description.empty()) e.description = "unknown";
