@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "app/main_frame.h"
-#include "app/print/engine_environment.h"
+#include "print/engine_environment.h"
 #include "app/toolbar_icons.h"
 #include "tessolar_version.h"
 

@@ -11,7 +11,7 @@
 #include <QToolBar>
 #include <cstdio>
 
-#include "app/dlg_about.h"
+#include "app/dialogs/dlg_about.h"
 #include "app/flows/window_placement.h"
 #include "app/toolbar_icons.h"
 #include "compute/language_table.h"

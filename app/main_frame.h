@@ -12,7 +12,7 @@
 #include "app/flows/file_commands.h"
 #include "app/flows/recent_files.h"
 #include "app/flows/view_controller.h"
-#include "app/print/print_handler.h"
+#include "print/print_handler.h"
 #include "app/qsettings_store.h"
 #include "app/qt_user_prompts.h"
 #include "app/tessolar_view.h"

@@ -6,12 +6,12 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
-#include "app/dlg_big_pics.h"
-#include "app/dlg_modify_event.h"
-#include "app/dlg_pick_from.h"
-#include "app/dlg_gen_config.h"
-#include "app/dlg_title.h"
-#include "app/dlg_yes_no.h"
+#include "app/dialogs/dlg_big_pics.h"
+#include "app/dialogs/dlg_modify_event.h"
+#include "app/dialogs/dlg_pick_from.h"
+#include "app/dialogs/dlg_gen_config.h"
+#include "app/dialogs/dlg_title.h"
+#include "app/dialogs/dlg_yes_no.h"
 
 namespace tessolar {
 namespace {

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "app/main_frame.h"
-#include "app/print/engine_environment.h"
+#include "print/engine_environment.h"
 #include "caldata/calendar_file.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/print/engine_environment.h"
-#include "app/print/page_pdf.h"
-#include "app/print/paper.h"
+#include "print/engine_environment.h"
+#include "print/page_pdf.h"
+#include "print/paper.h"
 
 namespace {
 

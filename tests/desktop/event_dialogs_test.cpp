@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "app/dlg_modify_event.h"
-#include "app/dlg_pick_from.h"
+#include "app/dialogs/dlg_modify_event.h"
+#include "app/dialogs/dlg_pick_from.h"
 #include "compute/language_table.h"
 
 namespace tessolar {

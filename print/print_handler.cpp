@@ -1,4 +1,4 @@
-#include "app/print/print_handler.h"
+#include "print/print_handler.h"
 
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -8,9 +8,9 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-#include "app/print/page_pdf.h"
-#include "app/print/pdf_on_printer.h"
-#include "app/print/paper.h"
+#include "print/page_pdf.h"
+#include "print/pdf_on_printer.h"
+#include "print/paper.h"
 
 namespace tessolar {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/print/engine_environment.h"
+#include "print/engine_environment.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "app/print/paper.h"
+#include "print/paper.h"
 
 #include <langinfo.h>
 #include <locale.h>

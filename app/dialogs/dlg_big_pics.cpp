@@ -1,4 +1,4 @@
-#include "app/dlg_big_pics.h"
+#include "app/dialogs/dlg_big_pics.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/print/page_pdf.h"
+#include "print/page_pdf.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>

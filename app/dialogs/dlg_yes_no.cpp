@@ -1,4 +1,4 @@
-#include "app/dlg_yes_no.h"
+#include "app/dialogs/dlg_yes_no.h"
 
 #include <QPushButton>
 #include <QStyle>

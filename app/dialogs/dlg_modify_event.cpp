@@ -1,4 +1,4 @@
-#include "app/dlg_modify_event.h"
+#include "app/dialogs/dlg_modify_event.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

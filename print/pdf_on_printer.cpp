@@ -1,4 +1,4 @@
-#include "app/print/pdf_on_printer.h"
+#include "print/pdf_on_printer.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "app/dlg_about.h"
+#include "app/dialogs/dlg_about.h"
 
 #include <QStyle>
 #include <string>

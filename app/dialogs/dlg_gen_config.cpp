@@ -1,4 +1,4 @@
-#include "app/dlg_gen_config.h"
+#include "app/dialogs/dlg_gen_config.h"
 
 #include <QFileDialog>
 #include <QFontDialog>

@@ -1,4 +1,4 @@
-#include "app/dlg_title.h"
+#include "app/dialogs/dlg_title.h"
 
 #include <QColorDialog>
 #include <QFontDialog>

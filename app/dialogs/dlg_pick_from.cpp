@@ -1,4 +1,4 @@
-#include "app/dlg_pick_from.h"
+#include "app/dialogs/dlg_pick_from.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

@@ -7,8 +7,8 @@
 #include <QPageSize>
 #include <cstdio>
 
-#include "app/print/engine_environment.h"
-#include "app/print/page_pdf.h"
+#include "print/engine_environment.h"
+#include "print/page_pdf.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
