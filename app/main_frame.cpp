@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <cstdio>
+#include <map>
+#include <string>
 
 #include "app/dialogs/dlg_about.h"
 #include "app/flows/window_placement.h"
@@ -36,6 +38,23 @@ enum TooltipEntry {
   kTitlePageTip = 38,
 };
 
+// The toolbar's first button, after which the month buttons come, and the
+// first of the page buttons, after a separator.
+constexpr int kPreviousMonthPlace = 1;
+constexpr int kFirstPageButtonPlace = 3;
+
+// A command of the menus, and of the toolbar when it has a place there.
+struct WindowCommand {
+  const char* menu;  // untranslated, as tr() takes it
+  const char* text;
+  QList<QKeySequence> keys;
+  QIcon icon;
+  std::function<void()> run;
+  int tooltip = 0;       // entry of the language table that says what it does; 0: none
+  int toolbarPlace = 0;  // 1.. from the left; 0: menu only
+  bool separatorBefore = false;
+};
+
 }  // namespace
 
 CMainFrame::CMainFrame()
@@ -59,100 +78,179 @@ CMainFrame::~CMainFrame() {
   std::remove(PageFilePath().c_str());
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, const QKeySequence& keys,
-                                std::function<void()> command) {
-  auto* action = new QAction(text, this);
-  if (!keys.isEmpty()) action->setShortcut(keys);
-  connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
-  if (menu) menu->addAction(action);
-  return action;
-}
-
 void CMainFrame::CreateMenusAndToolBar() {
   ViewController& c = controller_;
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  QAction* newCalendar = AddCommand(file, tr("&New"), QKeySequence::New, [&c] { c.NewCalendar(); });
-  QAction* open = AddCommand(file, tr("&Open..."), QKeySequence::Open, [&c] { c.OpenCalendar(); });
-  newCalendar->setIcon(QIcon::fromTheme("document-new"));
-  open->setIcon(QIcon::fromTheme("document-open"));
-  AddCommand(file, tr("&Save"), QKeySequence::Save, [this] {
-    files_.Save();
-    UpdateTexts();
-  })->setIcon(QIcon::fromTheme("document-save"));
-  AddCommand(file, tr("Save &As..."), QKeySequence::SaveAs, [this] {
-    files_.SaveAs(doc_.Db().CalendarFileName());
-    UpdateTexts();
-  });
-  file->addSeparator();
-  AddCommand(file, tr("Page Set&up..."), {}, [this] { printer_.PageSetup(); });
-  AddCommand(file, tr("Print Pre&view..."), {}, [this] { printer_.PrintPreview(); })
-      ->setIcon(QIcon::fromTheme("document-print-preview"));
-  AddCommand(file, tr("&Print..."), QKeySequence::Print, [this] {
-    QString error;
-    if (!printer_.Print(error)) prompts_.ShowMessage(error.toStdString());
-  })->setIcon(QIcon::fromTheme("document-print"));
-  AddCommand(file, tr("&Export as PDF..."), {}, [this] { ExportToPdf(); });
-  file->addSeparator();
-  AddCommand(file, tr("E&xit"), QKeySequence::Quit, [this] { close(); });
+  const auto icon = [](ToolbarCommand command) { return ToolbarIcon(command); };
+  const auto theme = [](const char* name) { return QIcon::fromTheme(name); };
+  // The menus in order; the toolbar takes the commands with a place, in the
+  // order of their places, the month buttons after the first.
+  const std::vector<WindowCommand> commands = {
+      {QT_TR_NOOP("&File"),
+       QT_TR_NOOP("&New"),
+       {QKeySequence::New},
+       theme("document-new"),
+       [&c] { c.NewCalendar(); }},
+      {QT_TR_NOOP("&File"),
+       QT_TR_NOOP("&Open..."),
+       {QKeySequence::Open},
+       theme("document-open"),
+       [&c] { c.OpenCalendar(); }},
+      {QT_TR_NOOP("&File"),
+       QT_TR_NOOP("&Save"),
+       {QKeySequence::Save},
+       theme("document-save"),
+       [this] {
+         files_.Save();
+         UpdateTexts();
+       }},
+      {QT_TR_NOOP("&File"),
+       QT_TR_NOOP("Save &As..."),
+       {QKeySequence::SaveAs},
+       {},
+       [this] {
+         files_.SaveAs(doc_.Db().CalendarFileName());
+         UpdateTexts();
+       }},
+      {QT_TR_NOOP("&File"),
+       QT_TR_NOOP("Page Set&up..."),
+       {},
+       {},
+       [this] { printer_.PageSetup(); },
+       0,
+       0,
+       true},
+      {QT_TR_NOOP("&File"),
+       QT_TR_NOOP("Print Pre&view..."),
+       {},
+       theme("document-print-preview"),
+       [this] { printer_.PrintPreview(); }},
+      {QT_TR_NOOP("&File"),
+       QT_TR_NOOP("&Print..."),
+       {QKeySequence::Print},
+       theme("document-print"),
+       [this] {
+         QString error;
+         if (!printer_.Print(error)) prompts_.ShowMessage(error.toStdString());
+       }},
+      {QT_TR_NOOP("&File"), QT_TR_NOOP("&Export as PDF..."), {}, {}, [this] { ExportToPdf(); }},
+      {QT_TR_NOOP("&File"),
+       QT_TR_NOOP("E&xit"),
+       {QKeySequence::Quit},
+       {},
+       [this] { close(); },
+       0,
+       0,
+       true},
+      {QT_TR_NOOP("&Page"),
+       QT_TR_NOOP("&Welcome"),
+       {},
+       icon(ToolbarCommand::kWelcome),
+       [&c] { c.ShowWelcome(); },
+       kWelcomeTip,
+       3},
+      {QT_TR_NOOP("&Page"),
+       QT_TR_NOOP("&Big Pictures"),
+       {},
+       icon(ToolbarCommand::kBigPictures),
+       [&c] { c.ShowBigPictures(); },
+       kBigPicturesTip,
+       6},
+      {QT_TR_NOOP("&Page"),
+       QT_TR_NOOP("&Title Page"),
+       {},
+       icon(ToolbarCommand::kTitlePage),
+       [&c] { c.ShowTitlePage(); },
+       kTitlePageTip,
+       5},
+      {QT_TR_NOOP("&Page"),
+       QT_TR_NOOP("&One Month"),
+       {},
+       icon(ToolbarCommand::kOneMonth),
+       [&c] { c.ShowOneMonth(); },
+       kOneMonthTip,
+       7},
+      {QT_TR_NOOP("&Page"),
+       QT_TR_NOOP("&All Months"),
+       {},
+       icon(ToolbarCommand::kAllMonths),
+       [&c] { c.ShowAllMonths(); },
+       kAllMonthsTip,
+       8},
+      {QT_TR_NOOP("&Page"),
+       QT_TR_NOOP("Month &Previous"),
+       {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+       icon(ToolbarCommand::kMonthPrevious),
+       [&c] { c.MonthPrevious(); },
+       kPreviousMonthTip,
+       kPreviousMonthPlace},
+      {QT_TR_NOOP("&Page"),
+       QT_TR_NOOP("Month &Next"),
+       {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+       icon(ToolbarCommand::kMonthNext),
+       [&c] { c.MonthNext(); },
+       kNextMonthTip,
+       2},
+      {QT_TR_NOOP("&Page"),
+       QT_TR_NOOP("&Configuration"),
+       {},
+       icon(ToolbarCommand::kConfiguration),
+       [&c] { c.Configuration(); },
+       kConfigurationTip,
+       4},
+      {QT_TR_NOOP("&Page"), QT_TR_NOOP("&Hidden Events"), {}, {}, [&c] { c.ShowHiddenEvents(); }},
+      {QT_TR_NOOP("&Page"), QT_TR_NOOP("CalDatabase"), {}, {}, [&c] { c.ShowCalDatabase(); }},
+      {QT_TR_NOOP("&Help"),
+       QT_TR_NOOP("&Help"),
+       {QKeySequence::HelpContents},
+       {},
+       [&c] { c.ShowHelp(); }},
+      {QT_TR_NOOP("&Help"),
+       QT_TR_NOOP("&About Tessolar..."),
+       {},
+       {},
+       [this] { CDlgAbout(this).exec(); }},
+  };
 
-  QMenu* page = menuBar()->addMenu(tr("&Page"));
-  QAction* welcome = AddCommand(page, tr("&Welcome"), {}, [&c] { c.ShowWelcome(); });
-  QAction* bigPictures = AddCommand(page, tr("&Big Pictures"), {}, [&c] { c.ShowBigPictures(); });
-  QAction* title = AddCommand(page, tr("&Title Page"), {}, [&c] { c.ShowTitlePage(); });
-  QAction* oneMonth = AddCommand(page, tr("&One Month"), {}, [&c] { c.ShowOneMonth(); });
-  QAction* allMonths = AddCommand(page, tr("&All Months"), {}, [&c] { c.ShowAllMonths(); });
-  QAction* previous = AddCommand(page, tr("Month &Previous"), QKeySequence(Qt::ALT | Qt::Key_Left),
-                                 [&c] { c.MonthPrevious(); });
-  QAction* next = AddCommand(page, tr("Month &Next"), QKeySequence(Qt::ALT | Qt::Key_Right),
-                             [&c] { c.MonthNext(); });
-  previous->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
-  next->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
-  QAction* configuration = AddCommand(page, tr("&Configuration"), {}, [&c] { c.Configuration(); });
-  AddCommand(page, tr("&Hidden Events"), {}, [&c] { c.ShowHiddenEvents(); });
-  AddCommand(page, tr("CalDatabase"), {}, [&c] { c.ShowCalDatabase(); });
-
-  QMenu* help = menuBar()->addMenu(tr("&Help"));
-  AddCommand(help, tr("&Help"), QKeySequence::HelpContents, [&c] { c.ShowHelp(); });
-  AddCommand(help, tr("&About Tessolar..."), {}, [this] { CDlgAbout(this).exec(); });
-
-  welcome->setIcon(ToolbarIcon(ToolbarCommand::kWelcome));
-  bigPictures->setIcon(ToolbarIcon(ToolbarCommand::kBigPictures));
-  title->setIcon(ToolbarIcon(ToolbarCommand::kTitlePage));
-  oneMonth->setIcon(ToolbarIcon(ToolbarCommand::kOneMonth));
-  allMonths->setIcon(ToolbarIcon(ToolbarCommand::kAllMonths));
-  previous->setIcon(ToolbarIcon(ToolbarCommand::kMonthPrevious));
-  next->setIcon(ToolbarIcon(ToolbarCommand::kMonthNext));
-  configuration->setIcon(ToolbarIcon(ToolbarCommand::kConfiguration));
+  std::map<std::string, QMenu*> menus;
+  std::map<int, QAction*> toolbarPlaces;
+  for (const WindowCommand& command : commands) {
+    QMenu*& menu = menus[command.menu];
+    if (menu == nullptr) menu = menuBar()->addMenu(tr(command.menu));
+    if (command.separatorBefore) menu->addSeparator();
+    QAction* action = NewAction(tr(command.text), command.run);
+    action->setShortcuts(command.keys);
+    action->setIcon(command.icon);
+    menu->addAction(action);
+    if (command.tooltip != 0) translated_.push_back({action, command.tooltip});
+    if (command.toolbarPlace != 0) toolbarPlaces[command.toolbarPlace] = action;
+  }
 
   QToolBar* bar = addToolBar(tr("Pages"));
   bar->setObjectName("pages");
   bar->setIconSize(QSize(24, 24));
-  bar->addAction(previous);
-  for (int month = 0; month < 12; ++month) {
-    QAction* action = AddCommand(nullptr, QString(), {}, [&c, month] { c.ShowMonth(month); });
-    action->setIcon(MonthIcon(month));
+  for (const auto& [place, action] : toolbarPlaces) {
+    if (place == kFirstPageButtonPlace) bar->addSeparator();
     bar->addAction(action);
-    translated_.push_back({action, -1 - month});
+    if (place != kPreviousMonthPlace) continue;
+    for (int month = 0; month < 12; ++month) {
+      QAction* monthAction = NewAction(QString(), [&c, month] { c.ShowMonth(month); });
+      monthAction->setIcon(MonthIcon(month));
+      bar->addAction(monthAction);
+      translated_.push_back({monthAction, -1 - month});
+    }
   }
-  bar->addAction(next);
-  bar->addSeparator();
-  for (QAction* a : {welcome, configuration, title, bigPictures, oneMonth, allMonths}) {
-    bar->addAction(a);
-  }
-  translated_.insert(translated_.end(), {{welcome, kWelcomeTip},
-                                         {configuration, kConfigurationTip},
-                                         {bigPictures, kBigPicturesTip},
-                                         {oneMonth, kOneMonthTip},
-                                         {allMonths, kAllMonthsTip},
-                                         {previous, kPreviousMonthTip},
-                                         {next, kNextMonthTip},
-                                         {title, kTitlePageTip}});
   UpdateTexts();
 }
 
+QAction* CMainFrame::NewAction(const QString& text, std::function<void()> command) {
+  auto* action = new QAction(text, this);
+  connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
+  return action;
+}
+
 void CMainFrame::ExportToPdf() {
-  const QString start = QFileInfo(QString::fromStdString(doc_.Db().CalendarFileName()))
-                            .completeBaseName();
+  const QString start =
+      QFileInfo(QString::fromStdString(doc_.Db().CalendarFileName())).completeBaseName();
   const QString path = QFileDialog::getSaveFileName(this, tr("Export as PDF"),
                                                     (start.isEmpty() ? "calendar" : start) + ".pdf",
                                                     tr("PDF Files (*.pdf)"));
@@ -166,15 +264,15 @@ void CMainFrame::UpdateTexts() {
     const int language = doc_.Db().Language();
     const std::string text =
         entry < 0 ? MonthName(language, -1 - entry) : LanguageString(language, entry);
-    const QString tip = QString::fromStdString(text).left(80);
+    const QString tip = QString::fromStdString(text);
     action->setToolTip(tip);
     action->setStatusTip(tip);
     if (entry < 0) action->setText(tip);
   }
   const std::string& name = doc_.Db().CalendarFileName();
-  setWindowTitle((name.empty() ? QString(kUntitled)
-                               : QFileInfo(QString::fromStdString(name)).fileName()) +
-                 " - Tessolar");
+  setWindowTitle(
+      (name.empty() ? QString(kUntitled) : QFileInfo(QString::fromStdString(name)).fileName()) +
+      " - Tessolar");
 }
 
 void CMainFrame::Start(const QString& calendarPath) {
@@ -187,9 +285,8 @@ void CMainFrame::Start(const QString& calendarPath) {
   // Said once the window is up, over its first page.
   const QString settingsProblem = settings_.Problem();
   if (!settingsProblem.isEmpty()) {
-    QTimer::singleShot(0, this, [this, settingsProblem] {
-      prompts_.ShowMessage(settingsProblem.toStdString());
-    });
+    QTimer::singleShot(
+        0, this, [this, settingsProblem] { prompts_.ShowMessage(settingsProblem.toStdString()); });
   }
 }
 

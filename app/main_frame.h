@@ -18,7 +18,6 @@
 #include "app/tessolar_view.h"
 
 class QAction;
-class QMenu;
 
 namespace tessolar {
 
@@ -42,8 +41,7 @@ class CMainFrame : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QAction* AddCommand(QMenu* menu, const QString& text, const QKeySequence& keys,
-                      std::function<void()> command);
+  QAction* NewAction(const QString& text, std::function<void()> command);
   void CreateMenusAndToolBar();
   void ExportToPdf();
   void UpdateTexts();
