@@ -130,14 +130,10 @@ uint32_t CCalDatabase::SaveHolidayData(int month, int day, int year, uint32_t ty
                                        const std::string& pictureFile, int hidden, int showAge) {
   const uint32_t slot = count_;
   if (count_ >= kMaxEntries || month < 0 || month >= 12 || day == 0 || year == 0) return slot;
-  CalEntry entry;
-  entry.day = static_cast<uint8_t>(day);
-  entry.month = static_cast<uint8_t>(month);
-  entry.year = static_cast<int16_t>(year);
-  entry.type = type;
-  entry.description = description.empty() ? "unknown" : description;
   // A bare name gets the clip-art folder in front; an empty one becomes the folder alone.
-  entry.pictureFile = HasDirectoryPart(pictureFile) ? pictureFile : clipartDirectory_ + pictureFile;
+  CalEntry entry =
+      DatedEntry(month, day, year, type, description.empty() ? "unknown" : description,
+                 HasDirectoryPart(pictureFile) ? pictureFile : clipartDirectory_ + pictureFile);
   entry.showAge = static_cast<uint8_t>(showAge != 0);
   entry.hidden = static_cast<uint8_t>(hidden != 0);
   entry.index = slot;
@@ -169,14 +165,7 @@ uint32_t CCalDatabase::AppendEntries(const std::vector<CalEntry>& entries) {
 uint32_t CCalDatabase::ReplaceHolidayData(int month, int day, int year, uint32_t type,
                                           const std::string& description,
                                           const std::string& pictureFile) {
-  CalEntry entry;
-  entry.day = static_cast<uint8_t>(day);
-  entry.month = static_cast<uint8_t>(month);
-  entry.year = static_cast<int16_t>(year);
-  entry.type = type;
-  entry.description = description;
-  entry.pictureFile = ResolvePicturePath(pictureFile);
-  entry.showAge = 1;
+  CalEntry entry = DatedEntry(month, day, year, type, description, ResolvePicturePath(pictureFile));
   for (uint32_t i = 0; i < count_; ++i) {
     CalEntry& old = entries_[i];
     if (old.type != type || old.description != description) continue;

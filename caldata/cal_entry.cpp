@@ -1,10 +1,10 @@
 #include "caldata/cal_entry.h"
 
 #include <array>
+#include <tuple>
+#include <utility>
 
 #include "compute/language_table.h"
-
-#include <tuple>
 
 namespace tessolar {
 
@@ -13,6 +13,19 @@ bool CalEntry::operator==(const CalEntry& o) const {
                   description, pictureFile) ==
          std::tie(o.day, o.month, o.showAge, o.hidden, o.weekday, o.weekCode, o.enteredYear, o.year,
                   o.type, o.index, o.description, o.pictureFile);
+}
+
+CalEntry DatedEntry(int month, int day, int year, uint32_t type, std::string description,
+                    std::string pictureFile) {
+  CalEntry entry;
+  entry.day = static_cast<uint8_t>(day);
+  entry.month = static_cast<uint8_t>(month);
+  entry.year = static_cast<int16_t>(year);
+  entry.type = type;
+  entry.showAge = 1;
+  entry.description = std::move(description);
+  entry.pictureFile = std::move(pictureFile);
+  return entry;
 }
 
 int RuleDayIn(const CalEntry& entry, int year) {
@@ -24,10 +37,17 @@ int RuleDayIn(const CalEntry& entry, int year) {
 
 std::string EntryTypeName(int language, uint32_t type) {
   // Only the astronomical days' name follows the language.
-  static const std::array<const char*, kEntryTypeCount> kNames = {
-      "Anniversary",       "Birthday",          "National Holiday", "Hebrew Holiday",
-      "Christian Holiday", "",                  "Sober Anniversary", "Reminder",
-      "Personal Event",    "Historical Event",  ""};
+  static const std::array<const char*, kEntryTypeCount> kNames = {"Anniversary",
+                                                                  "Birthday",
+                                                                  "National Holiday",
+                                                                  "Hebrew Holiday",
+                                                                  "Christian Holiday",
+                                                                  "",
+                                                                  "Sober Anniversary",
+                                                                  "Reminder",
+                                                                  "Personal Event",
+                                                                  "Historical Event",
+                                                                  ""};
   if (type == kAstronomicalDay) return LanguageString(language, lang::kAstronomicalDay);
   return type < kNames.size() ? kNames[type] : "";
 }

@@ -50,6 +50,11 @@ struct CalEntry {
   bool operator!=(const CalEntry& other) const { return !(*this == other); }
 };
 
+// An entry on `day` of `month` (0..11) of `year`, of `type`, with its age or
+// ordinal shown; the rest as a new entry has it.
+CalEntry DatedEntry(int month, int day, int year, uint32_t type, std::string description,
+                    std::string pictureFile);
+
 // The day of its month on which a floating entry falls in `year` by its rule;
 // -1 for a fixed entry, a weekday out of range, or a year the rule gives no
 // day in (before the weekday rules, Election Day in an odd year).

@@ -10,12 +10,8 @@ namespace {
 
 // What a new entry on a day starts as: a birthday with its age shown.
 CalEntry NewEntryOn(int month, int day, int year) {
-  CalEntry entry;
-  entry.month = static_cast<uint8_t>(month);
-  entry.day = static_cast<uint8_t>(day);
-  entry.type = kBirthday;
-  entry.showAge = 1;
-  entry.year = entry.enteredYear = static_cast<int16_t>(year);
+  CalEntry entry = DatedEntry(month, day, year, kBirthday, {}, {});
+  entry.enteredYear = entry.year;
   return entry;
 }
 
