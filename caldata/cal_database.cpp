@@ -54,19 +54,19 @@ void CCalDatabase::SetTitleFontColor(const std::string& color) {
   if (!color.empty()) titleFontColor_ = color;
 }
 void CCalDatabase::SetTitleFontSize(uint32_t size) {
-  if (size <= 256) titleFontSize_ = size;
+  if (size <= kMaxTitleFontSize) titleFontSize_ = size;
 }
 void CCalDatabase::SetTitleXPos(uint32_t x) {
-  if (x < 1026) titleXPos_ = x;
+  if (x <= kMaxTitleX) titleXPos_ = x;
 }
 void CCalDatabase::SetTitleYPos(uint32_t y) {
-  if (y < 926) titleYPos_ = y;
+  if (y <= kMaxTitleY) titleYPos_ = y;
 }
 void CCalDatabase::SetTitlePictureIndex(uint32_t index) {
   if (index < 13) titlePictureIndex_ = index;
 }
 void CCalDatabase::SetTitleWidth(uint32_t width) {
-  if (width < 1026) titleWidth_ = width;
+  if (width <= kMaxTitleWidth) titleWidth_ = width;
 }
 
 const BigPicture& CCalDatabase::BigPictureAt(int slot) const {

@@ -18,6 +18,13 @@ inline constexpr uint32_t kMaxEntries = 500;
 inline constexpr size_t kMaxExcludedDays = 500;
 inline constexpr int kBigPictureCount = 12;
 
+// The title's limits: its place on the title page and the width of its text
+// box in pixels, its size in points. Larger values are refused.
+inline constexpr uint32_t kMaxTitleX = 1025;
+inline constexpr uint32_t kMaxTitleY = 925;
+inline constexpr uint32_t kMaxTitleWidth = 1025;
+inline constexpr uint32_t kMaxTitleFontSize = 256;
+
 struct ExcludedDay {
   uint8_t month = 0;  // 0..11
   uint8_t day = 0;    // 1..31
@@ -62,15 +69,15 @@ class CCalDatabase {
   const std::string& TitleFontColor() const { return titleFontColor_; }
   void SetTitleFontColor(const std::string& color);   // empty ignored
   uint32_t TitleFontSize() const { return titleFontSize_; }
-  void SetTitleFontSize(uint32_t size);               // accepted up to 256
+  void SetTitleFontSize(uint32_t size);               // up to kMaxTitleFontSize
   uint32_t TitleXPos() const { return titleXPos_; }
-  void SetTitleXPos(uint32_t x);                      // accepted below 1026
+  void SetTitleXPos(uint32_t x);                      // up to kMaxTitleX
   uint32_t TitleYPos() const { return titleYPos_; }
-  void SetTitleYPos(uint32_t y);                      // accepted below 926
+  void SetTitleYPos(uint32_t y);                      // up to kMaxTitleY
   uint32_t TitlePictureIndex() const { return titlePictureIndex_; }
   void SetTitlePictureIndex(uint32_t index);          // accepted below 13
   uint32_t TitleWidth() const { return titleWidth_; }
-  void SetTitleWidth(uint32_t width);                 // accepted below 1026
+  void SetTitleWidth(uint32_t width);                 // up to kMaxTitleWidth
 
   // Slots 0..11; an out-of-range slot reads empty and ignores writes.
   const BigPicture& BigPictureAt(int slot) const;

@@ -69,14 +69,15 @@ bool RunConfigurationFlow(CalendarDocument& doc, UserPrompts& prompts) {
 
 bool RunTitleFlow(CCalDatabase& db, UserPrompts& prompts) {
   TitleFields f;
-  f.pictureIndex = db.TitlePictureIndex() > 12 ? 0 : db.TitlePictureIndex();
-  f.x = db.TitleXPos() > 1025 ? 100 : db.TitleXPos();
-  f.y = db.TitleYPos() > 800 ? 100 : db.TitleYPos();
-  f.width = db.TitleWidth() > 800 ? 800 : db.TitleWidth();
-  f.fontSize = db.TitleFontSize() > 256 ? 72 : static_cast<int>(db.TitleFontSize());
+  // The store keeps every value within its limits, so the dialog opens on them as they are.
+  f.pictureIndex = db.TitlePictureIndex();
+  f.x = db.TitleXPos();
+  f.y = db.TitleYPos();
+  f.width = db.TitleWidth();
+  f.fontSize = static_cast<int>(db.TitleFontSize());
   f.title = db.Title().empty() ? "Blank Title" : db.Title();
-  f.fontFace = db.TitleFontStyle().empty() ? "Arial" : db.TitleFontStyle();
-  f.fontColor = db.TitleFontColor().empty() ? "#00FF00" : db.TitleFontColor();
+  f.fontFace = db.TitleFontStyle();
+  f.fontColor = db.TitleFontColor();
   for (int slot = 0; slot < kBigPictureCount; ++slot) {
     const std::string& description = db.BigPictureAt(slot).description;
     const bool named = !description.empty() && description.find("null") == std::string::npos;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/flows/dialog_flows.h"
 #include "app/scripted_prompts.h"
 #include "compute/language_table.h"
@@ -49,7 +51,7 @@ TEST(ConfigurationFlow, ANewYearReplacesTheComputedDaysAndHiddenDaysStayHidden) 
   EXPECT_EQ(support::Snapshot(db), before);
 }
 
-TEST(ConfigurationFlow, CancelKeepsTheYearButNotTheFlagsFontAndFolderTheUserChanged) {
+TEST(ConfigurationFlow, CancelLeavesYearAndLanguageButTheFlagsFontAndFolderTheUserChangedStay) {
   Session s;
   StartCalendar(s, 2027);
   CCalDatabase& db = s.doc.Db();
@@ -91,11 +93,15 @@ TEST(ConfigurationFlow, AnotherLanguageRenamesTheComputedDays) {
   EXPECT_EQ(support::EntriesNamed(db, kChristianHoliday, LanguageString(1, kEasterSunday)).size(), 1u);
 }
 
-TEST(TitleFlow, OutOfRangeValuesOpenResetAndOkStoresTheFields) {
+// The dialog opens on the stored values, up to the store's limits, so that OK
+// without a change changes nothing; OK stores what was typed within them.
+TEST(TitleFlow, TheDialogOpensOnTheStoredValuesAndOkStoresTheFields) {
   Session s;
   CCalDatabase& db = s.doc.Db();
-  db.SetTitleXPos(1025);
-  db.SetTitleFontSize(256);
+  db.SetTitleXPos(kMaxTitleX);
+  db.SetTitleYPos(kMaxTitleY);
+  db.SetTitleWidth(kMaxTitleWidth);
+  db.SetTitleFontSize(kMaxTitleFontSize);
   db.SetBigPicture(3, "april.jpg", "Spring");
   s.prompts.titles.push_back({[](TitleFields& f) {
                                 f.title = "The Millers";
@@ -105,13 +111,14 @@ TEST(TitleFlow, OutOfRangeValuesOpenResetAndOkStoresTheFields) {
                               true});
   EXPECT_TRUE(s.Click("caltitlepic05"));
   const TitleFields& shown = s.prompts.lastTitle;
-  EXPECT_EQ(shown.x, 1025u);
-  EXPECT_EQ(shown.fontSize, 256);
+  EXPECT_EQ(std::make_tuple(shown.x, shown.y, shown.width, shown.fontSize),
+            std::make_tuple(kMaxTitleX, kMaxTitleY, kMaxTitleWidth, 256));
   EXPECT_EQ(shown.pictureNames[0], "January");
   EXPECT_EQ(shown.pictureNames[3], "Spring");
   EXPECT_EQ(db.Title(), "The Millers");
   EXPECT_EQ(db.TitleFontColor(), "#ff0000");
-  EXPECT_EQ(db.TitleXPos(), 1025u);
+  EXPECT_EQ(std::make_tuple(db.TitleXPos(), db.TitleYPos(), db.TitleWidth()),
+            std::make_tuple(kMaxTitleX, kMaxTitleY, kMaxTitleWidth));
   EXPECT_EQ(s.view.State().currentPageMode, PageMode::kTitlePage);
   EXPECT_NE(s.PageText().find("The Millers"), std::string::npos);
 
