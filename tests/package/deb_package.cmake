@@ -2,7 +2,7 @@
 # a machine: the programs, the desktop entry, icons, metainfo, MIME type, manual
 # pages and clip-art, nothing of the tests, and the libraries it depends on.
 # Variables: CPACK, CPACK_CONFIG, WORK, SAMPLE, DPKG_DEB, DESKTOP_FILE_VALIDATE,
-# APPSTREAMCLI, UPDATE_MIME_DATABASE and GIO (the last two may be empty).
+# APPSTREAMCLI, UPDATE_MIME_DATABASE and GIO.
 
 cmake_minimum_required(VERSION 3.22)
 
@@ -16,7 +16,8 @@ function(run)
   set(err "${err}" PARENT_SCOPE)
 endfunction()
 
-foreach(tool DESKTOP_FILE_VALIDATE:desktop-file-utils APPSTREAMCLI:appstream)
+foreach(tool DESKTOP_FILE_VALIDATE:desktop-file-utils APPSTREAMCLI:appstream
+             UPDATE_MIME_DATABASE:shared-mime-info GIO:libglib2.0-bin)
   string(REPLACE ":" ";" tool "${tool}")
   list(GET tool 0 variable)
   if(NOT ${variable})
@@ -102,23 +103,21 @@ if(NOT out MATCHES "file://${root}/usr/share/tessolar/Tessolar_help.pdf")
 endif()
 
 # The MIME type recognises our calendars by name and by content, not just any text.
-if(UPDATE_MIME_DATABASE AND GIO)
-  set(mime ${root}/usr/share/mime)
-  run(${UPDATE_MIME_DATABASE} ${mime})
-  file(READ ${SAMPLE} sample)
-  file(WRITE ${WORK}/plain-calendar "${sample}")
-  file(WRITE ${WORK}/enciphered-calendar "calQUJDREVGR0g=")
-  file(WRITE ${WORK}/other-text "4034 Build\nnot a calendar\n")
-  foreach(case "${SAMPLE}|application/x-tessolar-calendar" "${WORK}/plain-calendar|application/x-tessolar-calendar"
-               "${WORK}/enciphered-calendar|application/x-tessolar-calendar" "${WORK}/other-text|text/plain")
-    string(REPLACE "|" ";" case "${case}")
-    list(GET case 0 file)
-    list(GET case 1 type)
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${root}/usr/share XDG_DATA_DIRS=${root}/usr/share
-                            ${GIO} info -a standard::content-type ${file}
-                    OUTPUT_VARIABLE out RESULT_VARIABLE status)
-    if(NOT out MATCHES "content-type: ${type}\n")
-      message(FATAL_ERROR "${file} should be ${type} (${status}):\n${out}")
-    endif()
-  endforeach()
-endif()
+set(mime ${root}/usr/share/mime)
+run(${UPDATE_MIME_DATABASE} ${mime})
+file(READ ${SAMPLE} sample)
+file(WRITE ${WORK}/plain-calendar "${sample}")
+file(WRITE ${WORK}/enciphered-calendar "calQUJDREVGR0g=")
+file(WRITE ${WORK}/other-text "4034 Build\nnot a calendar\n")
+foreach(case "${SAMPLE}|application/x-tessolar-calendar" "${WORK}/plain-calendar|application/x-tessolar-calendar"
+             "${WORK}/enciphered-calendar|application/x-tessolar-calendar" "${WORK}/other-text|text/plain")
+  string(REPLACE "|" ";" case "${case}")
+  list(GET case 0 file)
+  list(GET case 1 type)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${root}/usr/share XDG_DATA_DIRS=${root}/usr/share
+                          ${GIO} info -a standard::content-type ${file}
+                  OUTPUT_VARIABLE out RESULT_VARIABLE status)
+  if(NOT out MATCHES "content-type: ${type}\n")
+    message(FATAL_ERROR "${file} should be ${type} (${status}):\n${out}")
+  endif()
+endforeach()
