@@ -142,8 +142,9 @@ class CCalDatabase {
   uint32_t ReplaceHolidayData(int month, int day, int year, uint32_t type,
                               const std::string& description, const std::string& pictureFile);
 
-  // Marks the first entry matching all five values deleted; returns its slot
-  // or 0. Does not sort.
+  // Marks the first entry with this date, type and description deleted;
+  // returns its slot or 0. The picture is not compared: a computed day keeps a
+  // picture the user gave it. Does not sort.
   uint32_t RemoveHolidayData(int month, int day, int year, uint32_t type,
                              const std::string& description, const std::string& pictureFile);
   int RemoveEntryByDescription(const std::string& description);
