@@ -30,6 +30,7 @@ int CCalDatabase::ResetDatabase() {
   year_ = 2007;
   count_ = 0;
   excludedDays_.clear();
+  entriesLeftOut_ = 0;
   savedText_.clear();
   savedPath_.clear();
   title_ = "Blank Title";
@@ -158,6 +159,7 @@ uint32_t CCalDatabase::AppendEntries(const std::vector<CalEntry>& entries) {
     PutEntry(entry, count_++);
     ++stored;
   }
+  entriesLeftOut_ += static_cast<uint32_t>(entries.size()) - stored;
   SortAndCompact();
   return stored;
 }

@@ -135,8 +135,12 @@ class CCalDatabase {
   // Appends the entry unchanged (when there is room); returns the count as it was on entry.
   uint32_t SaveHolidayData(const CalEntry& entry);
   // Appends the entries unchanged while there is room, then sorts once.
-  // Returns how many were stored.
+  // Returns how many were stored; the rest count as left out.
   uint32_t AppendEntries(const std::vector<CalEntry>& entries);
+  // Entries the calendar's file lists beyond what the store holds, left out
+  // when it was read; 0 again once the calendar is saved or reset.
+  uint32_t EntriesLeftOut() const { return entriesLeftOut_; }
+  void ForgetEntriesLeftOut() { entriesLeftOut_ = 0; }
   // Adds a computed day, or moves the entry of the same type and description to
   // the new date (keeping a picture the user set). Returns the slot used.
   uint32_t ReplaceHolidayData(int month, int day, int year, uint32_t type,
@@ -173,6 +177,7 @@ class CCalDatabase {
 
   std::array<CalEntry, kMaxEntries> entries_{};
   uint32_t count_ = 0;
+  uint32_t entriesLeftOut_ = 0;
 
   int year_ = 2007;
   int language_ = 0;

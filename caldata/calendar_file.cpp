@@ -81,6 +81,13 @@ std::optional<std::string> DecodeCalendarBytes(std::string_view bytes) {
   return text;
 }
 
+std::string EntriesLeftOutMessage(const std::string& path, uint32_t leftOut) {
+  return path + " lists " + std::to_string(leftOut) + " more " +
+         (leftOut == 1 ? "entry" : "entries") + " than a calendar holds (" +
+         std::to_string(kMaxEntries) + "); " + (leftOut == 1 ? "it was" : "they were") +
+         " left out.";
+}
+
 int ReadCalendarBytes(CCalDatabase& db, std::string_view bytes) {
   const auto text = DecodeCalendarBytes(bytes);
   if (!text) return 0;
@@ -107,6 +114,7 @@ int SaveCalendarFile(CCalDatabase& db, const std::string& path, std::string* mes
   }
   db.SetSavedText(text);
   db.SetSavedPath(path);
+  db.ForgetEntriesLeftOut();  // the file now holds the calendar as it is
   return 0;
 }
 

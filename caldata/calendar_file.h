@@ -18,7 +18,7 @@ inline constexpr size_t kMaxCalendarFileBytes = size_t{256} << 20;
 // the file that text was loaded from or last saved to. Returns 0 when the
 // file holds the calendar; -1 when saving failed, with a sentence for the
 // user in `message`: the old file is then untouched, and SavedText and
-// SavedPath keep their values.
+// SavedPath keep their values. Once saved, no entries count as left out.
 int SaveCalendarFile(CCalDatabase& db, const std::string& path, std::string* message = nullptr);
 
 // Reads the calendar file at `path` into `db`, which the caller has reset.
@@ -28,6 +28,9 @@ int SaveCalendarFile(CCalDatabase& db, const std::string& path, std::string* mes
 // SavedText holds the text read and SavedPath the path. Does not run the
 // year build.
 int LoadCalendarFile(CCalDatabase& db, const std::string& path, std::string* message = nullptr);
+
+// The sentence that says a calendar read from `path` left entries out.
+std::string EntriesLeftOutMessage(const std::string& path, uint32_t leftOut);
 
 // The calendar text inside the bytes of a file: deciphered when they begin
 // with the envelope magic, taken as they are otherwise; line ends as line

@@ -4,9 +4,9 @@
 
 #include "caldata/atomic_file.h"
 #include "caldata/cal_database.h"
-#include "caldata/calendar_file.h"
 #include "caldata/calendar_text.h"
 #include "cli/command_line.h"
+#include "cli/load_calendar.h"
 #include "generators/year_build.h"
 #include "pages/calendar_page.h"
 #include "pages/plain_pages.h"
@@ -33,17 +33,14 @@ std::string PageText(CCalDatabase& db, const std::string& page, int month, Notes
 
 }  // namespace
 
-std::string RenderCalendarPage(const std::string& file, const std::string& page, int month) {
+RenderedPage RenderCalendarPage(const std::string& file, const std::string& page, int month) {
   CCalDatabase db;
-  std::string message;
-  if (LoadCalendarFile(db, file, &message) != 1) {
-    throw CommandError(kExitBadInput, message.empty() ? "no file " + file : message);
-  }
+  LoadCalendarOrThrow(db, file);
   Notes notes;
   CYearBuild().BuildYear(db, db.Year(), 0, &notes);
-  std::string text = PageText(db, page, month, &notes);
+  RenderedPage rendered{PageText(db, page, month, &notes), db.EntriesLeftOut()};
   PrintNotes(notes);
-  return text;
+  return rendered;
 }
 
 int RunRenderCommand(const std::vector<std::string>& args) {
@@ -55,7 +52,8 @@ int RunRenderCommand(const std::vector<std::string>& args) {
   }
   const int month = parsed.IntOption("--month", 1, 12, 1) - 1;
 
-  const std::string text = RenderCalendarPage(parsed.Positional(0), *page, month);
+  const RenderedPage rendered = RenderCalendarPage(parsed.Positional(0), *page, month);
+  const std::string& text = rendered.text;
   if (const auto out = parsed.Option("-o")) {
     const std::string failure = ReplaceFileAtomically(*out, text);
     if (!failure.empty()) {
@@ -65,6 +63,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
              std::fflush(stdout) != 0) {
     throw CommandError(kExitBadInput, "could not write to standard output");
   }
+  ThrowIfEntriesLeftOut(rendered.entriesLeftOut, parsed.Positional(0));
   return kExitOk;
 }
 

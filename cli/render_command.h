@@ -1,6 +1,7 @@
 #pragma once
 // tessolar-cli render: writes one page of a calendar file as HTML.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,11 @@ namespace tessolar::cli {
 // month page). The core's notes (pictures it could not measure) go to
 // standard error.
 // Throws CommandError for a bad file or page name.
-std::string RenderCalendarPage(const std::string& file, const std::string& page, int month);
+struct RenderedPage {
+  std::string text;
+  uint32_t entriesLeftOut = 0;  // of the file, beyond what a calendar holds
+};
+RenderedPage RenderCalendarPage(const std::string& file, const std::string& page, int month);
 
 int RunRenderCommand(const std::vector<std::string>& args);
 

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "app/flows/dialog_flows.h"
+#include "caldata/calendar_file.h"
 #include "caldata/data_paths.h"
 #include "pages/page_text.h"
 
@@ -52,6 +53,10 @@ bool CalendarOpening::Open(const std::string& path, bool addToRecent, bool forge
     return true;
   }
   if (addToRecent) recent_.Add(path);
+  if (const uint32_t leftOut = doc_.Db().EntriesLeftOut()) {
+    prompts_.ShowMessage(EntriesLeftOutMessage(path, leftOut) +
+                         " Saving will not replace the file without asking.");
+  }
   pages_.Choose(PageMode::kOneMonth);
   return true;
 }

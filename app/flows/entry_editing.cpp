@@ -1,5 +1,7 @@
 #include "app/flows/entry_editing.h"
 
+#include <string>
+
 #include "app/flows/dialog_flows.h"
 #include "caldata/captions.h"
 #include "pages/title_pages.h"
@@ -23,7 +25,15 @@ bool EntryEditing::ValidIndex(int index) {
   return false;
 }
 
+bool EntryEditing::HasRoom() {
+  if (doc_.Db().Count() < kMaxEntries) return true;
+  prompts_.ShowMessage("The calendar is full: it holds " + std::to_string(kMaxEntries) +
+                       " entries. Delete one to add another.");
+  return false;
+}
+
 bool EntryEditing::AddEntryOnDay(int month, int day) {
+  if (!HasRoom()) return false;
   CCalDatabase& db = doc_.Db();
   CalEntry entry = NewEntryOn(month, day, doc_.DialogYear());
   if (prompts_.RunEvent(entry, db, true) != EventAnswer::kOk) return false;
@@ -113,6 +123,7 @@ void EntryEditing::DropOnDay(int month, int day, const std::string& file) {
     if (choice == 0 && entries.size() == 4) choice = 4;
   }
   if (choice == 0) {
+    if (!HasRoom()) return;
     CalEntry entry = NewEntryOn(month, day, db.Year());
     entry.pictureFile = file;
     if (prompts_.RunEvent(entry, db, true) != EventAnswer::kOk) return;

@@ -41,6 +41,8 @@ class EntryEditing {
  private:
   void DropOnDay(int month, int day, const std::string& file);
   bool ValidIndex(int index);
+  // Whether a new entry fits; says the calendar is full when not.
+  bool HasRoom();
 
   CalendarDocument& doc_;
   UserPrompts& prompts_;

@@ -38,6 +38,13 @@ bool FileCommands::Save() {
   if (path.empty()) path = WithSingleCalExtension(prompts_.ChooseCalendarToSave(""));
   if (path.empty()) return false;
   if (!Exists(path)) return Write(path);
+  if (const uint32_t leftOut = doc_.Db().EntriesLeftOut(); leftOut > 0 && Writable(path)) {
+    // The file holds entries the calendar in hand does not: never lose them unasked.
+    return prompts_.AskYesNo(EntriesLeftOutMessage(path, leftOut) +
+                             " Replacing the file loses them. Replace it anyway?")
+               ? Write(path)
+               : SaveAs(path);
+  }
   if (Writable(path)) {
     return prompts_.AskYesNo("Overwrite existing file?") ? Write(path) : SaveAs(path);
   }

@@ -16,7 +16,9 @@ class FileCommands {
       : doc_(doc), prompts_(prompts), recent_(recent) {}
 
   // Saves to the calendar's own file, asking for a name when it has none.
-  // Returns whether the calendar is now on disk.
+  // A calendar whose file listed entries it could not hold asks before it
+  // replaces a file, and goes to Save As unless told to. Returns whether the
+  // calendar is now on disk.
   bool Save();
   // Saves to a file the user chooses, starting the dialog at `path`.
   bool SaveAs(const std::string& path);

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "cli/command_line.h"
+#include "cli/load_calendar.h"
 #include "cli/printing/page_printer.h"
 #include "cli/render_command.h"
 
@@ -53,8 +54,10 @@ int RunPdfCommand(const std::vector<std::string>& args) {
   const std::string paper = PaperName(parsed);
   const std::string out = OutputPath(parsed);
 
-  const TemporaryPageFile pageFile(RenderCalendarPage(parsed.Positional(0), page, month));
+  const RenderedPage rendered = RenderCalendarPage(parsed.Positional(0), page, month);
+  const TemporaryPageFile pageFile(rendered.text);
   PrintPageWithEngine(pageFile.Path(), out, paper);
+  ThrowIfEntriesLeftOut(rendered.entriesLeftOut, parsed.Positional(0));
   return kExitOk;
 }
 

@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 
 #include "app/flows/window_placement.h"
 #include "app/scripted_prompts.h"
@@ -158,6 +160,49 @@ TEST(FileCommands, ExitAsksOnlyWhenSomethingWouldBeLost) {
   EXPECT_TRUE(std::ifstream(s.folder / "dbDisk").good());
   EXPECT_TRUE(s.files.ConfirmExit());  // saved: no question
   EXPECT_EQ(s.prompts.questions.size(), 3u);
+}
+
+// A file listing more entries than a calendar holds: opening says how many
+// were left out, Save asks before it replaces the file and goes to Save As
+// on No; once saved elsewhere, the calendar is whole again.
+TEST(FileCommands, ACalendarCutShortIsSaidAndNeverSavedOverUnasked) {
+  Session s;
+  const std::string path = (s.folder / "big.cal").string();
+  std::ifstream in(std::string(TESSOLAR_TEST_DATA) + "/calendars/over_full_510.cal");
+  std::ofstream(path) << in.rdbuf();
+  s.view.OpenCalendarFile(path);
+  ASSERT_EQ(s.prompts.messages.size(), 1u);
+  EXPECT_NE(s.prompts.messages[0].find("lists 10 more entries than a calendar holds (500)"),
+            std::string::npos);
+  EXPECT_EQ(s.doc.Db().Count(), kMaxEntries);
+
+  s.prompts.answers.push_back(false);
+  s.prompts.paths.push_back((s.folder / "other.cal").string());
+  EXPECT_TRUE(s.files.Save());
+  ASSERT_EQ(s.prompts.questions.size(), 1u);
+  EXPECT_NE(s.prompts.questions[0].find("Replacing the file loses them"), std::string::npos);
+  EXPECT_EQ(s.prompts.dialogs.back(), "save:" + path);
+  EXPECT_EQ(s.doc.Db().EntriesLeftOut(), 0u);
+  std::ifstream original(path);
+  EXPECT_EQ(std::count(std::istreambuf_iterator<char>(original), {}, '\n'), 540);  // untouched
+}
+
+// A full calendar says so instead of opening the event dialog, for a
+// double-clicked day and for a picture dropped on a day.
+TEST(EventFlows, AFullCalendarTakesNoNewEntry) {
+  Session s;
+  CCalDatabase& db = s.doc.Db();
+  for (uint32_t i = 0; i < kMaxEntries; ++i)
+    db.SaveHolidayData(i % 12, 1 + i % 28, 1990, kBirthday, "P", "null", 0, 1);
+  s.view.ShowMonth(4);
+  s.view.BeforeNavigate(s.PageUrlWith());
+  EXPECT_FALSE(s.Click(DateToken(4, 30)));
+  s.view.DropFiles({"/p/x.png"}, FindClickToken(DateToken(4, 30)));
+  EXPECT_EQ(s.prompts.messages,
+            std::vector<std::string>(2,
+                                     "The calendar is full: it holds 500 entries. Delete one to "
+                                     "add another."));
+  EXPECT_TRUE(s.prompts.dialogs.empty());
 }
 
 TEST(RecentFiles, TenSlotsShiftFreedSlotsAreReusedAndEachFileIsListedOnce) {

@@ -53,6 +53,11 @@ TEST(CalDatabase, TheFiveHundredAndFirstEntryIsNotStoredAndBadDaysNever) {
   EXPECT_EQ(db.SaveHolidayData(Make(0, 1, 2007, "late")), kMaxEntries);
   EXPECT_EQ(db.ReplaceHolidayData(0, 1, 2007, kNationalHoliday, "late", "null"), kMaxEntries);
   EXPECT_EQ(db.Count(), kMaxEntries);
+  // What does not fit counts as left out, until the calendar is reset.
+  EXPECT_EQ(db.AppendEntries({Make(0, 2, 2007, "a"), Make(0, 3, 2007, "b")}), 0u);
+  EXPECT_EQ(db.EntriesLeftOut(), 2u);
+  db.ResetDatabase();
+  EXPECT_EQ(db.EntriesLeftOut(), 0u);
 }
 
 // A stable sort by date: entries of one day and year keep the order they were

@@ -1,0 +1,19 @@
+#include "cli/load_calendar.h"
+
+#include "caldata/calendar_file.h"
+#include "cli/command_line.h"
+
+namespace tessolar::cli {
+
+void LoadCalendarOrThrow(CCalDatabase& db, const std::string& file) {
+  std::string message;
+  if (LoadCalendarFile(db, file, &message) != 1) {
+    throw CommandError(kExitBadInput, message.empty() ? "no file " + file : message);
+  }
+}
+
+void ThrowIfEntriesLeftOut(uint32_t leftOut, const std::string& file) {
+  if (leftOut > 0) throw CommandError(kExitBadInput, EntriesLeftOutMessage(file, leftOut));
+}
+
+}  // namespace tessolar::cli
