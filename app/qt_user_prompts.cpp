@@ -71,7 +71,8 @@ int QtUserPrompts::RunPick(const std::vector<std::string>& labels) {
       dialog = std::make_unique<CDlgPickFrom4>(parent_, labels[0], labels[1], labels[2], labels[3]);
       break;
     default:
-      return -1;
+      if (labels.size() < 2) return -1;
+      dialog = std::make_unique<CDlgPickFromMany>(parent_, labels);
   }
   return dialog->exec() == QDialog::Accepted ? dialog->Choice() : -1;
 }

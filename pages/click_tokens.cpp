@@ -14,7 +14,7 @@ struct TokenWord {
 };
 
 // The order in which tokens are looked for: the first one found wins.
-constexpr std::array<TokenWord, 9> kTokenOrder = {{
+constexpr std::array<TokenWord, 10> kTokenOrder = {{
     {"calendarnew", TokenKind::kCalendarNew},
     {"calendarbrowse", TokenKind::kCalendarBrowse},
     {"calendarrecent", TokenKind::kCalendarRecent},
@@ -24,6 +24,7 @@ constexpr std::array<TokenWord, 9> kTokenOrder = {{
     {"calunhide", TokenKind::kCalUnhide},
     {"caltitletext", TokenKind::kCalTitleText},
     {"caltitlepic", TokenKind::kCalTitlePic},
+    {"calmore", TokenKind::kCalMore},
 }};
 
 // Up to `width` decimal digits from `pos`; 0 when there are none.
@@ -52,6 +53,7 @@ std::string EntryToken(uint32_t index) { return Printf("calidx%04u", index); }
 std::string BigPictureToken(int slot) { return Printf("calbigpic%02d", slot); }
 std::string UnhideToken(uint32_t index) { return Printf("calunhide%04u", index); }
 std::string TitlePictureToken(int slot) { return Printf("caltitlepic%02d", slot); }
+std::string MoreEntriesToken(int month, int day) { return Printf("calmore%02d%02d", month, day); }
 
 std::string PercentDecoded(std::string_view text) {
   std::string out;
@@ -88,6 +90,7 @@ ClickToken FindClickToken(std::string_view query) {
         break;
       }
       case TokenKind::kCalDate:
+      case TokenKind::kCalMore:
         token.first = DigitsAt(query, pos, 2);
         token.second = DigitsAt(query, pos, 2);
         break;

@@ -22,6 +22,7 @@ std::string EntryToken(uint32_t index);                    // "calidx" NNNN
 std::string BigPictureToken(int slot);                     // "calbigpic" NN
 std::string UnhideToken(uint32_t index);                   // "calunhide" NNNN
 std::string TitlePictureToken(int slot);                   // "caltitlepic" NN
+std::string MoreEntriesToken(int month, int day);          // "calmore" MM DD, month 0..11
 
 enum class TokenKind {
   kNone,
@@ -34,6 +35,7 @@ enum class TokenKind {
   kCalUnhide,       // "calunhide" NNNN: hidden entry index
   kCalTitleText,    // "caltitletext"
   kCalTitlePic,     // "caltitlepic" NN (the number is not used)
+  kCalMore,         // "calmore" MM DD: the entries of a day beyond what its cell shows
 };
 
 struct ClickToken {

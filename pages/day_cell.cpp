@@ -85,10 +85,9 @@ void AppendOneEntry(std::string& page, const CCalDatabase& db, int month, int da
   if (entry.captionLength > kShortCaptionLength) {
     size = entry.captionWidth > 48 ? ";font-size:7.0pt" : ";font-size:9.0pt";
   }
-  AppendPiece(
-      page, 12,
-      Printf("<span style='color:gray;font-family:\"%s\"%s' onDblClick=onBtnOk(\"%s\") >\n",
-             Font(db).c_str(), size.c_str(), EntryToken(entry.slot).c_str()));
+  AppendPiece(page, 12,
+              Printf("<span style='color:gray;font-family:\"%s\"%s' onDblClick=onBtnOk(\"%s\") >\n",
+                     Font(db).c_str(), size.c_str(), EntryToken(entry.slot).c_str()));
   AppendPiece(page, 12, entry.caption + "\n");
   AppendPiece(page, 12, "</span>\n");
   AppendPiece(page, 12, "</p>\n");
@@ -160,7 +159,7 @@ void AppendQuadrantCaption(std::string& page, const std::string& font, const Cel
 const char kQuadrantCell[] =
     "<td nowrap width=80 valign=top style='width:50pt;padding:0in .1pt 0in .1pt'>\n";
 
-void AppendUpperPicture(std::string& page, const CellEntry& entry, Notes* notes) {
+void AppendQuadrantPicture(std::string& page, const CellEntry& entry, Notes* notes) {
   AppendPiece(page, 8, kQuadrantCell);
   if (!entry.picture.empty() && !IsNoPicture(entry.picture)) {
     AppendImage(page, entry.picture, kFourEntriesBox, entry.slot, notes);
@@ -168,30 +167,30 @@ void AppendUpperPicture(std::string& page, const CellEntry& entry, Notes* notes)
   AppendPiece(page, 8, "</td>\n");
 }
 
-// A quadrant without an entry shows the day number large instead.
-void AppendLowerPicture(std::string& page, const std::string& font, const CellEntry& entry,
-                        int month, int day, Notes* notes) {
-  if (entry.picture.empty()) {
-    AppendPiece(page, 8, kQuadrantCell);
+// The day number's row, with a mark of how many entries the cell does not
+// show ("+3") whose double-click reaches them.
+void AppendNumberAndMore(std::string& page, const std::string& font, int month, int day,
+                         uint32_t more) {
+  AppendDayNumber(page, font, month, day);
+  AppendPiece(page, 8, "<td align=right valign=top style='padding:0in .1pt 0in .1pt'>\n");
+  if (more > 0) {
     AppendPiece(page, 12,
-                Printf("<DIV valign=TOP align=center ><span "
-                       "style='color:gray;font-size:28;font-family:\"%s\"' "
-                       "onDblClick=onBtnOk(\"%s\"); >%d</span></div>\n",
-                       font.c_str(), DateToken(month, day).c_str(), day));
-  } else {
-    AppendPiece(page, 8, "<td width=80 valign=top style='width:50pt;padding:0in .1pt 0in .1pt'>\n");
-    AppendImage(page, entry.picture, kFourEntriesBox, entry.slot, notes);
+                Printf("<span class=more style='color:gray;font-size:9;font-family:\"%s\"' "
+                       "onDblClick=onBtnOk(\"%s\") >+%u</span>\n",
+                       font.c_str(), MoreEntriesToken(month, day).c_str(), more));
   }
   AppendPiece(page, 8, "</td>\n");
+  AppendPiece(page, 4, "</tr>\n");
 }
 
 void AppendFourEntries(std::string& page, const CCalDatabase& db, int month, int day,
-                       Notes* notes) {
+                       uint32_t count, Notes* notes) {
   CellEntry entries[4];
   for (int k = 0; k < 4; ++k) entries[k] = EntryOfDay(db, month, day, k);
   const char kRowOpening[] = "<tr style='mso-yfti-irow:1;mso-yfti-lastrow:yes'>\n";
   const std::string font = Font(db);
   AppendTableOpening(page, true);
+  AppendNumberAndMore(page, font, month, day, count > 4 ? count - 4 : 0);
   for (int row = 0; row < 2; ++row) {
     const CellEntry& left = entries[2 * row];
     const CellEntry& right = entries[2 * row + 1];
@@ -201,13 +200,8 @@ void AppendFourEntries(std::string& page, const CCalDatabase& db, int month, int
     AppendQuadrantCaption(page, font, right, lower);
     AppendPiece(page, 4, "</tr>\n");
     AppendPiece(page, 4, kRowOpening);
-    if (lower) {
-      AppendLowerPicture(page, font, left, month, day, notes);
-      AppendLowerPicture(page, font, right, month, day, notes);
-    } else {
-      AppendUpperPicture(page, left, notes);
-      AppendUpperPicture(page, right, notes);
-    }
+    AppendQuadrantPicture(page, left, notes);
+    AppendQuadrantPicture(page, right, notes);
     AppendPiece(page, 4, "</tr>\n");
   }
   page += "</table><!-- table 4 picture 4 -->\n";
@@ -222,7 +216,7 @@ void DayCell(std::string& page, const CCalDatabase& db, int month, int day, uint
   } else if (count == 2) {
     AppendTwoEntries(page, db, month, day, notes);
   } else {
-    AppendFourEntries(page, db, month, day, notes);
+    AppendFourEntries(page, db, month, day, count, notes);
   }
 }
 

@@ -38,8 +38,6 @@ constexpr int kCellsPerRow = 7;
 constexpr int kFiveRowCells = 35;
 constexpr int kSixRowCells = 42;
 constexpr int kNoCell = -1;
-// Beyond this many shown entries a day cell stays empty.
-constexpr int kMostListedEntries = 5;
 
 // How many cells the big grid has and where the mini months may stand.
 struct CellPlan {
@@ -162,11 +160,7 @@ void BigDay(std::string& page, const CCalDatabase& db, int month, int day, Notes
   }
   AppendFormat(page, "<td class=xl25 x:num bgcolor=white data-token=\"%s\" >\n",
                DateToken(month, day).c_str());
-  if (count <= kMostListedEntries) {
-    DayCell(page, db, month, day, static_cast<uint32_t>(count), notes);
-  } else {
-    page += "&nbsp;";
-  }
+  DayCell(page, db, month, day, static_cast<uint32_t>(count), notes);
   page += "</td>\n";
 }
 

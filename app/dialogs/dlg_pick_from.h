@@ -15,7 +15,7 @@ class CDlgPickFrom : public QDialog {
   Q_OBJECT
 
  public:
-  // 1 for the first button, 2 and 3 for the next ones, 0 for the last.
+  // 1 for the first button, 2, 3 … for the next ones, 0 for the last.
   int Choice() const;
 
  protected:
@@ -38,6 +38,13 @@ class CDlgPickFrom3 : public CDlgPickFrom {
   CDlgPickFrom3(QWidget* parent, const std::string& first, const std::string& second,
                 const std::string& last)
       : CDlgPickFrom(parent, {first, second, last}) {}
+};
+
+// The entries of a day with more than its cell shows, however many.
+class CDlgPickFromMany : public CDlgPickFrom {
+ public:
+  CDlgPickFromMany(QWidget* parent, const std::vector<std::string>& labels)
+      : CDlgPickFrom(parent, labels) {}
 };
 
 class CDlgPickFrom4 : public CDlgPickFrom {

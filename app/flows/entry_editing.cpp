@@ -65,6 +65,21 @@ bool EntryEditing::ChangeEntry(int index) {
   return true;
 }
 
+bool EntryEditing::ChooseEntryOfDay(int month, int day) {
+  const CCalDatabase& db = doc_.Db();
+  const std::vector<CalEntry> entries = db.GetEntriesOfDay(month, day);
+  if (entries.empty()) return false;
+  size_t picked = 0;
+  if (entries.size() > 1) {
+    std::vector<std::string> labels;
+    for (const CalEntry& e : entries) labels.push_back(DropChoiceCaption(db, e));
+    const int choice = prompts_.RunPick(labels);
+    if (choice < 0) return false;
+    picked = choice == 0 ? entries.size() - 1 : static_cast<size_t>(choice) - 1;
+  }
+  return ChangeEntry(static_cast<int>(entries[picked].index));
+}
+
 bool EntryEditing::ShowHiddenEntry(int index) {
   if (!ValidIndex(index)) return true;
   CCalDatabase& db = doc_.Db();

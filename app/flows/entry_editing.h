@@ -27,6 +27,9 @@ class EntryEditing {
   // An entry's caption or picture (EntryToken): the event dialog over the
   // entry at `index`, which changes it in place or deletes it.
   bool ChangeEntry(int index);
+  // The mark of a day's entries beyond its cell (MoreEntriesToken): the pick
+  // dialog of all the day's entries, then the event dialog of the one picked.
+  bool ChooseEntryOfDay(int month, int day);
   // A box of the hidden-entries page (UnhideToken).
   bool ShowHiddenEntry(int index);
   // A big picture (BigPictureToken): its picture and description.

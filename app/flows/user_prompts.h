@@ -66,8 +66,8 @@ class UserPrompts {
   // fixed day must be a day of its month in the calendar's year; bare picture
   // names come from its clip-art folder; lists are in its language.
   virtual EventAnswer RunEvent(CalEntry& entry, const CCalDatabase& calendar, bool isNew) = 0;
-  // Which of `labels` the user means: 1, 2, 3 for the first ones, 0 for the
-  // last; -1 when cancelled.
+  // Which of `labels` (two or more) the user means: 1, 2, 3 … for the first
+  // ones, 0 for the last; -1 when cancelled.
   virtual int RunPick(const std::vector<std::string>& labels) = 0;
   // A calendar file to open, or empty when the user cancelled.
   virtual std::string ChooseCalendarToOpen() = 0;

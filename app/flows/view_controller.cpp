@@ -16,6 +16,8 @@ bool ViewController::RunToken(const ClickToken& token) {
       return editing_.ChangeEntry(token.first);
     case TokenKind::kCalBigPic:
       return token.first >= kBigPictureCount || editing_.ChangeBigPicture(token.first);
+    case TokenKind::kCalMore:
+      return editing_.ChooseEntryOfDay(token.first, token.second);
     case TokenKind::kCalUnhide:
       return editing_.ShowHiddenEntry(token.first);
     case TokenKind::kCalTitleText:

@@ -99,6 +99,28 @@ TEST(EventFlows, FullDaysOfferNoNewEntryAndFiveEntriesRefuseTheDrop) {
   EXPECT_EQ(s.prompts.dialogs.size(), 1u);
 }
 
+// The mark of a day's entries beyond its cell lists them all; the one picked
+// opens in the event dialog, and the day number still adds a seventh.
+TEST(EventFlows, EveryEntryOfABusyDayIsReachableAndTheDayTakesMore) {
+  EventSession s;
+  CCalDatabase& db = s.doc.Db();
+  for (const char* name : {"A", "B", "C", "D", "E", "F"}) {
+    db.SaveHolidayData(4, 20, 2027, kReminder, name, "null", 0, 0);
+  }
+  db.SortAndCompact();
+  s.view.ShowMonth(4);
+  s.view.BeforeNavigate(s.PageUrlWith());
+  EXPECT_NE(s.PageText().find(MoreEntriesToken(4, 20)), std::string::npos);
+  s.prompts.picks.push_back(0);  // the last: F
+  s.prompts.events.push_back({Describe("F2"), EventAnswer::kOk});
+  EXPECT_TRUE(s.Click(MoreEntriesToken(4, 20)));
+  EXPECT_EQ(s.prompts.lastPickLabels.size(), 6u);
+  EXPECT_EQ(support::EntriesNamed(db, kReminder, "F2").size(), 1u);
+  s.prompts.events.push_back({Describe("G"), EventAnswer::kOk});
+  EXPECT_TRUE(s.Click(DateToken(4, 20)));
+  EXPECT_EQ(s.Day(20).size(), 7u);
+}
+
 TEST(EventFlows, AFileOnABigPictureAsksForItsDescriptionAndStoresBoth) {
   EventSession s;
   s.view.ShowBigPictures();

@@ -14,6 +14,9 @@ TEST(ClickTokens, EveryTokenThePagesWriteReadsBack) {
       const ClickToken t = FindClickToken(DateToken(month, day));
       ASSERT_EQ(t.kind, TokenKind::kCalDate);
       ASSERT_EQ(std::make_pair(t.first, t.second), std::make_pair(month, day));
+      const ClickToken more = FindClickToken(MoreEntriesToken(month, day));
+      ASSERT_EQ(more.kind, TokenKind::kCalMore);
+      ASSERT_EQ(std::make_pair(more.first, more.second), std::make_pair(month, day));
     }
   }
   for (uint32_t index : {0u, 7u, 499u, 9999u}) {

@@ -92,7 +92,9 @@ TEST_F(DayCellTest, TwoEntriesSideBySideAndSoberAnniversariesGetTheShippedPictur
             std::vector<std::string>({"80 75 src=\"file:///clip/al_anon.jpg\" 0005"}));
 }
 
-TEST_F(DayCellTest, ThreeToFiveEntriesFillQuadrantsWithTheDayNumberInAFreeOne) {
+// From three entries on the quadrants show four, under the day number as the
+// smaller cells have it, and a mark says how many more the day has.
+TEST_F(DayCellTest, QuadrantsUnderTheDayNumberAndAMarkForTheEntriesBeyondFour) {
   Add(5, 1980, kPersonalEvent, "First", kPicture);
   Add(5, 1985, kPersonalEvent, "Second of the three entries", "null");
   Add(5, 1990, kPersonalEvent, "Third", "null");
@@ -100,17 +102,19 @@ TEST_F(DayCellTest, ThreeToFiveEntriesFillQuadrantsWithTheDayNumberInAFreeOne) {
   EXPECT_EQ(Captions(three),
             std::vector<std::string>(
                 {"0003 First", "0004 Second of the three entries", "0005 Third", "0000 &nbsp;"}));
-  EXPECT_EQ(Pictures(three), std::vector<std::string>({"53 40 src=\"file://" + kPicture + "\" 0003",
-                                                       "56 40 src=\"null\" 0005"}));
-  EXPECT_NE(
-      three.find("font-size:28;font-family:\"Verdana\"' onDblClick=onBtnOk(\"caldate0205\"); >5<"),
-      std::string::npos);
-  Add(5, 1995, kPersonalEvent, "Fourth", "null");
-  Add(5, 2000, kPersonalEvent, "Fifth", "null");
-  const std::string five = Cell(5);
-  EXPECT_EQ(Captions(five).size(), 4u);
-  EXPECT_EQ(Captions(five).back(), "0006 Fourth");
-  EXPECT_EQ(five.find("caldate"), std::string::npos);
+  EXPECT_EQ(Pictures(three),
+            std::vector<std::string>({"53 40 src=\"file://" + kPicture + "\" 0003"}));
+  const std::string dayNumber = "onBtnOk(\"caldate0205\"); >\n            5\n";
+  EXPECT_NE(three.find(dayNumber), std::string::npos);
+  EXPECT_EQ(three.find("calmore"), std::string::npos);
+  for (const char* name : {"Fourth", "Fifth", "Sixth", "Seventh"}) {
+    Add(5, 1995, kPersonalEvent, name, "null");
+  }
+  const std::string seven = Cell(7);
+  EXPECT_EQ(Captions(seven).size(), 4u);
+  EXPECT_EQ(Captions(seven).back(), "0006 Fourth");
+  EXPECT_NE(seven.find(dayNumber), std::string::npos);
+  EXPECT_NE(seven.find("onBtnOk(\"calmore0205\") >+3</span>"), std::string::npos);
 }
 
 }  // namespace
