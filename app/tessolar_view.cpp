@@ -122,6 +122,26 @@ void CTessolarView::Attach(ViewController& controller, UserPrompts& prompts) {
   connect(page, &CTessolarPage::pageWriteFailed, this, [this](const QString& message) {
         prompts_->ShowMessage(message.toStdString());
       }, Qt::QueuedConnection);
+  connect(page, &QWebEnginePage::renderProcessTerminated, this,
+          &CTessolarView::PageProcessEnded, Qt::QueuedConnection);
+}
+
+// The engine's page process died (crashed, killed, out of memory): the view
+// would stay grey, so the page is loaded again. A process that dies again
+// right after is said instead of restarted without end.
+void CTessolarView::PageProcessEnded(QWebEnginePage::RenderProcessTerminationStatus status) {
+  if (status == QWebEnginePage::NormalTerminationStatus) return;
+  constexpr qint64 kSoonAfterMs = 10000;
+  if (sinceRestart_.isValid() && sinceRestart_.elapsed() < kSoonAfterMs) {
+    sinceRestart_.invalidate();
+    prompts_->ShowMessage(
+        tr("The page cannot be shown: the browser engine's page process ended twice in a row. "
+           "Choose a page from the Page menu to try again.")
+            .toStdString());
+    return;
+  }
+  sinceRestart_.start();
+  NavigateToPage();
 }
 
 void CTessolarView::NavigateToPage() {

@@ -2,8 +2,10 @@
 // The one view of the main window: a browser that shows the page file, and
 // runs the actions of the tokens its pages send.
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QUrl>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include "app/flows/page_display.h"
@@ -34,6 +36,9 @@ class CTessolarView : public QWebEngineView, public PageDisplay {
   void tokenHandled();
 
  private:
+  void PageProcessEnded(QWebEnginePage::RenderProcessTerminationStatus status);
+
+  QElapsedTimer sinceRestart_;
   ViewController* controller_ = nullptr;
   UserPrompts* prompts_ = nullptr;
 };

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QtTest>
+#include <signal.h>
 
 #include "app/main_frame.h"
 #include "pages/page_conventions.h"
@@ -132,6 +133,23 @@ class MainWindowTest : public QObject {
     frame.Start(TESSOLAR_SOURCE_DIR "/resources/sample.cal");
     QVERIFY(ShowsMonth(frame, "January 2027"));
     QVERIFY(frame.windowTitle().startsWith("sample.cal"));
+  }
+
+  // The engine's page process killed: a new one shows the page again.
+  void aPageProcessThatDiesIsReplacedAndThePageComesBack() {
+    CMainFrame frame;
+    frame.Start(TESSOLAR_SOURCE_DIR "/resources/sample.cal");
+    QVERIFY(ShowsMonth(frame, "January 2027"));
+    const qint64 pid = frame.View()->page()->renderProcessPid();
+    QVERIFY(pid > 0);
+    QCOMPARE(::kill(static_cast<pid_t>(pid), SIGKILL), 0);
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+          const qint64 now = frame.View()->page()->renderProcessPid();
+          return now > 0 && now != pid;
+        },
+        15000));
+    QVERIFY(ShowsMonth(frame, "January 2027"));
   }
 
   void printsTheWholeYearToPdfAndPaper() {
