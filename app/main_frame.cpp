@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <cstdio>
+#include <unistd.h>
 #include <map>
 #include <string>
 
@@ -62,11 +63,13 @@ CMainFrame::CMainFrame()
       prompts_(this),
       files_(doc_, prompts_, recent_),
       view_(new CTessolarView(this)),
-      controller_(doc_, prompts_, recent_, files_, *view_) {
+      controller_(doc_, prompts_, recent_, files_, *view_),
+      recovery_(doc_, StateFolder(), static_cast<int>(::getpid())) {
   setWindowTitle(QString(kUntitled) + " - Tessolar");
   setWindowIcon(ApplicationIcon());
   setCentralWidget(view_);
   view_->Attach(controller_, prompts_);
+  controller_.SetChangeListener([this] { recovery_.Update(); });
   printer_.SetView(view_);
   CreateMenusAndToolBar();
   statusBar()->showMessage(tr("Ready"));
@@ -101,6 +104,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        theme("document-save"),
        [this] {
          files_.Save();
+         recovery_.Update();
          UpdateTexts();
        }},
       {QT_TR_NOOP("&File"),
@@ -109,6 +113,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        {},
        [this] {
          files_.SaveAs(doc_.Db().CalendarFileName());
+         recovery_.Update();
          UpdateTexts();
        }},
       {QT_TR_NOOP("&File"),
@@ -277,7 +282,9 @@ void CMainFrame::UpdateTexts() {
 
 void CMainFrame::Start(const QString& calendarPath) {
   RestorePlacement();
-  if (calendarPath.isEmpty()) {
+  if (recovery_.OfferLeftBehind(prompts_)) {
+    controller_.ShowOneMonth();
+  } else if (calendarPath.isEmpty()) {
     view_->NavigateToPage();
   } else {
     controller_.OpenCalendarFile(QFileInfo(calendarPath).absoluteFilePath().toStdString());
@@ -315,6 +322,7 @@ void CMainFrame::SavePlacement() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
   if (files_.ConfirmExit()) {
+    recovery_.Discard();  // saved, or left unsaved on purpose
     event->accept();
   } else {
     event->ignore();

@@ -11,6 +11,7 @@
 #include "app/flows/calendar_document.h"
 #include "app/flows/file_commands.h"
 #include "app/flows/recent_files.h"
+#include "app/flows/recovery.h"
 #include "app/flows/view_controller.h"
 #include "print/print_handler.h"
 #include "app/qsettings_store.h"
@@ -55,6 +56,7 @@ class CMainFrame : public QMainWindow {
   FileCommands files_;
   CTessolarView* view_;
   ViewController controller_;
+  Recovery recovery_;
   CPrintHandler printer_;
   // Actions whose tooltips follow the calendar's language, with their entry
   // of the language table (months: -1 - month).

@@ -13,6 +13,7 @@
 #include "caldata/calendar_text.h"
 #include "caldata/calendar_text_reader.h"
 #include "caldata/cipher_envelope.h"
+#include "caldata/recovery_file.h"
 
 namespace tessolar {
 namespace {
@@ -105,6 +106,18 @@ void BM_LoadCalendarFile(benchmark::State& state) {
   std::filesystem::remove(path);
 }
 BENCHMARK(BM_LoadCalendarFile)->Unit(benchmark::kMillisecond);
+
+// The recovery file written after a change of a full calendar: the text and
+// the replacing write, with its flush to the disk.
+void BM_WriteRecoveryFile(benchmark::State& state) {
+  CCalDatabase db;
+  FillFull(db);
+  const std::string path = BenchFile();
+  int64_t changedAt = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(WriteRecoveryFile(path, db, ++changedAt));
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_WriteRecoveryFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessolar

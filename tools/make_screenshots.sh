@@ -17,7 +17,7 @@ trap 'kill $app $files_app "$wm" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EX
 
 Xvfb "$display" -screen 0 1280x960x24 >/dev/null 2>&1 &
 xvfb=$!
-export DISPLAY=$display XDG_CONFIG_HOME=$work/config TESSOLAR_PAGE_DIR=$work/pages HOME=$work
+export DISPLAY=$display XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$work/state TESSOLAR_PAGE_DIR=$work/pages HOME=$work
 sleep 1
 openbox >/dev/null 2>&1 &
 wm=$!

@@ -3,6 +3,12 @@
 namespace tessolar {
 
 bool ViewController::RunToken(const ClickToken& token) {
+  const bool show = Route(token);
+  Changed();
+  return show;
+}
+
+bool ViewController::Route(const ClickToken& token) {
   switch (token.kind) {
     case TokenKind::kCalendarNew:
       return opening_.NewCalendar();
@@ -30,10 +36,12 @@ bool ViewController::RunToken(const ClickToken& token) {
 
 void ViewController::OpenCalendarFile(const std::string& path) {
   opening_.Open(path, true, false);
+  Changed();
   display_.NavigateToPage();
 }
 
 void ViewController::ShowIf(bool show) {
+  Changed();
   if (show) display_.NavigateToPage();
 }
 

@@ -57,6 +57,7 @@ class ViewController {
   // See EntryEditing::DropFiles.
   void DropFiles(const std::vector<std::string>& files, const ClickToken& target) {
     editing_.DropFiles(files, target);
+    Changed();
   }
 
   // File New, File Open, and a calendar named on the command line.
@@ -64,13 +65,22 @@ class ViewController {
   void OpenCalendar() { ShowIf(opening_.Browse()); }
   void OpenCalendarFile(const std::string& path);
 
+  // Called after every click and command that may have changed the calendar.
+  void SetChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
+
  private:
+  bool Route(const ClickToken& token);
+  // After a command: tells the listener, then loads the page when `show`.
   void ShowIf(bool show);
+  void Changed() {
+    if (changed_) changed_();
+  }
 
   PageDisplay& display_;
   PageNavigator pages_;
   EntryEditing editing_;
   CalendarOpening opening_;
+  std::function<void()> changed_;
 };
 
 }  // namespace tessolar

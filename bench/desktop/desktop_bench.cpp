@@ -70,6 +70,7 @@ int main(int argc, char* argv[]) {
   QTemporaryDir home;
   qputenv("TESSOLAR_PAGE_DIR", home.filePath("pages").toUtf8());
   qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+  qputenv("XDG_STATE_HOME", home.filePath("state").toUtf8());
   QApplication app(argc, argv);
   double startToWelcome = 0;
   {

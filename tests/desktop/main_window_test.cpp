@@ -106,6 +106,7 @@ class MainWindowTest : public QObject {
   void initTestCase() {
     QVERIFY(home_.isValid());
     qputenv("TESSOLAR_PAGE_DIR", home_.filePath("pages").toUtf8());
+    qputenv("XDG_STATE_HOME", home_.filePath("state").toUtf8());
   }
 
   void startsOnTheWelcomePageAndANewCalendarShowsJanuary() {
