@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -35,6 +37,30 @@ int PidOfName(const std::string& name) {
   return std::atoi(digits.c_str());
 }
 
+// The name the kernel gives process `pid` ("self" for this one) and its state
+// letter; nothing when it cannot be read.
+std::optional<std::pair<std::string, char>> ProcessNameAndState(const std::string& pid) {
+  std::ifstream stat("/proc/" + pid + "/stat");
+  std::string line;
+  if (!std::getline(stat, line)) return std::nullopt;
+  const size_t open = line.find('(');
+  const size_t close = line.rfind(')');
+  if (open == std::string::npos || close == std::string::npos || close + 2 >= line.size()) {
+    return std::nullopt;
+  }
+  return std::make_pair(line.substr(open + 1, close - open - 1), line[close + 2]);
+}
+
+// Whether process `pid` is a Tessolar still running: a process that died but
+// was not yet reaped, or another program that got the id since, is not.
+bool IsRunningTessolar(int pid) {
+  const auto process = ProcessNameAndState(std::to_string(pid));
+  if (!process) return ::kill(pid, 0) == 0 || errno == EPERM;  // gone, or no /proc to ask
+  static const auto self = ProcessNameAndState("self");
+  const char state = process->second;
+  return state != 'Z' && state != 'X' && (!self || process->first == self->first);
+}
+
 std::string LocalTime(int64_t seconds) {
   const std::time_t time = static_cast<std::time_t>(seconds);
   std::tm local{};
@@ -54,8 +80,7 @@ std::string StateFolder() {
 }
 
 Recovery::Clock Recovery::SystemClock() {
-  return {[] { return static_cast<int64_t>(std::time(nullptr)); },
-          [](int pid) { return ::kill(pid, 0) == 0 || errno == EPERM; }};
+  return {[] { return static_cast<int64_t>(std::time(nullptr)); }, IsRunningTessolar};
 }
 
 Recovery::Recovery(CalendarDocument& doc, std::string folder, int pid, Clock clock)

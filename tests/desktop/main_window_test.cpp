@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QDialog>
 #include <QMimeData>
 #include <QPdfDocument>
@@ -206,6 +207,31 @@ class MainWindowTest : public QObject {
       const auto day = db.GetEntriesOfDay(9, 29);
       return !day.empty() && day.back().pictureFile == picture.toStdString();
     }, 15000));
+  }
+
+  // A change made in the window outlives the program: the next start asks,
+  // and Yes shows the calendar with the change, unsaved.
+  void aChangeIsRecoveredByTheNextStartAfterTheProgramDied() {
+    QDir state(home_.filePath("state/tessolar"));
+    {
+      CMainFrame frame;
+      frame.Start(TESSOLAR_SOURCE_DIR "/resources/sample.cal");
+      QVERIFY(ShowsMonth(frame, "January 2027"));
+      AcceptNextDialog();
+      frame.View()->page()->runJavaScript("onBtnOk('caldate0012')");
+      QVERIFY(Shows(frame, "unknown"));
+    }  // gone without closing, as when killed
+    const QStringList left = state.entryList({"recovery-*.cal"});
+    QCOMPARE(left.size(), 1);
+    // Its process id is now one that no program has.
+    QVERIFY(state.rename(left[0], "recovery-999999999.cal"));
+    CMainFrame next;
+    AcceptNextDialog();
+    next.Start(QString());
+    QVERIFY(ShowsMonth(next, "January 2027"));
+    QVERIFY(Shows(next, "unknown"));
+    QVERIFY(next.Document().HasUnsavedChanges());
+    QVERIFY(!state.exists("recovery-999999999.cal"));
   }
 
   void aPictureDroppedOnABigPictureLandsThereAndOtherFilesChangeNothing() {
