@@ -1,5 +1,7 @@
 #include "app/main_frame.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -10,7 +12,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <cstdio>
-#include <unistd.h>
 #include <map>
 #include <string>
 
@@ -64,12 +65,15 @@ CMainFrame::CMainFrame()
       files_(doc_, prompts_, recent_),
       view_(new CTessolarView(this)),
       controller_(doc_, prompts_, recent_, files_, *view_),
-      recovery_(doc_, StateFolder(), static_cast<int>(::getpid())) {
+      recovery_(doc_, StateFolder(), static_cast<int>(::getpid())),
+      locks_(StateFolder(), static_cast<int>(::getpid()), IsRunningTessolar) {
   setWindowTitle(QString(kUntitled) + " - Tessolar");
   setWindowIcon(ApplicationIcon());
   setCentralWidget(view_);
   view_->Attach(controller_, prompts_);
-  controller_.SetChangeListener([this] { recovery_.Update(); });
+  controller_.SetChangeListener([this] { CalendarChanged(); });
+  controller_.SetOpenGuard(
+      [this](const std::string& path) { return locks_.MayOpen(path, prompts_); });
   printer_.SetView(view_);
   CreateMenusAndToolBar();
   statusBar()->showMessage(tr("Ready"));
@@ -104,7 +108,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        theme("document-save"),
        [this] {
          files_.Save();
-         recovery_.Update();
+         CalendarChanged();
          UpdateTexts();
        }},
       {QT_TR_NOOP("&File"),
@@ -113,7 +117,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        {},
        [this] {
          files_.SaveAs(doc_.Db().CalendarFileName());
-         recovery_.Update();
+         CalendarChanged();
          UpdateTexts();
        }},
       {QT_TR_NOOP("&File"),
@@ -280,9 +284,17 @@ void CMainFrame::UpdateTexts() {
       " - Tessolar");
 }
 
+// After a change, a save or an open: the recovery file and the lock of the
+// calendar's file follow the calendar in hand.
+void CMainFrame::CalendarChanged() {
+  recovery_.Update();
+  locks_.Follow(doc_.Db().CalendarFileName());
+}
+
 void CMainFrame::Start(const QString& calendarPath) {
   RestorePlacement();
   if (recovery_.OfferLeftBehind(prompts_)) {
+    CalendarChanged();
     controller_.ShowOneMonth();
   } else if (calendarPath.isEmpty()) {
     view_->NavigateToPage();

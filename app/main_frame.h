@@ -11,6 +11,7 @@
 #include "app/flows/calendar_document.h"
 #include "app/flows/file_commands.h"
 #include "app/flows/recent_files.h"
+#include "app/flows/calendar_locks.h"
 #include "app/flows/recovery.h"
 #include "app/flows/view_controller.h"
 #include "print/print_handler.h"
@@ -46,6 +47,7 @@ class CMainFrame : public QMainWindow {
   void CreateMenusAndToolBar();
   void ExportToPdf();
   void UpdateTexts();
+  void CalendarChanged();
   void RestorePlacement();
   void SavePlacement();
 
@@ -57,6 +59,7 @@ class CMainFrame : public QMainWindow {
   CTessolarView* view_;
   ViewController controller_;
   Recovery recovery_;
+  CalendarLocks locks_;
   CPrintHandler printer_;
   // Actions whose tooltips follow the calendar's language, with their entry
   // of the language table (months: -1 - month).

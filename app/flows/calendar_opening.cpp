@@ -44,6 +44,7 @@ bool CalendarOpening::OpenRecent(const std::string& path) {
 }
 
 bool CalendarOpening::Open(const std::string& path, bool addToRecent, bool forgetOnFailure) {
+  if (mayOpen && !mayOpen(path)) return false;
   std::string reason;
   pages_.SetMonth(0);
   if (!doc_.Open(path, &reason)) {

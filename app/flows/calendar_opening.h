@@ -39,6 +39,10 @@ class CalendarOpening {
   // The configuration dialog over the calendar in hand.
   bool Configure();
 
+  // Asked, when set, before a file is opened (another program may have it
+  // open); false leaves the calendar in hand.
+  std::function<bool(const std::string& path)> mayOpen;
+
  private:
   CalendarDocument& doc_;
   UserPrompts& prompts_;

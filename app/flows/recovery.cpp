@@ -51,16 +51,6 @@ std::optional<std::pair<std::string, char>> ProcessNameAndState(const std::strin
   return std::make_pair(line.substr(open + 1, close - open - 1), line[close + 2]);
 }
 
-// Whether process `pid` is a Tessolar still running: a process that died but
-// was not yet reaped, or another program that got the id since, is not.
-bool IsRunningTessolar(int pid) {
-  const auto process = ProcessNameAndState(std::to_string(pid));
-  if (!process) return ::kill(pid, 0) == 0 || errno == EPERM;  // gone, or no /proc to ask
-  static const auto self = ProcessNameAndState("self");
-  const char state = process->second;
-  return state != 'Z' && state != 'X' && (!self || process->first == self->first);
-}
-
 std::string LocalTime(int64_t seconds) {
   const std::time_t time = static_cast<std::time_t>(seconds);
   std::tm local{};
@@ -71,6 +61,14 @@ std::string LocalTime(int64_t seconds) {
 }
 
 }  // namespace
+
+bool IsRunningTessolar(int pid) {
+  const auto process = ProcessNameAndState(std::to_string(pid));
+  if (!process) return ::kill(pid, 0) == 0 || errno == EPERM;  // gone, or no /proc to ask
+  static const auto self = ProcessNameAndState("self");
+  const char state = process->second;
+  return state != 'Z' && state != 'X' && (!self || process->first == self->first);
+}
 
 std::string StateFolder() {
   const char* state = std::getenv("XDG_STATE_HOME");

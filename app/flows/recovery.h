@@ -17,6 +17,10 @@ namespace tessolar {
 // $XDG_STATE_HOME/tessolar, else $HOME/.local/state/tessolar.
 std::string StateFolder();
 
+// Whether process `pid` is a Tessolar still running: a process that died but
+// was not yet reaped, or another program that got the id since, is not.
+bool IsRunningTessolar(int pid);
+
 class Recovery {
  public:
   struct Clock {

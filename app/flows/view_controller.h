@@ -67,6 +67,10 @@ class ViewController {
 
   // Called after every click and command that may have changed the calendar.
   void SetChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
+  // Asked before a calendar file is opened; false leaves the calendar in hand.
+  void SetOpenGuard(std::function<bool(const std::string& path)> mayOpen) {
+    opening_.mayOpen = std::move(mayOpen);
+  }
 
  private:
   bool Route(const ClickToken& token);
