@@ -1,5 +1,8 @@
 #include "app/flows/calendar_document.h"
 
+#include <memory>
+#include <utility>
+
 #include "caldata/calendar_file.h"
 #include "caldata/calendar_text.h"
 
@@ -12,14 +15,17 @@ void CalendarDocument::Reset() {
 }
 
 bool CalendarDocument::Open(const std::string& path, std::string* message) {
-  Reset();
-  db_.SetCalendarFileName(path);
-  const int loaded = LoadCalendarFile(db_, path, message);
+  // Read beside the calendar in hand, which stays as it is when the file does not open.
+  auto opened = std::make_unique<CCalDatabase>(db_);
+  opened->ResetDatabase();
+  opened->SetCalendarFileName(path);
+  const int loaded = LoadCalendarFile(*opened, path, message);
   if (loaded != 1) {
     if (loaded == -1 && message) *message = "No such file.";
-    Reset();
     return false;
   }
+  Reset();
+  db_ = std::move(*opened);
   BuildYear(db_.Year(), 0);
   // A day double-clicked next dates its entry in this calendar's year, as
   // after the configuration dialog, not in the year of an earlier calendar.

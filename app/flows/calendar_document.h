@@ -16,8 +16,9 @@ class CalendarDocument {
 
   // Back to an empty calendar, with no computed days built.
   void Reset();
-  // Resets, reads `path` and builds the computed days of its year. On failure
-  // the calendar is empty again and `message` says why.
+  // Reads `path` in place of the calendar in hand and builds the computed days
+  // of its year. On failure the calendar in hand stays as it was and
+  // `message` says why.
   bool Open(const std::string& path, std::string* message);
   // Runs the year build for `year` (removeAll 1 takes every computed day out).
   void BuildYear(int year, int removeAll) { yearBuild_.BuildYear(db_, year, removeAll); }

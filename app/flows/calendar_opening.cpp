@@ -46,13 +46,16 @@ bool CalendarOpening::OpenRecent(const std::string& path) {
 bool CalendarOpening::Open(const std::string& path, bool addToRecent, bool forgetOnFailure) {
   if (mayOpen && !mayOpen(path)) return false;
   std::string reason;
-  pages_.SetMonth(0);
   if (!doc_.Open(path, &reason)) {
+    // The calendar in hand and its page stay; the welcome page is written
+    // again, as it may list the file no more.
     prompts_.ShowMessage(Printf("Could not open file (%s)", path.c_str()) + "\n" + reason);
     if (forgetOnFailure) recent_.Remove(path);
+    if (pages_.State().currentPageMode != PageMode::kWelcome) return false;
     pages_.Choose(PageMode::kWelcome);
     return true;
   }
+  pages_.SetMonth(0);
   if (addToRecent) recent_.Add(path);
   if (const uint32_t leftOut = doc_.Db().EntriesLeftOut()) {
     prompts_.ShowMessage(EntriesLeftOutMessage(path, leftOut) +

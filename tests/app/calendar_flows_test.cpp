@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -77,6 +78,41 @@ TEST(CalendarFlows, OpeningRunsTheYearBuildEvenAfterAnotherCalendarWasBuilt) {
   s.prompts.paths.push_back("");
   EXPECT_FALSE(s.Click("calendarbrowse"));
   EXPECT_EQ(s.doc.Db().Count(), built + 1);
+}
+
+// Files that are no calendar, opened over a calendar in hand: each is said,
+// and the calendar and its page stay as they were.
+TEST(CalendarFlows, WhatDoesNotOpenLeavesTheCalendarInHand) {
+  Session s;
+  const std::string path = SavedCalendar(s, "family.cal");
+  s.view.OpenCalendarFile(path);
+  s.view.ShowMonth(3);
+  const std::string before = CalendarText(s.doc.Db());
+  const std::string sealed = [&] {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }();
+  const std::vector<std::pair<std::string, std::string>> hostile = {
+      {"binary.cal", std::string("\x7f"
+                                 "ELF\x02\x01\x01\0\0\0\xff\xfe",
+                                 14)},
+      {"cut.cal", sealed.substr(0, sealed.size() / 2)},
+      {"empty.cal", ""}};
+  for (const auto& [name, bytes] : hostile) {
+    std::ofstream((s.folder / name).string(), std::ios::binary) << bytes;
+  }
+  std::filesystem::create_directory(s.folder / "folder.cal");
+  for (const char* name : {"binary.cal", "cut.cal", "empty.cal", "folder.cal", "none.cal"}) {
+    s.prompts.messages.clear();
+    s.prompts.answers.push_back(false);
+    s.prompts.paths.push_back((s.folder / name).string());
+    EXPECT_FALSE(s.Click("calendarbrowse")) << name;
+    ASSERT_EQ(s.prompts.messages.size(), 1u) << name;
+    EXPECT_EQ(s.prompts.messages[0].rfind("Could not open file (", 0), 0u) << name;
+    EXPECT_EQ(CalendarText(s.doc.Db()), before) << name;
+    EXPECT_EQ(s.doc.Db().CalendarFileName(), path) << name;
+    EXPECT_EQ(s.view.State().currentMonth, 3) << name;
+  }
 }
 
 TEST(CalendarFlows, RecentCalendarsOpenAndAMissingOneIsSaidAndForgotten) {
