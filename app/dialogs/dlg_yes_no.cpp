@@ -11,7 +11,8 @@ CDlgYesNo::CDlgYesNo(const QString& question, QWidget* parent)
     : QDialog(parent), ui_(new Ui::DlgYesNo) {
   ui_->setupUi(this);
   setWindowTitle(question);
-  setMinimumWidth(fontMetrics().averageCharWidth() * 40);
+  // Long questions (a recovery, a calendar open elsewhere) get room to read.
+  setMinimumWidth(fontMetrics().averageCharWidth() * (question.size() > 80 ? 64 : 40));
   const int iconSide = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
   ui_->labelIcon->setPixmap(style()
                                 ->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, this)
