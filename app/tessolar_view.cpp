@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QDesktopServices>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTimer>
-#include <QDesktopServices>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
@@ -50,6 +50,12 @@ QStringList DroppedPictures(const QList<QUrl>& urls) {
   return files;
 }
 
+QString DroppedCalendar(const QList<QUrl>& urls) {
+  if (urls.size() != 1 || !urls[0].isLocalFile()) return {};
+  const QString file = urls[0].toLocalFile();
+  return file.endsWith(QStringLiteral(".cal"), Qt::CaseInsensitive) ? file : QString();
+}
+
 void CTessolarView::childEvent(QChildEvent* event) {
   QWebEngineView::childEvent(event);
   if (event->added() && event->child()->isWidgetType()) event->child()->installEventFilter(this);
@@ -60,7 +66,8 @@ bool CTessolarView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
       auto* drag = static_cast<QDropEvent*>(event);
-      if (!DroppedPictures(drag->mimeData()->urls()).isEmpty()) {
+      const QList<QUrl> urls = drag->mimeData()->urls();
+      if (!DroppedPictures(urls).isEmpty() || !DroppedCalendar(urls).isEmpty()) {
         drag->acceptProposedAction();
       } else {
         drag->ignore();
@@ -71,25 +78,29 @@ bool CTessolarView::eventFilter(QObject* watched, QEvent* event) {
       auto* drop = static_cast<QDropEvent*>(event);
       const QStringList files = DroppedPictures(drop->mimeData()->urls());
       drop->acceptProposedAction();
-      if (files.isEmpty() || !controller_) return true;
+      if (!controller_) return true;
+      if (const QString calendar = DroppedCalendar(drop->mimeData()->urls()); !calendar.isEmpty()) {
+        // Out of the engine's event before any dialog runs.
+        QTimer::singleShot(0, this, [this, path = calendar.toStdString()] {
+          controller_->OpenDroppedCalendar(path);
+        });
+        return true;
+      }
+      if (files.isEmpty()) return true;
       const QPointF at = drop->position() / zoomFactor();
-      page()->runJavaScript(QString(kHitTestScript).arg(at.x()).arg(at.y()),
-                            [this, files](const QVariant& token) {
-                              std::vector<std::string> paths;
-                              for (const QString& f : files) paths.push_back(f.toStdString());
-                              const ClickToken target =
-                                  FindClickToken(token.toString().toStdString());
-                              // Out of the engine's callback before any dialog runs.
-                              QTimer::singleShot(0, this, [this, paths, target] {
-                                controller_->DropFiles(paths, target);
-                              });
-                            });
+      page()->runJavaScript(
+          QString(kHitTestScript).arg(at.x()).arg(at.y()), [this, files](const QVariant& token) {
+            std::vector<std::string> paths;
+            for (const QString& f : files) paths.push_back(f.toStdString());
+            const ClickToken target = FindClickToken(token.toString().toStdString());
+            // Out of the engine's callback before any dialog runs.
+            QTimer::singleShot(0, this,
+                               [this, paths, target] { controller_->DropFiles(paths, target); });
+          });
       return true;
     }
-    case QEvent::DragLeave:
-      return true;
-    default:
-      return QWebEngineView::eventFilter(watched, event);
+    case QEvent::DragLeave: return true;
+    default: return QWebEngineView::eventFilter(watched, event);
   }
 }
 
@@ -112,18 +123,23 @@ void CTessolarView::Attach(ViewController& controller, UserPrompts& prompts) {
   settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
   settings->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
   setPage(page);
-  connect(page, &CTessolarPage::tokenClicked, this, [this](const ClickToken& token) {
+  connect(
+      page, &CTessolarPage::tokenClicked, this,
+      [this](const ClickToken& token) {
         if (controller_->RunToken(token)) NavigateToPage();
         emit tokenHandled();
-      }, Qt::QueuedConnection);
-  connect(page, &CTessolarPage::openExternally, this, [](const QString& path) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-      }, Qt::QueuedConnection);
-  connect(page, &CTessolarPage::pageWriteFailed, this, [this](const QString& message) {
-        prompts_->ShowMessage(message.toStdString());
-      }, Qt::QueuedConnection);
-  connect(page, &QWebEnginePage::renderProcessTerminated, this,
-          &CTessolarView::PageProcessEnded, Qt::QueuedConnection);
+      },
+      Qt::QueuedConnection);
+  connect(
+      page, &CTessolarPage::openExternally, this,
+      [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); },
+      Qt::QueuedConnection);
+  connect(
+      page, &CTessolarPage::pageWriteFailed, this,
+      [this](const QString& message) { prompts_->ShowMessage(message.toStdString()); },
+      Qt::QueuedConnection);
+  connect(page, &QWebEnginePage::renderProcessTerminated, this, &CTessolarView::PageProcessEnded,
+          Qt::QueuedConnection);
 }
 
 // The engine's page process died (crashed, killed, out of memory): the view

@@ -45,5 +45,7 @@ class CTessolarView : public QWebEngineView, public PageDisplay {
 
 // The local picture files among `urls`; empty when any of them is something else.
 QStringList DroppedPictures(const QList<QUrl>& urls);
+// The one local calendar file (*.cal) that `urls` name; empty otherwise.
+QString DroppedCalendar(const QList<QUrl>& urls);
 
 }  // namespace tessolar

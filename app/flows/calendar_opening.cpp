@@ -43,6 +43,10 @@ bool CalendarOpening::OpenRecent(const std::string& path) {
   return files_.ConfirmReplace() && Open(path, false, true);
 }
 
+bool CalendarOpening::OpenDropped(const std::string& path) {
+  return files_.ConfirmReplace() && Open(path, true, false);
+}
+
 bool CalendarOpening::Open(const std::string& path, bool addToRecent, bool forgetOnFailure) {
   if (mayOpen && !mayOpen(path)) return false;
   std::string reason;

@@ -34,6 +34,8 @@ class CalendarOpening {
   bool Browse();
   // A recent calendar; one that no longer opens leaves the list.
   bool OpenRecent(const std::string& path);
+  // A calendar file dropped on the window, after the question about unsaved changes.
+  bool OpenDropped(const std::string& path);
   // Opens `path`, or says why not and shows the welcome page.
   bool Open(const std::string& path, bool addToRecent, bool forgetOnFailure);
   // The configuration dialog over the calendar in hand.

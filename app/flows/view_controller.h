@@ -64,6 +64,8 @@ class ViewController {
   void NewCalendar() { ShowIf(opening_.NewCalendar()); }
   void OpenCalendar() { ShowIf(opening_.Browse()); }
   void OpenCalendarFile(const std::string& path);
+  // A calendar file dropped on the window: opened as File Open opens it.
+  void OpenDroppedCalendar(const std::string& path) { ShowIf(opening_.OpenDropped(path)); }
 
   // Called after every click and command that may have changed the calendar.
   void SetChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }

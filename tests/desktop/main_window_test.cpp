@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QDialog>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPdfDocument>
 #include <QPrinter>
@@ -232,6 +234,43 @@ class MainWindowTest : public QObject {
     QVERIFY(Shows(next, "unknown"));
     QVERIFY(next.Document().HasUnsavedChanges());
     QVERIFY(!state.exists("recovery-999999999.cal"));
+  }
+
+  // A calendar file dragged onto the window opens; one that is no calendar
+  // is said and leaves the calendar in hand.
+  void aDroppedCalendarOpensAndADroppedNonCalendarIsSaid() {
+    const QString calendar = home_.filePath("dropped.cal");
+    QFile::remove(calendar);
+    QVERIFY(QFile::copy(TESSOLAR_SOURCE_DIR "/resources/sample.cal", calendar));
+    CMainFrame frame;
+    frame.Start(QString());
+    QVERIFY(Shows(frame, "Tessolar"));
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    DropFile(frame, "body", calendar);
+    QVERIFY(ShowsMonth(frame, "January 2027"));
+    QCOMPARE(QString::fromStdString(frame.Document().Db().CalendarFileName()), calendar);
+    const QString junk = home_.filePath("junk.cal");
+    QFile file(junk);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\x7f" "ELF\x02\x01", 6));
+    file.close();
+    // No to saving the calendar in hand first, then the message about the file.
+    bool said = false;
+    auto* answer = new QTimer(&frame);
+    QObject::connect(answer, &QTimer::timeout, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        said = box->text().contains("junk.cal");
+        box->accept();
+      } else if (auto* question = qobject_cast<QDialog*>(modal)) {
+        question->reject();
+      }
+    });
+    answer->start(50);
+    DropFile(frame, "body", junk);
+    QVERIFY(QTest::qWaitFor([&] { return said; }, 15000));
+    QCOMPARE(QString::fromStdString(frame.Document().Db().CalendarFileName()), calendar);
+    QVERIFY(ShowsMonth(frame, "January 2027"));
   }
 
   void aPictureDroppedOnABigPictureLandsThereAndOtherFilesChangeNothing() {
