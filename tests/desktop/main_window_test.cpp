@@ -2,21 +2,23 @@
 // after starting the program, a new calendar, the month buttons and opening
 // a calendar named on the command line.
 
+#include <signal.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPdfDocument>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QtTest>
-#include <signal.h>
 
 #include "app/main_frame.h"
 #include "pages/page_conventions.h"
@@ -51,8 +53,9 @@ QVariant Evaluate(CMainFrame& frame, const QString& script) {
 // The centre of the element `selector` on screen, scrolled into view first.
 QPointF CentreOf(CMainFrame& frame, const QString& selector) {
   const QString script =
-      QString("var e = document.querySelector('%1'); e.scrollIntoView();"
-              "var r = e.getBoundingClientRect(); [r.x + r.width / 2, r.y + r.height / 2]")
+      QString(
+          "var e = document.querySelector('%1'); e.scrollIntoView();"
+          "var r = e.getBoundingClientRect(); [r.x + r.width / 2, r.y + r.height / 2]")
           .arg(selector);
   QVariantList centre;
   // The page may still be settling after its load: ask until it answers.
@@ -162,7 +165,8 @@ class MainWindowTest : public QObject {
     QVERIFY(ShowsMonth(frame, "January 2027"));
     frame.Controller().ShowAllMonths();
     QVERIFY(Shows(frame, "December 2027"));
-    QVERIFY(QTest::qWaitFor([&] { return Evaluate(frame, "document.readyState").toString() == "complete"; }, 15000));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return Evaluate(frame, "document.readyState").toString() == "complete"; }, 15000));
     const QString pdf = home_.filePath("all.pdf");
     QString error;
     QVERIFY2(frame.Printer().ExportToPdf(pdf, error), qPrintable(error));
@@ -181,7 +185,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(paper.pageCount(), 26);
     const QImage january = paper.render(1, QSize(400, 300));
     int inked = 0;
-    for (int x = 0; x < january.width(); ++x) {  // along the month's first row
+    for (int x = 0; x < january.width(); ++x) {         // along the month's first row
       const QColor colour = january.pixelColor(x, 40);  // paper is transparent
       if (colour.alpha() > 0 && colour.lightness() < 250) inked = x;
     }
@@ -196,7 +200,8 @@ class MainWindowTest : public QObject {
     QVERIFY(ShowsMonth(frame, "October 2027"));
     AcceptNextDialog();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    const QPoint day = frame.View()->mapTo(&frame, CentreOf(frame, "[ondblclick*=caldate0912]").toPoint());
+    const QPoint day =
+        frame.View()->mapTo(&frame, CentreOf(frame, "[ondblclick*=caldate0912]").toPoint());
     QTest::mouseMove(frame.windowHandle(), day);
     QTest::mouseClick(frame.windowHandle(), Qt::LeftButton, {}, day);
     QTest::mouseDClick(frame.windowHandle(), Qt::LeftButton, {}, day);
@@ -205,10 +210,12 @@ class MainWindowTest : public QObject {
     AcceptNextDialog();
     DropFile(frame, "[ondblclick*=caldate0929]", picture);
     const auto& db = frame.Document().Db();
-    QVERIFY(QTest::qWaitFor([&] {
-      const auto day = db.GetEntriesOfDay(9, 29);
-      return !day.empty() && day.back().pictureFile == picture.toStdString();
-    }, 15000));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+          const auto day = db.GetEntriesOfDay(9, 29);
+          return !day.empty() && day.back().pictureFile == picture.toStdString();
+        },
+        15000));
   }
 
   // A change made in the window outlives the program: the next start asks,
@@ -238,6 +245,33 @@ class MainWindowTest : public QObject {
 
   // A calendar file dragged onto the window opens; one that is no calendar
   // is said and leaves the calendar in hand.
+  // The real program, killed with SIGKILL while its calendar is unsaved (a
+  // plain calendar gains its computed days when opened): the next start
+  // offers the changes back and shows them.
+  void aKilledProgramsUnsavedCalendarIsOfferedBackAtTheNextStart() {
+    const QString calendar = home_.filePath("killed.cal");
+    QFile::remove(calendar);
+    QVERIFY(QFile::copy(TESSOLAR_SOURCE_DIR "/resources/sample.cal", calendar));
+    QDir state(home_.filePath("state/tessolar"));
+    // The frames of this test program leave theirs, which the program would offer first.
+    for (const QString& left : state.entryList({"recovery-*.cal"})) state.remove(left);
+    QProcess program;
+    program.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    program.start(TESSOLAR_PROGRAM, {calendar});
+    QVERIFY(program.waitForStarted());
+    const QString recovery = QString("recovery-%1.cal").arg(program.processId());
+    QVERIFY(QTest::qWaitFor([&] { return state.exists(recovery); }, 30000));
+    ::kill(static_cast<pid_t>(program.processId()), SIGKILL);
+    QVERIFY(program.waitForFinished());
+    CMainFrame next;
+    AcceptNextDialog();
+    next.Start(QString());
+    QVERIFY(ShowsMonth(next, "January 2027"));
+    QCOMPARE(QString::fromStdString(next.Document().Db().CalendarFileName()), calendar);
+    QVERIFY(next.Document().HasUnsavedChanges());
+    QVERIFY(!state.exists(recovery));
+  }
+
   void aDroppedCalendarOpensAndADroppedNonCalendarIsSaid() {
     const QString calendar = home_.filePath("dropped.cal");
     QFile::remove(calendar);
@@ -252,7 +286,10 @@ class MainWindowTest : public QObject {
     const QString junk = home_.filePath("junk.cal");
     QFile file(junk);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("\x7f" "ELF\x02\x01", 6));
+    file.write(
+        QByteArray("\x7f"
+                   "ELF\x02\x01",
+                   6));
     file.close();
     // No to saving the calendar in hand first, then the message about the file.
     bool said = false;
@@ -279,7 +316,9 @@ class MainWindowTest : public QObject {
     QVERIFY(Shows(frame, "2027"));
     frame.Controller().ShowBigPictures();
     QVERIFY(QTest::qWaitFor(
-        [&] { return Evaluate(frame, "!!document.querySelector('[ondblclick*=calbigpic11]')").toBool(); },
+        [&] {
+          return Evaluate(frame, "!!document.querySelector('[ondblclick*=calbigpic11]')").toBool();
+        },
         15000));
     const QString picture = TESSOLAR_SOURCE_DIR "/resources/clipart/flowers54.jpg";
     AcceptNextDialog();
