@@ -114,7 +114,10 @@ void BM_WriteRecoveryFile(benchmark::State& state) {
   FillFull(db);
   const std::string path = BenchFile();
   int64_t changedAt = 0;
-  for (auto _ : state) benchmark::DoNotOptimize(WriteRecoveryFile(path, db, ++changedAt));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        WriteRecoveryFile(path, db.CalendarFileName(), CalendarText(db), ++changedAt));
+  }
   std::filesystem::remove(path);
 }
 BENCHMARK(BM_WriteRecoveryFile)->Unit(benchmark::kMillisecond);

@@ -8,7 +8,8 @@
 #   render --page all of an unordered calendar    against pcal printing the same
 #   of 500 entries with pictures                  500 events as 12 months
 # Usage: bench/compare_cli.sh [BUILD_DIR]   (default: build; installs
-# hyperfine, hebcal, gcal and pcal when missing). RUNS sets the runs (200).
+# hyperfine, hebcal, gcal and pcal when missing). RUNS sets the runs (200); CLI
+# names another tessolar-cli to time, such as an older build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}

@@ -23,17 +23,21 @@ bool IsFile(const std::string& path) {
 // program installed under another prefix than it was configured for, as a
 // package is, finds its own files. Empty when there is none.
 std::string DataDirectoryBesideBinary() {
-  char binary[PATH_MAX];
-  const ssize_t length = ::readlink("/proc/self/exe", binary, sizeof binary - 1);
-  if (length <= 0) return {};
-  std::string candidate(binary, static_cast<size_t>(length));
-  candidate = candidate.substr(0, candidate.rfind('/') + 1) + TESSOLAR_DATA_DIR_FROM_BINARY;
+  const std::string candidate = BesideRunningBinary(TESSOLAR_DATA_DIR_FROM_BINARY);
   char resolved[PATH_MAX];
-  if (::realpath(candidate.c_str(), resolved) == nullptr) return {};
+  if (candidate.empty() || ::realpath(candidate.c_str(), resolved) == nullptr) return {};
   return resolved;
 }
 
 }  // namespace
+
+std::string BesideRunningBinary(const std::string& relative) {
+  char binary[PATH_MAX];
+  const ssize_t length = ::readlink("/proc/self/exe", binary, sizeof binary - 1);
+  if (length <= 0) return {};
+  const std::string path(binary, static_cast<size_t>(length));
+  return path.substr(0, path.rfind('/') + 1) + relative;
+}
 
 std::string DataDirectory() {
   static const std::string besideBinary = DataDirectoryBesideBinary();

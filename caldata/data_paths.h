@@ -9,6 +9,9 @@
 
 namespace tessolar {
 
+// `relative` to the folder of the running binary; empty when that is unknown.
+std::string BesideRunningBinary(const std::string& relative);
+
 // The data folder, without a trailing slash.
 std::string DataDirectory();
 

@@ -5,7 +5,6 @@
 
 #include "caldata/atomic_file.h"
 #include "caldata/calendar_file.h"
-#include "caldata/calendar_text.h"
 
 namespace tessolar {
 namespace {
@@ -14,12 +13,13 @@ constexpr char kMagic[] = "Tessolar recovery 1";
 
 }  // namespace
 
-std::string WriteRecoveryFile(const std::string& path, const CCalDatabase& db, int64_t changedAt) {
-  const std::string& file = db.CalendarFileName();
-  if (file.find('\n') != std::string::npos) return "the calendar's file name holds a line break";
-  std::string text = std::string(kMagic) + "\n" + std::to_string(changedAt) + "\n" + file + "\n";
-  text += CalendarText(db);
-  return ReplaceFileAtomically(path, text);
+std::string WriteRecoveryFile(const std::string& path, const std::string& calendarFile,
+                              const std::string& calendarText, int64_t changedAt) {
+  if (calendarFile.find('\n') != std::string::npos) {
+    return "the calendar's file name holds a line break";
+  }
+  return ReplaceFileAtomically(path, std::string(kMagic) + "\n" + std::to_string(changedAt) + "\n" +
+                                         calendarFile + "\n" + calendarText);
 }
 
 bool ReadRecoveryFile(const std::string& path, CCalDatabase& db, RecoveryInfo& info) {

@@ -16,9 +16,11 @@ struct RecoveryInfo {
   int64_t changedAt = 0;     // seconds since 1970
 };
 
-// Writes `db` (CalendarFileName and `changedAt`) to `path`, replacing it in
-// one step. Returns an empty text on success, else why it failed.
-std::string WriteRecoveryFile(const std::string& path, const CCalDatabase& db, int64_t changedAt);
+// Writes a calendar's text (CalendarText), the name of its file and the time
+// of the change to `path`, replacing it in one step. Returns an empty text on
+// success, else why it failed.
+std::string WriteRecoveryFile(const std::string& path, const std::string& calendarFile,
+                              const std::string& calendarText, int64_t changedAt);
 
 // Reads a recovery file into `db` and `info`; false (with `db` as it was) when
 // it is not one or its calendar does not read.

@@ -34,8 +34,10 @@ bool CalendarDocument::Open(const std::string& path, std::string* message) {
   return true;
 }
 
-bool CalendarDocument::HasUnsavedChanges() const {
-  return started_ && CalendarText(db_) != db_.SavedText();
+bool CalendarDocument::HasUnsavedChanges() const { return HasUnsavedChanges(CalendarText(db_)); }
+
+bool CalendarDocument::HasUnsavedChanges(const std::string& calendarText) const {
+  return started_ && calendarText != db_.SavedText();
 }
 
 }  // namespace tessolar

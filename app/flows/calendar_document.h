@@ -27,6 +27,8 @@ class CalendarDocument {
   void MarkStarted() { started_ = true; }
   // A started calendar whose text differs from what was last loaded or saved.
   bool HasUnsavedChanges() const;
+  // The same for the calendar's text, `calendarText`, when the caller has it already.
+  bool HasUnsavedChanges(const std::string& calendarText) const;
 
   // The year last shown in or typed into the configuration dialog, or of the
   // calendar last opened: the year of entries added by double-clicking a day.

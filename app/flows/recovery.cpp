@@ -89,16 +89,18 @@ std::string Recovery::FileOf(int pid) const {
 }
 
 void Recovery::Update() {
-  if (!doc_.HasUnsavedChanges()) {
+  std::string text = CalendarText(doc_.Db());
+  if (!doc_.HasUnsavedChanges(text)) {
     Discard();
     return;
   }
-  std::string text = CalendarText(doc_.Db());
   if (text == written_) return;
   std::error_code ignored;
   std::filesystem::create_directories(folder_, ignored);
   // A recovery that cannot be written must not stop the editing; the next change tries again.
-  if (WriteRecoveryFile(FileOf(pid_), doc_.Db(), clock_.now()).empty()) written_ = std::move(text);
+  if (WriteRecoveryFile(FileOf(pid_), doc_.Db().CalendarFileName(), text, clock_.now()).empty()) {
+    written_ = std::move(text);
+  }
 }
 
 void Recovery::Discard() {

@@ -6,11 +6,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "caldata/data_paths.h"
 #include "cli/command_line.h"
 
 extern char** environ;
@@ -24,14 +24,9 @@ std::string SystemError(int error) { return std::strerror(error); }
 // package installed under another prefix, or the build tree, finds its own;
 // else where the build installs it.
 std::string PrinterPath() {
-  char binary[PATH_MAX];
-  const ssize_t length = ::readlink("/proc/self/exe", binary, sizeof binary - 1);
-  if (length > 0) {
-    std::string beside(binary, static_cast<size_t>(length));
-    beside = beside.substr(0, beside.rfind('/') + 1) + TESSOLAR_PAGE_PRINTER_FROM_BINARY;
-    if (::access(beside.c_str(), X_OK) == 0) return beside;
-  }
-  return TESSOLAR_INSTALLED_PAGE_PRINTER;
+  const std::string beside = BesideRunningBinary(TESSOLAR_PAGE_PRINTER_FROM_BINARY);
+  return !beside.empty() && ::access(beside.c_str(), X_OK) == 0 ? beside
+                                                                : TESSOLAR_INSTALLED_PAGE_PRINTER;
 }
 
 class Pipe {
@@ -47,7 +42,6 @@ class Pipe {
   }
   Pipe(const Pipe&) = delete;
   Pipe& operator=(const Pipe&) = delete;
-  int ReadEnd() const { return ends_[0]; }
   int WriteEnd() const { return ends_[1]; }
   void CloseWriteEnd() {
     if (ends_[1] >= 0) ::close(ends_[1]);
@@ -130,8 +124,8 @@ void PrintPageWithEngine(const std::string& pageFile, const std::string& pdfPath
   const int spawned = ::posix_spawn(&pid, printer.c_str(), &actions, nullptr, argv, environ);
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) {
-    throw CommandError(kExitBadInput, "could not start the printer " + printer + ": " +
-                                          SystemError(spawned));
+    throw CommandError(kExitBadInput,
+                       "could not start the printer " + printer + ": " + SystemError(spawned));
   }
   message.CloseWriteEnd();
   const std::string said = message.ReadAll();
@@ -140,14 +134,13 @@ void PrintPageWithEngine(const std::string& pageFile, const std::string& pdfPath
   }
   if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return;
   if (WIFSIGNALED(status)) {
-    throw CommandError(kExitBadInput, std::string("the browser engine stopped: ") +
-                                          strsignal(WTERMSIG(status)));
+    throw CommandError(kExitBadInput,
+                       std::string("the browser engine stopped: ") + strsignal(WTERMSIG(status)));
   }
   const std::string line = FirstLine(said);
-  throw CommandError(kExitBadInput,
-                     line.empty() ? "the printer ended with status " +
-                                        std::to_string(WEXITSTATUS(status))
-                                  : line);
+  throw CommandError(
+      kExitBadInput,
+      line.empty() ? "the printer ended with status " + std::to_string(WEXITSTATUS(status)) : line);
 }
 
 }  // namespace tessolar::cli
