@@ -33,14 +33,20 @@ std::string PageText(CCalDatabase& db, const std::string& page, int month, Notes
 
 }  // namespace
 
-RenderedPage RenderCalendarPage(const std::string& file, const std::string& page, int month) {
+RenderedPage RenderCalendar(const std::string& file, const PageBuilder& build) {
   CCalDatabase db;
   LoadCalendarOrThrow(db, file);
   Notes notes;
   CYearBuild().BuildYear(db, db.Year(), 0, &notes);
-  RenderedPage rendered{PageText(db, page, month, &notes), db.EntriesLeftOut()};
+  RenderedPage rendered{build(db, &notes), db.EntriesLeftOut()};
   PrintNotes(notes);
   return rendered;
+}
+
+RenderedPage RenderCalendarPage(const std::string& file, const std::string& page, int month) {
+  return RenderCalendar(file, [&](CCalDatabase& db, Notes* notes) {
+    return PageText(db, page, month, notes);
+  });
 }
 
 int RunRenderCommand(const std::vector<std::string>& args) {

@@ -2,8 +2,12 @@
 // tessolar-cli render: writes one page of a calendar file as HTML.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "caldata/cal_database.h"
+#include "compute/notes.h"
 
 namespace tessolar::cli {
 
@@ -17,6 +21,10 @@ struct RenderedPage {
   uint32_t entriesLeftOut = 0;  // of the file, beyond what a calendar holds
 };
 RenderedPage RenderCalendarPage(const std::string& file, const std::string& page, int month);
+
+// The same with the page made by `build` from the calendar and its notes.
+using PageBuilder = std::function<std::string(CCalDatabase&, Notes*)>;
+RenderedPage RenderCalendar(const std::string& file, const PageBuilder& build);
 
 int RunRenderCommand(const std::vector<std::string>& args);
 

@@ -39,16 +39,6 @@ bool MeasureMonthPicture(const std::string& file, uint32_t& width, uint32_t& hei
   return JpegSize(file, &width, &height, notes) == 0 && width > 0 && height > 0;
 }
 
-void AppendHead(std::string& page, const std::string& font) {
-  for (std::string_view block :
-       {PageOpenBlock(), MonthHeadBlock1(), MonthHeadBlock2(), MonthHeadBlock3()}) {
-    page += WithFontMarker(block, font);
-    page += '\n';
-  }
-  page += FolderLink();
-  page += '\n';
-}
-
 void BigPicturesRow(std::string& page, const CCalDatabase& db, Notes* notes) {
   page += "    <tr>\n";
   AppendFormat(page,
@@ -64,6 +54,16 @@ void BigPicturesRow(std::string& page, const CCalDatabase& db, Notes* notes) {
 }
 
 }  // namespace
+
+void AppendCalendarHead(std::string& page, const std::string& font) {
+  for (std::string_view block :
+       {PageOpenBlock(), MonthHeadBlock1(), MonthHeadBlock2(), MonthHeadBlock3()}) {
+    page += WithFontMarker(block, font);
+    page += '\n';
+  }
+  page += FolderLink();
+  page += '\n';
+}
 
 void MonthPictureRow(std::string& page, const CCalDatabase& db, int month, Notes* notes) {
   const std::string file = db.BigPicturePath(month);
@@ -104,7 +104,7 @@ std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMont
 
   std::string page;
   page.reserve(allMonths ? 1 << 20 : 1 << 17);
-  AppendHead(page, db.FontMainBody());
+  AppendCalendarHead(page, db.FontMainBody());
   if (allMonths) TitleTable(page, db, notes);
   int weekday = first < 12 ? FirstWeekdayOfMonth(first, year) : 0;
   for (int month = first; month < end; ++month) {

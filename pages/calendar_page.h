@@ -20,6 +20,9 @@ std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMont
 // page file could not be written (the view then shows what it last held).
 std::string BuildCalendarPage(const CCalDatabase& db, int firstMonth, int endMonth);
 
+// Appends the head of a calendar page (its styles for `font`) and opens its body.
+void AppendCalendarHead(std::string& page, const std::string& font);
+
 // Appends the row of the all-months page that shows the big picture of
 // `month` as a page of its own, with its description under it.
 void MonthPictureRow(std::string& page, const CCalDatabase& db, int month, Notes* notes = nullptr);

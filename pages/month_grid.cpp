@@ -183,7 +183,7 @@ void BigGrid(std::string& page, const CCalDatabase& db, int month, int year, int
                EscapedFont(db).c_str());
   page += fiveRows ? "<BR><BR>\n" : "<BR>\n";
   TableStart(page, kBigSize,
-             "<table x:str border=0 cellpadding=0 cellspacing=0 vspace=8 width=%d "
+             "<table class=bigmonth x:str border=0 cellpadding=0 cellspacing=0 vspace=8 width=%d "
              "style='border-collapse:collapse;table-layout:fixed;width:%.0fpt; "
              "padding:0in .0pt 0in .0pt'>\n",
              fiveRows);
@@ -213,11 +213,13 @@ void BigGrid(std::string& page, const CCalDatabase& db, int month, int year, int
     if (i % kCellsPerRow == kCellsPerRow - 1) CloseRow(page, i);
   }
   AppendFormat(page, "</table><!-- end %s month %s-->", "big", EscapedMonthName(db, month).c_str());
-  page +=
-      "            </span>\n"
-      "            </p>\n"
-      "        </td>\n"
-      "</tr>\n";
+  page += "            </span>\n";
+  if (!single) {
+    page +=
+        "            </p>\n"
+        "        </td>\n"
+        "</tr>\n";
+  }
 }
 
 void MiniGrid(std::string& page, const CCalDatabase& db, int month, int year, int firstWeekday) {

@@ -52,6 +52,7 @@ std::string_view MonthHeadBlock3() { return Block("MonthHeadBlock3"); }
 std::string_view CommonHeadBlock() { return Block("CommonHeadBlock"); }
 std::string_view BigPicturesHeadBlock() { return Block("BigPicturesHeadBlock"); }
 std::string_view PageCloseBlock() { return Block("PageCloseBlock"); }
+std::string_view WallHeadBlock() { return Block("WallHeadBlock"); }
 std::string_view PanelHeadBlock() { return Block("PanelHeadBlock"); }
 std::string_view PanelMarkBlock() { return Block("PanelMarkBlock"); }
 std::string_view FolderLinkBlock() { return Block("FolderLinkBlock"); }

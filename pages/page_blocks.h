@@ -28,6 +28,7 @@ std::string_view MonthHeadBlock3();  // ends the head of the month pages
 std::string_view CommonHeadBlock();  // styles of the title and plain pages
 std::string_view BigPicturesHeadBlock();
 std::string_view PageCloseBlock();
+std::string_view WallHeadBlock();   // styles of the wall calendar's sheets
 
 // The welcome panel with the markers "insert_welcome_title_here",
 // "text_create_new", "title_create_new", "text_open_existing",

@@ -1,5 +1,7 @@
 #include "pages/title_pages.h"
 
+#include <algorithm>
+
 #include "pages/click_tokens.h"
 #include "pages/html_escape.h"
 #include "pages/image_size.h"
@@ -10,8 +12,10 @@
 namespace tessolar {
 namespace {
 
-constexpr uint32_t kTitleSize = 750;  // title table and picture box height
-constexpr uint32_t kTitlePictureLargestWidth = 1025;
+// The title sheet on screen and in the booklet: the all-months table's width
+// (750 points) and a height that a landscape A4 or Letter sheet holds.
+constexpr SheetArea kBookletTitleSheet{1000, 790};
+constexpr uint32_t kTitleGap = 16;  // between the title line and the picture
 
 // The index accepts 12, one past the last big picture; it shows the first.
 int TitlePictureSlot(const CCalDatabase& db) {
@@ -31,41 +35,65 @@ std::string PageStart() {
   return page;
 }
 
+// Where the title line and the picture stand on a sheet, in CSS pixels.
+struct TitleLayout {
+  uint32_t left, top, width, lineHeight;
+  uint32_t bandTop, bandHeight;  // the picture's band, above or below the line
+};
+
+// The title stays where the title dialog put it, kept on the sheet; the
+// picture takes the larger free band above or below its line, so the two
+// never overlap however large the title is set.
+TitleLayout LayOutTitle(const CCalDatabase& db, SheetArea area) {
+  TitleLayout layout{};
+  // One line at line-height 1.2 of the font's points, in pixels.
+  layout.lineHeight = db.TitleFontSize() * 4 * 12 / 30;
+  layout.left = std::min(db.TitleXPos(), area.width / 2);
+  const uint32_t lowest = area.height > layout.lineHeight ? area.height - layout.lineHeight : 0;
+  layout.top = std::min(db.TitleYPos(), lowest);
+  const uint32_t room = area.width - layout.left;
+  layout.width = db.TitleWidth() == 0 ? room : std::min(db.TitleWidth(), room);
+  const uint32_t above = layout.top > kTitleGap ? layout.top - kTitleGap : 0;
+  const uint32_t belowTop = std::min(layout.top + layout.lineHeight + kTitleGap, area.height);
+  const uint32_t below = area.height - belowTop;
+  layout.bandTop = above > below ? 0 : belowTop;
+  layout.bandHeight = std::max(above, below);
+  return layout;
+}
+
 }  // namespace
 
-void TitleTable(std::string& page, const CCalDatabase& db, Notes* notes) {
+void TitleSheet(std::string& page, const CCalDatabase& db, SheetArea area, Notes* notes) {
   const int slot = TitlePictureSlot(db);
   const std::string picture = db.BigPicturePath(slot);
   const PictureSize size = ImageSize(picture, notes);
-  const PictureSize fit =
-      FitIntoBox(kTitleSize, kTitlePictureLargestWidth, size.height, size.width);
-  const std::string color = TitleColor(db);
+  const TitleLayout layout = LayOutTitle(db, area);
+  const PictureSize fit = FitIntoBox(layout.bandHeight, area.width, size.height, size.width);
+  const uint32_t pictureTop = layout.bandTop + (layout.bandHeight - fit.height) / 2;
   const std::string font = EscapeCssString(db.TitleFontStyle());
-  const uint32_t fontSize = db.TitleFontSize();
 
-  page += Printf("<table cols=1 class=MsoTableGrid border=0 cellspacing=0 cellpadding=0 width=%u\n",
-                 kTitleSize);
-  page += Printf("style='width:%upt;border-collapse:collapse;mso-yfti-tbllook:%u;\n", kTitleSize,
-                 kTitleSize);
-  page += "mso-padding-alt:0in .1pt 0in .1pt'>\n";
-  page += Printf("<tr style='mso-yfti-irow:0;mso-yfti-lastrow:yes;height:%u '>", kTitleSize);
-  AppendPiece(
-      page, 8,
-      Printf(
-          "<td width=%u align=center valign=middle style='width:%upt;padding:0in .0pt 0in .0pt'>\n",
-          kTitleSize, kTitleSize));
-  page += Printf("<span align=center style='color:%s;font-size:%u.0pt;font-family:\"%s\"'>\n",
-                 color.c_str(), fontSize, font.c_str());
-  page += Printf(
-      "<img width=\"%u\" height=\"%u\" src=\"%s\" onDblClick=onBtnOk(\"%s\"); >\n",
-      fit.width, fit.height, PictureUrl(picture).c_str(), TitlePictureToken(slot).c_str());
-  page += Printf(
-      "<span onDblClick=onBtnOk(\"%s\"); style='position:absolute; left:%upx; "
-      "top:%upx; color:%s; font-size:%u.0pt;font-family:\"%s\"; z-index:1 '>\n",
-      kTitleTextToken, db.TitleXPos(), db.TitleYPos(), color.c_str(), fontSize, font.c_str());
-  page += EscapeHtml(db.Title()) + Printf(" %d\n", db.Year());
-  AppendPiece(page, 12, "</span><!-- span for text -->\n");
-  AppendPiece(page, 12, "</span><!-- span for picture -->\n");
+  AppendFormat(page, "<div class=titlesheet style='height:%upx'>\n", area.height);
+  AppendFormat(page,
+               "<img width=\"%u\" height=\"%u\" style='top:%upx' src=\"%s\" "
+               "onDblClick=onBtnOk(\"%s\"); >\n",
+               fit.width, fit.height, pictureTop, PictureUrl(picture).c_str(),
+               TitlePictureToken(slot).c_str());
+  AppendFormat(page,
+               "<div class=titletext onDblClick=onBtnOk(\"%s\"); style='left:%upx; top:%upx; "
+               "width:%upx; max-width:calc(100%% - %upx); color:%s; font-size:%u.0pt; "
+               "font-family:\"%s\"'>",
+               kTitleTextToken, layout.left, layout.top, layout.width, layout.left,
+               TitleColor(db).c_str(), db.TitleFontSize(), font.c_str());
+  page += EscapeHtml(db.Title()) + Printf(" %d</div>\n", db.Year());
+  page += "</div>\n<script>fitTitles();</script>\n";
+}
+
+void TitleTable(std::string& page, const CCalDatabase& db, Notes* notes) {
+  page += "<table cols=1 class=\"MsoTableGrid yearbook\" border=0 cellspacing=0 cellpadding=0 "
+          "width=1000 style='width:750pt;border-collapse:collapse'>\n";
+  page += "<tr>";
+  AppendPiece(page, 8, "<td width=1000 align=center valign=top style='width:750pt;padding:0'>\n");
+  TitleSheet(page, db, kBookletTitleSheet, notes);
   AppendPiece(page, 8, "</td>\n");
   page += "</tr>\n";
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The title page (one large picture with the calendar's title over it) and
+// The title page (one large picture with the calendar's title on one line) and
 // the twelve big pictures, one per month, as a page of their own and as rows
 // of the all-months page. Pictures that cannot be measured are noted in
 // `notes` when given.
@@ -9,6 +9,7 @@
 
 #include "caldata/cal_database.h"
 #include "compute/notes.h"
+#include "pages/paper_sizes.h"
 
 namespace tessolar {
 
@@ -16,6 +17,11 @@ namespace tessolar {
 // printed page, 945 wide and 945 x 8.5 / 11 high.
 inline constexpr uint32_t kBigPicturesPrintWidth = 945;
 inline constexpr uint32_t kBigPicturesPrintHeight = 730;
+
+// Appends the title sheet for `area`: the title on one line where the title
+// dialog puts it (shrunk by the page's fitTitles() when longer than its
+// width), the picture fitted into the larger band above or below that line.
+void TitleSheet(std::string& page, const CCalDatabase& db, SheetArea area, Notes* notes = nullptr);
 
 // Appends the title row. It opens a table that it does not close: the
 // all-months page puts its month rows into the same table and closes it.

@@ -109,7 +109,7 @@ TemporaryPageFile::~TemporaryPageFile() {
 }
 
 void PrintPageWithEngine(const std::string& pageFile, const std::string& pdfPath,
-                         const std::string& paper) {
+                         const std::string& paper, const std::string& orientation) {
   const std::string printer = PrinterPath();
   Pipe message;
   posix_spawn_file_actions_t actions;
@@ -119,7 +119,8 @@ void PrintPageWithEngine(const std::string& pageFile, const std::string& pdfPath
   std::string arg1 = pageFile;
   std::string arg2 = pdfPath;
   std::string arg3 = paper;
-  char* argv[] = {arg0.data(), arg1.data(), arg2.data(), arg3.data(), nullptr};
+  std::string arg4 = orientation;
+  char* argv[] = {arg0.data(), arg1.data(), arg2.data(), arg3.data(), arg4.data(), nullptr};
   pid_t pid = 0;
   const int spawned = ::posix_spawn(&pid, printer.c_str(), &actions, nullptr, argv, environ);
   posix_spawn_file_actions_destroy(&actions);

@@ -7,9 +7,6 @@
 
 namespace tessolar::cli {
 
-// The paper argument that lets the printer follow the locale.
-inline constexpr const char* kLocalePaper = "locale";
-
 // A page written to a file of this run's own ($TMPDIR, else /tmp), removed
 // when the object goes. Throws CommandError when it cannot be written.
 class TemporaryPageFile {
@@ -26,11 +23,11 @@ class TemporaryPageFile {
   std::string path_;
 };
 
-// Runs the printer on `pageFile`, writing `pdfPath` on `paper` ("letter",
-// "a4" or kLocalePaper), and waits for it. The engine's critical messages
+// Runs the printer on `pageFile`, writing `pdfPath` on `paper` ("letter" or
+// "a4") in `orientation` ("landscape" or "portrait"), and waits for it. The engine's critical messages
 // reach standard error as it says them; a failure throws CommandError with
 // the printer's one-line message.
 void PrintPageWithEngine(const std::string& pageFile, const std::string& pdfPath,
-                         const std::string& paper);
+                         const std::string& paper, const std::string& orientation);
 
 }  // namespace tessolar::cli

@@ -1,6 +1,5 @@
 #include "cli/printing/pdf_command.h"
 
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -8,6 +7,9 @@
 #include "cli/load_calendar.h"
 #include "cli/printing/page_printer.h"
 #include "cli/render_command.h"
+#include "pages/calendar_page.h"
+#include "pages/paper_sizes.h"
+#include "pages/wall_calendar.h"
 
 namespace tessolar::cli {
 namespace {
@@ -27,22 +29,31 @@ std::string OutputPath(const ParsedArguments& parsed) {
   return fs::absolute(out, error).string();
 }
 
-// "letter" or "a4" for --paper in any case; the locale's paper without it.
-std::string PaperName(const ParsedArguments& parsed) {
+// The paper --paper names in any case; the locale's paper without it.
+Paper PaperOption(const ParsedArguments& parsed) {
   const auto given = parsed.Option("--paper");
-  if (!given) return kLocalePaper;
-  std::string lower = *given;
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (lower != "letter" && lower != "a4") {
-    throw CommandError(kExitBadInput, "--paper must be letter or a4, not '" + *given + "'");
+  if (!given) return PaperOfLocale();
+  const auto paper = PaperNamed(*given);
+  if (!paper) throw CommandError(kExitBadInput, "--paper must be letter or a4, not '" + *given + "'");
+  return *paper;
+}
+
+// An option that takes one of two words; the first is its default.
+bool SecondChoice(const ParsedArguments& parsed, const std::string& option, const char* first,
+                  const char* second) {
+  const std::string value = parsed.Option(option).value_or(first);
+  if (value != first && value != second) {
+    throw CommandError(kExitUsage, option + " must be " + first + " or " + second + ", not '" +
+                                       value + "'");
   }
-  return lower;
+  return value == second;
 }
 
 }  // namespace
 
 int RunPdfCommand(const std::vector<std::string>& args) {
-  const ParsedArguments parsed(args, {"--page", "--month", "--paper", "-o"}, 1);
+  const ParsedArguments parsed(args, {"--page", "--month", "--paper", "--layout", "--pictures", "-o"},
+                               1);
   const std::string page = parsed.Option("--page").value_or("all");
   if (page != "all" && page != "month") {
     throw CommandError(kExitUsage, "unknown page '" + page + "' (all or month)");
@@ -50,13 +61,25 @@ int RunPdfCommand(const std::vector<std::string>& args) {
   if (parsed.Option("--month") && page != "month") {
     throw CommandError(kExitUsage, "--month goes with --page month only");
   }
+  const bool wall = SecondChoice(parsed, "--layout", "booklet", "wall");
+  const bool whole = SecondChoice(parsed, "--pictures", "crop", "whole");
+  if (parsed.Option("--pictures") && !wall) {
+    throw CommandError(kExitUsage, "--pictures goes with --layout wall only");
+  }
   const int month = parsed.IntOption("--month", 1, 12, 1) - 1;
-  const std::string paper = PaperName(parsed);
+  const Paper paper = PaperOption(parsed);
   const std::string out = OutputPath(parsed);
 
-  const RenderedPage rendered = RenderCalendarPage(parsed.Positional(0), page, month);
+  const int first = page == "all" ? 0 : month;
+  const int end = page == "all" ? 12 : month + 1;
+  const RenderedPage rendered =
+      RenderCalendar(parsed.Positional(0), [&](CCalDatabase& db, Notes* notes) {
+        if (!wall) return CalendarPageText(db, first, end, notes);
+        return WallCalendarPageText(db, first, end, PortraitArea(paper),
+                                    whole ? WallPictureFit::kWhole : WallPictureFit::kCrop, notes);
+      });
   const TemporaryPageFile pageFile(rendered.text);
-  PrintPageWithEngine(pageFile.Path(), out, paper);
+  PrintPageWithEngine(pageFile.Path(), out, PaperName(paper), wall ? "portrait" : "landscape");
   ThrowIfEntriesLeftOut(rendered.entriesLeftOut, parsed.Positional(0));
   return kExitOk;
 }

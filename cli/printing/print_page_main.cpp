@@ -1,6 +1,6 @@
-// tessolar-print-page PAGE.html OUT.pdf letter|a4|locale: prints a calendar
-// page file to PDF on landscape paper through the browser engine, as the
-// desktop program prints. tessolar-cli pdf runs it, so that the engine loads
+// tessolar-print-page PAGE.html OUT.pdf letter|a4 landscape|portrait: prints
+// a calendar page file to PDF through the browser engine, as the desktop
+// program prints. tessolar-cli pdf runs it, so that the engine loads
 // only for printing. A failure's one-line message goes to standard output,
 // which tessolar-cli reads, and the exit status is 2.
 
@@ -30,20 +30,22 @@ int Fail(const QString& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: %s PAGE.html OUT.pdf letter|a4|locale\n", argv[0]);
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: %s PAGE.html OUT.pdf letter|a4 landscape|portrait\n", argv[0]);
     return 1;
   }
-  const bool followLocale = std::strcmp(argv[3], "locale") == 0;
-  const auto paper = followLocale ? tessolar::LocalePaper() : tessolar::ParsePaperName(argv[3]);
+  const auto paper = tessolar::PaperNamed(argv[3]);
   if (!paper) return Fail(QStringLiteral("unknown paper '%1'").arg(QString::fromLocal8Bit(argv[3])));
+  const auto layout = std::strcmp(argv[4], "portrait") == 0 ? tessolar::PrintLayout::kWall
+                                                            : tessolar::PrintLayout::kBooklet;
   tessolar::PrepareWebEngineEnvironment(true);
   qInstallMessageHandler(EngineMessage);
   int appArgc = 1;
   QApplication application(appArgc, argv);
   QString error;
   if (!tessolar::PrintPageFileToPdf(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]),
-                                    tessolar::LandscapeLayout(*paper), error)) {
+                                    tessolar::SheetLayout(tessolar::PageSizeOf(*paper), layout),
+                                    error)) {
     return Fail(error);
   }
   return 0;

@@ -48,7 +48,7 @@ BigGridCells ReadBigGrid(const std::string& page, size_t& from) {
   const std::string kBlank = "<td></td><!-- ", kMini = "<td valign=center height=95><span>",
                     kDay = "<!-- DayCount is ", kMiniEnd = "end cell with mini month-->";
   BigGridCells grid;
-  const size_t start = page.find("<table x:str border=0", from);
+  const size_t start = page.find("<table class=bigmonth x:str border=0", from);
   const size_t end = page.find("</table><!-- end big month ", start);
   if (start == std::string::npos || end == std::string::npos) return grid;
   from = end + 1;

@@ -119,7 +119,7 @@ TEST_F(CalendarPageTest, AllMonthsPageHasItsPartsInOrderAndEachMonthStartsWhereT
   for (int year : {1900, 2016, 2100}) {
     db_.SetYear(year);
     const std::string page = CalendarPageText(db_, 0, 12);
-    size_t from = page.find("<table cols=1 class=MsoTableGrid");
+    size_t from = page.find("<table cols=1 class=\"MsoTableGrid yearbook\"");
     for (int month = 0; month < 12; ++month) {
       const testing::BigGridCells grid = testing::ReadBigGrid(page, from);
       ASSERT_TRUE(grid.found) << year << " " << month;

@@ -22,21 +22,44 @@ bool Has(const std::string& page, const std::string& piece) {
   return page.find(piece) != std::string::npos;
 }
 
-TEST(TitlePages, TitleTextOverTheChosenPictureAndTwelveBigPicturesInRowsOfFour) {
+TEST(TitlePages, TitleLineWhereTheDialogPutsItAndThePictureInTheLargerBandBesideIt) {
   CCalDatabase db;
   db.SetTitle("Family <3");
   db.SetTitleXPos(120);
+  db.SetTitleYPos(40);
+  db.SetTitleWidth(700);
+  db.SetTitleFontSize(48);  // a line 76 pixels high
   db.SetBigPicture(0, kPictures + "grey_1600x1200.png", "January");
   db.SetBigPicture(3, kPictures + "baseline_320x240.jpg", "April <b>");
   const std::string title = BuildTitlePage(db);
-  EXPECT_TRUE(Has(title, "<img width=\"1000\" height=\"750\" src=\"file://" + kPictures +
-                             "grey_1600x1200.png\" onDblClick=onBtnOk(\"caltitlepic00\")"));
-  EXPECT_TRUE(Has(title, "onBtnOk(\"caltitletext\"); style='position:absolute; left:120px;"));
-  EXPECT_TRUE(Has(title, "'>\nFamily &lt;3 2007\n"));
+  // Below the line (40 + 76 + 16) the band is 658 high: 877 x 658, centred in it.
+  EXPECT_TRUE(Has(title, "<img width=\"877\" height=\"658\" style='top:132px' src=\"file://" +
+                             kPictures + "grey_1600x1200.png\" onDblClick=onBtnOk(\"caltitlepic00\")"));
+  EXPECT_TRUE(Has(title, "onBtnOk(\"caltitletext\"); style='left:120px; top:40px; width:700px; "
+                         "max-width:calc(100% - 120px);"));
+  EXPECT_TRUE(Has(title, "'>Family &lt;3 2007</div>"));
+
+  // A line low on the sheet leaves the larger band above it; a position
+  // beyond the sheet keeps the line on it.
+  db.SetTitleYPos(600);
+  EXPECT_TRUE(Has(BuildTitlePage(db), "<img width=\"778\" height=\"584\" style='top:0px'"));
+  db.SetTitleXPos(kMaxTitleX);
+  db.SetTitleYPos(kMaxTitleY);
+  db.SetTitleWidth(kMaxTitleWidth);
+  std::string sheet;
+  TitleSheet(sheet, db, SheetArea{718, 1047});
+  EXPECT_TRUE(Has(sheet, "style='left:359px; top:925px; width:359px;"));
+  EXPECT_TRUE(Has(sheet, "<img width=\"718\" height=\"538\" style='top:185px'"));
+
   db.SetTitlePictureIndex(12);  // shows the first big picture
   EXPECT_TRUE(
       Has(BuildTitlePage(db), "grey_1600x1200.png\" onDblClick=onBtnOk(\"caltitlepic00\")"));
+}
 
+TEST(TitlePages, TwelveBigPicturesInRowsOfFour) {
+  CCalDatabase db;
+  db.SetBigPicture(0, kPictures + "grey_1600x1200.png", "January");
+  db.SetBigPicture(3, kPictures + "baseline_320x240.jpg", "April <b>");
   const std::string big = BuildBigPicturesPage(db, kBigPicturesPrintWidth, kBigPicturesPrintHeight);
   EXPECT_EQ(testing::Occurrences(big, "<tr><td valign=top width=\"25%\" data-token=\"calbigpic"),
             3u);

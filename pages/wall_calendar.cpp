@@ -1,0 +1,77 @@
+#include "pages/wall_calendar.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "compute/date_arithmetic.h"
+#include "pages/calendar_page.h"
+#include "pages/html_escape.h"
+#include "pages/page_blocks.h"
+#include "pages/page_text.h"
+#include "pages/month_grid.h"
+#include "pages/title_pages.h"
+
+namespace tessolar {
+namespace {
+
+// The big grid's own width (764 points) and the height of its tallest month
+// (six weeks, or five with the taller heading), in CSS pixels.
+constexpr double kGridWidth = 764.0 * 4 / 3;
+constexpr double kGridHeight = 790;
+constexpr uint32_t kCaptionHeight = 28;
+
+bool DrawnFromSvg(const std::string& url) {
+  return url.size() >= 4 && url.compare(url.size() - 4, 4, ".svg") == 0;
+}
+
+void MonthSheet(std::string& page, const CCalDatabase& db, int month, int firstWeekday,
+                SheetArea area, WallPictureFit fit, Notes* notes) {
+  // The grid is the booklet's, scaled to the sheet's width; the picture
+  // takes what is left above it, about half the sheet.
+  const double zoom = area.width / kGridWidth;
+  const auto gridHeight = static_cast<uint32_t>(std::ceil(kGridHeight * zoom));
+  const uint32_t used = gridHeight + kCaptionHeight;
+  const uint32_t frameHeight = area.height > used ? area.height - used : 0;
+  const std::string url = PictureUrl(db.BigPicturePath(month));
+  const bool crop = fit == WallPictureFit::kCrop && !DrawnFromSvg(url);
+
+  AppendFormat(page, "<div class=wallsheet style='width:%upx;height:%upx'>\n", area.width,
+               area.height);
+  AppendFormat(page, "<div class=wallframe style='height:%upx'><img class=%s src=\"%s\"></div>\n",
+               frameHeight, crop ? "crop" : "whole", url.c_str());
+  AppendFormat(page, "<div class=wallcaption style='font-family:\"%s\"'>%s</div>\n",
+               EscapeCssString(db.FontMainBody()).c_str(),
+               EscapeHtml(db.BigPictureAt(month).description).c_str());
+  AppendFormat(page, "<div class=wallgrid style='zoom:%.4f'>\n", zoom);
+  MonthTable(page, db, month, db.Year(), GridKind::kBig, firstWeekday, true, notes);
+  page += "</div>\n</div>\n";
+}
+
+}  // namespace
+
+std::string WallCalendarPageText(const CCalDatabase& db, int firstMonth, int endMonth,
+                                 SheetArea area, WallPictureFit fit, Notes* notes) {
+  const int first = std::max(firstMonth, 0);
+  const int end = std::min(endMonth, 12);
+  std::string page;
+  page.reserve(1 << 20);
+  AppendCalendarHead(page, db.FontMainBody());
+  page += WallHeadBlock();
+  page += '\n';
+  if (first == 0 && end == 12) {
+    AppendFormat(page, "<div class=wallsheet style='width:%upx;height:%upx'>\n", area.width,
+                 area.height);
+    TitleSheet(page, db, area, notes);
+    page += "</div>\n";
+  }
+  int weekday = first < 12 ? FirstWeekdayOfMonth(first, db.Year()) : 0;
+  for (int month = first; month < end; ++month) {
+    MonthSheet(page, db, month, weekday, area, fit, notes);
+    weekday = (weekday + DaysInMonth(month, db.Year())) % 7;
+  }
+  page += PageCloseBlock();
+  page += '\n';
+  return page;
+}
+
+}  // namespace tessolar
