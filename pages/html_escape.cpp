@@ -10,10 +10,32 @@ namespace {
 
 bool IsAsciiAlnum(unsigned char c) { return std::isalnum(c) && c < 0x80; }
 
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
 bool ContainsNoCase(const std::string& text, const char* word) {
-  std::string lower;
-  for (unsigned char c : text) lower += static_cast<char>(std::tolower(c));
-  return lower.find(word) != std::string::npos;
+  return Lower(text).find(word) != std::string::npos;
+}
+
+// The SVG beside a raster picture of the same name, when both are there: the
+// shipped clip-art comes as both, the raster for the size probes and the
+// dialogs' previews, the SVG to print sharp at any size. The engine runs no
+// script and loads nothing from an SVG shown as an <img>.
+std::string DrawnFrom(const std::string& absolutePath) {
+  const std::filesystem::path picture(absolutePath);
+  const std::string suffix = Lower(picture.extension().string());
+  if (suffix != ".png" && suffix != ".gif" && suffix != ".jpg" && suffix != ".jpeg") {
+    return absolutePath;
+  }
+  const std::filesystem::path vector = std::filesystem::path(picture).replace_extension(".svg");
+  std::error_code error;
+  if (std::filesystem::is_regular_file(picture, error) &&
+      std::filesystem::is_regular_file(vector, error)) {
+    return vector.string();
+  }
+  return absolutePath;
 }
 
 }  // namespace
@@ -89,11 +111,11 @@ std::string FileUrl(const std::string& absolutePath) {
 
 std::string PictureUrl(const std::string& path) {
   if (path.empty()) return {};
-  if (path.front() == '/') return FileUrl(path);
+  if (path.front() == '/') return FileUrl(DrawnFrom(path));
   std::error_code error;
   if (std::filesystem::exists(path, error)) {
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    if (!error) return FileUrl(absolute.string());
+    if (!error) return FileUrl(DrawnFrom(absolute.string()));
   }
   // ':' is encoded too, so a name like "javascript:..." stays a relative file name.
   return PercentEncodePath(path);

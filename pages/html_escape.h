@@ -29,8 +29,10 @@ std::string PercentEncodePath(std::string_view path);
 // The URL that loads a picture file from a page in the page folder: a file
 // URL for an absolute path, or for a relative path naming a file that exists
 // from the current directory; otherwise the percent-encoded relative name
-// (so "null" stays "null"). Never a "javascript:" or other scheme URL. Safe
-// inside a quoted attribute as it stands.
+// (so "null" stays "null"). A .png, .gif, .jpg or .jpeg file with an .svg of
+// the same name beside it loads that SVG instead, so it prints sharp at any
+// size; its layout size still comes from the raster. Never a "javascript:" or
+// other scheme URL. Safe inside a quoted attribute as it stands.
 std::string PictureUrl(const std::string& path);
 
 // "file://" followed by the percent-encoded absolute path.

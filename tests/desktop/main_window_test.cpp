@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPdfDocument>
@@ -18,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include "app/main_frame.h"
@@ -140,6 +143,55 @@ class MainWindowTest : public QObject {
     frame.Start(TESSOLAR_SOURCE_DIR "/resources/sample.cal");
     QVERIFY(ShowsMonth(frame, "January 2027"));
     QVERIFY(frame.windowTitle().startsWith("sample.cal"));
+    // Its clip-art shows from the drawings, each decoded as its 128 square.
+    const QString script =
+        "Array.from(document.images).filter(i => i.src.includes('/resources/clipart/'))"
+        ".map(i => i.src.split('/').pop() + ' ' + (i.complete ? i.naturalWidth : 'loading'))";
+    QStringList shown;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+          shown = Evaluate(frame, script).toStringList();
+          return !shown.isEmpty() && !shown.join(' ').contains("loading");
+        },
+        15000));
+    for (const QString& picture : shown)
+      QVERIFY2(picture.endsWith(".svg 128"), qPrintable(picture));
+  }
+
+  // Every picture name the program uses is shipped as a raster in the format
+  // its name says and, beside it, the SVG of the same square that pages print
+  // from; the folder holds nothing else but the licence.
+  void theShippedClipArtComesAsRasterAndDrawing() {
+    const QDir folder(TESSOLAR_SOURCE_DIR "/resources/clipart");
+    QFile list(TESSOLAR_SOURCE_DIR "/tests/data/clipart_names.txt");
+    QVERIFY(list.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList expected{"LICENSE.txt"};
+    while (!list.atEnd()) {
+      const QString name = QString::fromUtf8(list.readLine()).trimmed();
+      if (name.isEmpty() || name.startsWith('#')) continue;
+      const QString drawing = QFileInfo(name).completeBaseName() + ".svg";
+      expected << name << drawing;
+      QImageReader raster(folder.filePath(name));
+      QCOMPARE(raster.format(), QFileInfo(name).suffix().replace("jpg", "jpeg").toUtf8());
+      QCOMPARE(raster.size(), QSize(128, 128));
+      QFile file(folder.filePath(drawing));
+      QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(drawing));
+      QXmlStreamReader svg(&file);
+      QVERIFY(svg.readNextStartElement());
+      QCOMPARE(svg.qualifiedName().toString() + " " + svg.namespaceUri().toString(),
+               "svg http://www.w3.org/2000/svg");
+      const QXmlStreamAttributes root = svg.attributes();
+      QCOMPARE(root.value("viewBox").toString() + " " + root.value("width").toString() + "x" +
+                   root.value("height").toString(),
+               "0 0 128 128 128x128");
+      while (!svg.atEnd()) svg.readNext();
+      QVERIFY2(!svg.hasError(), qPrintable(drawing + ": " + svg.errorString()));
+    }
+    QVERIFY(expected.size() > 100);
+    expected.sort();
+    QStringList shipped = folder.entryList(QDir::Files);
+    shipped.sort();
+    QCOMPARE(shipped, expected);
   }
 
   // The engine's page process killed: a new one shows the page again.

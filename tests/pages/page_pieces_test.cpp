@@ -48,6 +48,34 @@ TEST(HtmlEscape, EachContextKeepsPlainTextAndDefusesTheRest) {
   for (const auto& [path, url] : urls) EXPECT_EQ(PictureUrl(path), url) << path;
 }
 
+TEST(PictureUrl, ARasterWithAnSvgOfItsNameBesideItIsDrawnFromTheSvg) {
+  const fs::path root = fs::temp_directory_path() / "tessolar_picture_url";
+  const fs::path folder = root / "My Art";
+  fs::remove_all(root);
+  fs::create_directories(folder);
+  for (const char* name : {"santa.png", "santa.svg", "Lake.JPEG", "Lake.svg", "solo.gif",
+                           "drawing.svg", "gone.svg", "photo.webp", "photo.svg"}) {
+    std::ofstream(folder / name) << "x";
+  }
+  const std::string url = FileUrl(folder.string()) + "/";
+  // gone.png has its SVG but no raster: the name stays as stored.
+  const std::pair<const char*, const char*> pictures[] = {
+      {"santa.png", "santa.svg"},     {"Lake.JPEG", "Lake.svg"}, {"solo.gif", "solo.gif"},
+      {"drawing.svg", "drawing.svg"}, {"gone.png", "gone.png"},  {"photo.webp", "photo.webp"}};
+  for (const auto& [name, drawn] : pictures) {
+    EXPECT_EQ(PictureUrl((folder / name).string()), url + drawn) << name;
+  }
+  // A name relative to the current directory maps the same way; one that
+  // names no file there stays a bare name.
+  const fs::path start = fs::current_path();
+  fs::current_path(folder);
+  EXPECT_EQ(PictureUrl("santa.png"), url + "santa.svg");
+  fs::current_path(root);
+  EXPECT_EQ(PictureUrl("santa.png"), "santa.png");
+  fs::current_path(start);
+  fs::remove_all(root);
+}
+
 // The printf conversions of a format, "%%" left out.
 std::vector<std::string> Conversions(std::string_view format) {
   static const std::regex conversion("%[-+ #0]*[0-9]*(\\.[0-9]+)?[hlLqjzt]*[diouxXeEfFgGaAcspn%]");
