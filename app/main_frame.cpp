@@ -20,12 +20,14 @@
 #include "app/toolbar_icons.h"
 #include "compute/language_table.h"
 #include "pages/page_conventions.h"
+#include "pages/wall_calendar.h"
 
 namespace tessolar {
 namespace {
 
 constexpr char kPlacementGroup[] = "Settings";
 constexpr char kPlacementName[] = "MainWndPos";
+constexpr char kPrintChoicesName[] = "PrintLayout";
 constexpr char kUntitled[] = "Orlenby Calendar Creator";
 
 // Entries of the language table that name the toolbar's page commands.
@@ -75,6 +77,8 @@ CMainFrame::CMainFrame()
   controller_.SetOpenGuard(
       [this](const std::string& path) { return locks_.MayOpen(path, prompts_); });
   printer_.SetView(view_);
+  printer_.SetChoices(PrintChoicesFromText(settings_.Value(kPlacementGroup, kPrintChoicesName)));
+  printer_.SetWallPageSource([this](SheetArea area, WallPictureFit fit) { return WallPage(area, fit); });
   CreateMenusAndToolBar();
   statusBar()->showMessage(tr("Ready"));
   connect(view_, &QWebEngineView::loadStarted, this, &CMainFrame::UpdateTexts);
@@ -83,6 +87,7 @@ CMainFrame::CMainFrame()
 CMainFrame::~CMainFrame() {
   SavePlacement();
   std::remove(PageFilePath().c_str());
+  std::remove(PrintFilePath().c_str());
 }
 
 void CMainFrame::CreateMenusAndToolBar() {
@@ -128,6 +133,16 @@ void CMainFrame::CreateMenusAndToolBar() {
        0,
        0,
        true},
+      {QT_TR_NOOP("&File"),
+       QT_TR_NOOP("&Wall Calendar Layout"),
+       {},
+       {},
+       [this] { ChoosePrint(wallLayout_->isChecked(), cropPictures_->isChecked()); }},
+      {QT_TR_NOOP("&File"),
+       QT_TR_NOOP("&Crop Wall Pictures to Fill"),
+       {},
+       {},
+       [this] { ChoosePrint(wallLayout_->isChecked(), cropPictures_->isChecked()); }},
       {QT_TR_NOOP("&File"),
        QT_TR_NOOP("Print Pre&view..."),
        {},
@@ -230,6 +245,8 @@ void CMainFrame::CreateMenusAndToolBar() {
     action->setShortcuts(command.keys);
     action->setIcon(command.icon);
     menu->addAction(action);
+    if (command.text == std::string_view("&Wall Calendar Layout")) wallLayout_ = action;
+    if (command.text == std::string_view("&Crop Wall Pictures to Fill")) cropPictures_ = action;
     if (command.tooltip != 0) translated_.push_back({action, command.tooltip});
     if (command.toolbarPlace != 0) toolbarPlaces[command.toolbarPlace] = action;
   }
@@ -248,7 +265,36 @@ void CMainFrame::CreateMenusAndToolBar() {
       translated_.push_back({monthAction, -1 - month});
     }
   }
+  for (QAction* choice : {wallLayout_, cropPictures_}) choice->setCheckable(true);
+  ShowPrintChoices(printer_.Choices());
+  connect(&printer_, &CPrintHandler::ChoicesChanged, this, [this](const PrintChoices& choices) {
+    ShowPrintChoices(choices);
+    settings_.SetValue(kPlacementGroup, kPrintChoicesName, PrintChoicesText(choices));
+  });
   UpdateTexts();
+}
+
+void CMainFrame::ShowPrintChoices(const PrintChoices& choices) {
+  wallLayout_->setChecked(choices.layout == PrintLayout::kWall);
+  cropPictures_->setChecked(choices.fit == WallPictureFit::kCrop);
+  cropPictures_->setEnabled(choices.layout == PrintLayout::kWall);
+}
+
+void CMainFrame::ChoosePrint(bool wall, bool crop) {
+  const PrintChoices choices{wall ? PrintLayout::kWall : PrintLayout::kBooklet,
+                             crop ? WallPictureFit::kCrop : WallPictureFit::kWhole};
+  printer_.SetChoices(choices);
+}
+
+std::optional<std::string> CMainFrame::WallPage(SheetArea area, WallPictureFit fit) const {
+  const PageState& state = controller_.State();
+  if (state.currentPageMode == PageMode::kAllMonths) {
+    return WallCalendarPageText(doc_.Db(), 0, 12, area, fit);
+  }
+  if (state.currentPageMode == PageMode::kOneMonth) {
+    return WallCalendarPageText(doc_.Db(), state.currentMonth, state.currentMonth + 1, area, fit);
+  }
+  return std::nullopt;
 }
 
 QAction* CMainFrame::NewAction(const QString& text, std::function<void()> command) {

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -48,6 +50,10 @@ class CMainFrame : public QMainWindow {
   void ExportToPdf();
   void UpdateTexts();
   void CalendarChanged();
+  // The print layout menu shows `choices`; choosing there keeps them.
+  void ShowPrintChoices(const PrintChoices& choices);
+  void ChoosePrint(bool wall, bool crop);
+  std::optional<std::string> WallPage(SheetArea area, WallPictureFit fit) const;
   void RestorePlacement();
   void SavePlacement();
 
@@ -61,6 +67,8 @@ class CMainFrame : public QMainWindow {
   Recovery recovery_;
   CalendarLocks locks_;
   CPrintHandler printer_;
+  QAction* wallLayout_ = nullptr;
+  QAction* cropPictures_ = nullptr;
   // Actions whose tooltips follow the calendar's language, with their entry
   // of the language table (months: -1 - month).
   std::vector<std::pair<QAction*, int>> translated_;

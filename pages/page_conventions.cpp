@@ -48,10 +48,13 @@ std::string PageFilePath() {
   return PageFolder() + "/tessolar-page-" + std::to_string(getpid()) + ".html";
 }
 
+std::string PrintFilePath() {
+  return PageFolder() + "/tessolar-print-" + std::to_string(getpid()) + ".html";
+}
+
 std::string PageUrl() { return FileUrl(PageFilePath()); }
 
-int WritePageFile(const std::string& text) {
-  const std::string path = PageFilePath();
+int WritePageFile(const std::string& text, const std::string& path) {
   std::error_code error;
   std::filesystem::create_directories(PageFolder(), error);
   const std::string temporary = path + ".part";

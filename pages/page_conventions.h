@@ -18,14 +18,18 @@ std::string PageFolder();
 // The page file of this process inside PageFolder().
 std::string PageFilePath();
 
+// The file of this process inside PageFolder() that a page made only for
+// printing goes to, so that what the view shows stays.
+std::string PrintFilePath();
+
 // PageFilePath() as a file URL, percent-encoded.
 std::string PageUrl();
 
-// Writes `text` to the page file, creating the folder when missing. The text
+// Writes `text` to the page file (or to `path`), creating the folder when missing. The text
 // goes to a temporary file that then replaces the page file, so the browser
 // never loads half a page. Returns 0 when written, -1 otherwise (the old page
 // file is then left as it was).
-int WritePageFile(const std::string& text);
+int WritePageFile(const std::string& text, const std::string& path = PageFilePath());
 
 // Replaces every occurrence of `marker` in `text` by `value`.
 void ReplaceMarker(std::string& text, std::string_view marker, std::string_view value);

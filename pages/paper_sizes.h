@@ -34,8 +34,8 @@ const char* PaperName(Paper paper);
 // The printable area of a portrait sheet of `paper` within kPrintMarginMm.
 SheetArea PortraitArea(Paper paper);
 
-// The same for a portrait sheet of `widthMm` x `heightMm` with `marginMm`
-// on every side (a paper chosen in Page Setup).
+// The printable area of a sheet of `widthMm` x `heightMm` with `marginMm`
+// on every side (a paper chosen in Page Setup), in whole pixels.
 SheetArea PortraitArea(double widthMm, double heightMm, double marginMm);
 
 }  // namespace tessolar

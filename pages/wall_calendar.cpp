@@ -19,6 +19,13 @@ namespace {
 constexpr double kGridWidth = 764.0 * 4 / 3;
 constexpr double kGridHeight = 790;
 constexpr uint32_t kCaptionHeight = 28;
+// Engines round a sheet to whole points; a sheet a pixel too tall would spill.
+constexpr uint32_t kSheetSlack = 2;
+
+void OpenSheet(std::string& page, SheetArea area) {
+  AppendFormat(page, "<div class=wallsheet style='width:%upx;height:%upx'>\n", area.width,
+               area.height);
+}
 
 bool DrawnFromSvg(const std::string& url) {
   return url.size() >= 4 && url.compare(url.size() - 4, 4, ".svg") == 0;
@@ -35,8 +42,7 @@ void MonthSheet(std::string& page, const CCalDatabase& db, int month, int firstW
   const std::string url = PictureUrl(db.BigPicturePath(month));
   const bool crop = fit == WallPictureFit::kCrop && !DrawnFromSvg(url);
 
-  AppendFormat(page, "<div class=wallsheet style='width:%upx;height:%upx'>\n", area.width,
-               area.height);
+  OpenSheet(page, area);
   AppendFormat(page, "<div class=wallframe style='height:%upx'><img class=%s src=\"%s\"></div>\n",
                frameHeight, crop ? "crop" : "whole", url.c_str());
   AppendFormat(page, "<div class=wallcaption style='font-family:\"%s\"'>%s</div>\n",
@@ -53,20 +59,20 @@ std::string WallCalendarPageText(const CCalDatabase& db, int firstMonth, int end
                                  SheetArea area, WallPictureFit fit, Notes* notes) {
   const int first = std::max(firstMonth, 0);
   const int end = std::min(endMonth, 12);
+  const SheetArea sheet{area.width, area.height > kSheetSlack ? area.height - kSheetSlack : 0};
   std::string page;
   page.reserve(1 << 20);
   AppendCalendarHead(page, db.FontMainBody());
   page += WallHeadBlock();
   page += '\n';
   if (first == 0 && end == 12) {
-    AppendFormat(page, "<div class=wallsheet style='width:%upx;height:%upx'>\n", area.width,
-                 area.height);
-    TitleSheet(page, db, area, notes);
+    OpenSheet(page, sheet);
+    TitleSheet(page, db, sheet, notes);
     page += "</div>\n";
   }
   int weekday = first < 12 ? FirstWeekdayOfMonth(first, db.Year()) : 0;
   for (int month = first; month < end; ++month) {
-    MonthSheet(page, db, month, weekday, area, fit, notes);
+    MonthSheet(page, db, month, weekday, sheet, fit, notes);
     weekday = (weekday + DaysInMonth(month, db.Year())) % 7;
   }
   page += PageCloseBlock();

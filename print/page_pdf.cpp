@@ -79,16 +79,9 @@ bool PrintPageToPdfData(QWebEnginePage& page, const QPageLayout& layout, QByteAr
   return true;
 }
 
-bool PrintPageToPdf(QWebEnginePage& page, const QString& pdfPath, const QPageLayout& layout,
-                    QString& error) {
-  // The engine hands the document over and this side writes it: replaced in
-  // one step, so a failed print leaves an older PDF whole, and created with
-  // the user's usual file permissions.
-  QByteArray pdf;
-  if (!PrintPageToPdfData(page, layout, pdf, error)) {
-    error = QStringLiteral("%1 (%2)").arg(error, pdfPath);
-    return false;
-  }
+bool SavePdf(const QByteArray& pdf, const QString& pdfPath, QString& error) {
+  // Replaced in one step, so a failed print leaves an older PDF whole, and
+  // created with the user's usual file permissions.
   QSaveFile file(pdfPath);
   if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
     error = QStringLiteral("could not write %1: %2").arg(pdfPath, file.errorString());
@@ -97,8 +90,18 @@ bool PrintPageToPdf(QWebEnginePage& page, const QString& pdfPath, const QPageLay
   return true;
 }
 
-bool PrintPageFileToPdf(const QString& pageFile, const QString& pdfPath, const QPageLayout& layout,
-                        QString& error) {
+bool PrintPageToPdf(QWebEnginePage& page, const QString& pdfPath, const QPageLayout& layout,
+                    QString& error) {
+  QByteArray pdf;
+  if (!PrintPageToPdfData(page, layout, pdf, error)) {
+    error = QStringLiteral("%1 (%2)").arg(error, pdfPath);
+    return false;
+  }
+  return SavePdf(pdf, pdfPath, error);
+}
+
+bool PrintPageFileToPdfData(const QString& pageFile, const QPageLayout& layout, QByteArray& pdf,
+                            QString& error) {
   QWebEngineProfile profile;  // off the record: the run leaves nothing on disk
   QWebEnginePage page(&profile);
   QEventLoop loop;
@@ -120,7 +123,17 @@ bool PrintPageFileToPdf(const QString& pageFile, const QString& pdfPath, const Q
                 .arg(kLoadTimeoutMs / 1000);
     return false;
   }
-  return PrintPageToPdf(page, pdfPath, layout, error);
+  return PrintPageToPdfData(page, layout, pdf, error);
+}
+
+bool PrintPageFileToPdf(const QString& pageFile, const QString& pdfPath, const QPageLayout& layout,
+                        QString& error) {
+  QByteArray pdf;
+  if (!PrintPageFileToPdfData(pageFile, layout, pdf, error)) {
+    if (!error.contains(pageFile)) error = QStringLiteral("%1 (%2)").arg(error, pdfPath);
+    return false;
+  }
+  return SavePdf(pdf, pdfPath, error);
 }
 
 }  // namespace tessolar

@@ -22,10 +22,18 @@ bool PrintPageToPdfData(QWebEnginePage& page, const QPageLayout& layout, QByteAr
 bool PrintPageToPdf(QWebEnginePage& page, const QString& pdfPath, const QPageLayout& layout,
                     QString& error);
 
+// Writes `pdf` to `pdfPath`, replacing the file in one step. Returns false
+// with a one-line `error` when it could not (an older file then stays).
+bool SavePdf(const QByteArray& pdf, const QString& pdfPath, QString& error);
+
 // Loads the page file `pageFile` (an HTML file path) into a page of its own,
-// with no view, waits for its pictures, and prints it like PrintPageToPdf.
-// Returns false with a one-line `error` when the file does not load (or takes
-// longer than a minute) or the PDF cannot be written.
+// with no view, waits for its pictures, and prints it like
+// PrintPageToPdfData. Returns false with a one-line `error` when the file
+// does not load (or takes longer than a minute) or cannot be printed.
+bool PrintPageFileToPdfData(const QString& pageFile, const QPageLayout& layout, QByteArray& pdf,
+                            QString& error);
+
+// The same, written to `pdfPath` like PrintPageToPdf.
 bool PrintPageFileToPdf(const QString& pageFile, const QString& pdfPath, const QPageLayout& layout,
                         QString& error);
 

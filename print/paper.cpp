@@ -21,9 +21,8 @@ QPageLayout DefaultPageLayout() {
 }
 
 SheetArea PrintableArea(const QPageLayout& layout) {
-  // Points are 1/72 inch, CSS pixels 1/96.
-  const QRectF area = layout.paintRect(QPageLayout::Point);
-  return {static_cast<uint32_t>(area.width() * 4 / 3), static_cast<uint32_t>(area.height() * 4 / 3)};
+  const QRectF area = layout.paintRect(QPageLayout::Millimeter);
+  return PortraitArea(area.width(), area.height(), 0);
 }
 
 }  // namespace tessolar

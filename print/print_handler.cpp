@@ -8,6 +8,9 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <cstdio>
+
+#include "pages/page_conventions.h"
 #include "print/page_pdf.h"
 #include "print/pdf_on_printer.h"
 #include "print/paper.h"
@@ -44,7 +47,20 @@ bool CPrintHandler::Print(QString& error) {
   QPrinter printer;
   PreparePrinter(printer);
   QPrintDialog dialog(&printer, view_->window());
-  if (dialog.exec() != QDialog::Accepted || PrintInto(&printer)) return true;
+  auto* tab = new CPrintChoicesTab(choices_);
+  dialog.setOptionTabs({tab});
+  if (dialog.exec() != QDialog::Accepted) return true;
+  const PrintChoices chosen = tab->Choices();
+  if (chosen.layout != choices_.layout || chosen.fit != choices_.fit) {
+    // A layout chosen here brings its own orientation.
+    if (chosen.layout != choices_.layout) {
+      printer.setPageOrientation(chosen.layout == PrintLayout::kWall ? QPageLayout::Portrait
+                                                                     : layout_.orientation());
+    }
+    SetChoices(chosen);
+  }
+  if (choices_.layout == PrintLayout::kWall) printer.setPageOrientation(QPageLayout::Portrait);
+  if (PrintInto(&printer)) return true;
   error = tr("The page could not be printed.");
   return false;
 }
@@ -70,7 +86,17 @@ void CPrintHandler::PageSetup() {
   QPrinter printer;
   PreparePrinter(printer);
   QPageSetupDialog dialog(&printer, view_->window());
-  if (dialog.exec() == QDialog::Accepted) layout_ = printer.pageLayout();
+  if (dialog.exec() != QDialog::Accepted) return;
+  // The wall calendar is always portrait: its setup keeps the booklet's orientation.
+  const QPageLayout::Orientation booklet = layout_.orientation();
+  layout_ = printer.pageLayout();
+  if (choices_.layout == PrintLayout::kWall) layout_.setOrientation(booklet);
+}
+
+void CPrintHandler::SetChoices(const PrintChoices& choices) {
+  if (choices.layout == choices_.layout && choices.fit == choices_.fit) return;
+  choices_ = choices;
+  emit ChoicesChanged(choices_);
 }
 
 bool CPrintHandler::ExportToPdf(const QString& pdfPath, QString& error) {
@@ -80,12 +106,40 @@ bool CPrintHandler::ExportToPdf(const QString& pdfPath, QString& error) {
     return false;
   }
   const BusyScope scope(busy_);
-  return PrintPageToPdf(*view_->page(), pdfPath, layout_, error);
+  QByteArray pdf;
+  if (!PrintToPdfData(SheetLayout(), pdf, error)) {
+    error = QStringLiteral("%1 (%2)").arg(error, pdfPath);
+    return false;
+  }
+  return SavePdf(pdf, pdfPath, error);
 }
 
 void CPrintHandler::PreparePrinter(QPrinter& printer) const {
   printer.setResolution(kPrinterDpi);
-  printer.setPageLayout(layout_);
+  printer.setPageLayout(SheetLayout());
+}
+
+QPageLayout CPrintHandler::SheetLayout() const {
+  QPageLayout sheet = layout_;
+  if (choices_.layout == PrintLayout::kWall) sheet.setOrientation(QPageLayout::Portrait);
+  return sheet;
+}
+
+bool CPrintHandler::PrintToPdfData(const QPageLayout& layout, QByteArray& pdf, QString& error) {
+  if (!view_) return false;
+  const std::optional<std::string> wall =
+      choices_.layout == PrintLayout::kWall && wallSource_
+          ? wallSource_(PrintableArea(layout), choices_.fit)
+          : std::nullopt;
+  if (!wall) return PrintPageToPdfData(*view_->page(), layout, pdf, error);
+  const std::string file = PrintFilePath();
+  if (WritePageFile(*wall, file) != 0) {
+    error = tr("The page to print could not be written to %1.").arg(QString::fromStdString(file));
+    return false;
+  }
+  const bool printed = PrintPageFileToPdfData(QString::fromStdString(file), layout, pdf, error);
+  std::remove(file.c_str());
+  return printed;
 }
 
 bool CPrintHandler::PrintInto(QPrinter* printer) {
@@ -94,8 +148,7 @@ bool CPrintHandler::PrintInto(QPrinter* printer) {
   // orientation the print dialog ended with.
   QByteArray pdf;
   QString error;
-  return view_ && PrintPageToPdfData(*view_->page(), printer->pageLayout(), pdf, error) &&
-         PaintPdfOnPrinter(pdf, *printer, error);
+  return PrintToPdfData(printer->pageLayout(), pdf, error) && PaintPdfOnPrinter(pdf, *printer, error);
 }
 
 }  // namespace tessolar

@@ -1,12 +1,19 @@
 #pragma once
 // Print, Print Preview, Page Setup and Export to PDF of the page a web view
-// shows. The window wires its menu commands to these; the paper and
-// orientation chosen in Page Setup are what all four use.
+// shows. The window wires its menu commands to these; the paper chosen in
+// Page Setup is what all four use. As a booklet the page prints as shown, in
+// the orientation chosen; as a wall calendar the calendar's pages are made
+// anew for portrait sheets.
 
 #include <QObject>
 #include <QPageLayout>
 #include <QPointer>
 #include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "print/print_choices.h"
 
 class QPrinter;
 class QWebEngineView;
@@ -25,6 +32,14 @@ class CPrintHandler : public QObject {
 
   const QPageLayout& PageLayout() const { return layout_; }
 
+  // The wall calendar of what the view shows, for sheets of `area`; nothing
+  // when the view shows no calendar page (it then prints as shown).
+  using WallPageSource = std::function<std::optional<std::string>(SheetArea, WallPictureFit)>;
+  void SetWallPageSource(WallPageSource source) { wallSource_ = std::move(source); }
+
+  const PrintChoices& Choices() const { return choices_; }
+  void SetChoices(const PrintChoices& choices);
+
   // Each asks the user in its dialog and returns when the engine is done;
   // they do nothing without a view or while another print runs.
   // Print returns false with a one-line `error` for the user when the engine
@@ -40,12 +55,22 @@ class CPrintHandler : public QObject {
   // is done; false when it failed or there is no view.
   bool PrintInto(QPrinter* printer);
 
+ signals:
+  // The choices changed, here or in the print dialog.
+  void ChoicesChanged(const tessolar::PrintChoices& choices);
+
  private:
-  // A printer at print resolution on the chosen paper.
+  // A printer at print resolution on the chosen paper, in the layout's orientation.
   void PreparePrinter(QPrinter& printer) const;
+  // The chosen paper in the orientation the layout prints on.
+  QPageLayout SheetLayout() const;
+  // The sheets of the chosen layout on `layout`'s paper as a PDF.
+  bool PrintToPdfData(const QPageLayout& layout, QByteArray& pdf, QString& error);
 
   QPointer<QWebEngineView> view_;
   QPageLayout layout_;
+  PrintChoices choices_;
+  WallPageSource wallSource_;
   bool busy_ = false;
 };
 

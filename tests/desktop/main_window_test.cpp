@@ -116,6 +116,7 @@ class MainWindowTest : public QObject {
     QVERIFY(home_.isValid());
     qputenv("TESSOLAR_PAGE_DIR", home_.filePath("pages").toUtf8());
     qputenv("XDG_STATE_HOME", home_.filePath("state").toUtf8());
+    qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());  // settings of its own
   }
 
   void startsOnTheWelcomePageAndANewCalendarShowsJanuary() {
@@ -242,6 +243,19 @@ class MainWindowTest : public QObject {
       if (colour.alpha() > 0 && colour.lightness() < 250) inked = x;
     }
     QVERIFY2(inked > january.width() * 3 / 4, qPrintable(QString::number(inked)));
+
+    // As a wall calendar: the title and a sheet a month, portrait, a choice
+    // the next window starts with.
+    frame.Printer().SetChoices({tessolar::PrintLayout::kWall, tessolar::WallPictureFit::kWhole});
+    const QString wallPdf = home_.filePath("wall.pdf");
+    QVERIFY2(frame.Printer().ExportToPdf(wallPdf, error), qPrintable(error));
+    QPdfDocument wall;
+    QCOMPARE(wall.load(wallPdf), QPdfDocument::Error::None);
+    QCOMPARE(wall.pageCount(), 13);
+    QVERIFY(wall.pagePointSize(12).height() > wall.pagePointSize(12).width());
+    CMainFrame next;
+    QCOMPARE(next.Printer().Choices().layout, tessolar::PrintLayout::kWall);
+    QCOMPARE(next.Printer().Choices().fit, tessolar::WallPictureFit::kWhole);
   }
 
   void aDoubleClickedDayGetsItsEntryAndADroppedPictureLandsOnItsDay() {
