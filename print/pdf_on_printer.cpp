@@ -23,6 +23,9 @@ bool PaintPdfOnPrinter(const QByteArray& pdf, QPrinter& printer, QString& error)
   const int first = printer.fromPage() > 0 ? printer.fromPage() - 1 : 0;
   const int last = printer.toPage() > 0 ? std::min(printer.toPage(), document.pageCount()) - 1
                                         : document.pageCount() - 1;
+  // Each sheet of the PDF is a whole sheet of paper, margins and all: it is
+  // painted over the whole paper, on white (the preview shows paper as it is).
+  printer.setFullPage(true);
   QPainter painter;
   if (!painter.begin(&printer)) {
     error = QStringLiteral("the printer could not be opened");
@@ -31,13 +34,14 @@ bool PaintPdfOnPrinter(const QByteArray& pdf, QPrinter& printer, QString& error)
   // The preview shows the sheets scaled down: smoothly, or thin cell borders
   // drop out.
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  // The painter's origin is the printable area's corner; the sheet was laid
-  // out for that area, so it is scaled into it whole.
-  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QRect paper = printer.pageLayout().fullRectPixels(printer.resolution());
   for (int sheet = first; sheet <= last; ++sheet) {
     if (sheet > first) printer.newPage();
-    const QSize size = document.pagePointSize(sheet).toSize().scaled(area.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QPoint(0, 0), document.render(sheet, size));
+    const QSize size = document.pagePointSize(sheet).toSize().scaled(paper.size(), Qt::KeepAspectRatio);
+    QImage onWhite(size, QImage::Format_RGB32);
+    onWhite.fill(Qt::white);
+    QPainter(&onWhite).drawImage(QPoint(0, 0), document.render(sheet, size));
+    painter.drawImage(QPoint(0, 0), onWhite);
   }
   return painter.end();
 }
