@@ -6,6 +6,7 @@
 #include "compute/date_arithmetic.h"
 #include "pages/calendar_page.h"
 #include "pages/html_escape.h"
+#include "pages/image_size.h"
 #include "pages/page_blocks.h"
 #include "pages/page_text.h"
 #include "pages/month_grid.h"
@@ -31,6 +32,24 @@ bool DrawnFromSvg(const std::string& url) {
   return url.size() >= 4 && url.compare(url.size() - 4, 4, ".svg") == 0;
 }
 
+// The picture's box in its frame: covering the frame (the frame clips what
+// stands out) or whole within it, centred either way. The engine then draws
+// the file itself, clipped, so a photo reaches the PDF with all its pixels.
+struct PictureBox {
+  int left, top;
+  uint32_t width, height;
+};
+
+PictureBox PlacePicture(PictureSize picture, SheetArea frame, bool crop) {
+  const double across = static_cast<double>(frame.width) / picture.width;
+  const double down = static_cast<double>(frame.height) / picture.height;
+  const double scale = crop ? std::max(across, down) : std::min(across, down);
+  const auto width = static_cast<uint32_t>(std::lround(picture.width * scale));
+  const auto height = static_cast<uint32_t>(std::lround(picture.height * scale));
+  return {(static_cast<int>(frame.width) - static_cast<int>(width)) / 2,
+          (static_cast<int>(frame.height) - static_cast<int>(height)) / 2, width, height};
+}
+
 void MonthSheet(std::string& page, const CCalDatabase& db, int month, int firstWeekday,
                 SheetArea area, WallPictureFit fit, Notes* notes) {
   // The grid is the booklet's, scaled to the sheet's width; the picture
@@ -38,13 +57,17 @@ void MonthSheet(std::string& page, const CCalDatabase& db, int month, int firstW
   const double zoom = area.width / kGridWidth;
   const auto gridHeight = static_cast<uint32_t>(std::ceil(kGridHeight * zoom));
   const uint32_t used = gridHeight + kCaptionHeight;
-  const uint32_t frameHeight = area.height > used ? area.height - used : 0;
-  const std::string url = PictureUrl(db.BigPicturePath(month));
+  const SheetArea frame{area.width, area.height > used ? area.height - used : 0};
+  const std::string file = db.BigPicturePath(month);
+  const std::string url = PictureUrl(file);
   const bool crop = fit == WallPictureFit::kCrop && !DrawnFromSvg(url);
+  const PictureBox box = PlacePicture(ImageSize(file, notes), frame, crop);
 
   OpenSheet(page, area);
-  AppendFormat(page, "<div class=wallframe style='height:%upx'><img class=%s src=\"%s\"></div>\n",
-               frameHeight, crop ? "crop" : "whole", url.c_str());
+  AppendFormat(page,
+               "<div class=wallframe style='height:%upx'><img width=%u height=%u "
+               "style='left:%dpx; top:%dpx' src=\"%s\"></div>\n",
+               frame.height, box.width, box.height, box.left, box.top, url.c_str());
   AppendFormat(page, "<div class=wallcaption style='font-family:\"%s\"'>%s</div>\n",
                EscapeCssString(db.FontMainBody()).c_str(),
                EscapeHtml(db.BigPictureAt(month).description).c_str());
