@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <memory>
 #include <vector>
 
@@ -12,6 +14,8 @@ namespace {
 constexpr int kMaxJpegSegments = 15;
 constexpr size_t kGifReadSize = 1024;
 constexpr size_t kGifHeaderSize = 10;  // signature, version, logical screen size
+constexpr size_t kSvgReadSize = 4096;   // the root element opens within it
+constexpr double kLargestSvgSide = 100000;
 
 struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
@@ -50,6 +54,40 @@ std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return text;
+}
+
+// The value of `name="..."` (or '...') in an element's opening tag; empty when absent.
+std::string SvgAttribute(const std::string& tag, const std::string& name) {
+  for (size_t at = tag.find(name); at != std::string::npos; at = tag.find(name, at + 1)) {
+    const bool starts = at > 0 && std::isspace(static_cast<unsigned char>(tag[at - 1]));
+    size_t quote = at + name.size();
+    while (quote < tag.size() && (tag[quote] == ' ' || tag[quote] == '=')) ++quote;
+    if (!starts || quote >= tag.size() || (tag[quote] != '"' && tag[quote] != '\'')) continue;
+    const size_t end = tag.find(tag[quote], quote + 1);
+    if (end != std::string::npos) return tag.substr(quote + 1, end - quote - 1);
+  }
+  return {};
+}
+
+std::vector<double> SvgNumbers(const std::string& text) {
+  std::vector<double> numbers;
+  const char* at = text.c_str();
+  for (char* end = nullptr;; at = end) {
+    while (*at == ' ' || *at == ',') ++at;
+    const double value = std::strtod(at, &end);
+    if (end == at) break;
+    numbers.push_back(value);
+  }
+  return numbers;
+}
+
+// A width or height in pixels ("128", "128px"); 0 for other units and percentages.
+double SvgLength(const std::string& tag, const std::string& name) {
+  const std::string value = SvgAttribute(tag, name);
+  char* end = nullptr;
+  const double length = std::strtod(value.c_str(), &end);
+  const std::string unit(end == nullptr ? "" : end);
+  return unit.empty() || unit == "px" ? length : 0;
 }
 
 }  // namespace
@@ -115,6 +153,35 @@ int PngSize(const std::string& path, uint32_t* width, uint32_t* height, Notes* n
   return 0;
 }
 
+int SvgSize(const std::string& path, uint32_t* width, uint32_t* height, Notes* notes) {
+  const File file = OpenForReading(path, notes);
+  if (!file) return -1;
+  std::string head(kSvgReadSize, '\0');
+  head.resize(std::fread(head.data(), 1, head.size(), file.get()));
+  const size_t open = head.find("<svg");
+  const size_t close = head.find('>', open);
+  if (open == std::string::npos || close == std::string::npos) {
+    Note(notes, "The picture " + path + " is no SVG drawing.");
+    return -1;
+  }
+  const std::string tag = head.substr(open, close - open);
+  double w = SvgLength(tag, "width");
+  double h = SvgLength(tag, "height");
+  if (w <= 0 || h <= 0) {
+    const std::vector<double> box = SvgNumbers(SvgAttribute(tag, "viewBox"));
+    if (box.size() == 4) {
+      w = box[2];
+      h = box[3];
+    }
+  }
+  if (!(w >= 1 && h >= 1 && w <= kLargestSvgSide && h <= kLargestSvgSide)) {
+    Note(notes, "The drawing " + path + " has no size.");
+    return -1;
+  }
+  Store(width, height, static_cast<uint32_t>(w + 0.5), static_cast<uint32_t>(h + 0.5));
+  return 0;
+}
+
 PictureSize ImageSize(const std::string& path, Notes* notes) {
   const std::string lower = Lower(path);
   const size_t jpg = lower.find(".jpg");
@@ -126,6 +193,8 @@ PictureSize ImageSize(const std::string& path, Notes* notes) {
     GifSize(path, &width, &height, notes);
   } else if (lower.find(".png") != std::string::npos) {
     PngSize(path, &width, &height, notes);
+  } else if (lower.find(".svg") != std::string::npos) {
+    SvgSize(path, &width, &height, notes);
   }
   if (width == 0 || height == 0) return kDefaultPictureSize;
   return {width, height};

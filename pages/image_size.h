@@ -1,5 +1,5 @@
 #pragma once
-// Pixel sizes of pictures read from their file headers (JPEG, GIF, PNG),
+// Pixel sizes of pictures read from their file headers (JPEG, GIF, PNG, SVG),
 // without decoding them, and the fit of a picture into a box.
 //
 // The probes report 0 for success and -1 for failure (leaving the outputs
@@ -29,6 +29,8 @@ PictureSize ImageSize(const std::string& path, Notes* notes = nullptr);
 int JpegSize(const std::string& path, uint32_t* width, uint32_t* height, Notes* notes = nullptr);
 int GifSize(const std::string& path, uint32_t* width, uint32_t* height, Notes* notes = nullptr);
 int PngSize(const std::string& path, uint32_t* width, uint32_t* height, Notes* notes = nullptr);
+// From the root element's width and height in pixels, else its viewBox.
+int SvgSize(const std::string& path, uint32_t* width, uint32_t* height, Notes* notes = nullptr);
 
 // Fills the box height, unless the picture would then be wider than
 // `largestWidth`, in which case it fills that width. Integer arithmetic,

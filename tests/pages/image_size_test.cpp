@@ -64,6 +64,24 @@ TEST_F(ImageProbes, MeasureRealPicturesAndFrameHeadersByTheNameTheFileHas) {
   for (const char* name : {"null", "", ".jpg"}) EXPECT_EQ(ImageSize(name), kDefaultPictureSize);
 }
 
+// Drawings measure by their root element: pixel width and height, else the
+// viewBox; a drawing without either, or with absurd sides, gets the default.
+TEST_F(ImageProbes, DrawingsMeasureByTheirRootElement) {
+  const auto svg = [](const std::string& text) { return Bytes(text.begin(), text.end()); };
+  const std::pair<std::string, PictureSize> drawings[] = {
+      {"<?xml version='1.0'?>\n<svg xmlns='http://www.w3.org/2000/svg' width='128' height='96px' "
+       "viewBox='0 0 4 3'>",
+       {128, 96}},
+      {"<svg stroke-width=\"9\" width=\"100%\" viewBox=\"0, 0, 640.4 480\"><rect/></svg>", {640, 480}},
+      {"<svg width=\"20cm\" height=\"10cm\">", kDefaultPictureSize},
+      {"<svg viewBox=\"0 0 1e9 5\">", kDefaultPictureSize},
+      {"<html><body>no drawing</body></html>", kDefaultPictureSize}};
+  for (const auto& [text, size] : drawings) {
+    EXPECT_EQ(ImageSize(Write("drawing.SVG", svg(text))), size) << text;
+  }
+  EXPECT_EQ(ImageSize(kPictures + "../../../resources/clipart/santa.svg"), (PictureSize{128, 128}));
+}
+
 TEST_F(ImageProbes, DamagedFilesFailKeepingTheOutputs) {
   const Bytes jpegs[] = {
       {},
