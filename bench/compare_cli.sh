@@ -15,13 +15,8 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 cli=${CLI:-$build/cli/tessolar-cli}
 [ -x "$cli" ] || { echo "no $cli: build first (./build.sh test)" >&2; exit 1; }
-missing=()
-for tool in hyperfine hebcal gcal pcal python3; do command -v "$tool" >/dev/null || missing+=("$tool"); done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo=sudo
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+source bench/needs.sh
+needs hyperfine hebcal gcal pcal python3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

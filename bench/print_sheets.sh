@@ -10,14 +10,8 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 cli=$build/cli/tessolar-cli
 [ -x "$cli" ] || { echo "no $cli: build first (./build.sh test)" >&2; exit 1; }
-missing=()
-command -v hyperfine >/dev/null || missing+=(hyperfine)
-command -v convert >/dev/null || missing+=(imagemagick)
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo=sudo
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+source bench/needs.sh
+needs hyperfine convert:imagemagick pdfinfo:poppler-utils python3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
