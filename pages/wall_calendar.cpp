@@ -24,8 +24,7 @@ constexpr uint32_t kCaptionHeight = 28;
 constexpr uint32_t kSheetSlack = 2;
 
 void OpenSheet(std::string& page, SheetArea area) {
-  AppendFormat(page, "<div class=wallsheet style='width:%upx;height:%upx'>\n", area.width,
-               area.height);
+  AppendFormat(page, "<div class=wallsheet style='width:%upx'>\n", area.width);
 }
 
 bool DrawnFromSvg(const std::string& url) {
