@@ -7,6 +7,7 @@
 #include "caldata/data_paths.h"
 #include "compute/date_arithmetic.h"
 #include "compute/language_table.h"
+#include "compute/week_start.h"
 
 namespace tessolar {
 namespace {
@@ -44,6 +45,9 @@ void CCalDatabase::SetLanguage(int language) {
 }
 void CCalDatabase::SetCountry(int country) {
   if (country >= 0 && country < kCountryCount) country_ = country;
+}
+void CCalDatabase::SetFirstWeekday(int weekday) {
+  if (weekday == kSundayFirst || weekday == kMondayFirst) firstWeekday_ = weekday;
 }
 void CCalDatabase::SetFontMainBody(const std::string& font) {
   if (!font.empty()) fontMainBody_ = font;

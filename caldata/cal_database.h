@@ -60,6 +60,10 @@ class CCalDatabase {
   void SetLanguage(int language);
   int Country() const { return country_; }
   void SetCountry(int country);
+  // The weekday the weeks start on: kSundayFirst or kMondayFirst (others are
+  // ignored). A reset keeps it with the country.
+  int FirstWeekday() const { return firstWeekday_; }
+  void SetFirstWeekday(int weekday);
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& title) { title_ = title; }
   const std::string& FontMainBody() const { return fontMainBody_; }
@@ -182,6 +186,7 @@ class CCalDatabase {
   int year_ = 2007;
   int language_ = 0;
   int country_ = 0;
+  int firstWeekday_ = 0;
   std::string title_ = "Blank Title";
   std::string fontMainBody_ = "Verdana";
   std::string titleFontStyle_ = "Verdana";

@@ -64,7 +64,7 @@ std::string CalendarText(const CCalDatabase& db) {
   TextBuilder out;
   out.Line(kBuildText, "Build");
   out.Line(db.Language(), "Language");
-  out.Line(db.Country(), "Country");
+  out.Line(db.Country(), db.FirstWeekday(), "Country, FirstWeekday");
   out.Line(db.Year(), "Year");
   out.Line(int{db.Christian()}, "Christian");
   out.Line(int{db.Hebrew()}, "Hebrew");

@@ -13,6 +13,7 @@
 #include "caldata/renamed_days.h"
 #include "compute/date_arithmetic.h"
 #include "compute/language_table.h"
+#include "compute/week_start.h"
 
 namespace tessolar {
 namespace {
@@ -74,8 +75,13 @@ class TextReader {
   bool ReadSettings() {
     if (!NextLine(1)) return false;
     if (auto v = NumberIn(Field(0), 0, kLanguageCount - 1)) db_.SetLanguage(static_cast<int>(*v));
-    if (!NextLine(1)) return false;
+    const size_t countryFields = lines_.NextLine();
+    if (countryFields < 1) return false;
     if (auto v = NumberIn(Field(0), 0, kCountryCount - 1)) db_.SetCountry(static_cast<int>(*v));
+    // The first day of the week follows the country on the same line; files
+    // written before the setting existed start their weeks as the country does.
+    const auto weekday = countryFields >= 3 ? NumberIn(Field(1), 0, 1) : std::nullopt;
+    db_.SetFirstWeekday(weekday ? static_cast<int>(*weekday) : UsualFirstWeekday(db_.Country()));
     if (!NextLine(1)) return false;
     if (auto v = NumberIn(Field(0), kMinCalendarYear, kMaxCalendarYear)) {
       db_.SetYear(static_cast<int>(*v));

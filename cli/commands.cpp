@@ -14,9 +14,10 @@ namespace {
 const std::vector<Command>& CoreCommands() {
   static const std::vector<Command> commands = {
       {"new",
-       "FILE --year Y [--country N] [--language N] [--include LIST] [--clipart DIR] [--title TEXT]",
+       "FILE --year Y [--country N] [--language N] [--include LIST] [--clipart DIR] [--title TEXT] "
+       "[--week-start monday|sunday]",
        "creates a calendar with its computed days and saves it, enciphered, to FILE (which must "
-       "not exist)",
+       "not exist); its weeks start on the country's usual day unless --week-start names one",
        &RunNewCommand},
       {"dump", "FILE", "prints the calendar text of FILE (enciphered or plain), plain",
        &RunDumpCommand},

@@ -11,18 +11,27 @@
 #include "cli/include_list.h"
 #include "generators/year_build.h"
 #include "compute/language_table.h"
+#include "compute/week_start.h"
 
 namespace tessolar::cli {
 
 int RunNewCommand(const std::vector<std::string>& args) {
   const ParsedArguments parsed(
-      args, {"--year", "--country", "--language", "--include", "--clipart", "--title"}, 1);
+      args,
+      {"--year", "--country", "--language", "--include", "--clipart", "--title", "--week-start"}, 1);
   const std::string& file = parsed.Positional(0);
   if (!parsed.Option("--year")) throw CommandError(kExitUsage, "--year is required");
   const int year = parsed.IntOption("--year", kMinCalendarYear, kMaxCalendarYear, 0);
   const int country = parsed.IntOption("--country", 0, kCountryCount - 1, 0);
   const int language = parsed.IntOption("--language", 0, kLanguageCount - 1, 0);
   const IncludeFlags include = ParseIncludeList(parsed.Option("--include").value_or("all"));
+  int firstWeekday = UsualFirstWeekday(country);
+  if (const auto weekStart = parsed.Option("--week-start")) {
+    if (*weekStart != "monday" && *weekStart != "sunday") {
+      throw CommandError(kExitUsage, "--week-start must be monday or sunday, not '" + *weekStart + "'");
+    }
+    firstWeekday = *weekStart == "monday" ? kMondayFirst : kSundayFirst;
+  }
 
   std::error_code ec;
   // A calendar may hold years of someone's entries: never overwrite one.
@@ -40,6 +49,7 @@ int RunNewCommand(const std::vector<std::string>& args) {
   CCalDatabase db;
   db.SetLanguage(language);
   db.SetCountry(country);
+  db.SetFirstWeekday(firstWeekday);
   db.SetYear(year);
   include.ApplyTo(db);
   db.SetClipartDirectory(clipart);

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "compute/date_arithmetic.h"
+#include "compute/week_start.h"
 #include "pages/html_escape.h"
 #include "pages/image_size.h"
 #include "pages/month_grid.h"
@@ -106,10 +107,11 @@ std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMont
   page.reserve(allMonths ? 1 << 20 : 1 << 17);
   AppendCalendarHead(page, db.FontMainBody());
   if (allMonths) TitleTable(page, db, notes);
-  int weekday = first < 12 ? FirstWeekdayOfMonth(first, year) : 0;
+  // The column of each month's day 1 in weeks that start on the calendar's first day.
+  int column = first < 12 ? ColumnOfWeekday(FirstWeekdayOfMonth(first, year), db.FirstWeekday()) : 0;
   for (int month = first; month < end; ++month) {
-    MonthTable(page, db, month, year, GridKind::kBig, weekday, first + 1 == end, notes);
-    weekday = (weekday + DaysInMonth(month, year)) % 7;
+    MonthTable(page, db, month, year, GridKind::kBig, column, first + 1 == end, notes);
+    column = (column + DaysInMonth(month, year)) % 7;
   }
   if (allMonths) {
     BigPicturesRow(page, db, notes);

@@ -5,6 +5,7 @@
 #include "compute/hebrew_calendar.h"
 #include "compute/language_table.h"
 #include "compute/utf8.h"
+#include "compute/week_start.h"
 #include "pages/click_tokens.h"
 #include "pages/day_cell.h"
 #include "pages/html_escape.h"
@@ -46,10 +47,10 @@ struct CellPlan {
   int nextMini;
 };
 
-CellPlan BigGridPlan(int firstWeekday, int last) {
+CellPlan BigGridPlan(int firstColumn, int last) {
   if (last >= kFiveRowCells) return {kSixRowCells, 0, kSixRowCells - 1};
   if (last % kCellsPerRow == kCellsPerRow - 1) return {kFiveRowCells, 0, 2};
-  if (firstWeekday == 0) return {kFiveRowCells, 32, 34};
+  if (firstColumn == 0) return {kFiveRowCells, 32, 34};
   return {kFiveRowCells, 0, 34};
 }
 
@@ -137,7 +138,7 @@ void BigWeekdayRow(std::string& page, const CCalDatabase& db) {
   AppendFormat(page, "<tr height=%d style='height:%.2fpt'>\n", kBigSize.weekdayHeight,
                kBigSize.weekdayHeight * kWeekdayFactor);
   for (int column = 0; column < kCellsPerRow; ++column) {
-    const std::string name = WeekdayInitials(db, column, 3);
+    const std::string name = WeekdayInitials(db, WeekdayOfColumn(column, db.FirstWeekday()), 3);
     if (column == 0) {
       AppendFormat(
           page, "<td height=%d class=xl26 style='height:%.2fpt;color:gray;font-size:10'>%s</td>\n",
@@ -164,12 +165,12 @@ void BigDay(std::string& page, const CCalDatabase& db, int month, int day, Notes
   page += "</td>\n";
 }
 
-void BigGrid(std::string& page, const CCalDatabase& db, int month, int year, int firstWeekday,
+void BigGrid(std::string& page, const CCalDatabase& db, int month, int year, int firstColumn,
              bool single, Notes* notes) {
   const int days = DaysInMonth(month, year);
-  const int last = firstWeekday + days - 1;
+  const int last = firstColumn + days - 1;
   const bool fiveRows = last < kFiveRowCells;
-  const CellPlan plan = BigGridPlan(firstWeekday, last);
+  const CellPlan plan = BigGridPlan(firstColumn, last);
 
   if (!single) {
     page += "<tr>\n";
@@ -192,7 +193,7 @@ void BigGrid(std::string& page, const CCalDatabase& db, int month, int year, int
 
   for (int i = 0; i < plan.cells; ++i) {
     if (i % kCellsPerRow == 0) OpenRow(page, kBigSize.rowHeight);
-    const bool before = i < firstWeekday;
+    const bool before = i < firstColumn;
     const bool after = i > last;
     if (before || after) {
       // Before day 1 the previous month's place wins, after the last day the next's.
@@ -201,14 +202,14 @@ void BigGrid(std::string& page, const CCalDatabase& db, int month, int year, int
       const MiniMonth firstKind = before ? MiniMonth::kPrevious : MiniMonth::kNext;
       const MiniMonth secondKind = before ? MiniMonth::kNext : MiniMonth::kPrevious;
       if (i == first) {
-        MiniMonthCell(page, db, month, year, kBigSize.rowHeight, firstWeekday, firstKind);
+        MiniMonthCell(page, db, month, year, kBigSize.rowHeight, firstColumn, firstKind);
       } else if (i == second) {
-        MiniMonthCell(page, db, month, year, kBigSize.rowHeight, firstWeekday, secondKind);
+        MiniMonthCell(page, db, month, year, kBigSize.rowHeight, firstColumn, secondKind);
       } else {
         AppendFormat(page, "<td></td><!-- %d - index %d -->\n", before ? 1 : 2, i);
       }
     } else {
-      BigDay(page, db, month, i - firstWeekday + 1, notes);
+      BigDay(page, db, month, i - firstColumn + 1, notes);
     }
     if (i % kCellsPerRow == kCellsPerRow - 1) CloseRow(page, i);
   }
@@ -222,9 +223,9 @@ void BigGrid(std::string& page, const CCalDatabase& db, int month, int year, int
   }
 }
 
-void MiniGrid(std::string& page, const CCalDatabase& db, int month, int year, int firstWeekday) {
+void MiniGrid(std::string& page, const CCalDatabase& db, int month, int year, int firstColumn) {
   const int days = DaysInMonth(month, year);
-  const int last = firstWeekday + days - 1;
+  const int last = firstColumn + days - 1;
   const bool fiveRows = last < kFiveRowCells;
   const std::string name = EscapedMonthName(db, month);
   const std::string font = EscapedFont(db);
@@ -248,7 +249,7 @@ void MiniGrid(std::string& page, const CCalDatabase& db, int month, int year, in
   AppendFormat(page, "<tr height=%d style='height:%.2fpt'>\n", kMiniSize.weekdayHeight,
                kMiniSize.weekdayHeight * kWeekdayFactor);
   for (int column = 0; column < kCellsPerRow; ++column) {
-    const std::string letter = WeekdayInitials(db, column, 1);
+    const std::string letter = WeekdayInitials(db, WeekdayOfColumn(column, db.FirstWeekday()), 1);
     AppendFormat(page,
                  "<td align=center style='border:none'><span style='color:gray;font-size:9;"
                  "font-family:\"%s\"'>%s</span></td>\n",
@@ -258,7 +259,7 @@ void MiniGrid(std::string& page, const CCalDatabase& db, int month, int year, in
 
   for (int i = 0; i < kSixRowCells; ++i) {
     if (i % kCellsPerRow == 0) OpenRow(page, kMiniSize.rowHeight);
-    if (i < firstWeekday) {
+    if (i < firstColumn) {
       AppendFormat(page, "<td></td><!-- 1 - index %d -->\n", i);
     } else if (i <= last) {
       AppendFormat(page,
@@ -267,7 +268,7 @@ void MiniGrid(std::string& page, const CCalDatabase& db, int month, int year, in
                    "padding:0in .0pt 0in .0pt'>\n"
                    "            %d\n"
                    "            </span></td>\n",
-                   font.c_str(), i - firstWeekday + 1);
+                   font.c_str(), i - firstColumn + 1);
     }
     if (i % kCellsPerRow == kCellsPerRow - 1) CloseRow(page, i);
   }
@@ -277,30 +278,30 @@ void MiniGrid(std::string& page, const CCalDatabase& db, int month, int year, in
 }  // namespace
 
 void MonthTable(std::string& page, const CCalDatabase& db, int month, int year, GridKind kind,
-                int firstWeekday, bool single, Notes* notes) {
-  if (month < 0 || month > 11 || firstWeekday < 0 || firstWeekday >= kCellsPerRow) return;
+                int firstColumn, bool single, Notes* notes) {
+  if (month < 0 || month > 11 || firstColumn < 0 || firstColumn >= kCellsPerRow) return;
   if (kind == GridKind::kBig) {
-    BigGrid(page, db, month, year, firstWeekday, single, notes);
+    BigGrid(page, db, month, year, firstColumn, single, notes);
   } else {
-    MiniGrid(page, db, month, year, firstWeekday);
+    MiniGrid(page, db, month, year, firstColumn);
   }
 }
 
 void MiniMonthCell(std::string& page, const CCalDatabase& db, int month, int year, int rowHeight,
-                   int firstWeekday, MiniMonth which) {
-  if (month < 0 || month > 11 || firstWeekday < 0 || firstWeekday >= kCellsPerRow) return;
+                   int firstColumn, MiniMonth which) {
+  if (month < 0 || month > 11 || firstColumn < 0 || firstColumn >= kCellsPerRow) return;
   AppendFormat(page, "<td valign=center height=%d><span>\n", rowHeight);
   if (which == MiniMonth::kPrevious) {
     const int previous = (month + 11) % 12;
     const int previousYear = previous == 11 ? year - 1 : year;
-    int weekday = firstWeekday - DaysInMonth(previous, previousYear) % kCellsPerRow;
+    int weekday = firstColumn - DaysInMonth(previous, previousYear) % kCellsPerRow;
     if (weekday < 0) weekday += kCellsPerRow;
     MonthTable(page, db, previous, previousYear, GridKind::kMini, weekday, false);
     page += "</span></td><!-- 1 end cell with mini month-->\n";
   } else {
     const int next = (month + 1) % 12;
     const int nextYear = next == 0 ? year + 1 : year;
-    const int weekday = (DaysInMonth(month, year) + firstWeekday) % kCellsPerRow;
+    const int weekday = (DaysInMonth(month, year) + firstColumn) % kCellsPerRow;
     MonthTable(page, db, next, nextYear, GridKind::kMini, weekday, false);
     page += "</span></td><!-- 2 end cell with mini month-->\n";
   }

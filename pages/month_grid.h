@@ -17,18 +17,19 @@ enum class GridKind { kBig, kMini };
 enum class MiniMonth { kPrevious = 1, kNext = 2 };
 
 // Appends the grid of `month` (0..11) of `year` whose day 1 stands in
-// column `firstWeekday` (0..6, column 0 being Sunday). `single` is true when
+// column `firstColumn` (0..6; column 0 is the calendar's first day of the
+// week, whose headings the grid shows). `single` is true when
 // the big grid is the only month of its page; otherwise it is wrapped in a
 // row of the all-months page's main table that starts a new printed page.
 // Appends nothing for a month or weekday out of range. Pictures that cannot
 // be measured are noted.
 void MonthTable(std::string& page, const CCalDatabase& db, int month, int year, GridKind kind,
-                int firstWeekday, bool single, Notes* notes = nullptr);
+                int firstColumn, bool single, Notes* notes = nullptr);
 
 // Appends one blank cell of the big grid of `month`/`year` (first weekday
-// `firstWeekday`, week rows `rowHeight` high) holding the mini grid of the
+// `firstColumn`, week rows `rowHeight` high) holding the mini grid of the
 // previous or the next month.
 void MiniMonthCell(std::string& page, const CCalDatabase& db, int month, int year, int rowHeight,
-                   int firstWeekday, MiniMonth which);
+                   int firstColumn, MiniMonth which);
 
 }  // namespace tessolar

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "compute/date_arithmetic.h"
+#include "compute/week_start.h"
 #include "pages/calendar_page.h"
 #include "pages/html_escape.h"
 #include "pages/image_size.h"
@@ -49,7 +50,7 @@ PictureBox PlacePicture(PictureSize picture, SheetArea frame, bool crop) {
           (static_cast<int>(frame.height) - static_cast<int>(height)) / 2, width, height};
 }
 
-void MonthSheet(std::string& page, const CCalDatabase& db, int month, int firstWeekday,
+void MonthSheet(std::string& page, const CCalDatabase& db, int month, int firstColumn,
                 SheetArea area, WallPictureFit fit, Notes* notes) {
   // The grid is the booklet's, scaled to the sheet's width; the picture
   // takes what is left above it, about half the sheet.
@@ -71,7 +72,7 @@ void MonthSheet(std::string& page, const CCalDatabase& db, int month, int firstW
                EscapeCssString(db.FontMainBody()).c_str(),
                EscapeHtml(db.BigPictureAt(month).description).c_str());
   AppendFormat(page, "<div class=wallgrid style='zoom:%.4f'>\n", zoom);
-  MonthTable(page, db, month, db.Year(), GridKind::kBig, firstWeekday, true, notes);
+  MonthTable(page, db, month, db.Year(), GridKind::kBig, firstColumn, true, notes);
   page += "</div>\n</div>\n";
 }
 
@@ -92,10 +93,11 @@ std::string WallCalendarPageText(const CCalDatabase& db, int firstMonth, int end
     TitleSheet(page, db, sheet, notes);
     page += "</div>\n";
   }
-  int weekday = first < 12 ? FirstWeekdayOfMonth(first, db.Year()) : 0;
+  int column =
+      first < 12 ? ColumnOfWeekday(FirstWeekdayOfMonth(first, db.Year()), db.FirstWeekday()) : 0;
   for (int month = first; month < end; ++month) {
-    MonthSheet(page, db, month, weekday, sheet, fit, notes);
-    weekday = (weekday + DaysInMonth(month, db.Year())) % 7;
+    MonthSheet(page, db, month, column, sheet, fit, notes);
+    column = (column + DaysInMonth(month, db.Year())) % 7;
   }
   page += PageCloseBlock();
   page += '\n';

@@ -5,6 +5,7 @@
 
 #include "caldata/calendar_text.h"
 #include "compute/language_table.h"
+#include "compute/week_start.h"
 #include "ui_dlg_gen_config.h"
 
 namespace tessolar {
@@ -22,6 +23,14 @@ CDlgGenConfig::CDlgGenConfig(ConfigChoices& choices, QWidget* parent)
     ui_->comboCountry->addItem(QString::fromStdString(CountryName(choices.language, country)));
   ui_->comboLanguage->setCurrentIndex(choices.language);
   ui_->comboCountry->setCurrentIndex(choices.country);
+  for (const int weekday : {kMondayFirst, kSundayFirst}) {
+    ui_->comboWeekStart->addItem(QString::fromStdString(WeekdayName(choices.language, weekday)),
+                                 weekday);
+  }
+  ShowFirstWeekday(choices.firstWeekday);
+  // Another country brings its usual first day; the person may still change it.
+  connect(ui_->comboCountry, qOverload<int>(&QComboBox::activated), this,
+          [this](int country) { ShowFirstWeekday(UsualFirstWeekday(country)); });
   ShowFont();
   ShowClipartFolder(QFile::decodeName(choices.clipartDirectory.c_str()));
   ui_->checkHebrew->setChecked(choices.hebrew);
@@ -45,6 +54,7 @@ void CDlgGenConfig::done(int result) {
     choices_.language = language;
   if (const int country = ui_->comboCountry->currentIndex(); country >= 0)
     choices_.country = country;
+  choices_.firstWeekday = ui_->comboWeekStart->currentData().toInt();
   choices_.hebrew = ui_->checkHebrew->isChecked();
   choices_.equinox = ui_->checkEquinox->isChecked();
   choices_.fullMoons = ui_->checkFullMoons->isChecked();
@@ -78,6 +88,10 @@ void CDlgGenConfig::ShowClipartFolder(const QString& folder) {
   ui_->editClipart->setText(folder);
   ui_->editClipart->setCursorPosition(0);
   ui_->editClipart->setToolTip(folder);
+}
+
+void CDlgGenConfig::ShowFirstWeekday(int weekday) {
+  ui_->comboWeekStart->setCurrentIndex(ui_->comboWeekStart->findData(weekday));
 }
 
 void CDlgGenConfig::ShowFont() {

@@ -1,5 +1,5 @@
 #pragma once
-// "Enter Calendar Configuration": year, language, country, body font,
+// "Enter Calendar Configuration": year, language, country, first day of the week, body font,
 // clip-art folder and the families of computed days.
 
 #include <QDialog>
@@ -28,6 +28,7 @@ class CDlgGenConfig : public QDialog {
   void ChooseFont();
   void ChooseClipartFolder();
   void ShowClipartFolder(const QString& folder);
+  void ShowFirstWeekday(int weekday);
   void ShowFont();
 
   ConfigChoices& choices_;

@@ -20,8 +20,18 @@ bool CalendarOpening::NewCalendar() {
   if (!files_.ConfirmReplace()) return false;
   doc_.Reset();
   CCalDatabase& db = doc_.Db();
-  // A calendar is mostly made for the year to come.
+  // A calendar is mostly made for the year to come, where the person lives,
+  // with the days off that people there plan around.
   db.SetYear(currentYear_() + 1);
+  const LocaleCalendar local = CalendarForLocale(desktopLocale());
+  db.SetLanguage(local.language);
+  db.SetCountry(local.country);
+  db.SetFirstWeekday(local.firstWeekday);
+  db.SetNational(true);
+  db.SetChristian(true);
+  db.SetHebrew(false);
+  db.SetEquinox(false);
+  db.SetFullMoons(false);
   if (db.ClipartDirectory().empty()) db.SetClipartDirectory(ShippedClipartDirectory());
   pages_.SetMonth(0);
   if (!RunConfigurationFlow(doc_, prompts_)) {

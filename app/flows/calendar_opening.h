@@ -12,6 +12,7 @@
 #include "app/flows/page_navigator.h"
 #include "app/flows/recent_files.h"
 #include "app/flows/user_prompts.h"
+#include "caldata/locale_defaults.h"
 
 namespace tessolar {
 
@@ -44,6 +45,8 @@ class CalendarOpening {
   // Asked, when set, before a file is opened (another program may have it
   // open); false leaves the calendar in hand.
   std::function<bool(const std::string& path)> mayOpen;
+  // The desktop's locale, which a new calendar starts from.
+  std::function<std::string()> desktopLocale = DesktopLocaleName;
 
  private:
   CalendarDocument& doc_;

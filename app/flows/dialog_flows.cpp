@@ -17,6 +17,7 @@ ConfigChoices ChoicesOf(const CCalDatabase& db) {
   c.year = db.Year();
   c.language = db.Language();
   c.country = db.Country();
+  c.firstWeekday = db.FirstWeekday();
   c.hebrew = db.Hebrew();
   c.equinox = db.Equinox();
   c.fullMoons = db.FullMoons();
@@ -61,6 +62,7 @@ bool RunConfigurationFlow(CalendarDocument& doc, UserPrompts& prompts) {
   }
   db.SetCountry(choices.country);
   db.SetLanguage(choices.language);
+  db.SetFirstWeekday(choices.firstWeekday);
   doc.BuildYear(year, 0);
   db.RedateFloatingEntries();
   db.RestoreHiddenByDescription(hidden);

@@ -19,6 +19,7 @@ struct ConfigChoices {
   int year = 0;  // as last typed; unchanged while the year box holds no number
   int language = 0;  // 0..2
   int country = 0;   // 0..7
+  int firstWeekday = 0;  // kSundayFirst or kMondayFirst
   bool hebrew = false;
   bool equinox = false;
   bool fullMoons = false;

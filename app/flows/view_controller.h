@@ -73,6 +73,10 @@ class ViewController {
   void SetOpenGuard(std::function<bool(const std::string& path)> mayOpen) {
     opening_.mayOpen = std::move(mayOpen);
   }
+  // Where new calendars learn the desktop's locale (the environment unless set).
+  void SetDesktopLocale(std::function<std::string()> locale) {
+    opening_.desktopLocale = std::move(locale);
+  }
 
  private:
   bool Route(const ClickToken& token);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include "app/flows/window_placement.h"
 #include "app/scripted_prompts.h"
@@ -24,6 +25,7 @@ void ConfigureYear(Session& s, int year, bool ok = true) {
   s.prompts.configs.push_back({[year](ConfigChoices& c) {
                                  c.year = year;
                                  c.national = true;
+                                 c.christian = false;
                                },
                                ok});
 }
@@ -59,6 +61,33 @@ TEST(CalendarFlows, NewCalendarOkShowsJanuaryAndCancelLeavesAnEmptyOneOnTheWelco
   EXPECT_EQ(s.doc.Db().Count(), 0u);
   EXPECT_EQ(s.view.State().currentPageMode, PageMode::kWelcome);
   EXPECT_NE(s.PageText().find("calendarnew"), std::string::npos);
+}
+
+// A new calendar starts where the desktop is: its language, country and
+// first day of the week, with the national and Easter days on, all shown in
+// the configuration dialog; a locale the program has no language or country
+// of gives English and the United States.
+TEST(CalendarFlows, NewCalendarStartsFromTheDesktopsLocale) {
+  const std::tuple<const char*, int, int, int> cases[] = {{"de_DE.UTF-8", 2, 6, 1},
+                                                          {"en_IE", 0, 5, 1},
+                                                          {"es_MX.UTF-8@x", 1, 4, 0},
+                                                          {"fr_FR.UTF-8", 0, 0, 0},
+                                                          {"de_CH", 2, 0, 0},
+                                                          {"C.UTF-8", 0, 0, 0},
+                                                          {"", 0, 0, 0}};
+  for (const auto& [locale, language, country, firstWeekday] : cases) {
+    SCOPED_TRACE(locale);
+    Session s;
+    s.view.SetDesktopLocale([locale = std::string(locale)] { return locale; });
+    ConfigChoices shown;
+    s.prompts.configs.push_back({[&shown](ConfigChoices& c) { shown = c; }, true});
+    s.Click("calendarnew");
+    EXPECT_EQ(std::make_tuple(shown.language, shown.country, shown.firstWeekday),
+              std::make_tuple(language, country, firstWeekday));
+    EXPECT_TRUE(shown.national && shown.christian);
+    EXPECT_FALSE(shown.hebrew || shown.equinox || shown.fullMoons);
+    EXPECT_EQ(s.doc.Db().FirstWeekday(), firstWeekday);
+  }
 }
 
 TEST(CalendarFlows, OpeningRunsTheYearBuildEvenAfterAnotherCalendarWasBuilt) {

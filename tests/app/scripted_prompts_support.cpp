@@ -98,6 +98,7 @@ Session::Session() {
   char pattern[] = "/tmp/tessolar-flows-XXXXXX";
   folder = mkdtemp(pattern);
   setenv("TESSOLAR_PAGE_DIR", folder.c_str(), 1);
+  view.SetDesktopLocale([] { return std::string("en_US.UTF-8"); });
 }
 
 Session::~Session() {

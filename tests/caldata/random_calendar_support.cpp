@@ -36,6 +36,7 @@ void FillRandomCalendar(CCalDatabase& db, std::mt19937& rng, int entries) {
   db.SetEquinox(Pick(rng, 0, 1));
   db.SetFullMoons(Pick(rng, 0, 1));
   db.SetNational(Pick(rng, 0, 1));
+  db.SetFirstWeekday(Pick(rng, 0, 1));
   // Folders are stored with a trailing slash, so resolved pictures keep their folder.
   db.SetClipartDirectory(Pick(rng, 0, 3) == 0 ? "" : "/home/u/" + RandomText(rng, 3) + "/");
   db.SetTitle(RandomText(rng));

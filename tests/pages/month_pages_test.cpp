@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "pages/calendar_page.h"
 #include "pages/grid_parse_support.h"
@@ -33,11 +34,17 @@ std::string Heading(int month, int year) {
   return std::string(kMonthNames[month]) + " " + std::to_string(year);
 }
 
-class MonthGridTest : public ::testing::Test {
+// The column of a day in weeks that start on `firstWeekday`, from the C library's weekday.
+int Column(int year, int month, int day, int firstWeekday) {
+  return (LibraryWeekday(year, month, day) - firstWeekday + 7) % 7;
+}
+
+class MonthGridTest : public ::testing::TestWithParam<int> {
  protected:
+  void SetUp() override { db_.SetFirstWeekday(GetParam()); }
   BigGridCells Read(int month, int year) {
     std::string page;
-    MonthTable(page, db_, month, year, GridKind::kBig, LibraryWeekday(year, month, 1), true);
+    MonthTable(page, db_, month, year, GridKind::kBig, Column(year, month, 1, GetParam()), true);
     size_t from = 0;
     return testing::ReadBigGrid(page, from);
   }
@@ -47,15 +54,20 @@ class MonthGridTest : public ::testing::Test {
 
 // Where the mini months stand: the first and last free cells of a five-row
 // grid, the first two when the month ends in the last column, and the first
-// and last cells of a six-row grid.
-TEST_F(MonthGridTest, EveryMonthOfFiveCenturiesPutsEachDayAndMiniMonthInItsCell) {
+// and last cells of a six-row grid. Weeks start on Sunday or on Monday.
+TEST_P(MonthGridTest, EveryMonthOfFiveCenturiesPutsEachDayAndMiniMonthInItsCell) {
+  const int firstWeekday = GetParam();
+  const std::vector<std::string> headings =
+      firstWeekday == 0 ? std::vector<std::string>{"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"}
+                        : std::vector<std::string>{"MON", "TUE", "WED", "THU", "FRI", "SAT", "SUN"};
   for (int year = 1800; year <= 2300; ++year) {
     for (int month = 0; month < 12; ++month) {
       SCOPED_TRACE(Heading(month, year));
       const BigGridCells grid = Read(month, year);
       ASSERT_TRUE(grid.found);
       EXPECT_EQ(grid.headings.at(0), Heading(month, year));
-      const int w = LibraryWeekday(year, month, 1), days = LibraryMonthLength(year, month),
+      EXPECT_EQ(grid.weekdays, headings);
+      const int w = Column(year, month, 1, firstWeekday), days = LibraryMonthLength(year, month),
                 last = w + days - 1;
       const int cells = last >= 35 ? 42 : 35;
       const int previous = last >= 35 || last % 7 == 6 || w != 0 ? 0 : 32;
@@ -84,7 +96,7 @@ TEST_F(MonthGridTest, EveryMonthOfFiveCenturiesPutsEachDayAndMiniMonthInItsCell)
                              : !isPrevious && month == 11 ? year + 1
                                                           : year;
         EXPECT_EQ(cell.mini.heading, Heading(miniMonth, miniYear));
-        EXPECT_EQ(cell.mini.firstWeekday, LibraryWeekday(miniYear, miniMonth, 1));
+        EXPECT_EQ(cell.mini.firstWeekday, Column(miniYear, miniMonth, 1, firstWeekday));
         ASSERT_EQ(static_cast<int>(cell.mini.days.size()), LibraryMonthLength(miniYear, miniMonth));
         for (size_t d = 0; d < cell.mini.days.size(); ++d)
           EXPECT_EQ(cell.mini.days[d], static_cast<int>(d) + 1);
@@ -93,6 +105,8 @@ TEST_F(MonthGridTest, EveryMonthOfFiveCenturiesPutsEachDayAndMiniMonthInItsCell)
     }
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(WeeksFromSundayAndFromMonday, MonthGridTest, ::testing::Values(0, 1));
 
 class CalendarPageTest : public ::testing::Test {
  protected:
@@ -118,6 +132,7 @@ class CalendarPageTest : public ::testing::Test {
 TEST_F(CalendarPageTest, AllMonthsPageHasItsPartsInOrderAndEachMonthStartsWhereTheLastEnded) {
   for (int year : {1900, 2016, 2100}) {
     db_.SetYear(year);
+    db_.SetFirstWeekday(year == 2016 ? 1 : 0);
     const std::string page = CalendarPageText(db_, 0, 12);
     size_t from = page.find("<table cols=1 class=\"MsoTableGrid yearbook\"");
     for (int month = 0; month < 12; ++month) {
@@ -126,7 +141,7 @@ TEST_F(CalendarPageTest, AllMonthsPageHasItsPartsInOrderAndEachMonthStartsWhereT
       EXPECT_EQ(grid.headings.at(0), Heading(month, year));
       int firstDay = 0;
       while (grid.cells[firstDay].kind != testing::GridCell::kDay) ++firstDay;
-      EXPECT_EQ(firstDay, LibraryWeekday(year, month, 1)) << year << " " << month;
+      EXPECT_EQ(firstDay, Column(year, month, 1, db_.FirstWeekday())) << year << " " << month;
     }
     from = page.find("</table><!-- table 7 bigpics page -->", from);
     for (int month = 11; month >= 0; --month) {

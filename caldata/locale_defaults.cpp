@@ -1,0 +1,46 @@
+#include "caldata/locale_defaults.h"
+
+#include <cstdlib>
+
+#include "compute/week_start.h"
+
+namespace tessolar {
+namespace {
+
+// Two-letter codes by the program's language and country numbers.
+constexpr std::string_view kLanguageCodes[] = {"en", "es", "de"};
+constexpr std::string_view kTerritoryCodes[] = {"US", "CA", "GB", "AU", "MX", "IE", "DE", "NZ"};
+
+template <std::size_t N>
+int IndexOf(const std::string_view (&codes)[N], std::string_view code, int otherwise) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (codes[i] == code) return static_cast<int>(i);
+  }
+  return otherwise;
+}
+
+}  // namespace
+
+LocaleCalendar CalendarForLocale(std::string_view localeName) {
+  // language[_TERRITORY][.codeset][@modifier]
+  const std::string_view name = localeName.substr(0, localeName.find_first_of(".@"));
+  const size_t underscore = name.find('_');
+  const std::string_view language = name.substr(0, underscore);
+  const std::string_view territory =
+      underscore == std::string_view::npos ? std::string_view() : name.substr(underscore + 1);
+  LocaleCalendar calendar;
+  calendar.language = IndexOf(kLanguageCodes, language, 0);
+  calendar.country = IndexOf(kTerritoryCodes, territory, 0);
+  calendar.firstWeekday = UsualFirstWeekday(calendar.country);
+  return calendar;
+}
+
+std::string DesktopLocaleName() {
+  for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && value[0] != '\0') return value;
+  }
+  return {};
+}
+
+}  // namespace tessolar
