@@ -71,6 +71,8 @@ int WeekdayRuleDayOf(int code, int weekday, int month, int year, RuleShift shift
       return year % 2 == 1 ? -1 : day + 1;
     case RuleShift::kNextDay:
       return day + 1;
+    case RuleShift::kFirstWhenFriday:
+      return first == 5 ? 1 : day;
     case RuleShift::kNone:
       break;
   }

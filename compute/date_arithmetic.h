@@ -47,6 +47,7 @@ enum class RuleShift : uint8_t {
   kNone,
   kElectionTuesday,  // the Tuesday after the first Monday, held in even years only
   kNextDay,          // the day after (Buß- und Bettag: the Wednesday after the third Tuesday)
+  kFirstWhenFriday,  // the 1st instead when the month begins on a Friday (St Brigid's Day)
 };
 
 // The day of month `month` of `year` on which the rule falls: the first ..

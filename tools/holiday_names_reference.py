@@ -8,7 +8,9 @@ Debian package needed to run it: python3-holidays (0.10.1 in Debian 12).
     /usr/bin/python3 tools/holiday_names_reference.py [--out tests/data/holiday_names_reference.tsv]
 
 Each region's holidays are the union over its provinces or states, since Tessolar's lists
-carry provincial days too. Observed (moved) days and the eves of Jewish festivals are left
+carry provincial days too; New Zealand's are the national ones, without the provinces'
+anniversary days. Ireland is left out: this version gives it the United Kingdom's rules
+and names (Boxing Day, no St Brigid's Day). Observed (moved) days and the eves of Jewish festivals are left
 out; their names are not what a calendar prints on the day itself. Mexico's names come as
 "Spanish [English]"; the Spanish part is kept. Spain adds only its Easter-based days, in
 Spanish, since Tessolar names the Christian days alike in every country. Israel adds the
@@ -76,6 +78,7 @@ def sources():
         "ES": [(union(by_province(holidays.ES), [None] + holidays.ES.PROVINCES),
                 lambda n: n if n in EASTER_BASED_ES else None)],
         "DE": [(union(by_province(holidays.DE), [None] + holidays.DE.PROVINCES), None)],
+        "NZ": [(union(whole(holidays.NZ), [None]), None)],
     }
 
 

@@ -122,6 +122,11 @@ PICTURES = {
     "AllSouls.jpg": Emoji("1f56f"),               # candle
     "revolucion1g.gif": Emoji("1f40e"),           # horse, Revolution Day
     "guadalupe.jpg": Emoji("1f339"),              # rose, Our Lady of Guadalupe
+    "st_brigid.png": Emoji("1f33e"),              # sheaf, for the rushes of St Brigid's cross
+    "st_stephen.png": Emoji("1f426"),             # bird, for the wren of St Stephen's Day
+    "nz_flag.png": Flag("nz"),                    # flag of New Zealand, Waitangi Day
+    "crown.png": Emoji("1f451"),                  # crown, the sovereign's birthday
+    "matariki.png": Emoji("1f30c"),               # night sky of stars, Matariki
     # seasons and the moon
     "flowers54.jpg": Emoji("1f337"),              # tulip, March equinox
     "sunshine3.gif": Emoji("2600"),               # sun, June solstice

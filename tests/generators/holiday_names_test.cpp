@@ -44,6 +44,7 @@ const std::map<std::string, Region> kRegions = {
     {"US", {0, 0, kNationalDays}}, {"CA", {1, 0, kNationalDays}},
     {"GB", {2, 0, kNationalDays}}, {"AU", {3, 0, kNationalDays}},
     {"MX", {4, 1, kNationalDays}}, {"DE", {6, 2, kNationalDays}},
+    {"NZ", {7, 0, kNationalDays}},
     // Jewish and Easter-based days bear the same names in every country.
     {"IL", {0, 0, {kHebrewHoliday}}}, {"ES", {4, 1, {kChristianHoliday}}},
 };

@@ -2,7 +2,9 @@
 // (tests/data/calendars/old_names/, made by its `tessolar-cli new` with every
 // category on; two carry a user's entry named like an old computed day).
 // Opened and built, they hold each computed day once, under its current
-// name, and lose it when the categories are switched off.
+// name and on its current date (the Mexican one carries the three days that
+// moved to Mondays in 2006 on their old dates), and lose it when the
+// categories are switched off.
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,143 @@
+// Holidays of Ireland, New Zealand and Mexico on the dates their governments'
+// lists give, in the years each side of every change in law: a day brought
+// in, moved to a Monday, renamed or dated by a schedule. Daylight-saving days
+// as the time-zone database has them.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "compute/language_table.h"
+#include "generators/national_days.h"
+#include "support/store_snapshot.h"
+
+namespace tessolar {
+namespace {
+
+constexpr int kMexico = 4, kIreland = 5, kNewZealand = 7;
+
+struct Held {
+  int year, month, day;  // month 1..12; 0 when the day is not held that year
+};
+
+// One holiday of a country in the years given.
+struct Holiday {
+  int country;
+  const char* name;
+  std::vector<Held> years;
+};
+
+// The national days of a country and year in a language, built once.
+const CCalDatabase& Days(int country, int year, int language) {
+  static std::map<std::tuple<int, int, int>, CCalDatabase> built;
+  auto [at, added] = built.try_emplace({country, year, language});
+  if (added) {
+    at->second.SetCountry(country);
+    at->second.SetLanguage(language);
+    GenerateNationalDays(at->second, year, 0);
+  }
+  return at->second;
+}
+
+void ExpectHeld(const Holiday& h, int language) {
+  for (const Held& held : h.years) {
+    const auto found =
+        support::EntriesNamed(Days(h.country, held.year, language), kNationalHoliday, h.name);
+    const std::string what = std::string(h.name) + " " + std::to_string(held.year) + ", language " +
+                             std::to_string(language);
+    if (held.month == 0) {
+      EXPECT_TRUE(found.empty()) << what;
+      continue;
+    }
+    EXPECT_EQ(found.size(), 1u) << what;
+    if (found.size() != 1) continue;
+    EXPECT_EQ(std::make_pair(found[0].month + 1, int{found[0].day}),
+              std::make_pair(held.month, held.day))
+        << what;
+  }
+}
+
+// Named as each country names them, the same in every page language.
+const Holiday kHolidays[] = {
+    // Ireland. St Brigid's Day from 2023: the first Monday of February, or
+    // 1 February when that is a Friday (2030, 2036). A weekend moves nothing.
+    {kIreland,
+     "St Brigid's Day",
+     {{2022, 0, 0}, {2023, 2, 6}, {2024, 2, 5}, {2030, 2, 1}, {2031, 2, 3}, {2036, 2, 1}}},
+    {kIreland, "St Patrick's Day", {{2024, 3, 17}}},
+    {kIreland, "May Bank Holiday", {{1993, 0, 0}, {1994, 5, 2}, {2024, 5, 6}}},
+    {kIreland, "June Bank Holiday", {{1972, 0, 0}, {1973, 6, 4}, {2024, 6, 3}}},
+    {kIreland, "August Bank Holiday", {{1972, 8, 7}, {2024, 8, 5}}},
+    {kIreland, "October Bank Holiday", {{1976, 0, 0}, {1977, 10, 31}, {2024, 10, 28}}},
+    {kIreland, "St Stephen's Day", {{2021, 12, 26}}},
+    // New Zealand. New Zealand Day became Waitangi Day in 1977; from 2014 a
+    // Saturday or Sunday moves it, and Anzac Day, to the Monday (2016, 2022;
+    // 2015, 2021), where 2011 and 2009 left them on the weekend.
+    {kNewZealand, "Day after New Year's Day", {{2022, 1, 2}}},
+    {kNewZealand, "New Zealand Day", {{1973, 0, 0}, {1974, 2, 6}, {1976, 2, 6}, {1977, 0, 0}}},
+    {kNewZealand,
+     "Waitangi Day",
+     {{1977, 2, 6}, {2011, 2, 6}, {2013, 2, 6}, {2016, 2, 8}, {2022, 2, 7}, {2024, 2, 6}}},
+    {kNewZealand,
+     "Anzac Day",
+     {{1920, 0, 0}, {1921, 4, 25}, {2009, 4, 25}, {2015, 4, 27}, {2021, 4, 26}, {2024, 4, 25}}},
+    // The sovereign's birthday, the first Monday of June, named after the monarch.
+    {kNewZealand,
+     "King's Birthday",
+     {{1937, 0, 0}, {1938, 6, 6}, {1951, 6, 4}, {2022, 0, 0}, {2023, 6, 5}}},
+    {kNewZealand, "Queen's Birthday", {{1952, 6, 2}, {2022, 6, 6}, {2023, 0, 0}}},
+    // Matariki on the dates its act lists, 2022 to 2052.
+    {kNewZealand,
+     "Matariki",
+     {{2021, 0, 0}, {2022, 6, 24}, {2023, 7, 14}, {2036, 7, 18}, {2052, 6, 21}, {2053, 0, 0}}},
+    {kNewZealand, "Labour Day", {{1909, 0, 0}, {1910, 10, 24}, {2024, 10, 28}}},
+    {kNewZealand, "Boxing Day", {{2021, 12, 26}}},
+    // Mexico. Three days moved to Mondays by the 2006 labour-law reform;
+    // Juárez's day kept 21 March in 2006, his bicentenary.
+    {kMexico,
+     "Aniversario de la Constitución",
+     {{2005, 2, 5}, {2006, 2, 6}, {2008, 2, 4}, {2025, 2, 3}}},
+    {kMexico,
+     "Natalicio de Benito Juárez",
+     {{2005, 3, 21}, {2006, 3, 21}, {2007, 3, 19}, {2025, 3, 17}}},
+    {kMexico,
+     "Aniversario de la Revolución",
+     {{2005, 11, 20}, {2006, 11, 20}, {2007, 11, 19}, {2025, 11, 17}}},
+};
+
+TEST(DatedHolidays, IrelandNewZealandAndMexicoInEveryLanguage) {
+  for (int language = 0; language < kLanguageCount; ++language) {
+    for (const Holiday& h : kHolidays) ExpectHeld(h, language);
+  }
+}
+
+// The start and the end of summer time, as the time-zone database dates them:
+// New Zealand's summers since 1974-75, each change of rule, and the 2007
+// change that ended one summer under the old rule and began the next under
+// the new; Ireland's European summer time.
+TEST(DatedHolidays, DaylightSavingDaysOfIrelandAndNewZealand) {
+  const struct {
+    int country, year;
+    std::pair<int, int> begins, ends;  // month 1..12 and day; {0, 0} when not held
+  } summers[] = {
+      {kNewZealand, 1973, {0, 0}, {0, 0}},    {kNewZealand, 1974, {11, 3}, {0, 0}},
+      {kNewZealand, 1975, {10, 26}, {2, 23}}, {kNewZealand, 1988, {10, 30}, {3, 6}},
+      {kNewZealand, 1989, {10, 8}, {3, 5}},   {kNewZealand, 1990, {10, 7}, {3, 18}},
+      {kNewZealand, 2006, {10, 1}, {3, 19}},  {kNewZealand, 2007, {9, 30}, {3, 18}},
+      {kNewZealand, 2008, {9, 28}, {4, 6}},   {kIreland, 1990, {3, 25}, {10, 28}},
+      {kIreland, 2007, {3, 25}, {10, 28}},
+  };
+  for (const auto& s : summers) {
+    const Held begins = {s.year, s.begins.first, s.begins.second};
+    const Held ends = {s.year, s.ends.first, s.ends.second};
+    ExpectHeld({s.country, "Daylight Saving Time Begins", {begins}}, 0);
+    ExpectHeld({s.country, "Daylight Saving Time Ends", {ends}}, 0);
+  }
+}
+
+}  // namespace
+}  // namespace tessolar
