@@ -5,17 +5,28 @@
 #include <cstring>
 
 #include "app/main_frame.h"
-#include "print/engine_environment.h"
 #include "app/toolbar_icons.h"
+#include "app/translations.h"
+#include "print/engine_environment.h"
 #include "tessolar_version.h"
 
 namespace {
 
-void DescribeCommandLine(QCommandLineParser& parser) {
-  parser.setApplicationDescription("Builds a personalised calendar for one year and prints it.");
+// The program's texts in the desktop's language, then the command line, whose
+// help is in that language too. Returns the calendar named on it, if any.
+QString CalendarArgument(QCoreApplication& app) {
+  tessolar::InstallTranslations(app);
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QCoreApplication::translate(
+      "main", "Builds a personalised calendar for one year and prints it."));
   parser.addHelpOption();
   parser.addVersionOption();
-  parser.addPositionalArgument("calendar", "A calendar file (.cal) to open.", "[calendar]");
+  parser.addPositionalArgument(
+      QCoreApplication::translate("main", "calendar"),
+      QCoreApplication::translate("main", "A calendar file (.cal) to open."),
+      QCoreApplication::translate("main", "[calendar]"));
+  parser.process(app);
+  return parser.positionalArguments().value(0);
 }
 
 // The help and the version only print, so they must not need a display.
@@ -34,11 +45,9 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName("Tessolar");
   QCoreApplication::setOrganizationName("Tessolar");
   QCoreApplication::setApplicationVersion(tessolar::kVersionText);
-  QCommandLineParser parser;
-  DescribeCommandLine(parser);
   if (OnlyPrints(argc, argv)) {
     QCoreApplication app(argc, argv);
-    parser.process(app);  // prints and exits
+    CalendarArgument(app);  // prints and exits
     return 0;
   }
 
@@ -55,9 +64,9 @@ int main(int argc, char* argv[]) {
   // Ties the windows to the installed menu entry (its name and icon on Wayland).
   QGuiApplication::setDesktopFileName(QStringLiteral("tessolar"));
   QApplication::setWindowIcon(tessolar::ApplicationIcon());
-  parser.process(app);
+  const QString calendar = CalendarArgument(app);
 
   tessolar::CMainFrame frame;
-  frame.Start(parser.positionalArguments().value(0));
+  frame.Start(calendar);
   return app.exec();
 }

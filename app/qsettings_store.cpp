@@ -24,8 +24,8 @@ void QSettingsStore::SetValue(const std::string& group, const std::string& name,
 QString QSettingsStore::Problem() const {
   const QFileInfo file(settings_.fileName());
   if (settings_.status() == QSettings::NoError && (!file.exists() || file.isReadable())) return {};
-  return QString("The settings file %1 could not be read. Tessolar starts with its default "
-                 "settings, and recent calendars and the window position are not kept.")
+  return tr("The settings file %1 could not be read. Tessolar starts with its default settings, "
+            "and recent calendars and the window position are not kept.")
       .arg(settings_.fileName());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The settings kept in the user's INI file (~/.config/Tessolar/Tessolar.ini).
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include "app/flows/settings_store.h"
@@ -8,6 +9,8 @@
 namespace tessolar {
 
 class QSettingsStore : public SettingsStore {
+  Q_DECLARE_TR_FUNCTIONS(QSettingsStore)
+
  public:
   QSettingsStore();
   std::string Value(const std::string& group, const std::string& name) const override;

@@ -12,25 +12,28 @@
 #include "app/dialogs/dlg_gen_config.h"
 #include "app/dialogs/dlg_title.h"
 #include "app/dialogs/dlg_yes_no.h"
+#include "app/translations.h"
 
 namespace tessolar {
 namespace {
 
 // Both letter cases, since some desktops' file choosers match patterns exactly.
-const QString kCalendarFilter = QStringLiteral("Calendar Files (*.cal *.CAL);;All Files (*)");
+QString CalendarFilter() {
+  return QtUserPrompts::tr("Calendar Files (*.cal *.CAL);;All Files (*)");
+}
 
 }  // namespace
 
 QtUserPrompts::QtUserPrompts(QWidget* parent)
     : parent_(parent), folder_(QStandardPaths::writableLocation(QStandardPaths::HomeLocation)) {}
 
-bool QtUserPrompts::AskYesNo(const std::string& question) {
-  CDlgYesNo dialog(QString::fromStdString(question), parent_);
+bool QtUserPrompts::AskYesNo(const UserText& question) {
+  CDlgYesNo dialog(Translated(question), parent_);
   return dialog.exec() == QDialog::Accepted;
 }
 
-void QtUserPrompts::ShowMessage(const std::string& text) {
-  QMessageBox::information(parent_, QStringLiteral("Tessolar"), QString::fromStdString(text));
+void QtUserPrompts::ShowMessage(const UserText& text) {
+  QMessageBox::information(parent_, QStringLiteral("Tessolar"), Translated(text));
 }
 
 bool QtUserPrompts::RunConfiguration(ConfigChoices& choices) {
@@ -58,7 +61,9 @@ EventAnswer QtUserPrompts::RunEvent(CalEntry& entry, const CCalDatabase& calenda
   return EventAnswer::kOk;
 }
 
-int QtUserPrompts::RunPick(const std::vector<std::string>& labels) {
+int QtUserPrompts::RunPick(const std::vector<UserText>& texts) {
+  std::vector<std::string> labels;
+  for (const UserText& text : texts) labels.push_back(Translated(text).toStdString());
   std::unique_ptr<CDlgPickFrom> dialog;
   switch (labels.size()) {
     case 2:
@@ -78,12 +83,12 @@ int QtUserPrompts::RunPick(const std::vector<std::string>& labels) {
 }
 
 std::string QtUserPrompts::ChooseCalendarToOpen() {
-  return Chosen(QFileDialog::getOpenFileName(parent_, QStringLiteral("Open Calendar"), folder_,
-                                             kCalendarFilter));
+  return Chosen(
+      QFileDialog::getOpenFileName(parent_, tr("Open Calendar"), folder_, CalendarFilter()));
 }
 
 std::string QtUserPrompts::ChooseCalendarToSave(const std::string& suggested) {
-  QFileDialog dialog(parent_, QStringLiteral("Save Calendar"), folder_, kCalendarFilter);
+  QFileDialog dialog(parent_, tr("Save Calendar"), folder_, CalendarFilter());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   // Added only to a name without a suffix, so "x.cal" stays "x.cal".

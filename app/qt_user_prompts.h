@@ -2,6 +2,7 @@
 // The program's answers to the flows' questions: its dialogs, message boxes
 // and the calendar file choosers, all modal over one parent window.
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "app/flows/user_prompts.h"
@@ -11,16 +12,18 @@ class QWidget;
 namespace tessolar {
 
 class QtUserPrompts : public UserPrompts {
+  Q_DECLARE_TR_FUNCTIONS(QtUserPrompts)
+
  public:
   explicit QtUserPrompts(QWidget* parent);
 
-  bool AskYesNo(const std::string& question) override;
-  void ShowMessage(const std::string& text) override;
+  bool AskYesNo(const UserText& question) override;
+  void ShowMessage(const UserText& text) override;
   bool RunConfiguration(ConfigChoices& choices) override;
   bool RunTitle(TitleFields& fields) override;
   bool RunBigPicture(BigPictureFields& fields) override;
   EventAnswer RunEvent(CalEntry& entry, const CCalDatabase& calendar, bool isNew) override;
-  int RunPick(const std::vector<std::string>& labels) override;
+  int RunPick(const std::vector<UserText>& labels) override;
   std::string ChooseCalendarToOpen() override;
   std::string ChooseCalendarToSave(const std::string& suggested) override;
 

@@ -1,5 +1,7 @@
 #include "app/tessolar_page.h"
 
+#include "app/translations.h"
+
 namespace tessolar {
 
 CTessolarPage::CTessolarPage(QWebEngineProfile* profile, ViewController& controller,
@@ -12,9 +14,7 @@ bool CTessolarPage::acceptNavigationRequest(const QUrl& url, NavigationType, boo
   // any message go out through queued signals.
   const NavigationCheck check =
       controller_.BeforeNavigate(url.toString(QUrl::FullyEncoded).toStdString());
-  if (!check.message.empty()) {
-    emit pageWriteFailed(QString::fromStdString(check.message));
-  }
+  if (!check.message.Empty()) emit pageWriteFailed(Translated(check.message));
   if (!check.openExternally.empty()) {
     emit openExternally(QString::fromStdString(check.openExternally));
   }

@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Reason(int error) { return std::strerror(error); }
+UserText Reason(int error) { return std::string(std::strerror(error)); }
 
 // 0, or the error that stopped the writing.
 int WriteAll(int fd, std::string_view bytes) {
@@ -46,15 +46,19 @@ fs::path Target(const std::string& path) {
 
 }  // namespace
 
-std::string ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
-  if (path.empty()) return "no file name was given";
+UserText ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+  if (path.empty()) return TESSOLAR_TEXT("CalendarFile", "no file name was given");
   const fs::path target = Target(path);
 
   struct stat existing {};
   const bool exists = ::stat(target.c_str(), &existing) == 0;
-  if (exists && S_ISDIR(existing.st_mode)) return "it is a folder";
-  if (exists && !S_ISREG(existing.st_mode)) return "it is not a regular file";
-  if (exists && ::access(target.c_str(), W_OK) != 0) return "the file is read-only";
+  if (exists && S_ISDIR(existing.st_mode)) return TESSOLAR_TEXT("CalendarFile", "it is a folder");
+  if (exists && !S_ISREG(existing.st_mode)) {
+    return TESSOLAR_TEXT("CalendarFile", "it is not a regular file");
+  }
+  if (exists && ::access(target.c_str(), W_OK) != 0) {
+    return TESSOLAR_TEXT("CalendarFile", "the file is read-only");
+  }
 
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();

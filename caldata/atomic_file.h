@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "caldata/user_text.h"
+
 namespace tessolar {
 
 // Writes `bytes` to a new file beside `path`, flushes it to the disk and
@@ -11,6 +13,6 @@ namespace tessolar {
 // replaced and the link stays. An existing file keeps its permissions and is
 // not replaced when it is read-only. Returns an empty text on success, else
 // why it failed; the old file is then untouched and no new file is left.
-std::string ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+UserText ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace tessolar

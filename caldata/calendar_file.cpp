@@ -27,8 +27,14 @@ bool SameFile(const std::string& a, const std::string& b) {
   return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
-void Tell(std::string* message, const std::string& text) {
-  if (message != nullptr) *message = text;
+void Tell(UserText* message, UserText text) {
+  if (message != nullptr) *message = std::move(text);
+}
+
+// Why the calendar at `path` did not open: `reason` is a phrase or the system's message.
+UserText NotOpened(const std::string& path, UserText reason) {
+  return {TESSOLAR_TEXT("CalendarFile", "Could not open the calendar %1: %2."),
+          {path, std::move(reason)}};
 }
 
 // The whole file, or the error that stopped the reading.
@@ -81,11 +87,11 @@ std::optional<std::string> DecodeCalendarBytes(std::string_view bytes) {
   return text;
 }
 
-std::string EntriesLeftOutMessage(const std::string& path, uint32_t leftOut) {
-  return path + " lists " + std::to_string(leftOut) + " more " +
-         (leftOut == 1 ? "entry" : "entries") + " than a calendar holds (" +
-         std::to_string(kMaxEntries) + "); " + (leftOut == 1 ? "it was" : "they were") +
-         " left out.";
+UserText EntriesLeftOutMessage(const std::string& path, uint32_t leftOut) {
+  // Worded without a plural form, so that a translation needs none either.
+  return {TESSOLAR_TEXT("CalendarFile",
+                        "%1 lists more entries than a calendar holds (%2). Entries left out: %3."),
+          {path, std::to_string(kMaxEntries), std::to_string(leftOut)}};
 }
 
 int ReadCalendarBytes(CCalDatabase& db, std::string_view bytes) {
@@ -99,17 +105,18 @@ int ReadCalendarBytes(CCalDatabase& db, std::string_view bytes) {
   return 1;
 }
 
-int SaveCalendarFile(CCalDatabase& db, const std::string& path, std::string* message) {
+int SaveCalendarFile(CCalDatabase& db, const std::string& path, UserText* message) {
   const std::string text = CalendarText(db);
   if (text == db.SavedText() && SameFile(path, db.SavedPath())) return 0;
-  std::string reason;
+  UserText reason;
   try {
     reason = ReplaceFileAtomically(path, SealEnvelope(text));
   } catch (const std::exception& error) {
-    reason = error.what();
+    reason = std::string(error.what());
   }
-  if (!reason.empty()) {
-    Tell(message, "Could not save the calendar to " + path + ": " + reason + ".");
+  if (!reason.Empty()) {
+    Tell(message,
+         {TESSOLAR_TEXT("CalendarFile", "Could not save the calendar to %1: %2."), {path, reason}});
     return -1;
   }
   db.SetSavedText(text);
@@ -118,36 +125,38 @@ int SaveCalendarFile(CCalDatabase& db, const std::string& path, std::string* mes
   return 0;
 }
 
-int LoadCalendarFile(CCalDatabase& db, const std::string& path, std::string* message) {
-  const std::string opening = "Could not open the calendar " + path + ": ";
+int LoadCalendarFile(CCalDatabase& db, const std::string& path, UserText* message) {
   struct stat info {};
   if (path.empty() || ::stat(path.c_str(), &info) != 0) {
     const int error = path.empty() ? ENOENT : errno;
-    Tell(message, opening + std::strerror(error) + ".");
+    Tell(message, NotOpened(path, std::string(std::strerror(error))));
     return error == ENOENT || error == ENOTDIR ? -1 : 0;
   }
   // A folder, a pipe or a device would fail or never end when read.
   if (S_ISDIR(info.st_mode)) {
-    Tell(message, opening + "it is a folder.");
+    Tell(message, NotOpened(path, TESSOLAR_TEXT("CalendarFile", "it is a folder")));
     return 0;
   }
   if (!S_ISREG(info.st_mode)) {
-    Tell(message, opening + "it is not a regular file.");
+    Tell(message, NotOpened(path, TESSOLAR_TEXT("CalendarFile", "it is not a regular file")));
     return 0;
   }
   std::string bytes;
   if (const int error = ReadWhole(path, bytes)) {
-    Tell(message,
-         opening + (error == EFBIG ? "it is far too large for a calendar" : std::strerror(error)) +
-             ".");
+    const UserText reason =
+        error == EFBIG
+            ? UserText(TESSOLAR_TEXT("CalendarFile", "it is far too large for a calendar"))
+            : UserText(std::strerror(error));
+    Tell(message, NotOpened(path, reason));
     return 0;
   }
   if (bytes.empty()) {
-    Tell(message, opening + "the file is empty.");
+    Tell(message, NotOpened(path, TESSOLAR_TEXT("CalendarFile", "the file is empty")));
     return 0;
   }
   if (ReadCalendarBytes(db, bytes) != 1) {
-    Tell(message, opening + "it is not a calendar file, or it is damaged.");
+    Tell(message, NotOpened(path, TESSOLAR_TEXT("CalendarFile",
+                                                "it is not a calendar file, or it is damaged")));
     return 0;
   }
   db.SetSavedPath(path);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "caldata/cal_database.h"
+#include "caldata/user_text.h"
 
 namespace tessolar {
 
@@ -19,7 +20,7 @@ inline constexpr size_t kMaxCalendarFileBytes = size_t{256} << 20;
 // file holds the calendar; -1 when saving failed, with a sentence for the
 // user in `message`: the old file is then untouched, and SavedText and
 // SavedPath keep their values. Once saved, no entries count as left out.
-int SaveCalendarFile(CCalDatabase& db, const std::string& path, std::string* message = nullptr);
+int SaveCalendarFile(CCalDatabase& db, const std::string& path, UserText* message = nullptr);
 
 // Reads the calendar file at `path` into `db`, which the caller has reset.
 // Returns -1 when there is no file of that name; 0 when it cannot be read or
@@ -27,10 +28,10 @@ int SaveCalendarFile(CCalDatabase& db, const std::string& path, std::string* mes
 // as it was); 1 when it was read, after which
 // SavedText holds the text read and SavedPath the path. Does not run the
 // year build.
-int LoadCalendarFile(CCalDatabase& db, const std::string& path, std::string* message = nullptr);
+int LoadCalendarFile(CCalDatabase& db, const std::string& path, UserText* message = nullptr);
 
 // The sentence that says a calendar read from `path` left entries out.
-std::string EntriesLeftOutMessage(const std::string& path, uint32_t leftOut);
+UserText EntriesLeftOutMessage(const std::string& path, uint32_t leftOut);
 
 // The calendar text inside the bytes of a file: deciphered when they begin
 // with the envelope magic, taken as they are otherwise; line ends as line

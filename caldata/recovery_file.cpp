@@ -13,10 +13,10 @@ constexpr char kMagic[] = "Tessolar recovery 1";
 
 }  // namespace
 
-std::string WriteRecoveryFile(const std::string& path, const std::string& calendarFile,
-                              const std::string& calendarText, int64_t changedAt) {
+UserText WriteRecoveryFile(const std::string& path, const std::string& calendarFile,
+                           const std::string& calendarText, int64_t changedAt) {
   if (calendarFile.find('\n') != std::string::npos) {
-    return "the calendar's file name holds a line break";
+    return TESSOLAR_TEXT("CalendarFile", "the calendar's file name holds a line break");
   }
   return ReplaceFileAtomically(path, std::string(kMagic) + "\n" + std::to_string(changedAt) + "\n" +
                                          calendarFile + "\n" + calendarText);

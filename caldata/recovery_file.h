@@ -8,6 +8,7 @@
 #include <string>
 
 #include "caldata/cal_database.h"
+#include "caldata/user_text.h"
 
 namespace tessolar {
 
@@ -19,8 +20,8 @@ struct RecoveryInfo {
 // Writes a calendar's text (CalendarText), the name of its file and the time
 // of the change to `path`, replacing it in one step. Returns an empty text on
 // success, else why it failed.
-std::string WriteRecoveryFile(const std::string& path, const std::string& calendarFile,
-                              const std::string& calendarText, int64_t changedAt);
+UserText WriteRecoveryFile(const std::string& path, const std::string& calendarFile,
+                           const std::string& calendarText, int64_t changedAt);
 
 // Reads a recovery file into `db` and `info`; false (with `db` as it was) when
 // it is not one or its calendar does not read.

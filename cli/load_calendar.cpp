@@ -6,14 +6,14 @@
 namespace tessolar::cli {
 
 void LoadCalendarOrThrow(CCalDatabase& db, const std::string& file) {
-  std::string message;
+  UserText message;
   if (LoadCalendarFile(db, file, &message) != 1) {
-    throw CommandError(kExitBadInput, message.empty() ? "no file " + file : message);
+    throw CommandError(kExitBadInput, message.Empty() ? "no file " + file : English(message));
   }
 }
 
 void ThrowIfEntriesLeftOut(uint32_t leftOut, const std::string& file) {
-  if (leftOut > 0) throw CommandError(kExitBadInput, EntriesLeftOutMessage(file, leftOut));
+  if (leftOut > 0) throw CommandError(kExitBadInput, English(EntriesLeftOutMessage(file, leftOut)));
 }
 
 }  // namespace tessolar::cli

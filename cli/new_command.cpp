@@ -56,8 +56,10 @@ int RunNewCommand(const std::vector<std::string>& args) {
   if (const auto title = parsed.Option("--title")) db.SetTitle(*title);
   CYearBuild().BuildYear(db, year, 0);
 
-  std::string message;
-  if (SaveCalendarFile(db, file, &message) != 0) throw CommandError(kExitBadInput, message);
+  UserText message;
+  if (SaveCalendarFile(db, file, &message) != 0) {
+    throw CommandError(kExitBadInput, English(message));
+  }
   return kExitOk;
 }
 

@@ -61,9 +61,9 @@ int RunRenderCommand(const std::vector<std::string>& args) {
   const RenderedPage rendered = RenderCalendarPage(parsed.Positional(0), *page, month);
   const std::string& text = rendered.text;
   if (const auto out = parsed.Option("-o")) {
-    const std::string failure = ReplaceFileAtomically(*out, text);
-    if (!failure.empty()) {
-      throw CommandError(kExitBadInput, "could not write " + *out + ": " + failure);
+    const UserText failure = ReplaceFileAtomically(*out, text);
+    if (!failure.Empty()) {
+      throw CommandError(kExitBadInput, "could not write " + *out + ": " + English(failure));
     }
   } else if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
              std::fflush(stdout) != 0) {

@@ -1,5 +1,6 @@
 #include "print/page_pdf.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -19,6 +20,12 @@ namespace {
 constexpr int kLoadTimeoutMs = 60000;
 constexpr int kPrintTimeoutMs = 120000;
 constexpr int kPicturePollMs = 50;
+
+// The context of the messages below; tessolar-cli, which loads no
+// translation, shows them in English.
+struct PagePdf {
+  Q_DECLARE_TR_FUNCTIONS(PagePdf)
+};
 
 // Runs `loop` until something quits it or `timeoutMs` pass; false on timeout.
 bool RunWithTimeout(QEventLoop& loop, int timeoutMs) {
@@ -68,11 +75,11 @@ bool PrintPageToPdfData(QWebEnginePage& page, const QPageLayout& layout, QByteAr
       },
       layout);
   if (!RunWithTimeout(loop, kPrintTimeoutMs)) {
-    error = QStringLiteral("printing took longer than %1 s").arg(kPrintTimeoutMs / 1000);
+    error = PagePdf::tr("printing took longer than %1 s").arg(kPrintTimeoutMs / 1000);
     return false;
   }
   if (result->isEmpty()) {
-    error = QStringLiteral("the page could not be printed");
+    error = PagePdf::tr("the page could not be printed");
     return false;
   }
   pdf = *result;
@@ -84,7 +91,7 @@ bool SavePdf(const QByteArray& pdf, const QString& pdfPath, QString& error) {
   // created with the user's usual file permissions.
   QSaveFile file(pdfPath);
   if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
-    error = QStringLiteral("could not write %1: %2").arg(pdfPath, file.errorString());
+    error = PagePdf::tr("could not write %1: %2").arg(pdfPath, file.errorString());
     return false;
   }
   return true;
@@ -114,13 +121,12 @@ bool PrintPageFileToPdfData(const QString& pageFile, const QPageLayout& layout, 
   page.load(QUrl::fromLocalFile(QFileInfo(pageFile).absoluteFilePath()));
   const bool finished = RunWithTimeout(loop, kLoadTimeoutMs);
   if (finished && !loaded) {
-    error = QStringLiteral("could not load the page %1").arg(pageFile);
+    error = PagePdf::tr("could not load the page %1").arg(pageFile);
     return false;
   }
   if (!finished || !WaitForPictures(page, deadline)) {
-    error = QStringLiteral("the page %1 did not load within %2 s")
-                .arg(pageFile)
-                .arg(kLoadTimeoutMs / 1000);
+    error = PagePdf::tr("the page %1 did not load within %2 s")
+                .arg(pageFile, QString::number(kLoadTimeoutMs / 1000));
     return false;
   }
   return PrintPageToPdfData(page, layout, pdf, error);

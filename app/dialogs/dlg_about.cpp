@@ -13,8 +13,9 @@ static_assert(std::char_traits<char>::length(kBuildText) >= 4,
               "the version line takes four characters of the build text");
 
 QString VersionLine() {
-  return QString::asprintf("Tessolar Version %c.%c.%c%c", kBuildText[0], kBuildText[1],
-                           kBuildText[2], kBuildText[3]);
+  return CDlgAbout::tr("Tessolar Version %1")
+      .arg(QString::asprintf("%c.%c.%c%c", kBuildText[0], kBuildText[1], kBuildText[2],
+                             kBuildText[3]));
 }
 
 CDlgAbout::CDlgAbout(QWidget* parent) : QDialog(parent), ui_(new Ui::DlgAbout) {

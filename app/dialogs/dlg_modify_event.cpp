@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <QPushButton>
 
+#include "app/translations.h"
 #include "caldata/captions.h"
 #include "caldata/data_paths.h"
 #include "caldata/picture_files.h"
@@ -167,7 +168,7 @@ EntryProblem CDlgModifyEvent::CurrentProblem() const {
 }
 
 void CDlgModifyEvent::ShowProblem(const EntryProblem& problem) {
-  ui_->problemLabel->setText(Text(problem.message));
+  ui_->problemLabel->setText(Translated(problem.message));
   ui_->problemLabel->setVisible(problem.field != EntryField::kNone);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
 #include "ui_dlg_yes_no.h"
 
@@ -11,9 +12,12 @@ CDlgYesNo::CDlgYesNo(const QString& question, QWidget* parent)
     : QDialog(parent), ui_(new Ui::DlgYesNo) {
   ui_->setupUi(this);
   setWindowTitle(question);
-  // Long questions (a recovery, a calendar open elsewhere) get room to read.
-  setMinimumWidth(fontMetrics().averageCharWidth() * (question.size() > 80 ? 64 : 40));
   const int iconSide = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+  // A short question stays on one line, in whatever language; a long one (a
+  // recovery, a calendar open elsewhere) wraps at a width that reads well.
+  const int chars = fontMetrics().averageCharWidth();
+  const int oneLine = fontMetrics().horizontalAdvance(question) + iconSide + 8 * chars;
+  setMinimumWidth(std::clamp(oneLine, 40 * chars, 64 * chars));
   ui_->labelIcon->setPixmap(style()
                                 ->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, this)
                                 .pixmap(iconSide, iconSide));

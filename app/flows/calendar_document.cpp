@@ -14,14 +14,14 @@ void CalendarDocument::Reset() {
   started_ = false;
 }
 
-bool CalendarDocument::Open(const std::string& path, std::string* message) {
+bool CalendarDocument::Open(const std::string& path, UserText* message) {
   // Read beside the calendar in hand, which stays as it is when the file does not open.
   auto opened = std::make_unique<CCalDatabase>(db_);
   opened->ResetDatabase();
   opened->SetCalendarFileName(path);
   const int loaded = LoadCalendarFile(*opened, path, message);
   if (loaded != 1) {
-    if (loaded == -1 && message) *message = "No such file.";
+    if (loaded == -1 && message) *message = TESSOLAR_TEXT("CalendarOpening", "No such file.");
     return false;
   }
   Reset();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "caldata/cal_database.h"
+#include "caldata/user_text.h"
 #include "generators/year_build.h"
 
 namespace tessolar {
@@ -19,7 +20,7 @@ class CalendarDocument {
   // Reads `path` in place of the calendar in hand and builds the computed days
   // of its year. On failure the calendar in hand stays as it was and
   // `message` says why.
-  bool Open(const std::string& path, std::string* message);
+  bool Open(const std::string& path, UserText* message);
   // Runs the year build for `year` (removeAll 1 takes every computed day out).
   void BuildYear(int year, int removeAll) { yearBuild_.BuildYear(db_, year, removeAll); }
 

@@ -12,7 +12,6 @@
 #include <utility>
 
 #include "caldata/atomic_file.h"
-#include "pages/page_text.h"
 
 namespace tessolar {
 namespace {
@@ -56,9 +55,11 @@ int CalendarLocks::HolderOf(const std::string& path) const {
 bool CalendarLocks::MayOpen(const std::string& path, UserPrompts& prompts) const {
   const int holder = HolderOf(path);
   return holder == 0 ||
-         prompts.AskYesNo(Printf("%s is open in another Tessolar (process %d). Open it here "
-                                 "as well? Each may then save over the other's changes.",
-                                 path.c_str(), holder));
+         prompts.AskYesNo({TESSOLAR_TEXT("CalendarLocks",
+                                         "%1 is open in another Tessolar (process %2). Open it "
+                                         "here as well? Each may then save over the other's "
+                                         "changes."),
+                           {path, std::to_string(holder)}});
 }
 
 void CalendarLocks::Follow(const std::string& path) {

@@ -5,7 +5,6 @@
 #include "app/flows/dialog_flows.h"
 #include "caldata/calendar_file.h"
 #include "caldata/data_paths.h"
-#include "pages/page_text.h"
 
 namespace tessolar {
 
@@ -59,11 +58,12 @@ bool CalendarOpening::OpenDropped(const std::string& path) {
 
 bool CalendarOpening::Open(const std::string& path, bool addToRecent, bool forgetOnFailure) {
   if (mayOpen && !mayOpen(path)) return false;
-  std::string reason;
+  UserText reason;
   if (!doc_.Open(path, &reason)) {
     // The calendar in hand and its page stay; the welcome page is written
     // again, as it may list the file no more.
-    prompts_.ShowMessage(Printf("Could not open file (%s)", path.c_str()) + "\n" + reason);
+    prompts_.ShowMessage(
+        {TESSOLAR_TEXT("CalendarOpening", "Could not open file (%1)\n%2"), {path, reason}});
     if (forgetOnFailure) recent_.Remove(path);
     if (pages_.State().currentPageMode != PageMode::kWelcome) return false;
     pages_.Choose(PageMode::kWelcome);
@@ -72,8 +72,9 @@ bool CalendarOpening::Open(const std::string& path, bool addToRecent, bool forge
   pages_.SetMonth(0);
   if (addToRecent) recent_.Add(path);
   if (const uint32_t leftOut = doc_.Db().EntriesLeftOut()) {
-    prompts_.ShowMessage(EntriesLeftOutMessage(path, leftOut) +
-                         " Saving will not replace the file without asking.");
+    prompts_.ShowMessage(
+        {TESSOLAR_TEXT("CalendarOpening", "%1 Saving will not replace the file without asking."),
+         {EntriesLeftOutMessage(path, leftOut)}});
   }
   pages_.Choose(PageMode::kOneMonth);
   return true;

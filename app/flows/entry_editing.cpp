@@ -21,14 +21,16 @@ CalEntry NewEntryOn(int month, int day, int year) {
 
 bool EntryEditing::ValidIndex(int index) {
   if (index >= 0 && static_cast<uint32_t>(index) < doc_.Db().Count()) return true;
-  prompts_.ShowMessage("did not find index in database");
+  prompts_.ShowMessage(TESSOLAR_TEXT("EntryEditing", "did not find index in database"));
   return false;
 }
 
 bool EntryEditing::HasRoom() {
   if (doc_.Db().Count() < kMaxEntries) return true;
-  prompts_.ShowMessage("The calendar is full: it holds " + std::to_string(kMaxEntries) +
-                       " entries. Delete one to add another.");
+  prompts_.ShowMessage(
+      {TESSOLAR_TEXT("EntryEditing",
+                     "The calendar is full: it holds %1 entries. Delete one to add another."),
+       {std::to_string(kMaxEntries)}});
   return false;
 }
 
@@ -71,7 +73,7 @@ bool EntryEditing::ChooseEntryOfDay(int month, int day) {
   if (entries.empty()) return false;
   size_t picked = 0;
   if (entries.size() > 1) {
-    std::vector<std::string> labels;
+    std::vector<UserText> labels;
     for (const CalEntry& e : entries) labels.push_back(DropChoiceCaption(db, e));
     const int choice = prompts_.RunPick(labels);
     if (choice < 0) return false;
@@ -126,13 +128,14 @@ void EntryEditing::DropOnDay(int month, int day, const std::string& file) {
   const std::vector<CalEntry> entries = db.GetEntriesOfDay(month, day);
   int choice = 0;
   if (entries.size() >= 5) {
-    prompts_.ShowMessage("current design only supports four events per day");
+    prompts_.ShowMessage(
+        TESSOLAR_TEXT("EntryEditing", "current design only supports four events per day"));
     return;
   }
   if (!entries.empty()) {
-    std::vector<std::string> labels;
+    std::vector<UserText> labels;
     for (const CalEntry& e : entries) labels.push_back(DropChoiceCaption(db, e));
-    if (entries.size() < 4) labels.push_back("New Entry");
+    if (entries.size() < 4) labels.push_back(TESSOLAR_TEXT("EntryEditing", "New Entry"));
     choice = prompts_.RunPick(labels);
     if (choice < 0) return;
     if (choice == 0 && entries.size() == 4) choice = 4;

@@ -33,24 +33,30 @@ EntryProblem CheckEventEntry(int month, bool fixed, std::string_view dayText,
                              std::string_view yearText, int calendarYear, int language) {
   if (fixed) {
     const int days = DaysInMonth(month, calendarYear);
-    const std::string monthYear = MonthName(language, month) + " " + std::to_string(calendarYear);
+    const std::string monthName = MonthName(language, month);
+    const std::string year = std::to_string(calendarYear);
     const std::optional<int> day = WholeNumber(dayText);
     if (!day) {
-      return {EntryField::kDay, "The day must be a number from 1 to " + std::to_string(days) +
-                                    " (" + monthYear + ")."};
+      return {EntryField::kDay,
+              {TESSOLAR_TEXT("EventEntry", "The day must be a number from 1 to %1 (%2 %3)."),
+               {std::to_string(days), monthName, year}}};
     }
     if (*day < 1 || *day > days) {
-      return {EntryField::kDay, monthYear + " has no day " + std::to_string(*day) +
-                                    ": type a day from 1 to " + std::to_string(days) + "."};
+      return {EntryField::kDay,
+              {TESSOLAR_TEXT("EventEntry", "%1 %2 has no day %3: type a day from 1 to %4."),
+               {monthName, year, std::to_string(*day), std::to_string(days)}}};
     }
   }
   const std::optional<int> year = WholeNumber(yearText);
   if (!year) {
-    return {EntryField::kYear, "The year must be a number, such as 1985 (or -753 for 753 BCE)."};
+    return {EntryField::kYear,
+            TESSOLAR_TEXT("EventEntry",
+                          "The year must be a number, such as 1985 (or -753 for 753 BCE).")};
   }
   if (!IsEntryYear(*year)) {
-    return {EntryField::kYear, "The year must lie between -" + std::to_string(kMaxEntryYear) +
-                                   " and " + std::to_string(kMaxEntryYear) + ", and cannot be 0."};
+    return {EntryField::kYear,
+            {TESSOLAR_TEXT("EventEntry", "The year must lie between -%1 and %1, and cannot be 0."),
+             {std::to_string(kMaxEntryYear)}}};
   }
   return {};
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "caldata/user_text.h"
+
 namespace tessolar {
 
 // Years an entry may carry: 0 is no year and 9999 marks a deleted entry;
@@ -24,7 +26,7 @@ enum class EntryField { kNone, kDay, kYear };
 
 struct EntryProblem {
   EntryField field = EntryField::kNone;  // the field to fix; kNone when all is well
-  std::string message;                   // one sentence for the user
+  UserText message;                      // one sentence for the user
 };
 
 // Checks the typed day (only for a fixed date: it must be a day of `month`,

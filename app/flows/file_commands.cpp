@@ -7,7 +7,6 @@
 #include "caldata/calendar_file.h"
 #include "caldata/calendar_text.h"
 #include "pages/page_conventions.h"
-#include "pages/page_text.h"
 
 namespace tessolar {
 namespace {
@@ -23,7 +22,7 @@ std::string WithSingleCalExtension(std::string path) {
 }
 
 bool FileCommands::Write(const std::string& path) {
-  std::string message;
+  UserText message;
   if (SaveCalendarFile(doc_.Db(), path, &message) != 0) {
     prompts_.ShowMessage(message);
     return false;
@@ -40,15 +39,19 @@ bool FileCommands::Save() {
   if (!Exists(path)) return Write(path);
   if (const uint32_t leftOut = doc_.Db().EntriesLeftOut(); leftOut > 0 && Writable(path)) {
     // The file holds entries the calendar in hand does not: never lose them unasked.
-    return prompts_.AskYesNo(EntriesLeftOutMessage(path, leftOut) +
-                             " Replacing the file loses them. Replace it anyway?")
+    return prompts_.AskYesNo({TESSOLAR_TEXT("FileCommands",
+                                            "%1 Replacing the file loses them. Replace it anyway?"),
+                              {EntriesLeftOutMessage(path, leftOut)}})
                ? Write(path)
                : SaveAs(path);
   }
   if (Writable(path)) {
-    return prompts_.AskYesNo("Overwrite existing file?") ? Write(path) : SaveAs(path);
+    return prompts_.AskYesNo(TESSOLAR_TEXT("FileCommands", "Overwrite existing file?"))
+               ? Write(path)
+               : SaveAs(path);
   }
-  prompts_.ShowMessage(Printf("The file (%s) is read-only protected.", path.c_str()));
+  prompts_.ShowMessage(
+      {TESSOLAR_TEXT("FileCommands", "The file (%1) is read-only protected."), {path}});
   return SaveAs(path);
 }
 
@@ -56,7 +59,7 @@ bool FileCommands::SaveAs(const std::string& path) {
   const std::string chosen = WithSingleCalExtension(prompts_.ChooseCalendarToSave(path));
   if (chosen.empty()) return false;
   if (!Exists(chosen) || Writable(chosen)) return Write(chosen);
-  prompts_.ShowMessage(Printf("Unable to write to file (%s).", chosen.c_str()));
+  prompts_.ShowMessage({TESSOLAR_TEXT("FileCommands", "Unable to write to file (%1)."), {chosen}});
   return false;
 }
 
@@ -65,7 +68,10 @@ bool FileCommands::SaveUnnamedOrNamed() {
 }
 
 bool FileCommands::ConfirmExit() {
-  if (!doc_.HasUnsavedChanges() || !prompts_.AskYesNo("Save changes before exit?")) return true;
+  if (!doc_.HasUnsavedChanges() ||
+      !prompts_.AskYesNo(TESSOLAR_TEXT("FileCommands", "Save changes before exit?"))) {
+    return true;
+  }
   const std::string calendarText = CalendarText(doc_.Db());
   const std::string savedText = doc_.Db().SavedText();
   const bool saved = SaveUnnamedOrNamed();
@@ -75,7 +81,8 @@ bool FileCommands::ConfirmExit() {
 }
 
 bool FileCommands::ConfirmReplace() {
-  if (!doc_.HasUnsavedChanges() || !prompts_.AskYesNo("Save changes to the current calendar?")) {
+  if (!doc_.HasUnsavedChanges() ||
+      !prompts_.AskYesNo(TESSOLAR_TEXT("FileCommands", "Save changes to the current calendar?"))) {
     return true;
   }
   return SaveUnnamedOrNamed();
@@ -87,7 +94,7 @@ void FileCommands::WriteDiagnostic(const std::string& text, const std::string& n
   if (!file) return;
   const size_t written = std::fwrite(text.data(), 1, text.size(), file);
   if (std::fclose(file) != 0 || written < text.size()) {
-    prompts_.ShowMessage("failed to write output file");
+    prompts_.ShowMessage(TESSOLAR_TEXT("FileCommands", "failed to write output file"));
   }
 }
 

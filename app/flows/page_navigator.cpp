@@ -7,7 +7,6 @@
 #include "caldata/data_paths.h"
 #include "pages/calendar_page.h"
 #include "pages/page_conventions.h"
-#include "pages/page_text.h"
 #include "pages/plain_pages.h"
 #include "pages/title_pages.h"
 
@@ -30,7 +29,7 @@ NavigationCheck PageNavigator::BeforeNavigate(const std::string& url) {
   return check;
 }
 
-void PageNavigator::RegeneratePage(std::string& message) {
+void PageNavigator::RegeneratePage(UserText& message) {
   if (state_.currentPageMode == state_.renderedPageMode) return;
   const CCalDatabase& db = doc_.Db();
   switch (state_.currentPageMode) {
@@ -54,14 +53,15 @@ void PageNavigator::RegeneratePage(std::string& message) {
   state_.renderedPageMode = state_.currentPageMode;
 }
 
-bool PageNavigator::WritePage(const std::string& text, std::string& message) {
+bool PageNavigator::WritePage(const std::string& text, UserText& message) {
   if (WritePageFile(text) == 0) return true;
-  message = Printf("The page could not be written to %s.", PageFilePath().c_str());
+  message = {TESSOLAR_TEXT("PageNavigator", "The page could not be written to %1."),
+             {PageFilePath()}};
   return false;
 }
 
 bool PageNavigator::WritePageOrSay(const std::string& text) {
-  std::string message;
+  UserText message;
   if (WritePage(text, message)) return true;
   prompts_.ShowMessage(message);
   return false;

@@ -16,7 +16,7 @@ namespace tessolar {
 struct NavigationCheck {
   bool accept = false;  // only the page file itself, without a token, loads
   ClickToken token;     // the token the page file's query carries, to run next
-  std::string message;  // for the user, when the page file could not be written
+  UserText message;     // for the user, when the page file could not be written
   std::string openExternally;  // the help document, for the desktop's own viewer
 };
 
@@ -56,8 +56,8 @@ class PageNavigator {
   std::string BigPicturesPage() const;
 
  private:
-  void RegeneratePage(std::string& message);
-  bool WritePage(const std::string& text, std::string& message);
+  void RegeneratePage(UserText& message);
+  bool WritePage(const std::string& text, UserText& message);
 
   CalendarDocument& doc_;
   UserPrompts& prompts_;

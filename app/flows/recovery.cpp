@@ -16,7 +16,6 @@
 
 #include "caldata/calendar_text.h"
 #include "caldata/recovery_file.h"
-#include "pages/page_text.h"
 
 namespace tessolar {
 namespace {
@@ -98,7 +97,7 @@ void Recovery::Update() {
   std::error_code ignored;
   std::filesystem::create_directories(folder_, ignored);
   // A recovery that cannot be written must not stop the editing; the next change tries again.
-  if (WriteRecoveryFile(FileOf(pid_), doc_.Db().CalendarFileName(), text, clock_.now()).empty()) {
+  if (WriteRecoveryFile(FileOf(pid_), doc_.Db().CalendarFileName(), text, clock_.now()).Empty()) {
     written_ = std::move(text);
   }
 }
@@ -125,10 +124,13 @@ bool Recovery::OfferLeftBehind(UserPrompts& prompts) {
       ::unlink(path.c_str());
       continue;
     }
-    const std::string name = info.calendarFile.empty() ? "an unnamed calendar" : info.calendarFile;
-    if (prompts.AskYesNo(Printf("Tessolar ended without saving the changes to %s (last changed "
-                                "%s). Recover them?",
-                                name.c_str(), LocalTime(info.changedAt).c_str()))) {
+    const UserText name = info.calendarFile.empty()
+                              ? UserText(TESSOLAR_TEXT("Recovery", "an unnamed calendar"))
+                              : UserText(info.calendarFile);
+    if (prompts.AskYesNo({TESSOLAR_TEXT("Recovery",
+                                        "Tessolar ended without saving the changes to %1 (last "
+                                        "changed %2). Recover them?"),
+                          {name, LocalTime(info.changedAt)}})) {
       doc_.Reset();
       doc_.Db() = found.Db();
       doc_.Db().SetSavedText("");  // unsaved, whatever its file holds

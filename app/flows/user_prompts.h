@@ -1,6 +1,8 @@
 #pragma once
 // The one way the desktop flows talk to the user. The program answers with
 // its Qt dialogs; tests answer from a script. Every Run… returns true for OK.
+// Questions, messages and labels come as English texts with their values; the
+// program shows them translated.
 
 #include <cstdint>
 #include <string>
@@ -8,6 +10,7 @@
 
 #include "caldata/cal_database.h"
 #include "caldata/cal_entry.h"
+#include "caldata/user_text.h"
 
 namespace tessolar {
 
@@ -58,8 +61,8 @@ class UserPrompts {
  public:
   virtual ~UserPrompts() = default;
 
-  virtual bool AskYesNo(const std::string& question) = 0;
-  virtual void ShowMessage(const std::string& text) = 0;
+  virtual bool AskYesNo(const UserText& question) = 0;
+  virtual void ShowMessage(const UserText& text) = 0;
   virtual bool RunConfiguration(ConfigChoices& choices) = 0;
   virtual bool RunTitle(TitleFields& fields) = 0;
   virtual bool RunBigPicture(BigPictureFields& fields) = 0;
@@ -69,7 +72,7 @@ class UserPrompts {
   virtual EventAnswer RunEvent(CalEntry& entry, const CCalDatabase& calendar, bool isNew) = 0;
   // Which of `labels` (two or more) the user means: 1, 2, 3 … for the first
   // ones, 0 for the last; -1 when cancelled.
-  virtual int RunPick(const std::vector<std::string>& labels) = 0;
+  virtual int RunPick(const std::vector<UserText>& labels) = 0;
   // A calendar file to open, or empty when the user cancelled.
   virtual std::string ChooseCalendarToOpen() = 0;
   // Where to save the calendar (starting at `suggested`, a path or empty), or

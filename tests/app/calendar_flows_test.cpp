@@ -237,8 +237,7 @@ TEST(FileCommands, ACalendarCutShortIsSaidAndNeverSavedOverUnasked) {
   std::ofstream(path) << in.rdbuf();
   s.view.OpenCalendarFile(path);
   ASSERT_EQ(s.prompts.messages.size(), 1u);
-  EXPECT_NE(s.prompts.messages[0].find("lists 10 more entries than a calendar holds (500)"),
-            std::string::npos);
+  EXPECT_NE(s.prompts.messages[0].find("holds (500). Entries left out: 10."), std::string::npos);
   EXPECT_EQ(s.doc.Db().Count(), kMaxEntries);
 
   s.prompts.answers.push_back(false);

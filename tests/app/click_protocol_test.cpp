@@ -57,7 +57,7 @@ TEST(ClickProtocol, APageThatCannotBeWrittenIsSaidAndNotShown) {
   const auto blocker = s.folder / "file";
   std::ofstream(blocker) << "x";
   setenv("TESSOLAR_PAGE_DIR", blocker.c_str(), 1);
-  EXPECT_NE(s.view.BeforeNavigate(PageUrl()).message.find("could not be written"),
+  EXPECT_NE(English(s.view.BeforeNavigate(PageUrl()).message).find("could not be written"),
             std::string::npos);
   s.view.ShowBigPictures();
   s.view.ShowCalDatabase();

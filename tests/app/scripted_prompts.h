@@ -21,13 +21,14 @@ namespace tessolar::support {
 
 class ScriptedPrompts : public UserPrompts {
  public:
-  bool AskYesNo(const std::string& question) override;
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  // Questions, messages and labels are kept in English.
+  bool AskYesNo(const UserText& question) override;
+  void ShowMessage(const UserText& text) override { messages.push_back(English(text)); }
   bool RunConfiguration(ConfigChoices& choices) override;
   bool RunTitle(TitleFields& fields) override;
   bool RunBigPicture(BigPictureFields& fields) override;
   EventAnswer RunEvent(CalEntry& entry, const CCalDatabase& calendar, bool isNew) override;
-  int RunPick(const std::vector<std::string>& labels) override;
+  int RunPick(const std::vector<UserText>& labels) override;
   std::string ChooseCalendarToOpen() override { return Next(paths, "open"); }
   std::string ChooseCalendarToSave(const std::string& suggested) override;
 

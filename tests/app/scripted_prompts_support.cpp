@@ -12,9 +12,9 @@
 
 namespace tessolar::support {
 
-bool ScriptedPrompts::AskYesNo(const std::string& question) {
-  questions.push_back(question);
-  EXPECT_FALSE(answers.empty()) << "unexpected question: " << question;
+bool ScriptedPrompts::AskYesNo(const UserText& question) {
+  questions.push_back(English(question));
+  EXPECT_FALSE(answers.empty()) << "unexpected question: " << questions.back();
   if (answers.empty()) return false;
   const bool answer = answers.front();
   answers.pop_front();
@@ -65,9 +65,10 @@ EventAnswer ScriptedPrompts::RunEvent(CalEntry& entry, const CCalDatabase&, bool
   return answer;
 }
 
-int ScriptedPrompts::RunPick(const std::vector<std::string>& labels) {
+int ScriptedPrompts::RunPick(const std::vector<UserText>& labels) {
   dialogs.push_back("pick" + std::to_string(labels.size()));
-  lastPickLabels = labels;
+  lastPickLabels.clear();
+  for (const UserText& label : labels) lastPickLabels.push_back(English(label));
   EXPECT_FALSE(picks.empty()) << "unexpected pick dialog";
   if (picks.empty()) return -1;
   const int choice = picks.front();

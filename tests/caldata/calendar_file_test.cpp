@@ -56,7 +56,7 @@ class CalendarFile : public support::CalendarTest {
         std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
   }
   // Loads `bytes` written to a file; returns the loader's result.
-  int LoadBytes(CCalDatabase& db, const std::string& bytes, std::string* message = nullptr) {
+  int LoadBytes(CCalDatabase& db, const std::string& bytes, UserText* message = nullptr) {
     WriteFile(Path("load.cal"), bytes);
     return LoadCalendarFile(db, Path("load.cal"), message);
   }
@@ -118,8 +118,8 @@ TEST_F(CalendarFile, AWriteThatFailsHalfwayIsReportedAndLeavesTheOldFileWhole) {
     signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{static_cast<rlim_t>(before.size()), static_cast<rlim_t>(before.size())};
     setrlimit(RLIMIT_FSIZE, &limit);
-    std::string message;
-    const bool ok = SaveCalendarFile(db_, path, &message) == -1 && !message.empty() &&
+    UserText message;
+    const bool ok = SaveCalendarFile(db_, path, &message) == -1 && !message.Empty() &&
                     db_.SavedText() != CalendarText(db_);
     _exit(ok ? 0 : 1);
   }
@@ -131,12 +131,12 @@ TEST_F(CalendarFile, AWriteThatFailsHalfwayIsReportedAndLeavesTheOldFileWhole) {
 }
 
 TEST_F(CalendarFile, WhatIsNotACalendarFileIsRefusedWithAReason) {
-  std::string message;
+  UserText message;
   EXPECT_EQ(LoadCalendarFile(db_, Path("none.cal"), &message), -1);
   ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0600), 0);
   EXPECT_EQ(LoadCalendarFile(db_, Path("fifo"), &message), 0) << "a pipe must not be opened";
   EXPECT_EQ(LoadBytes(db_, "", &message), 0);
-  EXPECT_NE(message.find("empty"), std::string::npos);
+  EXPECT_NE(English(message).find("empty"), std::string::npos);
   // A calendar cut off after its settings leaves the store as it was, its
   // language and country too, which the file had set while it was read.
   const std::string before = CalendarText(db_);

@@ -1,0 +1,671 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>CDlgModifyEvent</name>
+    <message>
+        <source>Add / Modify An Event</source>
+        <translation>Eintrag hinzufügen oder ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <translation>&amp;Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed (date never changes)</source>
+        <translation>&amp;Fest (Datum ändert sich nie)</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>&amp;Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Variable (3rd Monday)</source>
+        <translation>&amp;Variabel (3. Montag)</translation>
+    </message>
+    <message>
+        <source>W&amp;hich</source>
+        <translation>&amp;Welcher</translation>
+    </message>
+    <message>
+        <source>D&amp;ay</source>
+        <translation>Wo&amp;chentag</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>T&amp;yp</translation>
+    </message>
+    <message>
+        <source>Des&amp;cription</source>
+        <translation>&amp;Beschreibung</translation>
+    </message>
+    <message>
+        <source>File&amp;name</source>
+        <translation>Datei&amp;name</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>Show A&amp;ge</source>
+        <translation>Alter an&amp;zeigen</translation>
+    </message>
+    <message>
+        <source>H&amp;ide It</source>
+        <translation>&amp;Ausblenden</translation>
+    </message>
+    <message>
+        <source>Automated Description</source>
+        <translation>Automatische Beschriftung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarFile</name>
+    <message>
+        <source>no file name was given</source>
+        <translation>Es wurde kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>Es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>Es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>Die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Could not open the calendar %1: %2.</source>
+        <translation>Der Kalender %1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 lists more entries than a calendar holds (%2). Entries left out: %3.</source>
+        <translation>%1 enthält mehr Einträge, als ein Kalender fassen kann (%2). Ausgelassene Einträge: %3.</translation>
+    </message>
+    <message>
+        <source>Could not save the calendar to %1: %2.</source>
+        <translation>Der Kalender konnte nicht unter %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>it is far too large for a calendar</source>
+        <translation>Die Datei ist viel zu groß für einen Kalender</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>Die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>it is not a calendar file, or it is damaged</source>
+        <translation>Es ist keine Kalenderdatei oder sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s file name holds a line break</source>
+        <translation>Der Dateiname des Kalenders enthält einen Zeilenumbruch</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarLocks</name>
+    <message>
+        <source>%1 is open in another Tessolar (process %2). Open it here as well? Each may then save over the other&apos;s changes.</source>
+        <translation>%1 ist in einem anderen Tessolar geöffnet (Prozess %2). Hier ebenfalls öffnen? Dann kann jedes von beiden die Änderungen des anderen überschreiben.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarOpening</name>
+    <message>
+        <source>No such file.</source>
+        <translation>Diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Could not open file (%1)
+%2</source>
+        <translation>Die Datei konnte nicht geöffnet werden (%1)
+%2</translation>
+    </message>
+    <message>
+        <source>%1 Saving will not replace the file without asking.</source>
+        <translation>%1 Beim Speichern wird die Datei nicht ohne Rückfrage ersetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>DlgAbout</name>
+    <message>
+        <source>About Tessolar</source>
+        <translation>Über Tessolar</translation>
+    </message>
+    <message>
+        <source>Build and print a calendar of your own, with your days and pictures.</source>
+        <translation>Gestalten und drucken Sie Ihren eigenen Kalender – mit Ihren Tagen und Bildern.</translation>
+    </message>
+</context>
+<context>
+    <name>DlgBigPics</name>
+    <message>
+        <source>Modify Big Picture</source>
+        <translation>Großes Bild ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation>&amp;Beschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;File name</source>
+        <translation>&amp;Dateiname</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>D&amp;urchsuchen…</translation>
+    </message>
+</context>
+<context>
+    <name>DlgGenConfig</name>
+    <message>
+        <source>Enter Calendar Configuration</source>
+        <translation>Kalender einrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>Ja&amp;hr</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>C&amp;ountry</source>
+        <translation>&amp;Land</translation>
+    </message>
+    <message>
+        <source>Main Calendar Font &amp;Style</source>
+        <translation>Schrift&amp;art des Kalenders</translation>
+    </message>
+    <message>
+        <source>Font for Calendar Body</source>
+        <translation>Schrift für den Kalendertext</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ipart</source>
+        <translation>Cl&amp;ipart-Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>Computed Days</source>
+        <translation>Berechnete Tage</translation>
+    </message>
+    <message>
+        <source>Include &amp;Jewish Holidays</source>
+        <translation>&amp;Jüdische Feiertage einbeziehen</translation>
+    </message>
+    <message>
+        <source>Include &amp;Equinox Days</source>
+        <translation>&amp;Tagundnachtgleichen und Sonnenwenden einbeziehen</translation>
+    </message>
+    <message>
+        <source>Include Full &amp;Moons</source>
+        <translation>&amp;Vollmonde einbeziehen</translation>
+    </message>
+    <message>
+        <source>Include E&amp;aster Holidays</source>
+        <translation>&amp;Osterabhängige Feiertage einbeziehen</translation>
+    </message>
+    <message>
+        <source>Include &amp;National Holidays</source>
+        <translation>&amp;Gesetzliche Feiertage einbeziehen</translation>
+    </message>
+</context>
+<context>
+    <name>DlgTitle</name>
+    <message>
+        <source>Title Page Configuration</source>
+        <translation>Titelseite einrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Title for Calendar</source>
+        <translation>&amp;Titel des Kalenders</translation>
+    </message>
+    <message>
+        <source>Title &amp;Font Style</source>
+        <translation>&amp;Schriftart des Titels</translation>
+    </message>
+    <message>
+        <source>Font for Cover Page</source>
+        <translation>Schrift für die Titelseite</translation>
+    </message>
+    <message>
+        <source>Title Font &amp;Color</source>
+        <translation>Schrift&amp;farbe des Titels</translation>
+    </message>
+    <message>
+        <source>Choose the title colour</source>
+        <translation>Farbe des Titels wählen</translation>
+    </message>
+    <message>
+        <source>Title Font Si&amp;ze</source>
+        <translation>Schrift&amp;größe des Titels</translation>
+    </message>
+    <message>
+        <source>Title Page &amp;Picture</source>
+        <translation>&amp;Bild der Titelseite</translation>
+    </message>
+    <message>
+        <source>Title &amp;X Position</source>
+        <translation>&amp;X-Position des Titels</translation>
+    </message>
+    <message>
+        <source>Title &amp;Y Position</source>
+        <translation>&amp;Y-Position des Titels</translation>
+    </message>
+    <message>
+        <source>Text Box &amp;Width</source>
+        <translation>B&amp;reite des Textfelds</translation>
+    </message>
+</context>
+<context>
+    <name>EntryEditing</name>
+    <message>
+        <source>did not find index in database</source>
+        <translation>Der Eintrag wurde in der Datenbank nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The calendar is full: it holds %1 entries. Delete one to add another.</source>
+        <translation>Der Kalender ist voll: Er enthält %1 Einträge. Löschen Sie einen, um einen neuen hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>current design only supports four events per day</source>
+        <translation>Ein Tag kann höchstens vier Einträge aufnehmen.</translation>
+    </message>
+    <message>
+        <source>New Entry</source>
+        <translation>Neuer Eintrag</translation>
+    </message>
+</context>
+<context>
+    <name>EventEntry</name>
+    <message>
+        <source>The day must be a number from 1 to %1 (%2 %3).</source>
+        <translation>Der Tag muss eine Zahl von 1 bis %1 sein (%2 %3).</translation>
+    </message>
+    <message>
+        <source>%1 %2 has no day %3: type a day from 1 to %4.</source>
+        <translation>Im %1 %2 gibt es keinen Tag %3: Geben Sie einen Tag von 1 bis %4 ein.</translation>
+    </message>
+    <message>
+        <source>The year must be a number, such as 1985 (or -753 for 753 BCE).</source>
+        <translation>Das Jahr muss eine Zahl sein, etwa 1985 (oder -753 für 753 v. Chr.).</translation>
+    </message>
+    <message>
+        <source>The year must lie between -%1 and %1, and cannot be 0.</source>
+        <translation>Das Jahr muss zwischen -%1 und %1 liegen und darf nicht 0 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>%1 Replacing the file loses them. Replace it anyway?</source>
+        <translation>%1 Wird die Datei ersetzt, gehen sie verloren. Trotzdem ersetzen?</translation>
+    </message>
+    <message>
+        <source>Overwrite existing file?</source>
+        <translation>Vorhandene Datei überschreiben?</translation>
+    </message>
+    <message>
+        <source>The file (%1) is read-only protected.</source>
+        <translation>Die Datei (%1) ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Unable to write to file (%1).</source>
+        <translation>In die Datei (%1) kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Save changes before exit?</source>
+        <translation>Änderungen vor dem Beenden speichern?</translation>
+    </message>
+    <message>
+        <source>Save changes to the current calendar?</source>
+        <translation>Änderungen am aktuellen Kalender speichern?</translation>
+    </message>
+    <message>
+        <source>failed to write output file</source>
+        <translation>Die Ausgabedatei konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PageNavigator</name>
+    <message>
+        <source>The page could not be written to %1.</source>
+        <translation>Die Seite konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PagePdf</name>
+    <message>
+        <source>printing took longer than %1 s</source>
+        <translation>Das Drucken dauerte länger als %1 s</translation>
+    </message>
+    <message>
+        <source>the page could not be printed</source>
+        <translation>Die Seite konnte nicht gedruckt werden</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>could not load the page %1</source>
+        <translation>Die Seite %1 konnte nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>the page %1 did not load within %2 s</source>
+        <translation>Die Seite %1 wurde nicht innerhalb von %2 s geladen</translation>
+    </message>
+</context>
+<context>
+    <name>QSettingsStore</name>
+    <message>
+        <source>The settings file %1 could not be read. Tessolar starts with its default settings, and recent calendars and the window position are not kept.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Tessolar startet mit den Standardeinstellungen; zuletzt verwendete Kalender und die Fensterposition werden nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>Calendar Files (*.cal *.CAL);;All Files (*)</source>
+        <translation>Kalenderdateien (*.cal *.CAL);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open Calendar</source>
+        <translation>Kalender öffnen</translation>
+    </message>
+    <message>
+        <source>Save Calendar</source>
+        <translation>Kalender speichern</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>an unnamed calendar</source>
+        <translation>einem unbenannten Kalender</translation>
+    </message>
+    <message>
+        <source>Tessolar ended without saving the changes to %1 (last changed %2). Recover them?</source>
+        <translation>Tessolar wurde beendet, ohne die Änderungen an %1 zu speichern (zuletzt geändert %2). Wiederherstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Builds a personalised calendar for one year and prints it.</source>
+        <translation>Gestaltet einen persönlichen Kalender für ein Jahr und druckt ihn.</translation>
+    </message>
+    <message>
+        <source>calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>A calendar file (.cal) to open.</source>
+        <translation>Eine Kalenderdatei (.cal), die geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>[calendar]</source>
+        <translation>[Kalender]</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgAbout</name>
+    <message>
+        <source>Tessolar Version %1</source>
+        <translation>Tessolar Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgBigPics</name>
+    <message>
+        <source>Pick a Picture</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Bilder (%1);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgGenConfig</name>
+    <message>
+        <source>Font for Calendar Body</source>
+        <translation>Schrift für den Kalendertext</translation>
+    </message>
+    <message>
+        <source>Pick a Directory</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgModifyEvent</name>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Bilder (%1);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgPickFrom</name>
+    <message>
+        <source>Which are you trying to change?</source>
+        <translation>Was möchten Sie ändern?</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgTitle</name>
+    <message>
+        <source>Font for Cover Page</source>
+        <translation>Schrift für die Titelseite</translation>
+    </message>
+    <message>
+        <source>Title Font Color</source>
+        <translation>Schriftfarbe des Titels</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CMainFrame</name>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Seite &amp;einrichten…</translation>
+    </message>
+    <message>
+        <source>&amp;Wall Calendar Layout</source>
+        <translation>&amp;Wandkalender-Layout</translation>
+    </message>
+    <message>
+        <source>&amp;Crop Wall Pictures to Fill</source>
+        <translation>Bilder des Wandkalenders rahmenfüllend &amp;zuschneiden</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau…</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>Als &amp;PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Page</source>
+        <translation>&amp;Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Welcome</source>
+        <translation>&amp;Willkommen</translation>
+    </message>
+    <message>
+        <source>&amp;Big Pictures</source>
+        <translation>&amp;Große Bilder</translation>
+    </message>
+    <message>
+        <source>&amp;Title Page</source>
+        <translation>&amp;Titelseite</translation>
+    </message>
+    <message>
+        <source>&amp;One Month</source>
+        <translation>&amp;Ein Monat</translation>
+    </message>
+    <message>
+        <source>&amp;All Months</source>
+        <translation>&amp;Alle Monate</translation>
+    </message>
+    <message>
+        <source>Month &amp;Previous</source>
+        <translation>&amp;Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Month &amp;Next</source>
+        <translation>&amp;Nächster Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Konfiguration</translation>
+    </message>
+    <message>
+        <source>&amp;Hidden Events</source>
+        <translation>A&amp;usgeblendete Einträge</translation>
+    </message>
+    <message>
+        <source>CalDatabase</source>
+        <translation>Kalenderdaten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Tessolar...</source>
+        <translation>Ü&amp;ber Tessolar…</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CPrintChoicesTab</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Booklet: title, months and pictures on landscape sheets (26 for the year)</source>
+        <translation>Heft: Titel, Monate und Bilder auf Blättern im Querformat (26 für das Jahr)</translation>
+    </message>
+    <message>
+        <source>Wall calendar: each month&apos;s picture above its grid on a portrait sheet (13 for the year)</source>
+        <translation>Wandkalender: das Bild jedes Monats über seinem Raster auf einem Blatt im Hochformat (13 für das Jahr)</translation>
+    </message>
+    <message>
+        <source>Pictures of the wall calendar</source>
+        <translation>Bilder des Wandkalenders</translation>
+    </message>
+    <message>
+        <source>Crop each picture to fill its frame</source>
+        <translation>Jedes Bild so zuschneiden, dass es seinen Rahmen füllt</translation>
+    </message>
+    <message>
+        <source>Show each picture whole</source>
+        <translation>Jedes Bild ganz zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CPrintHandler</name>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>Die Seite konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The page is still printing; try again when it is done.</source>
+        <translation>Die Seite wird noch gedruckt; versuchen Sie es erneut, wenn der Druck fertig ist.</translation>
+    </message>
+    <message>
+        <source>There is no page to print.</source>
+        <translation>Es gibt keine Seite zum Drucken.</translation>
+    </message>
+    <message>
+        <source>The page to print could not be written to %1.</source>
+        <translation>Die zu druckende Seite konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CTessolarView</name>
+    <message>
+        <source>The page cannot be shown: the browser engine&apos;s page process ended twice in a row. Choose a page from the Page menu to try again.</source>
+        <translation>Die Seite kann nicht angezeigt werden: Der Seitenprozess der Browser-Engine wurde zweimal hintereinander beendet. Wählen Sie eine Seite im Menü „Seite“, um es erneut zu versuchen.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,671 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en">
+<context>
+    <name>CDlgModifyEvent</name>
+    <message>
+        <source>Add / Modify An Event</source>
+        <translation>Añadir o modificar un evento</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <translation>&amp;Mes</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed (date never changes)</source>
+        <translation>&amp;Fija (la fecha no cambia nunca)</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>&amp;Día</translation>
+    </message>
+    <message>
+        <source>&amp;Variable (3rd Monday)</source>
+        <translation>&amp;Variable (3.er lunes)</translation>
+    </message>
+    <message>
+        <source>W&amp;hich</source>
+        <translation>&amp;Cuál</translation>
+    </message>
+    <message>
+        <source>D&amp;ay</source>
+        <translation>Día de la &amp;semana</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Año</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Tipo</translation>
+    </message>
+    <message>
+        <source>Des&amp;cription</source>
+        <translation>Descri&amp;pción</translation>
+    </message>
+    <message>
+        <source>File&amp;name</source>
+        <translation>&amp;Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar…</translation>
+    </message>
+    <message>
+        <source>Show A&amp;ge</source>
+        <translation>M&amp;ostrar edad</translation>
+    </message>
+    <message>
+        <source>H&amp;ide It</source>
+        <translation>Ocu&amp;ltar</translation>
+    </message>
+    <message>
+        <source>Automated Description</source>
+        <translation>Descripción automática</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>Elim&amp;inar</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarFile</name>
+    <message>
+        <source>no file name was given</source>
+        <translation>no se indicó ningún nombre de archivo</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>Could not open the calendar %1: %2.</source>
+        <translation>No se pudo abrir el calendario %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 lists more entries than a calendar holds (%2). Entries left out: %3.</source>
+        <translation>%1 contiene más entradas de las que admite un calendario (%2). Entradas omitidas: %3.</translation>
+    </message>
+    <message>
+        <source>Could not save the calendar to %1: %2.</source>
+        <translation>No se pudo guardar el calendario en %1: %2.</translation>
+    </message>
+    <message>
+        <source>it is far too large for a calendar</source>
+        <translation>es demasiado grande para un calendario</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>it is not a calendar file, or it is damaged</source>
+        <translation>no es un archivo de calendario o está dañado</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s file name holds a line break</source>
+        <translation>el nombre de archivo del calendario contiene un salto de línea</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarLocks</name>
+    <message>
+        <source>%1 is open in another Tessolar (process %2). Open it here as well? Each may then save over the other&apos;s changes.</source>
+        <translation>%1 está abierto en otro Tessolar (proceso %2). ¿Abrirlo también aquí? Cada uno podría entonces sobrescribir los cambios del otro.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarOpening</name>
+    <message>
+        <source>No such file.</source>
+        <translation>No existe el archivo.</translation>
+    </message>
+    <message>
+        <source>Could not open file (%1)
+%2</source>
+        <translation>No se pudo abrir el archivo (%1)
+%2</translation>
+    </message>
+    <message>
+        <source>%1 Saving will not replace the file without asking.</source>
+        <translation>%1 Al guardar, el archivo no se reemplazará sin preguntar.</translation>
+    </message>
+</context>
+<context>
+    <name>DlgAbout</name>
+    <message>
+        <source>About Tessolar</source>
+        <translation>Acerca de Tessolar</translation>
+    </message>
+    <message>
+        <source>Build and print a calendar of your own, with your days and pictures.</source>
+        <translation>Cree e imprima su propio calendario, con sus días y sus imágenes.</translation>
+    </message>
+</context>
+<context>
+    <name>DlgBigPics</name>
+    <message>
+        <source>Modify Big Picture</source>
+        <translation>Modificar imagen grande</translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation>&amp;Descripción</translation>
+    </message>
+    <message>
+        <source>&amp;File name</source>
+        <translation>&amp;Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar…</translation>
+    </message>
+</context>
+<context>
+    <name>DlgGenConfig</name>
+    <message>
+        <source>Enter Calendar Configuration</source>
+        <translation>Configuración del calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Año</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>C&amp;ountry</source>
+        <translation>&amp;País</translation>
+    </message>
+    <message>
+        <source>Main Calendar Font &amp;Style</source>
+        <translation>&amp;Fuente del calendario</translation>
+    </message>
+    <message>
+        <source>Font for Calendar Body</source>
+        <translation>Fuente del texto del calendario</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ipart</source>
+        <translation>Imá&amp;genes prediseñadas</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar…</translation>
+    </message>
+    <message>
+        <source>Computed Days</source>
+        <translation>Días calculados</translation>
+    </message>
+    <message>
+        <source>Include &amp;Jewish Holidays</source>
+        <translation>Incluir festividades &amp;judías</translation>
+    </message>
+    <message>
+        <source>Include &amp;Equinox Days</source>
+        <translation>Incluir e&amp;quinoccios y solsticios</translation>
+    </message>
+    <message>
+        <source>Include Full &amp;Moons</source>
+        <translation>Incluir &amp;lunas llenas</translation>
+    </message>
+    <message>
+        <source>Include E&amp;aster Holidays</source>
+        <translation>Incluir festividades de Pasc&amp;ua</translation>
+    </message>
+    <message>
+        <source>Include &amp;National Holidays</source>
+        <translation>Incluir días festivos &amp;nacionales</translation>
+    </message>
+</context>
+<context>
+    <name>DlgTitle</name>
+    <message>
+        <source>Title Page Configuration</source>
+        <translation>Configuración de la portada</translation>
+    </message>
+    <message>
+        <source>&amp;Title for Calendar</source>
+        <translation>&amp;Título del calendario</translation>
+    </message>
+    <message>
+        <source>Title &amp;Font Style</source>
+        <translation>&amp;Fuente del título</translation>
+    </message>
+    <message>
+        <source>Font for Cover Page</source>
+        <translation>Fuente de la portada</translation>
+    </message>
+    <message>
+        <source>Title Font &amp;Color</source>
+        <translation>&amp;Color de la fuente del título</translation>
+    </message>
+    <message>
+        <source>Choose the title colour</source>
+        <translation>Elegir el color del título</translation>
+    </message>
+    <message>
+        <source>Title Font Si&amp;ze</source>
+        <translation>Ta&amp;maño de la fuente del título</translation>
+    </message>
+    <message>
+        <source>Title Page &amp;Picture</source>
+        <translation>&amp;Imagen de la portada</translation>
+    </message>
+    <message>
+        <source>Title &amp;X Position</source>
+        <translation>Posición &amp;X del título</translation>
+    </message>
+    <message>
+        <source>Title &amp;Y Position</source>
+        <translation>Posición &amp;Y del título</translation>
+    </message>
+    <message>
+        <source>Text Box &amp;Width</source>
+        <translation>&amp;Ancho del cuadro de texto</translation>
+    </message>
+</context>
+<context>
+    <name>EntryEditing</name>
+    <message>
+        <source>did not find index in database</source>
+        <translation>No se encontró la entrada en la base de datos.</translation>
+    </message>
+    <message>
+        <source>The calendar is full: it holds %1 entries. Delete one to add another.</source>
+        <translation>El calendario está lleno: contiene %1 entradas. Elimine una para añadir otra.</translation>
+    </message>
+    <message>
+        <source>current design only supports four events per day</source>
+        <translation>Un día admite como máximo cuatro eventos.</translation>
+    </message>
+    <message>
+        <source>New Entry</source>
+        <translation>Nueva entrada</translation>
+    </message>
+</context>
+<context>
+    <name>EventEntry</name>
+    <message>
+        <source>The day must be a number from 1 to %1 (%2 %3).</source>
+        <translation>El día debe ser un número del 1 al %1 (%2 de %3).</translation>
+    </message>
+    <message>
+        <source>%1 %2 has no day %3: type a day from 1 to %4.</source>
+        <translation>En %1 de %2 no hay día %3: escriba un día del 1 al %4.</translation>
+    </message>
+    <message>
+        <source>The year must be a number, such as 1985 (or -753 for 753 BCE).</source>
+        <translation>El año debe ser un número, como 1985 (o -753 para el 753 a. C.).</translation>
+    </message>
+    <message>
+        <source>The year must lie between -%1 and %1, and cannot be 0.</source>
+        <translation>El año debe estar entre -%1 y %1, y no puede ser 0.</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>%1 Replacing the file loses them. Replace it anyway?</source>
+        <translation>%1 Si se reemplaza el archivo, se perderán. ¿Reemplazarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Overwrite existing file?</source>
+        <translation>¿Sobrescribir el archivo existente?</translation>
+    </message>
+    <message>
+        <source>The file (%1) is read-only protected.</source>
+        <translation>El archivo (%1) está protegido contra escritura.</translation>
+    </message>
+    <message>
+        <source>Unable to write to file (%1).</source>
+        <translation>No se puede escribir en el archivo (%1).</translation>
+    </message>
+    <message>
+        <source>Save changes before exit?</source>
+        <translation>¿Guardar los cambios antes de salir?</translation>
+    </message>
+    <message>
+        <source>Save changes to the current calendar?</source>
+        <translation>¿Guardar los cambios del calendario actual?</translation>
+    </message>
+    <message>
+        <source>failed to write output file</source>
+        <translation>No se pudo escribir el archivo de salida.</translation>
+    </message>
+</context>
+<context>
+    <name>PageNavigator</name>
+    <message>
+        <source>The page could not be written to %1.</source>
+        <translation>No se pudo escribir la página en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PagePdf</name>
+    <message>
+        <source>printing took longer than %1 s</source>
+        <translation>La impresión tardó más de %1 s</translation>
+    </message>
+    <message>
+        <source>the page could not be printed</source>
+        <translation>No se pudo imprimir la página</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>could not load the page %1</source>
+        <translation>No se pudo cargar la página %1</translation>
+    </message>
+    <message>
+        <source>the page %1 did not load within %2 s</source>
+        <translation>La página %1 no se cargó en %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>QSettingsStore</name>
+    <message>
+        <source>The settings file %1 could not be read. Tessolar starts with its default settings, and recent calendars and the window position are not kept.</source>
+        <translation>No se pudo leer el archivo de configuración %1. Tessolar se inicia con la configuración predeterminada, y no se guardan los calendarios recientes ni la posición de la ventana.</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>Calendar Files (*.cal *.CAL);;All Files (*)</source>
+        <translation>Archivos de calendario (*.cal *.CAL);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open Calendar</source>
+        <translation>Abrir calendario</translation>
+    </message>
+    <message>
+        <source>Save Calendar</source>
+        <translation>Guardar calendario</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>an unnamed calendar</source>
+        <translation>un calendario sin nombre</translation>
+    </message>
+    <message>
+        <source>Tessolar ended without saving the changes to %1 (last changed %2). Recover them?</source>
+        <translation>Tessolar se cerró sin guardar los cambios de %1 (último cambio: %2). ¿Recuperarlos?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Builds a personalised calendar for one year and prints it.</source>
+        <translation>Crea un calendario personalizado de un año y lo imprime.</translation>
+    </message>
+    <message>
+        <source>calendar</source>
+        <translation>calendario</translation>
+    </message>
+    <message>
+        <source>A calendar file (.cal) to open.</source>
+        <translation>Un archivo de calendario (.cal) que se abrirá.</translation>
+    </message>
+    <message>
+        <source>[calendar]</source>
+        <translation>[calendario]</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgAbout</name>
+    <message>
+        <source>Tessolar Version %1</source>
+        <translation>Tessolar versión %1</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgBigPics</name>
+    <message>
+        <source>Pick a Picture</source>
+        <translation>Elegir una imagen</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Imágenes (%1);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgGenConfig</name>
+    <message>
+        <source>Font for Calendar Body</source>
+        <translation>Fuente del texto del calendario</translation>
+    </message>
+    <message>
+        <source>Pick a Directory</source>
+        <translation>Elegir una carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgModifyEvent</name>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Elegir una imagen</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Imágenes (%1);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgPickFrom</name>
+    <message>
+        <source>Which are you trying to change?</source>
+        <translation>¿Qué desea cambiar?</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgTitle</name>
+    <message>
+        <source>Font for Cover Page</source>
+        <translation>Fuente de la portada</translation>
+    </message>
+    <message>
+        <source>Title Font Color</source>
+        <translation>Color de la fuente del título</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CMainFrame</name>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como…</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Con&amp;figurar página…</translation>
+    </message>
+    <message>
+        <source>&amp;Wall Calendar Layout</source>
+        <translation>Formato de calendario de &amp;pared</translation>
+    </message>
+    <message>
+        <source>&amp;Crop Wall Pictures to Fill</source>
+        <translation>&amp;Recortar las imágenes de pared para llenar el marco</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Vista previa de impresión…</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>&amp;Exportar como PDF…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Page</source>
+        <translation>&amp;Página</translation>
+    </message>
+    <message>
+        <source>&amp;Welcome</source>
+        <translation>&amp;Bienvenida</translation>
+    </message>
+    <message>
+        <source>&amp;Big Pictures</source>
+        <translation>&amp;Imágenes grandes</translation>
+    </message>
+    <message>
+        <source>&amp;Title Page</source>
+        <translation>&amp;Portada</translation>
+    </message>
+    <message>
+        <source>&amp;One Month</source>
+        <translation>&amp;Un mes</translation>
+    </message>
+    <message>
+        <source>&amp;All Months</source>
+        <translation>&amp;Todos los meses</translation>
+    </message>
+    <message>
+        <source>Month &amp;Previous</source>
+        <translation>Mes &amp;anterior</translation>
+    </message>
+    <message>
+        <source>Month &amp;Next</source>
+        <translation>Mes &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Hidden Events</source>
+        <translation>&amp;Eventos ocultos</translation>
+    </message>
+    <message>
+        <source>CalDatabase</source>
+        <translation>Datos del calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Tessolar...</source>
+        <translation>&amp;Acerca de Tessolar…</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CPrintChoicesTab</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Booklet: title, months and pictures on landscape sheets (26 for the year)</source>
+        <translation>Cuadernillo: portada, meses e imágenes en hojas horizontales (26 para el año)</translation>
+    </message>
+    <message>
+        <source>Wall calendar: each month&apos;s picture above its grid on a portrait sheet (13 for the year)</source>
+        <translation>Calendario de pared: la imagen de cada mes sobre su cuadrícula en una hoja vertical (13 para el año)</translation>
+    </message>
+    <message>
+        <source>Pictures of the wall calendar</source>
+        <translation>Imágenes del calendario de pared</translation>
+    </message>
+    <message>
+        <source>Crop each picture to fill its frame</source>
+        <translation>Recortar cada imagen para que llene su marco</translation>
+    </message>
+    <message>
+        <source>Show each picture whole</source>
+        <translation>Mostrar cada imagen completa</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CPrintHandler</name>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>No se pudo imprimir la página.</translation>
+    </message>
+    <message>
+        <source>The page is still printing; try again when it is done.</source>
+        <translation>La página todavía se está imprimiendo; vuelva a intentarlo cuando termine.</translation>
+    </message>
+    <message>
+        <source>There is no page to print.</source>
+        <translation>No hay ninguna página para imprimir.</translation>
+    </message>
+    <message>
+        <source>The page to print could not be written to %1.</source>
+        <translation>No se pudo escribir la página que se va a imprimir en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CTessolarView</name>
+    <message>
+        <source>The page cannot be shown: the browser engine&apos;s page process ended twice in a row. Choose a page from the Page menu to try again.</source>
+        <translation>No se puede mostrar la página: el proceso de página del motor del navegador terminó dos veces seguidas. Elija una página en el menú «Página» para volver a intentarlo.</translation>
+    </message>
+</context>
+</TS>
