@@ -235,6 +235,10 @@
         <source>Include &amp;National Holidays</source>
         <translation>&amp;Gesetzliche Feiertage einbeziehen</translation>
     </message>
+    <message>
+        <source>First &amp;day of the week</source>
+        <translation>Erster &amp;Wochentag</translation>
+    </message>
 </context>
 <context>
     <name>DlgTitle</name>

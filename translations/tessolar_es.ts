@@ -235,6 +235,10 @@
         <source>Include &amp;National Holidays</source>
         <translation>Incluir días festivos &amp;nacionales</translation>
     </message>
+    <message>
+        <source>First &amp;day of the week</source>
+        <translation>Primer día de la &amp;semana</translation>
+    </message>
 </context>
 <context>
     <name>DlgTitle</name>
