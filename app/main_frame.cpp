@@ -18,6 +18,7 @@
 #include "app/dialogs/dlg_about.h"
 #include "app/flows/window_placement.h"
 #include "app/toolbar_icons.h"
+#include "caldata/locale_defaults.h"
 #include "compute/language_table.h"
 #include "pages/page_conventions.h"
 #include "pages/wall_calendar.h"
@@ -71,6 +72,11 @@ CMainFrame::CMainFrame()
       locks_(StateFolder(), static_cast<int>(::getpid()), IsRunningTessolar) {
   setWindowTitle(QString(kUntitled) + " - Tessolar");
   setWindowIcon(ApplicationIcon());
+  // Until a calendar is opened, the welcome page speaks the desktop's language.
+  const LocaleCalendar local = CalendarForLocale(DesktopLocaleName());
+  doc_.Db().SetLanguage(local.language);
+  doc_.Db().SetCountry(local.country);
+  doc_.Db().SetFirstWeekday(local.firstWeekday);
   setCentralWidget(view_);
   view_->Attach(controller_, prompts_);
   controller_.SetChangeListener([this] { CalendarChanged(); });

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QtTest>
 #include <functional>
+#include <tuple>
 
 #include "app/main_frame.h"
 #include "app/translations.h"
@@ -43,6 +44,9 @@ class TranslationsTest : public QObject {
     QStringList menus;
     for (const QAction* menu : frame.menuBar()->actions()) menus << menu->text();
     QCOMPARE(menus, QStringList({"&Datei", "&Seite", "&Hilfe"}));
+    // The welcome page, before any calendar, speaks it too.
+    const CCalDatabase& db = frame.Document().Db();
+    QCOMPARE(std::make_tuple(db.Language(), db.Country(), db.FirstWeekday()), std::make_tuple(2, 6, 1));
 
     const QStringList about = TextsOfDialog([&frame] {
       for (QAction* action : frame.findChildren<QAction*>()) {
