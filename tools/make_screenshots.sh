@@ -18,6 +18,8 @@ trap 'kill $app $files_app "$wm" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EX
 Xvfb "$display" -screen 0 1280x960x24 >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$work/state TESSOLAR_PAGE_DIR=$work/pages HOME=$work
+# The guide is English: a desktop with no language of its own (C) gives English and the United States.
+export LANG=C.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= LC_TIME=
 sleep 1
 openbox >/dev/null 2>&1 &
 wm=$!
