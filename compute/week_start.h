@@ -13,7 +13,9 @@ int UsualFirstWeekday(int country);
 
 // The grid column (0..6) of `weekday` (0 = Sunday) in weeks that start on
 // `firstWeekday`, and the weekday of `column`.
-inline int ColumnOfWeekday(int weekday, int firstWeekday) { return (weekday - firstWeekday + 7) % 7; }
+inline int ColumnOfWeekday(int weekday, int firstWeekday) {
+  return (weekday - firstWeekday + 7) % 7;
+}
 inline int WeekdayOfColumn(int column, int firstWeekday) { return (column + firstWeekday) % 7; }
 
 }  // namespace tessolar

@@ -4,8 +4,8 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace tessolar {
@@ -14,7 +14,7 @@ namespace {
 constexpr int kMaxJpegSegments = 15;
 constexpr size_t kGifReadSize = 1024;
 constexpr size_t kGifHeaderSize = 10;  // signature, version, logical screen size
-constexpr size_t kSvgReadSize = 4096;   // the root element opens within it
+constexpr size_t kSvgReadSize = 4096;  // the root element opens within it
 constexpr double kLargestSvgSide = 100000;
 
 struct FileCloser {

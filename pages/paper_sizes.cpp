@@ -45,8 +45,8 @@ std::optional<Paper> PaperFromLcPaper(const std::string& localeName) {
 Paper PaperOfTerritory(const std::string& localeName) {
   const size_t underscore = localeName.find('_');
   if (underscore == std::string::npos) return Paper::kA4;
-  const std::string territory =
-      localeName.substr(underscore + 1, localeName.find_first_of(".@", underscore) - underscore - 1);
+  const std::string territory = localeName.substr(
+      underscore + 1, localeName.find_first_of(".@", underscore) - underscore - 1);
   return territory == "US" || territory == "CA" ? Paper::kLetter : Paper::kA4;
 }
 

@@ -89,8 +89,9 @@ void TitleSheet(std::string& page, const CCalDatabase& db, SheetArea area, Notes
 }
 
 void TitleTable(std::string& page, const CCalDatabase& db, Notes* notes) {
-  page += "<table cols=1 class=\"MsoTableGrid yearbook\" border=0 cellspacing=0 cellpadding=0 "
-          "width=1000 style='width:750pt;border-collapse:collapse'>\n";
+  page +=
+      "<table cols=1 class=\"MsoTableGrid yearbook\" border=0 cellspacing=0 cellpadding=0 "
+      "width=1000 style='width:750pt;border-collapse:collapse'>\n";
   page += "<tr>";
   AppendPiece(page, 8, "<td width=1000 align=center valign=top style='width:750pt;padding:0'>\n");
   TitleSheet(page, db, kBookletTitleSheet, notes);

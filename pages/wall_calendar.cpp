@@ -8,9 +8,9 @@
 #include "pages/calendar_page.h"
 #include "pages/html_escape.h"
 #include "pages/image_size.h"
+#include "pages/month_grid.h"
 #include "pages/page_blocks.h"
 #include "pages/page_text.h"
-#include "pages/month_grid.h"
 #include "pages/title_pages.h"
 
 namespace tessolar {

@@ -37,7 +37,8 @@ bool PaintPdfOnPrinter(const QByteArray& pdf, QPrinter& printer, QString& error)
   const QRect paper = printer.pageLayout().fullRectPixels(printer.resolution());
   for (int sheet = first; sheet <= last; ++sheet) {
     if (sheet > first) printer.newPage();
-    const QSize size = document.pagePointSize(sheet).toSize().scaled(paper.size(), Qt::KeepAspectRatio);
+    const QSize size =
+        document.pagePointSize(sheet).toSize().scaled(paper.size(), Qt::KeepAspectRatio);
     QImage onWhite(size, QImage::Format_RGB32);
     onWhite.fill(Qt::white);
     QPainter(&onWhite).drawImage(QPoint(0, 0), document.render(sheet, size));

@@ -52,8 +52,8 @@ CPrintChoicesTab::CPrintChoicesTab(const PrintChoices& choices, QWidget* parent)
                      "(13 for the year)"),
                   choices.layout == PrintLayout::kWall);
   whole_ = AddPair(layout, tr("Pictures of the wall calendar"),
-                   tr("Crop each picture to fill its frame"),
-                   tr("Show each picture whole"), choices.fit == WallPictureFit::kWhole);
+                   tr("Crop each picture to fill its frame"), tr("Show each picture whole"),
+                   choices.fit == WallPictureFit::kWhole);
   layout->addStretch();
 }
 

@@ -7,13 +7,12 @@
 #include <QPrinter>
 #include <QWebEnginePage>
 #include <QWebEngineView>
-
 #include <cstdio>
 
 #include "pages/page_conventions.h"
 #include "print/page_pdf.h"
-#include "print/pdf_on_printer.h"
 #include "print/paper.h"
+#include "print/pdf_on_printer.h"
 
 namespace tessolar {
 namespace {
@@ -127,10 +126,9 @@ QPageLayout CPrintHandler::SheetLayout() const {
 
 bool CPrintHandler::PrintToPdfData(const QPageLayout& layout, QByteArray& pdf, QString& error) {
   if (!view_) return false;
-  const std::optional<std::string> wall =
-      choices_.layout == PrintLayout::kWall && wallSource_
-          ? wallSource_(PrintableArea(layout), choices_.fit)
-          : std::nullopt;
+  const std::optional<std::string> wall = choices_.layout == PrintLayout::kWall && wallSource_
+                                              ? wallSource_(PrintableArea(layout), choices_.fit)
+                                              : std::nullopt;
   if (!wall) return PrintPageToPdfData(*view_->page(), layout, pdf, error);
   const std::string file = PrintFilePath();
   if (WritePageFile(*wall, file) != 0) {
@@ -148,7 +146,8 @@ bool CPrintHandler::PrintInto(QPrinter* printer) {
   // orientation the print dialog ended with.
   QByteArray pdf;
   QString error;
-  return PrintToPdfData(printer->pageLayout(), pdf, error) && PaintPdfOnPrinter(pdf, *printer, error);
+  return PrintToPdfData(printer->pageLayout(), pdf, error) &&
+         PaintPdfOnPrinter(pdf, *printer, error);
 }
 
 }  // namespace tessolar

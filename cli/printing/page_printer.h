@@ -24,9 +24,9 @@ class TemporaryPageFile {
 };
 
 // Runs the printer on `pageFile`, writing `pdfPath` on `paper` ("letter" or
-// "a4") in `orientation` ("landscape" or "portrait"), and waits for it. The engine's critical messages
-// reach standard error as it says them; a failure throws CommandError with
-// the printer's one-line message.
+// "a4") in `orientation` ("landscape" or "portrait"), and waits for it. The engine's critical
+// messages reach standard error as it says them; a failure throws CommandError with the printer's
+// one-line message.
 void PrintPageWithEngine(const std::string& pageFile, const std::string& pdfPath,
                          const std::string& paper, const std::string& orientation);
 

@@ -34,7 +34,8 @@ Paper PaperOption(const ParsedArguments& parsed) {
   const auto given = parsed.Option("--paper");
   if (!given) return PaperOfLocale();
   const auto paper = PaperNamed(*given);
-  if (!paper) throw CommandError(kExitBadInput, "--paper must be letter or a4, not '" + *given + "'");
+  if (!paper)
+    throw CommandError(kExitBadInput, "--paper must be letter or a4, not '" + *given + "'");
   return *paper;
 }
 
@@ -43,8 +44,8 @@ bool SecondChoice(const ParsedArguments& parsed, const std::string& option, cons
                   const char* second) {
   const std::string value = parsed.Option(option).value_or(first);
   if (value != first && value != second) {
-    throw CommandError(kExitUsage, option + " must be " + first + " or " + second + ", not '" +
-                                       value + "'");
+    throw CommandError(kExitUsage,
+                       option + " must be " + first + " or " + second + ", not '" + value + "'");
   }
   return value == second;
 }
@@ -52,8 +53,8 @@ bool SecondChoice(const ParsedArguments& parsed, const std::string& option, cons
 }  // namespace
 
 int RunPdfCommand(const std::vector<std::string>& args) {
-  const ParsedArguments parsed(args, {"--page", "--month", "--paper", "--layout", "--pictures", "-o"},
-                               1);
+  const ParsedArguments parsed(args,
+                               {"--page", "--month", "--paper", "--layout", "--pictures", "-o"}, 1);
   const std::string page = parsed.Option("--page").value_or("all");
   if (page != "all" && page != "month") {
     throw CommandError(kExitUsage, "unknown page '" + page + "' (all or month)");

@@ -19,7 +19,8 @@ namespace {
 // sandbox); tessolar-cli says itself in one line what went wrong, so only
 // the engine's critical messages pass.
 void EngineMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+  if (type == QtCriticalMsg || type == QtFatalMsg)
+    std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 int Fail(const QString& message) {
@@ -35,7 +36,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   const auto paper = tessolar::PaperNamed(argv[3]);
-  if (!paper) return Fail(QStringLiteral("unknown paper '%1'").arg(QString::fromLocal8Bit(argv[3])));
+  if (!paper)
+    return Fail(QStringLiteral("unknown paper '%1'").arg(QString::fromLocal8Bit(argv[3])));
   const auto layout = std::strcmp(argv[4], "portrait") == 0 ? tessolar::PrintLayout::kWall
                                                             : tessolar::PrintLayout::kBooklet;
   tessolar::PrepareWebEngineEnvironment(true);
@@ -43,9 +45,9 @@ int main(int argc, char** argv) {
   int appArgc = 1;
   QApplication application(appArgc, argv);
   QString error;
-  if (!tessolar::PrintPageFileToPdf(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]),
-                                    tessolar::SheetLayout(tessolar::PageSizeOf(*paper), layout),
-                                    error)) {
+  if (!tessolar::PrintPageFileToPdf(
+          QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]),
+          tessolar::SheetLayout(tessolar::PageSizeOf(*paper), layout), error)) {
     return Fail(error);
   }
   return 0;

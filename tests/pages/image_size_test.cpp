@@ -72,7 +72,8 @@ TEST_F(ImageProbes, DrawingsMeasureByTheirRootElement) {
       {"<?xml version='1.0'?>\n<svg xmlns='http://www.w3.org/2000/svg' width='128' height='96px' "
        "viewBox='0 0 4 3'>",
        {128, 96}},
-      {"<svg stroke-width=\"9\" width=\"100%\" viewBox=\"0, 0, 640.4 480\"><rect/></svg>", {640, 480}},
+      {"<svg stroke-width=\"9\" width=\"100%\" viewBox=\"0, 0, 640.4 480\"><rect/></svg>",
+       {640, 480}},
       {"<svg width=\"20cm\" height=\"10cm\">", kDefaultPictureSize},
       {"<svg viewBox=\"0 0 1e9 5\">", kDefaultPictureSize},
       {"<html><body>no drawing</body></html>", kDefaultPictureSize}};
@@ -99,9 +100,9 @@ TEST_F(ImageProbes, DamagedFilesFailKeepingTheOutputs) {
   }
   for (size_t size = 0; size < gif.size(); ++size) {  // a GIF shorter than 10 bytes
     uint32_t height = 5;
-    EXPECT_EQ(
-        GifSize(Write("short.gif", Bytes(gif.begin(), gif.begin() + size)), nullptr, &height, &notes),
-        -1);
+    EXPECT_EQ(GifSize(Write("short.gif", Bytes(gif.begin(), gif.begin() + size)), nullptr, &height,
+                      &notes),
+              -1);
     EXPECT_EQ(height, 5u);
   }
   EXPECT_EQ(JpegSize("/nowhere/x.jpg", nullptr, nullptr, &notes), -1);

@@ -34,9 +34,11 @@ TEST(TitlePages, TitleLineWhereTheDialogPutsItAndThePictureInTheLargerBandBeside
   const std::string title = BuildTitlePage(db);
   // Below the line (40 + 76 + 16) the band is 658 high: 877 x 658, centred in it.
   EXPECT_TRUE(Has(title, "<img width=\"877\" height=\"658\" style='top:132px' src=\"file://" +
-                             kPictures + "grey_1600x1200.png\" onDblClick=onBtnOk(\"caltitlepic00\")"));
-  EXPECT_TRUE(Has(title, "onBtnOk(\"caltitletext\"); style='left:120px; top:40px; width:700px; "
-                         "max-width:calc(100% - 120px);"));
+                             kPictures +
+                             "grey_1600x1200.png\" onDblClick=onBtnOk(\"caltitlepic00\")"));
+  EXPECT_TRUE(Has(title,
+                  "onBtnOk(\"caltitletext\"); style='left:120px; top:40px; width:700px; "
+                  "max-width:calc(100% - 120px);"));
   EXPECT_TRUE(Has(title, "'>Family &lt;3 2007</div>"));
 
   // A line low on the sheet leaves the larger band above it; a position
