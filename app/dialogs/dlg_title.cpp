@@ -26,6 +26,8 @@ CDlgTitle::CDlgTitle(TitleFields& fields, QWidget* parent)
       ui_(new Ui::DlgTitle) {
   ui_->setupUi(this);
   setMinimumWidth(fontMetrics().averageCharWidth() * 64);
+  // Longer labels (Italian, Dutch) widen the dialog rather than narrow the title.
+  ui_->editTitle->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
 
   auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]{0,5}"), this);
   for (QLineEdit* edit : {ui_->editSize, ui_->editX, ui_->editY, ui_->editWidth})

@@ -1,0 +1,675 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>CDlgModifyEvent</name>
+    <message>
+        <source>Add / Modify An Event</source>
+        <translation>Ajouter ou modifier un événement</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <translation>&amp;Mois</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed (date never changes)</source>
+        <translation>&amp;Fixe (la date ne change jamais)</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>&amp;Jour</translation>
+    </message>
+    <message>
+        <source>&amp;Variable (3rd Monday)</source>
+        <translation>&amp;Variable (3e lundi)</translation>
+    </message>
+    <message>
+        <source>W&amp;hich</source>
+        <translation>&amp;Rang</translation>
+    </message>
+    <message>
+        <source>D&amp;ay</source>
+        <translation>Jour de la s&amp;emaine</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Année</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>Des&amp;cription</source>
+        <translation>&amp;Description</translation>
+    </message>
+    <message>
+        <source>File&amp;name</source>
+        <translation>&amp;Nom de fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir…</translation>
+    </message>
+    <message>
+        <source>Show A&amp;ge</source>
+        <translation>Afficher l’â&amp;ge</translation>
+    </message>
+    <message>
+        <source>H&amp;ide It</source>
+        <translation>Mas&amp;quer</translation>
+    </message>
+    <message>
+        <source>Automated Description</source>
+        <translation>Description automatique</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarFile</name>
+    <message>
+        <source>no file name was given</source>
+        <translation>aucun nom de fichier n’a été indiqué</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>Could not open the calendar %1: %2.</source>
+        <translation>Impossible d’ouvrir le calendrier %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 lists more entries than a calendar holds (%2). Entries left out: %3.</source>
+        <translation>%1 compte plus d’entrées qu’un calendrier ne peut en contenir (%2). Entrées laissées de côté&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Could not save the calendar to %1: %2.</source>
+        <translation>Impossible d’enregistrer le calendrier sous %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>it is far too large for a calendar</source>
+        <translation>le fichier est bien trop volumineux pour un calendrier</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>it is not a calendar file, or it is damaged</source>
+        <translation>ce n’est pas un fichier de calendrier, ou il est endommagé</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s file name holds a line break</source>
+        <translation>le nom de fichier du calendrier contient un saut de ligne</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarLocks</name>
+    <message>
+        <source>%1 is open in another Tessolar (process %2). Open it here as well? Each may then save over the other&apos;s changes.</source>
+        <translation>%1 est ouvert dans un autre Tessolar (processus %2). L’ouvrir ici aussi&#x202f;? Chacun pourrait alors, en enregistrant, écraser les modifications de l’autre.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarOpening</name>
+    <message>
+        <source>No such file.</source>
+        <translation>Ce fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Could not open file (%1)
+%2</source>
+        <translation>Impossible d’ouvrir le fichier (%1)
+%2</translation>
+    </message>
+    <message>
+        <source>%1 Saving will not replace the file without asking.</source>
+        <translation>%1 L’enregistrement ne remplacera pas le fichier sans vous le demander.</translation>
+    </message>
+</context>
+<context>
+    <name>DlgAbout</name>
+    <message>
+        <source>About Tessolar</source>
+        <translation>À propos de Tessolar</translation>
+    </message>
+    <message>
+        <source>Build and print a calendar of your own, with your days and pictures.</source>
+        <translation>Composez et imprimez votre propre calendrier, avec vos dates et vos images.</translation>
+    </message>
+</context>
+<context>
+    <name>DlgBigPics</name>
+    <message>
+        <source>Modify Big Picture</source>
+        <translation>Modifier la grande image</translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation>&amp;Description</translation>
+    </message>
+    <message>
+        <source>&amp;File name</source>
+        <translation>&amp;Nom de fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir…</translation>
+    </message>
+</context>
+<context>
+    <name>DlgGenConfig</name>
+    <message>
+        <source>Enter Calendar Configuration</source>
+        <translation>Configuration du calendrier</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Année</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>C&amp;ountry</source>
+        <translation>&amp;Pays</translation>
+    </message>
+    <message>
+        <source>First &amp;day of the week</source>
+        <translation>Premier jour de la &amp;semaine</translation>
+    </message>
+    <message>
+        <source>Main Calendar Font &amp;Style</source>
+        <translation>P&amp;olice du calendrier</translation>
+    </message>
+    <message>
+        <source>Font for Calendar Body</source>
+        <translation>Police du texte du calendrier</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ipart</source>
+        <translation>Dossier des &amp;cliparts</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Pa&amp;rcourir…</translation>
+    </message>
+    <message>
+        <source>Computed Days</source>
+        <translation>Jours calculés</translation>
+    </message>
+    <message>
+        <source>Include &amp;Jewish Holidays</source>
+        <translation>Inclure les fêtes &amp;juives</translation>
+    </message>
+    <message>
+        <source>Include &amp;Equinox Days</source>
+        <translation>Inclure les é&amp;quinoxes et les solstices</translation>
+    </message>
+    <message>
+        <source>Include Full &amp;Moons</source>
+        <translation>Inclure les pleines l&amp;unes</translation>
+    </message>
+    <message>
+        <source>Include E&amp;aster Holidays</source>
+        <translation>Inclure Pâques et les fêtes &amp;mobiles</translation>
+    </message>
+    <message>
+        <source>Include &amp;National Holidays</source>
+        <translation>Inclure les jours fériés &amp;nationaux</translation>
+    </message>
+</context>
+<context>
+    <name>DlgTitle</name>
+    <message>
+        <source>Title Page Configuration</source>
+        <translation>Configuration de la page de titre</translation>
+    </message>
+    <message>
+        <source>&amp;Title for Calendar</source>
+        <translation>&amp;Titre du calendrier</translation>
+    </message>
+    <message>
+        <source>Title &amp;Font Style</source>
+        <translation>&amp;Police du titre</translation>
+    </message>
+    <message>
+        <source>Font for Cover Page</source>
+        <translation>Police de la page de titre</translation>
+    </message>
+    <message>
+        <source>Title Font &amp;Color</source>
+        <translation>&amp;Couleur du titre</translation>
+    </message>
+    <message>
+        <source>Choose the title colour</source>
+        <translation>Choisir la couleur du titre</translation>
+    </message>
+    <message>
+        <source>Title Font Si&amp;ze</source>
+        <translation>T&amp;aille du titre</translation>
+    </message>
+    <message>
+        <source>Title Page &amp;Picture</source>
+        <translation>&amp;Image de la page de titre</translation>
+    </message>
+    <message>
+        <source>Title &amp;X Position</source>
+        <translation>Position &amp;X du titre</translation>
+    </message>
+    <message>
+        <source>Title &amp;Y Position</source>
+        <translation>Position &amp;Y du titre</translation>
+    </message>
+    <message>
+        <source>Text Box &amp;Width</source>
+        <translation>&amp;Largeur de la zone de texte</translation>
+    </message>
+</context>
+<context>
+    <name>EntryEditing</name>
+    <message>
+        <source>did not find index in database</source>
+        <translation>L’entrée est introuvable dans les données du calendrier.</translation>
+    </message>
+    <message>
+        <source>The calendar is full: it holds %1 entries. Delete one to add another.</source>
+        <translation>Le calendrier est plein&#xa0;: il contient %1 entrées. Supprimez-en une pour en ajouter une autre.</translation>
+    </message>
+    <message>
+        <source>current design only supports four events per day</source>
+        <translation>Un jour peut recevoir au plus quatre événements.</translation>
+    </message>
+    <message>
+        <source>New Entry</source>
+        <translation>Nouvel événement</translation>
+    </message>
+</context>
+<context>
+    <name>EventEntry</name>
+    <message>
+        <source>The day must be a number from 1 to %1 (%2 %3).</source>
+        <translation>Le jour doit être un nombre de 1 à %1 (%2 %3).</translation>
+    </message>
+    <message>
+        <source>%1 %2 has no day %3: type a day from 1 to %4.</source>
+        <translation>Il n’y a pas de %3 %1 %2&#xa0;: saisissez un jour de 1 à %4.</translation>
+    </message>
+    <message>
+        <source>The year must be a number, such as 1985 (or -753 for 753 BCE).</source>
+        <translation>L’année doit être un nombre, par exemple 1985 (ou -753 pour 753&#xa0;av. J.-C.).</translation>
+    </message>
+    <message>
+        <source>The year must lie between -%1 and %1, and cannot be 0.</source>
+        <translation>L’année doit être comprise entre -%1 et %1, et ne peut pas être 0.</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>%1 Replacing the file loses them. Replace it anyway?</source>
+        <translation>%1 Si vous remplacez le fichier, elles seront perdues. Le remplacer quand même&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Overwrite existing file?</source>
+        <translation>Écraser le fichier existant&#x202f;?</translation>
+    </message>
+    <message>
+        <source>The file (%1) is read-only protected.</source>
+        <translation>Le fichier (%1) est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>Unable to write to file (%1).</source>
+        <translation>Impossible d’écrire dans le fichier (%1).</translation>
+    </message>
+    <message>
+        <source>Save changes before exit?</source>
+        <translation>Enregistrer les modifications avant de quitter&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Save changes to the current calendar?</source>
+        <translation>Enregistrer les modifications du calendrier actuel&#x202f;?</translation>
+    </message>
+    <message>
+        <source>failed to write output file</source>
+        <translation>Impossible d’écrire le fichier de sortie.</translation>
+    </message>
+</context>
+<context>
+    <name>PageNavigator</name>
+    <message>
+        <source>The page could not be written to %1.</source>
+        <translation>Impossible d’écrire la page dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PagePdf</name>
+    <message>
+        <source>printing took longer than %1 s</source>
+        <translation>L’impression a pris plus de %1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>the page could not be printed</source>
+        <translation>Impossible d’imprimer la page</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>could not load the page %1</source>
+        <translation>Impossible de charger la page %1</translation>
+    </message>
+    <message>
+        <source>the page %1 did not load within %2 s</source>
+        <translation>La page %1 ne s’est pas chargée en %2&#xa0;s</translation>
+    </message>
+</context>
+<context>
+    <name>QSettingsStore</name>
+    <message>
+        <source>The settings file %1 could not be read. Tessolar starts with its default settings, and recent calendars and the window position are not kept.</source>
+        <translation>Impossible de lire le fichier de paramètres %1. Tessolar démarre avec ses paramètres par défaut&#x202f;; les calendriers récents et la position de la fenêtre ne sont pas conservés.</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>Calendar Files (*.cal *.CAL);;All Files (*)</source>
+        <translation>Fichiers de calendrier (*.cal *.CAL);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open Calendar</source>
+        <translation>Ouvrir un calendrier</translation>
+    </message>
+    <message>
+        <source>Save Calendar</source>
+        <translation>Enregistrer le calendrier</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>an unnamed calendar</source>
+        <translation>un calendrier sans nom</translation>
+    </message>
+    <message>
+        <source>Tessolar ended without saving the changes to %1 (last changed %2). Recover them?</source>
+        <translation>Tessolar s’est arrêté sans enregistrer les modifications apportées à %1 (dernière modification&#xa0;: %2). Les récupérer&#x202f;?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Builds a personalised calendar for one year and prints it.</source>
+        <translation>Compose un calendrier personnalisé d’une année et l’imprime.</translation>
+    </message>
+    <message>
+        <source>calendar</source>
+        <translation>calendrier</translation>
+    </message>
+    <message>
+        <source>A calendar file (.cal) to open.</source>
+        <translation>Un fichier de calendrier (.cal) à ouvrir.</translation>
+    </message>
+    <message>
+        <source>[calendar]</source>
+        <translation>[calendrier]</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgAbout</name>
+    <message>
+        <source>Tessolar Version %1</source>
+        <translation>Tessolar version %1</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgBigPics</name>
+    <message>
+        <source>Pick a Picture</source>
+        <translation>Choisir une image</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Images (%1);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgGenConfig</name>
+    <message>
+        <source>Font for Calendar Body</source>
+        <translation>Police du texte du calendrier</translation>
+    </message>
+    <message>
+        <source>Pick a Directory</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgModifyEvent</name>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Choisir une image</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Images (%1);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgPickFrom</name>
+    <message>
+        <source>Which are you trying to change?</source>
+        <translation>Que voulez-vous modifier&#x202f;?</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgTitle</name>
+    <message>
+        <source>Font for Cover Page</source>
+        <translation>Police de la page de titre</translation>
+    </message>
+    <message>
+        <source>Title Font Color</source>
+        <translation>Couleur du titre</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CMainFrame</name>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>&amp;Mise en page…</translation>
+    </message>
+    <message>
+        <source>&amp;Wall Calendar Layout</source>
+        <translation>Format &amp;calendrier mural</translation>
+    </message>
+    <message>
+        <source>&amp;Crop Wall Pictures to Fill</source>
+        <translation>&amp;Recadrer les images du calendrier mural</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>A&amp;perçu avant impression…</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>E&amp;xporter en PDF…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Page</source>
+        <translation>&amp;Page</translation>
+    </message>
+    <message>
+        <source>&amp;Welcome</source>
+        <translation>&amp;Accueil</translation>
+    </message>
+    <message>
+        <source>&amp;Big Pictures</source>
+        <translation>&amp;Grandes images</translation>
+    </message>
+    <message>
+        <source>&amp;Title Page</source>
+        <translation>Page de &amp;titre</translation>
+    </message>
+    <message>
+        <source>&amp;One Month</source>
+        <translation>&amp;Un mois</translation>
+    </message>
+    <message>
+        <source>&amp;All Months</source>
+        <translation>T&amp;ous les mois</translation>
+    </message>
+    <message>
+        <source>Month &amp;Previous</source>
+        <translation>Mois &amp;précédent</translation>
+    </message>
+    <message>
+        <source>Month &amp;Next</source>
+        <translation>Mois &amp;suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Hidden Events</source>
+        <translation>Événements &amp;masqués</translation>
+    </message>
+    <message>
+        <source>CalDatabase</source>
+        <translation>Données du calendrier</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About Tessolar...</source>
+        <translation>À &amp;propos de Tessolar…</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CPrintChoicesTab</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <source>Booklet: title, months and pictures on landscape sheets (26 for the year)</source>
+        <translation>Livret&#xa0;: titre, mois et images sur des feuilles en paysage (26 pour l’année)</translation>
+    </message>
+    <message>
+        <source>Wall calendar: each month&apos;s picture above its grid on a portrait sheet (13 for the year)</source>
+        <translation>Calendrier mural&#xa0;: l’image de chaque mois au-dessus de sa grille, sur une feuille en portrait (13 pour l’année)</translation>
+    </message>
+    <message>
+        <source>Pictures of the wall calendar</source>
+        <translation>Images du calendrier mural</translation>
+    </message>
+    <message>
+        <source>Crop each picture to fill its frame</source>
+        <translation>Recadrer chaque image pour qu’elle remplisse son cadre</translation>
+    </message>
+    <message>
+        <source>Show each picture whole</source>
+        <translation>Afficher chaque image en entier</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CPrintHandler</name>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>Impossible d’imprimer la page.</translation>
+    </message>
+    <message>
+        <source>The page is still printing; try again when it is done.</source>
+        <translation>La page est encore en cours d’impression&#x202f;; réessayez quand l’impression sera terminée.</translation>
+    </message>
+    <message>
+        <source>There is no page to print.</source>
+        <translation>Il n’y a aucune page à imprimer.</translation>
+    </message>
+    <message>
+        <source>The page to print could not be written to %1.</source>
+        <translation>Impossible d’écrire la page à imprimer dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CTessolarView</name>
+    <message>
+        <source>The page cannot be shown: the browser engine&apos;s page process ended twice in a row. Choose a page from the Page menu to try again.</source>
+        <translation>Impossible d’afficher la page&#xa0;: le processus de page du moteur de navigation s’est arrêté deux fois de suite. Choisissez une page dans le menu «&#xa0;Page&#xa0;» pour réessayer.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,675 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en">
+<context>
+    <name>CDlgModifyEvent</name>
+    <message>
+        <source>Add / Modify An Event</source>
+        <translation>Aggiungi o modifica un evento</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <translation>&amp;Mese</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed (date never changes)</source>
+        <translation>&amp;Fisso (la data non cambia mai)</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>&amp;Giorno</translation>
+    </message>
+    <message>
+        <source>&amp;Variable (3rd Monday)</source>
+        <translation>&amp;Variabile (3º lunedì)</translation>
+    </message>
+    <message>
+        <source>W&amp;hich</source>
+        <translation>&amp;Quale</translation>
+    </message>
+    <message>
+        <source>D&amp;ay</source>
+        <translation>Gio&amp;rno della settimana</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Anno</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Tipo</translation>
+    </message>
+    <message>
+        <source>Des&amp;cription</source>
+        <translation>&amp;Descrizione</translation>
+    </message>
+    <message>
+        <source>File&amp;name</source>
+        <translation>&amp;Nome del file</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Show A&amp;ge</source>
+        <translation>Mostra l’&amp;età</translation>
+    </message>
+    <message>
+        <source>H&amp;ide It</source>
+        <translation>Nasc&amp;ondi</translation>
+    </message>
+    <message>
+        <source>Automated Description</source>
+        <translation>Descrizione automatica</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>E&amp;limina</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarFile</name>
+    <message>
+        <source>no file name was given</source>
+        <translation>non è stato indicato alcun nome di file</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>il file è di sola lettura</translation>
+    </message>
+    <message>
+        <source>Could not open the calendar %1: %2.</source>
+        <translation>Impossibile aprire il calendario %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 lists more entries than a calendar holds (%2). Entries left out: %3.</source>
+        <translation>%1 contiene più eventi di quanti un calendario ne possa contenere (%2). Eventi tralasciati: %3.</translation>
+    </message>
+    <message>
+        <source>Could not save the calendar to %1: %2.</source>
+        <translation>Impossibile salvare il calendario in %1: %2.</translation>
+    </message>
+    <message>
+        <source>it is far too large for a calendar</source>
+        <translation>il file è decisamente troppo grande per un calendario</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>il file è vuoto</translation>
+    </message>
+    <message>
+        <source>it is not a calendar file, or it is damaged</source>
+        <translation>non è un file di calendario, oppure è danneggiato</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s file name holds a line break</source>
+        <translation>il nome del file del calendario contiene un a capo</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarLocks</name>
+    <message>
+        <source>%1 is open in another Tessolar (process %2). Open it here as well? Each may then save over the other&apos;s changes.</source>
+        <translation>%1 è aperto in un’altra istanza di Tessolar (processo %2). Aprirlo anche qui? Salvando, ciascuna potrebbe poi sovrascrivere le modifiche dell’altra.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarOpening</name>
+    <message>
+        <source>No such file.</source>
+        <translation>Il file non esiste.</translation>
+    </message>
+    <message>
+        <source>Could not open file (%1)
+%2</source>
+        <translation>Impossibile aprire il file (%1)
+%2</translation>
+    </message>
+    <message>
+        <source>%1 Saving will not replace the file without asking.</source>
+        <translation>%1 Al salvataggio il file non verrà sostituito senza chiedere conferma.</translation>
+    </message>
+</context>
+<context>
+    <name>DlgAbout</name>
+    <message>
+        <source>About Tessolar</source>
+        <translation>Informazioni su Tessolar</translation>
+    </message>
+    <message>
+        <source>Build and print a calendar of your own, with your days and pictures.</source>
+        <translation>Crea e stampa un calendario tutto tuo, con i tuoi giorni e le tue immagini.</translation>
+    </message>
+</context>
+<context>
+    <name>DlgBigPics</name>
+    <message>
+        <source>Modify Big Picture</source>
+        <translation>Modifica l’immagine grande</translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation>&amp;Descrizione</translation>
+    </message>
+    <message>
+        <source>&amp;File name</source>
+        <translation>&amp;Nome del file</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia…</translation>
+    </message>
+</context>
+<context>
+    <name>DlgGenConfig</name>
+    <message>
+        <source>Enter Calendar Configuration</source>
+        <translation>Configurazione del calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Anno</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>C&amp;ountry</source>
+        <translation>&amp;Paese</translation>
+    </message>
+    <message>
+        <source>First &amp;day of the week</source>
+        <translation>Primo &amp;giorno della settimana</translation>
+    </message>
+    <message>
+        <source>Main Calendar Font &amp;Style</source>
+        <translation>&amp;Carattere del calendario</translation>
+    </message>
+    <message>
+        <source>Font for Calendar Body</source>
+        <translation>Carattere del testo del calendario</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ipart</source>
+        <translation>Cartella cl&amp;ipart</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Computed Days</source>
+        <translation>Giorni calcolati</translation>
+    </message>
+    <message>
+        <source>Include &amp;Jewish Holidays</source>
+        <translation>Includi le festività &amp;ebraiche</translation>
+    </message>
+    <message>
+        <source>Include &amp;Equinox Days</source>
+        <translation>Includi equinozi e s&amp;olstizi</translation>
+    </message>
+    <message>
+        <source>Include Full &amp;Moons</source>
+        <translation>Includi le l&amp;une piene</translation>
+    </message>
+    <message>
+        <source>Include E&amp;aster Holidays</source>
+        <translation>Includi la Pasqua e le feste &amp;mobili</translation>
+    </message>
+    <message>
+        <source>Include &amp;National Holidays</source>
+        <translation>Includi le festività &amp;nazionali</translation>
+    </message>
+</context>
+<context>
+    <name>DlgTitle</name>
+    <message>
+        <source>Title Page Configuration</source>
+        <translation>Configurazione della copertina</translation>
+    </message>
+    <message>
+        <source>&amp;Title for Calendar</source>
+        <translation>&amp;Titolo del calendario</translation>
+    </message>
+    <message>
+        <source>Title &amp;Font Style</source>
+        <translation>&amp;Carattere del titolo</translation>
+    </message>
+    <message>
+        <source>Font for Cover Page</source>
+        <translation>Carattere della copertina</translation>
+    </message>
+    <message>
+        <source>Title Font &amp;Color</source>
+        <translation>C&amp;olore del titolo</translation>
+    </message>
+    <message>
+        <source>Choose the title colour</source>
+        <translation>Scegli il colore del titolo</translation>
+    </message>
+    <message>
+        <source>Title Font Si&amp;ze</source>
+        <translation>&amp;Dimensione del titolo</translation>
+    </message>
+    <message>
+        <source>Title Page &amp;Picture</source>
+        <translation>&amp;Immagine della copertina</translation>
+    </message>
+    <message>
+        <source>Title &amp;X Position</source>
+        <translation>Posizione &amp;X del titolo</translation>
+    </message>
+    <message>
+        <source>Title &amp;Y Position</source>
+        <translation>Posizione &amp;Y del titolo</translation>
+    </message>
+    <message>
+        <source>Text Box &amp;Width</source>
+        <translation>&amp;Larghezza della casella di testo</translation>
+    </message>
+</context>
+<context>
+    <name>EntryEditing</name>
+    <message>
+        <source>did not find index in database</source>
+        <translation>Evento non trovato nei dati del calendario.</translation>
+    </message>
+    <message>
+        <source>The calendar is full: it holds %1 entries. Delete one to add another.</source>
+        <translation>Il calendario è pieno: contiene %1 eventi. Eliminane uno per aggiungerne un altro.</translation>
+    </message>
+    <message>
+        <source>current design only supports four events per day</source>
+        <translation>Un giorno può contenere al massimo quattro eventi.</translation>
+    </message>
+    <message>
+        <source>New Entry</source>
+        <translation>Nuovo evento</translation>
+    </message>
+</context>
+<context>
+    <name>EventEntry</name>
+    <message>
+        <source>The day must be a number from 1 to %1 (%2 %3).</source>
+        <translation>Il giorno deve essere un numero da 1 a %1 (%2 %3).</translation>
+    </message>
+    <message>
+        <source>%1 %2 has no day %3: type a day from 1 to %4.</source>
+        <translation>Il %3 %1 %2 non esiste: inserisci un giorno da 1 a %4.</translation>
+    </message>
+    <message>
+        <source>The year must be a number, such as 1985 (or -753 for 753 BCE).</source>
+        <translation>L’anno deve essere un numero, come 1985 (o -753 per il 753 a.C.).</translation>
+    </message>
+    <message>
+        <source>The year must lie between -%1 and %1, and cannot be 0.</source>
+        <translation>L’anno deve essere compreso tra -%1 e %1 e non può essere 0.</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>%1 Replacing the file loses them. Replace it anyway?</source>
+        <translation>%1 Sostituendo il file andrebbero persi. Sostituirlo comunque?</translation>
+    </message>
+    <message>
+        <source>Overwrite existing file?</source>
+        <translation>Sovrascrivere il file esistente?</translation>
+    </message>
+    <message>
+        <source>The file (%1) is read-only protected.</source>
+        <translation>Il file (%1) è protetto da scrittura.</translation>
+    </message>
+    <message>
+        <source>Unable to write to file (%1).</source>
+        <translation>Impossibile scrivere nel file (%1).</translation>
+    </message>
+    <message>
+        <source>Save changes before exit?</source>
+        <translation>Salvare le modifiche prima di uscire?</translation>
+    </message>
+    <message>
+        <source>Save changes to the current calendar?</source>
+        <translation>Salvare le modifiche al calendario attuale?</translation>
+    </message>
+    <message>
+        <source>failed to write output file</source>
+        <translation>Impossibile scrivere il file di output.</translation>
+    </message>
+</context>
+<context>
+    <name>PageNavigator</name>
+    <message>
+        <source>The page could not be written to %1.</source>
+        <translation>Impossibile scrivere la pagina in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PagePdf</name>
+    <message>
+        <source>printing took longer than %1 s</source>
+        <translation>La stampa ha richiesto più di %1 s</translation>
+    </message>
+    <message>
+        <source>the page could not be printed</source>
+        <translation>Impossibile stampare la pagina</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>could not load the page %1</source>
+        <translation>Impossibile caricare la pagina %1</translation>
+    </message>
+    <message>
+        <source>the page %1 did not load within %2 s</source>
+        <translation>La pagina %1 non si è caricata entro %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>QSettingsStore</name>
+    <message>
+        <source>The settings file %1 could not be read. Tessolar starts with its default settings, and recent calendars and the window position are not kept.</source>
+        <translation>Impossibile leggere il file delle impostazioni %1. Tessolar si avvia con le impostazioni predefinite; i calendari recenti e la posizione della finestra non vengono conservati.</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>Calendar Files (*.cal *.CAL);;All Files (*)</source>
+        <translation>File di calendario (*.cal *.CAL);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Open Calendar</source>
+        <translation>Apri calendario</translation>
+    </message>
+    <message>
+        <source>Save Calendar</source>
+        <translation>Salva calendario</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>an unnamed calendar</source>
+        <translation>un calendario senza nome</translation>
+    </message>
+    <message>
+        <source>Tessolar ended without saving the changes to %1 (last changed %2). Recover them?</source>
+        <translation>Tessolar si è chiuso senza salvare le modifiche a %1 (ultima modifica: %2). Recuperarle?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Builds a personalised calendar for one year and prints it.</source>
+        <translation>Crea un calendario personalizzato di un anno e lo stampa.</translation>
+    </message>
+    <message>
+        <source>calendar</source>
+        <translation>calendario</translation>
+    </message>
+    <message>
+        <source>A calendar file (.cal) to open.</source>
+        <translation>Un file di calendario (.cal) da aprire.</translation>
+    </message>
+    <message>
+        <source>[calendar]</source>
+        <translation>[calendario]</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgAbout</name>
+    <message>
+        <source>Tessolar Version %1</source>
+        <translation>Tessolar versione %1</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgBigPics</name>
+    <message>
+        <source>Pick a Picture</source>
+        <translation>Scegli un’immagine</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Immagini (%1);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgGenConfig</name>
+    <message>
+        <source>Font for Calendar Body</source>
+        <translation>Carattere del testo del calendario</translation>
+    </message>
+    <message>
+        <source>Pick a Directory</source>
+        <translation>Scegli una cartella</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgModifyEvent</name>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Scegli un’immagine</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Immagini (%1);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgPickFrom</name>
+    <message>
+        <source>Which are you trying to change?</source>
+        <translation>Cosa vuoi modificare?</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgTitle</name>
+    <message>
+        <source>Font for Cover Page</source>
+        <translation>Carattere della copertina</translation>
+    </message>
+    <message>
+        <source>Title Font Color</source>
+        <translation>Colore del titolo</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CMainFrame</name>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva &amp;con nome…</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>&amp;Imposta pagina…</translation>
+    </message>
+    <message>
+        <source>&amp;Wall Calendar Layout</source>
+        <translation>Impaginazione calendario da &amp;muro</translation>
+    </message>
+    <message>
+        <source>&amp;Crop Wall Pictures to Fill</source>
+        <translation>&amp;Ritaglia le immagini del calendario da muro</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>An&amp;teprima di stampa…</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Stam&amp;pa…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>Esporta come P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Page</source>
+        <translation>&amp;Pagina</translation>
+    </message>
+    <message>
+        <source>&amp;Welcome</source>
+        <translation>&amp;Benvenuto</translation>
+    </message>
+    <message>
+        <source>&amp;Big Pictures</source>
+        <translation>&amp;Immagini grandi</translation>
+    </message>
+    <message>
+        <source>&amp;Title Page</source>
+        <translation>&amp;Copertina</translation>
+    </message>
+    <message>
+        <source>&amp;One Month</source>
+        <translation>&amp;Un mese</translation>
+    </message>
+    <message>
+        <source>&amp;All Months</source>
+        <translation>&amp;Tutti i mesi</translation>
+    </message>
+    <message>
+        <source>Month &amp;Previous</source>
+        <translation>Mese &amp;precedente</translation>
+    </message>
+    <message>
+        <source>Month &amp;Next</source>
+        <translation>Mese &amp;successivo</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>Con&amp;figurazione</translation>
+    </message>
+    <message>
+        <source>&amp;Hidden Events</source>
+        <translation>Eventi &amp;nascosti</translation>
+    </message>
+    <message>
+        <source>CalDatabase</source>
+        <translation>Dati del calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;About Tessolar...</source>
+        <translation>&amp;Informazioni su Tessolar…</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Esporta come PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CPrintChoicesTab</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Impaginazione</translation>
+    </message>
+    <message>
+        <source>Booklet: title, months and pictures on landscape sheets (26 for the year)</source>
+        <translation>Libretto: copertina, mesi e immagini su fogli orizzontali (26 per l’anno)</translation>
+    </message>
+    <message>
+        <source>Wall calendar: each month&apos;s picture above its grid on a portrait sheet (13 for the year)</source>
+        <translation>Calendario da muro: l’immagine di ogni mese sopra la sua griglia, su un foglio verticale (13 per l’anno)</translation>
+    </message>
+    <message>
+        <source>Pictures of the wall calendar</source>
+        <translation>Immagini del calendario da muro</translation>
+    </message>
+    <message>
+        <source>Crop each picture to fill its frame</source>
+        <translation>Ritaglia ogni immagine perché riempia la sua cornice</translation>
+    </message>
+    <message>
+        <source>Show each picture whole</source>
+        <translation>Mostra ogni immagine per intero</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CPrintHandler</name>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>Impossibile stampare la pagina.</translation>
+    </message>
+    <message>
+        <source>The page is still printing; try again when it is done.</source>
+        <translation>La pagina è ancora in stampa; riprova quando la stampa è terminata.</translation>
+    </message>
+    <message>
+        <source>There is no page to print.</source>
+        <translation>Non c’è nessuna pagina da stampare.</translation>
+    </message>
+    <message>
+        <source>The page to print could not be written to %1.</source>
+        <translation>Impossibile scrivere in %1 la pagina da stampare.</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CTessolarView</name>
+    <message>
+        <source>The page cannot be shown: the browser engine&apos;s page process ended twice in a row. Choose a page from the Page menu to try again.</source>
+        <translation>Impossibile mostrare la pagina: il processo di pagina del motore del browser è terminato due volte di seguito. Scegli una pagina dal menu «Pagina» per riprovare.</translation>
+    </message>
+</context>
+</TS>

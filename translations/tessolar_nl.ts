@@ -1,0 +1,675 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL" sourcelanguage="en">
+<context>
+    <name>CDlgModifyEvent</name>
+    <message>
+        <source>Add / Modify An Event</source>
+        <translation>Gebeurtenis toevoegen of wijzigen</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <translation>&amp;Maand</translation>
+    </message>
+    <message>
+        <source>&amp;Fixed (date never changes)</source>
+        <translation>&amp;Vast (datum verandert nooit)</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>&amp;Dag</translation>
+    </message>
+    <message>
+        <source>&amp;Variable (3rd Monday)</source>
+        <translation>Va&amp;riabel (3e maandag)</translation>
+    </message>
+    <message>
+        <source>W&amp;hich</source>
+        <translation>&amp;Welke</translation>
+    </message>
+    <message>
+        <source>D&amp;ay</source>
+        <translation>Wee&amp;kdag</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Jaar</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>Des&amp;cription</source>
+        <translation>&amp;Omschrijving</translation>
+    </message>
+    <message>
+        <source>File&amp;name</source>
+        <translation>Bestands&amp;naam</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bladeren…</translation>
+    </message>
+    <message>
+        <source>Show A&amp;ge</source>
+        <translation>&amp;Leeftijd tonen</translation>
+    </message>
+    <message>
+        <source>H&amp;ide It</source>
+        <translation>Verber&amp;gen</translation>
+    </message>
+    <message>
+        <source>Automated Description</source>
+        <translation>Automatische omschrijving</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>Verw&amp;ijderen</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarFile</name>
+    <message>
+        <source>no file name was given</source>
+        <translation>er is geen bestandsnaam opgegeven</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>het is een map</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>het bestand is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>Could not open the calendar %1: %2.</source>
+        <translation>Kan de kalender %1 niet openen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 lists more entries than a calendar holds (%2). Entries left out: %3.</source>
+        <translation>%1 bevat meer gebeurtenissen dan er in een kalender passen (%2). Weggelaten gebeurtenissen: %3.</translation>
+    </message>
+    <message>
+        <source>Could not save the calendar to %1: %2.</source>
+        <translation>Kan de kalender niet opslaan als %1: %2.</translation>
+    </message>
+    <message>
+        <source>it is far too large for a calendar</source>
+        <translation>het bestand is veel te groot voor een kalender</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>het bestand is leeg</translation>
+    </message>
+    <message>
+        <source>it is not a calendar file, or it is damaged</source>
+        <translation>het is geen kalenderbestand, of het is beschadigd</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s file name holds a line break</source>
+        <translation>de bestandsnaam van de kalender bevat een regeleinde</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarLocks</name>
+    <message>
+        <source>%1 is open in another Tessolar (process %2). Open it here as well? Each may then save over the other&apos;s changes.</source>
+        <translation>%1 is geopend in een ander exemplaar van Tessolar (proces %2). Ook hier openen? Dan kan het ene exemplaar bij het opslaan de wijzigingen van het andere overschrijven.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarOpening</name>
+    <message>
+        <source>No such file.</source>
+        <translation>Dit bestand bestaat niet.</translation>
+    </message>
+    <message>
+        <source>Could not open file (%1)
+%2</source>
+        <translation>Kan het bestand niet openen (%1)
+%2</translation>
+    </message>
+    <message>
+        <source>%1 Saving will not replace the file without asking.</source>
+        <translation>%1 Bij het opslaan wordt het bestand niet zonder te vragen vervangen.</translation>
+    </message>
+</context>
+<context>
+    <name>DlgAbout</name>
+    <message>
+        <source>About Tessolar</source>
+        <translation>Over Tessolar</translation>
+    </message>
+    <message>
+        <source>Build and print a calendar of your own, with your days and pictures.</source>
+        <translation>Stel uw eigen kalender samen en druk hem af, met uw eigen dagen en afbeeldingen.</translation>
+    </message>
+</context>
+<context>
+    <name>DlgBigPics</name>
+    <message>
+        <source>Modify Big Picture</source>
+        <translation>Grote afbeelding wijzigen</translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <translation>&amp;Omschrijving</translation>
+    </message>
+    <message>
+        <source>&amp;File name</source>
+        <translation>&amp;Bestandsnaam</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Bl&amp;aderen…</translation>
+    </message>
+</context>
+<context>
+    <name>DlgGenConfig</name>
+    <message>
+        <source>Enter Calendar Configuration</source>
+        <translation>Kalenderinstellingen</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Jaar</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>C&amp;ountry</source>
+        <translation>&amp;Land</translation>
+    </message>
+    <message>
+        <source>First &amp;day of the week</source>
+        <translation>Eerste &amp;dag van de week</translation>
+    </message>
+    <message>
+        <source>Main Calendar Font &amp;Style</source>
+        <translation>&amp;Kalenderlettertype</translation>
+    </message>
+    <message>
+        <source>Font for Calendar Body</source>
+        <translation>Lettertype voor de kalendertekst</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ipart</source>
+        <translation>&amp;Map met clipart</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bladeren…</translation>
+    </message>
+    <message>
+        <source>Computed Days</source>
+        <translation>Berekende dagen</translation>
+    </message>
+    <message>
+        <source>Include &amp;Jewish Holidays</source>
+        <translation>J&amp;oodse feestdagen opnemen</translation>
+    </message>
+    <message>
+        <source>Include &amp;Equinox Days</source>
+        <translation>Nachteveningen en &amp;zonnewendes opnemen</translation>
+    </message>
+    <message>
+        <source>Include Full &amp;Moons</source>
+        <translation>&amp;Volle manen opnemen</translation>
+    </message>
+    <message>
+        <source>Include E&amp;aster Holidays</source>
+        <translation>Feestdagen rond &amp;Pasen opnemen</translation>
+    </message>
+    <message>
+        <source>Include &amp;National Holidays</source>
+        <translation>&amp;Nationale feestdagen opnemen</translation>
+    </message>
+</context>
+<context>
+    <name>DlgTitle</name>
+    <message>
+        <source>Title Page Configuration</source>
+        <translation>Titelpagina instellen</translation>
+    </message>
+    <message>
+        <source>&amp;Title for Calendar</source>
+        <translation>&amp;Titel van de kalender</translation>
+    </message>
+    <message>
+        <source>Title &amp;Font Style</source>
+        <translation>&amp;Lettertype van de titel</translation>
+    </message>
+    <message>
+        <source>Font for Cover Page</source>
+        <translation>Lettertype voor de titelpagina</translation>
+    </message>
+    <message>
+        <source>Title Font &amp;Color</source>
+        <translation>&amp;Kleur van de titel</translation>
+    </message>
+    <message>
+        <source>Choose the title colour</source>
+        <translation>Kleur van de titel kiezen</translation>
+    </message>
+    <message>
+        <source>Title Font Si&amp;ze</source>
+        <translation>Letter&amp;grootte van de titel</translation>
+    </message>
+    <message>
+        <source>Title Page &amp;Picture</source>
+        <translation>&amp;Afbeelding op de titelpagina</translation>
+    </message>
+    <message>
+        <source>Title &amp;X Position</source>
+        <translation>&amp;X-positie van de titel</translation>
+    </message>
+    <message>
+        <source>Title &amp;Y Position</source>
+        <translation>&amp;Y-positie van de titel</translation>
+    </message>
+    <message>
+        <source>Text Box &amp;Width</source>
+        <translation>&amp;Breedte van het tekstvak</translation>
+    </message>
+</context>
+<context>
+    <name>EntryEditing</name>
+    <message>
+        <source>did not find index in database</source>
+        <translation>De gebeurtenis is niet gevonden in de kalendergegevens.</translation>
+    </message>
+    <message>
+        <source>The calendar is full: it holds %1 entries. Delete one to add another.</source>
+        <translation>De kalender is vol: hij bevat %1 gebeurtenissen. Verwijder er een om een nieuwe toe te voegen.</translation>
+    </message>
+    <message>
+        <source>current design only supports four events per day</source>
+        <translation>Een dag kan hoogstens vier gebeurtenissen bevatten.</translation>
+    </message>
+    <message>
+        <source>New Entry</source>
+        <translation>Nieuwe gebeurtenis</translation>
+    </message>
+</context>
+<context>
+    <name>EventEntry</name>
+    <message>
+        <source>The day must be a number from 1 to %1 (%2 %3).</source>
+        <translation>De dag moet een getal van 1 tot en met %1 zijn (%2 %3).</translation>
+    </message>
+    <message>
+        <source>%1 %2 has no day %3: type a day from 1 to %4.</source>
+        <translation>%3 %1 %2 bestaat niet: typ een dag van 1 tot en met %4.</translation>
+    </message>
+    <message>
+        <source>The year must be a number, such as 1985 (or -753 for 753 BCE).</source>
+        <translation>Het jaar moet een getal zijn, zoals 1985 (of -753 voor 753 v.Chr.).</translation>
+    </message>
+    <message>
+        <source>The year must lie between -%1 and %1, and cannot be 0.</source>
+        <translation>Het jaar moet tussen -%1 en %1 liggen en mag niet 0 zijn.</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>%1 Replacing the file loses them. Replace it anyway?</source>
+        <translation>%1 Als u het bestand vervangt, gaan ze verloren. Toch vervangen?</translation>
+    </message>
+    <message>
+        <source>Overwrite existing file?</source>
+        <translation>Bestaand bestand overschrijven?</translation>
+    </message>
+    <message>
+        <source>The file (%1) is read-only protected.</source>
+        <translation>Het bestand (%1) is alleen-lezen.</translation>
+    </message>
+    <message>
+        <source>Unable to write to file (%1).</source>
+        <translation>Kan niet naar het bestand (%1) schrijven.</translation>
+    </message>
+    <message>
+        <source>Save changes before exit?</source>
+        <translation>Wijzigingen opslaan voor het afsluiten?</translation>
+    </message>
+    <message>
+        <source>Save changes to the current calendar?</source>
+        <translation>Wijzigingen in de huidige kalender opslaan?</translation>
+    </message>
+    <message>
+        <source>failed to write output file</source>
+        <translation>Kan het uitvoerbestand niet schrijven.</translation>
+    </message>
+</context>
+<context>
+    <name>PageNavigator</name>
+    <message>
+        <source>The page could not be written to %1.</source>
+        <translation>Kan de pagina niet naar %1 schrijven.</translation>
+    </message>
+</context>
+<context>
+    <name>PagePdf</name>
+    <message>
+        <source>printing took longer than %1 s</source>
+        <translation>Het afdrukken duurde langer dan %1 s</translation>
+    </message>
+    <message>
+        <source>the page could not be printed</source>
+        <translation>Kan de pagina niet afdrukken</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>Kan %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>could not load the page %1</source>
+        <translation>Kan de pagina %1 niet laden</translation>
+    </message>
+    <message>
+        <source>the page %1 did not load within %2 s</source>
+        <translation>De pagina %1 is niet binnen %2 s geladen</translation>
+    </message>
+</context>
+<context>
+    <name>QSettingsStore</name>
+    <message>
+        <source>The settings file %1 could not be read. Tessolar starts with its default settings, and recent calendars and the window position are not kept.</source>
+        <translation>Kan het instellingenbestand %1 niet lezen. Tessolar start met de standaardinstellingen; recente kalenders en de vensterpositie worden niet bewaard.</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>Calendar Files (*.cal *.CAL);;All Files (*)</source>
+        <translation>Kalenderbestanden (*.cal *.CAL);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Open Calendar</source>
+        <translation>Kalender openen</translation>
+    </message>
+    <message>
+        <source>Save Calendar</source>
+        <translation>Kalender opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>an unnamed calendar</source>
+        <translation>een naamloze kalender</translation>
+    </message>
+    <message>
+        <source>Tessolar ended without saving the changes to %1 (last changed %2). Recover them?</source>
+        <translation>Tessolar is afgesloten zonder de wijzigingen in %1 op te slaan (laatst gewijzigd: %2). Wilt u ze herstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Builds a personalised calendar for one year and prints it.</source>
+        <translation>Maakt een persoonlijke kalender voor één jaar en drukt die af.</translation>
+    </message>
+    <message>
+        <source>calendar</source>
+        <translation>kalender</translation>
+    </message>
+    <message>
+        <source>A calendar file (.cal) to open.</source>
+        <translation>Een kalenderbestand (.cal) om te openen.</translation>
+    </message>
+    <message>
+        <source>[calendar]</source>
+        <translation>[kalender]</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgAbout</name>
+    <message>
+        <source>Tessolar Version %1</source>
+        <translation>Tessolar versie %1</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgBigPics</name>
+    <message>
+        <source>Pick a Picture</source>
+        <translation>Kies een afbeelding</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Afbeeldingen (%1);;Alle bestanden (*)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgGenConfig</name>
+    <message>
+        <source>Font for Calendar Body</source>
+        <translation>Lettertype voor de kalendertekst</translation>
+    </message>
+    <message>
+        <source>Pick a Directory</source>
+        <translation>Kies een map</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgModifyEvent</name>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Kies een afbeelding</translation>
+    </message>
+    <message>
+        <source>Pictures (%1);;All Files (*)</source>
+        <translation>Afbeeldingen (%1);;Alle bestanden (*)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgPickFrom</name>
+    <message>
+        <source>Which are you trying to change?</source>
+        <translation>Wat wilt u wijzigen?</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgTitle</name>
+    <message>
+        <source>Font for Cover Page</source>
+        <translation>Lettertype voor de titelpagina</translation>
+    </message>
+    <message>
+        <source>Title Font Color</source>
+        <translation>Kleur van de titel</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CMainFrame</name>
+    <message>
+        <source>Ready</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Openen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Opslaan a&amp;ls…</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Pagina-&amp;instelling…</translation>
+    </message>
+    <message>
+        <source>&amp;Wall Calendar Layout</source>
+        <translation>Indeling als &amp;wandkalender</translation>
+    </message>
+    <message>
+        <source>&amp;Crop Wall Pictures to Fill</source>
+        <translation>Afbeeldingen van de wandkalender passend &amp;bijsnijden</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Afdruk&amp;voorbeeld…</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Afdrukken…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>&amp;Exporteren als PDF…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Page</source>
+        <translation>&amp;Pagina</translation>
+    </message>
+    <message>
+        <source>&amp;Welcome</source>
+        <translation>&amp;Welkom</translation>
+    </message>
+    <message>
+        <source>&amp;Big Pictures</source>
+        <translation>&amp;Grote afbeeldingen</translation>
+    </message>
+    <message>
+        <source>&amp;Title Page</source>
+        <translation>&amp;Titelpagina</translation>
+    </message>
+    <message>
+        <source>&amp;One Month</source>
+        <translation>&amp;Eén maand</translation>
+    </message>
+    <message>
+        <source>&amp;All Months</source>
+        <translation>&amp;Alle maanden</translation>
+    </message>
+    <message>
+        <source>Month &amp;Previous</source>
+        <translation>&amp;Vorige maand</translation>
+    </message>
+    <message>
+        <source>Month &amp;Next</source>
+        <translation>Volge&amp;nde maand</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuratie</translation>
+    </message>
+    <message>
+        <source>&amp;Hidden Events</source>
+        <translation>Ver&amp;borgen gebeurtenissen</translation>
+    </message>
+    <message>
+        <source>CalDatabase</source>
+        <translation>Kalendergegevens</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About Tessolar...</source>
+        <translation>&amp;Over Tessolar…</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagina’s</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exporteren als PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CPrintChoicesTab</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Indeling</translation>
+    </message>
+    <message>
+        <source>Booklet: title, months and pictures on landscape sheets (26 for the year)</source>
+        <translation>Boekje: titel, maanden en afbeeldingen op liggende vellen (26 voor het jaar)</translation>
+    </message>
+    <message>
+        <source>Wall calendar: each month&apos;s picture above its grid on a portrait sheet (13 for the year)</source>
+        <translation>Wandkalender: de afbeelding van elke maand boven het rooster, op een staand vel (13 voor het jaar)</translation>
+    </message>
+    <message>
+        <source>Pictures of the wall calendar</source>
+        <translation>Afbeeldingen van de wandkalender</translation>
+    </message>
+    <message>
+        <source>Crop each picture to fill its frame</source>
+        <translation>Elke afbeelding bijsnijden tot ze haar kader vult</translation>
+    </message>
+    <message>
+        <source>Show each picture whole</source>
+        <translation>Elke afbeelding volledig tonen</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CPrintHandler</name>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>Kan de pagina niet afdrukken.</translation>
+    </message>
+    <message>
+        <source>The page is still printing; try again when it is done.</source>
+        <translation>De pagina wordt nog afgedrukt; probeer het opnieuw als dat klaar is.</translation>
+    </message>
+    <message>
+        <source>There is no page to print.</source>
+        <translation>Er is geen pagina om af te drukken.</translation>
+    </message>
+    <message>
+        <source>The page to print could not be written to %1.</source>
+        <translation>Kan de af te drukken pagina niet naar %1 schrijven.</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CTessolarView</name>
+    <message>
+        <source>The page cannot be shown: the browser engine&apos;s page process ended twice in a row. Choose a page from the Page menu to try again.</source>
+        <translation>De pagina kan niet worden weergegeven: het paginaproces van de browser-engine is twee keer achter elkaar gestopt. Kies een pagina in het menu “Pagina” om het opnieuw te proberen.</translation>
+    </message>
+</context>
+</TS>
