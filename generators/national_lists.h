@@ -16,4 +16,11 @@ extern const CountryList kGermany;
 extern const CountryList kAustralia;
 extern const CountryList kNewZealand;
 
+// European summer time: from the last Sunday of March to the last Sunday of October.
+inline constexpr DaylightRule kEuropeanDaylight[] = {
+    {kEarliest,
+     {Entry(81), kWeekLast, kSun, kMar, kClock},
+     {Entry(82), kWeekLast, kSun, kOct, kClock}},
+};
+
 }  // namespace tessolar::national

@@ -3,13 +3,6 @@
 namespace tessolar::national {
 namespace {
 
-// European summer time, kept by the United Kingdom, Ireland and Germany.
-constexpr DaylightRule kEuropeanDaylight[] = {
-    {kEarliest,
-     {Entry(81), kWeekLast, kSun, kMar, kClock},
-     {Entry(82), kWeekLast, kSun, kOct, kClock}},
-};
-
 // --- United Kingdom --------------------------------------------------------
 constexpr FixedRow kUkFixed[] = {
     {kJan, 1, Entry(102), "new_year.jpg"},
