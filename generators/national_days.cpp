@@ -14,8 +14,8 @@ using namespace national;
 
 // By country index.
 const CountryList* const kCountries[kCountryCount] = {
-    &kUnitedStates, &kCanada,  &kUnitedKingdom, &kAustralia,
-    &kMexico,       &kIreland, &kGermany,       &kNewZealand,
+    &kUnitedStates, &kCanada, &kUnitedKingdom, &kAustralia,   &kMexico, &kIreland, &kGermany,
+    &kNewZealand,   &kFrance, &kBelgium,       &kNetherlands, &kItaly,  &kSpain,   &kAustria,
 };
 
 // The rule in force in `year`: the last one that started by then.
