@@ -9,7 +9,8 @@ namespace {
 
 // Two-letter codes by the program's language and country numbers.
 constexpr std::string_view kLanguageCodes[] = {"en", "es", "de"};
-constexpr std::string_view kTerritoryCodes[] = {"US", "CA", "GB", "AU", "MX", "IE", "DE", "NZ"};
+constexpr std::string_view kTerritoryCodes[] = {"US", "CA", "GB", "AU", "MX", "IE", "DE",
+                                                "NZ", "FR", "BE", "NL", "IT", "ES", "AT"};
 
 template <std::size_t N>
 int IndexOf(const std::string_view (&codes)[N], std::string_view code, int otherwise) {

@@ -9,7 +9,7 @@ namespace tessolar {
 
 inline constexpr int kLanguageEntries = 138;
 inline constexpr int kLanguageCount = 3;
-inline constexpr int kCountryCount = 8;
+inline constexpr int kCountryCount = 14;
 
 // Well-known entries of the table.
 namespace lang {

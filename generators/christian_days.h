@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "caldata/cal_database.h"
 
 namespace tessolar {
@@ -11,5 +13,10 @@ namespace tessolar {
 // made. Years outside kFirstStoredYear..kLastStoredYear are left alone.
 // Returns 0.
 int GenerateChristianDays(CCalDatabase& db, int year, int remove);
+
+// The name of the feast of language-table entry `languageEntry` (49..58) in a
+// calendar of `country` in page language `language`: the table's, unless the
+// country writes it otherwise in that language.
+std::string FeastName(int country, int language, int languageEntry);
 
 }  // namespace tessolar

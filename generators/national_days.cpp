@@ -14,20 +14,9 @@ using namespace national;
 
 // By country index.
 const CountryList* const kCountries[kCountryCount] = {
-    &kUnitedStates, &kCanada,  &kUnitedKingdom, &kAustralia,
-    &kMexico,       &kIreland, &kGermany,       &kNewZealand,
+    &kUnitedStates, &kCanada, &kUnitedKingdom, &kAustralia,   &kMexico, &kIreland, &kGermany,
+    &kNewZealand,   &kFrance, &kBelgium,       &kNetherlands, &kItaly,  &kSpain,   &kAustria,
 };
-
-// The name in a calendar of `year` in `language`.
-std::string NameOf(const RowName& name, int language, int year) {
-  if (name.text != nullptr) return name.text;
-  if (name.eras == nullptr) return LanguageString(language, name.entry);
-  const char* text = name.eras[0].text;
-  for (std::size_t i = 0; i < name.eraCount; ++i) {
-    if (name.eras[i].firstYear <= year) text = name.eras[i].text;
-  }
-  return text;
-}
 
 // The rule in force in `year`: the last one that started by then.
 const DaylightRule& DaylightRuleOf(const Rows<DaylightRule>& rules, int year) {
@@ -38,12 +27,25 @@ const DaylightRule& DaylightRuleOf(const Rows<DaylightRule>& rules, int year) {
   return *inForce;
 }
 
-int DayOf(const FixedRow& row, int year) {
-  if (year < row.monday.fromYear) return row.day;
+// Days the weekend rule moves the row's date in `year`.
+int WeekendShift(const FixedRow& row, int year) {
+  const Weekend moves = row.weekend.moves;
+  if (year < row.weekend.fromYear || moves == Weekend::kStays) return 0;
   const int weekday = (FirstWeekdayOfMonth(row.month, year) + row.day - 1) % 7;
-  if (row.monday.moves != Weekend::kStays && weekday == kSun) return row.day + 1;
-  if (row.monday.moves == Weekend::kSaturdayAndSunday && weekday == kSat) return row.day + 2;
-  return row.day;
+  if (weekday == kSun) return moves == Weekend::kSundayToSaturday ? -1 : 1;
+  return weekday == kSat && moves == Weekend::kSaturdayAndSunday ? 2 : 0;
+}
+
+struct MonthDay {
+  int month;  // 0-based
+  int day;
+};
+
+// A moved date may pass into the next month (30 April to 1 May).
+MonthDay DateOf(const FixedRow& row, int year) {
+  const int day = row.day + WeekendShift(row, year);
+  const int length = DaysInMonth(row.month, year);
+  return day > length ? MonthDay{row.month + 1, day - length} : MonthDay{row.month, day};
 }
 
 void EnterOrRemove(CCalDatabase& db, bool remove, int month, int day, int storedYear, uint32_t type,
@@ -58,7 +60,8 @@ void EnterOrRemove(CCalDatabase& db, bool remove, int month, int day, int stored
 void ApplyFixed(CCalDatabase& db, const FixedRow& row, int year, bool remove) {
   if (!row.years.Contain(year)) return;
   const int storedYear = row.storedYear == kYearBuilt ? year : row.storedYear;
-  EnterOrRemove(db, remove, row.month, DayOf(row, year), storedYear, row.type,
+  const MonthDay date = DateOf(row, year);
+  EnterOrRemove(db, remove, date.month, date.day, storedYear, row.type,
                 NameOf(row.name, db.Language(), year), row.picture);
 }
 
@@ -92,6 +95,26 @@ void ApplyListed(CCalDatabase& db, const ListedRow& row, int year, bool remove) 
 }
 
 }  // namespace
+
+namespace national {
+
+std::string NameOf(const RowName& name, int language, int year) {
+  if (name.text != nullptr) return name.text;
+  if (name.languages != nullptr) {
+    for (std::size_t i = 0; i < name.languageCount; ++i) {
+      if (name.languages[i].language == language) return name.languages[i].text;
+    }
+    return name.languages[0].text;
+  }
+  if (name.eras == nullptr) return LanguageString(language, name.entry);
+  const char* text = name.eras[0].text;
+  for (std::size_t i = 0; i < name.eraCount; ++i) {
+    if (name.eras[i].firstYear <= year) text = name.eras[i].text;
+  }
+  return text;
+}
+
+}  // namespace national
 
 int GenerateNationalDays(CCalDatabase& db, int year, int remove, Notes* notes) {
   const int country = db.Country();

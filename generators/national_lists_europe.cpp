@@ -3,13 +3,6 @@
 namespace tessolar::national {
 namespace {
 
-// European summer time, kept by the United Kingdom, Ireland and Germany.
-constexpr DaylightRule kEuropeanDaylight[] = {
-    {kEarliest,
-     {Entry(81), kWeekLast, kSun, kMar, kClock},
-     {Entry(82), kWeekLast, kSun, kOct, kClock}},
-};
-
 // --- United Kingdom --------------------------------------------------------
 constexpr FixedRow kUkFixed[] = {
     {kJan, 1, Entry(102), "new_year.jpg"},
@@ -60,11 +53,26 @@ constexpr FloatingRow kDeFloating[] = {
     {Text("Buß- und Bettag"), kWeekThird, kTue, kNov, "null", FloatRule::kDayAfter},
 };
 
+// --- Austria ---------------------------------------------------------------
+// The national day from its law of 1965; a day off from 1967.
+constexpr FixedRow kAtFixed[] = {
+    {kJan, 1, Text("Neujahr"), "new_year.jpg"},
+    {kJan, 6, Text("Heilige Drei Könige"), "crown.png"},
+    {kMay, 1, Text("Staatsfeiertag"), "labor_day_tr.gif"},
+    {kAug, 15, Text("Mariä Himmelfahrt"), "null"},
+    From(1965, {kOct, 26, Text("Nationalfeiertag"), "at_flag.png"}),
+    {kNov, 1, Text("Allerheiligen"), "AllSaints.jpg"},
+    {kDec, 8, Text("Mariä Empfängnis"), "null"},
+    {kDec, 25, Text("Christtag"), "santa.png", kChristianHoliday},
+    {kDec, 26, Text("Stefanitag"), "null"},
+};
+
 }  // namespace
 
 const CountryList kUnitedKingdom = {RowsOf(kUkFixed), RowsOf(kUkFloating),
                                     RowsOf(kEuropeanDaylight)};
 const CountryList kIreland = {RowsOf(kIeFixed), RowsOf(kIeFloating), RowsOf(kEuropeanDaylight)};
 const CountryList kGermany = {RowsOf(kDeFixed), RowsOf(kDeFloating), RowsOf(kEuropeanDaylight)};
+const CountryList kAustria = {RowsOf(kAtFixed), {nullptr, 0}, RowsOf(kContinentalDaylight)};
 
 }  // namespace tessolar::national

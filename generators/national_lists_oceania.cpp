@@ -39,7 +39,7 @@ constexpr DaylightRule kAustralianDaylight[] = {
 // 1976. From 2014 it and Anzac Day move to the Monday when they fall on a
 // weekend, as Australia Day moves off a Sunday: the calendar marks the day off.
 constexpr NameEra kWaitangiDay[] = {{kEarliest, "New Zealand Day"}, {1977, "Waitangi Day"}};
-constexpr MondayRule kMondayisedFrom2014 = {Weekend::kSaturdayAndSunday, 2014};
+constexpr WeekendRule kMondayisedFrom2014 = {Weekend::kSaturdayAndSunday, 2014};
 constexpr FixedRow kNzFixed[] = {
     {kJan, 1, Entry(102), "new_year.jpg"},
     {kJan, 2, Text("Day after New Year's Day"), "null"},

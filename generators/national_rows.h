@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "caldata/cal_entry.h"
 #include "compute/date_arithmetic.h"
@@ -20,22 +21,38 @@ struct NameEra {
   const char* text;
 };
 
+// The name a holiday bears in one page language (page_language in countries.h).
+struct LanguageText {
+  int language;
+  const char* text;
+};
+
 // A holiday's name: a language-table entry, or the name it bears in its own
 // country, the same in every language; where that name changed over the
-// years, the names by era.
+// years, the names by era; where the country writes it in several languages,
+// the name in the page's language.
 struct RowName {
   int entry;
   const char* text;
   const NameEra* eras;  // the earliest first
   std::size_t eraCount;
+  const LanguageText* languages;  // the first one for page languages not listed
+  std::size_t languageCount;
 };
 
-constexpr RowName Entry(int entry) { return {entry, nullptr, nullptr, 0}; }
-constexpr RowName Text(const char* text) { return {-1, text, nullptr, 0}; }
+constexpr RowName Entry(int entry) { return {entry, nullptr, nullptr, 0, nullptr, 0}; }
+constexpr RowName Text(const char* text) { return {-1, text, nullptr, 0, nullptr, 0}; }
 template <std::size_t N>
 constexpr RowName ByYear(const NameEra (&eras)[N]) {
-  return {-1, nullptr, eras, N};
+  return {-1, nullptr, eras, N, nullptr, 0};
 }
+template <std::size_t N>
+constexpr RowName ByLanguage(const LanguageText (&names)[N]) {
+  return {-1, nullptr, nullptr, 0, names, N};
+}
+
+// The name in a calendar of `year` in page language `language`.
+std::string NameOf(const RowName& name, int language, int year);
 
 // The years a row holds in, both included: a holiday the law brought in or
 // replaced has its years.
@@ -45,11 +62,11 @@ struct Years {
   constexpr bool Contain(int year) const { return year >= first && year <= last; }
 };
 
-// Which weekend days of a fixed date move the holiday to the Monday after,
-// in the years from `fromYear` on. The rows that move lie at least two days
-// before their month's end.
-enum class Weekend : uint8_t { kStays, kSunday, kSaturdayAndSunday };
-struct MondayRule {
+// Which weekend days move a fixed date, in the years from `fromYear` on: to
+// the Monday after, or a Sunday to the Saturday before. A row that moves lies
+// after its month's first day and before the year's last week.
+enum class Weekend : uint8_t { kStays, kSunday, kSaturdayAndSunday, kSundayToSaturday };
+struct WeekendRule {
   Weekend moves = Weekend::kStays;
   int fromYear = kEarliest;
 };
@@ -63,7 +80,7 @@ struct FixedRow {
   const char* picture;
   uint32_t type = kNationalHoliday;
   int storedYear = kYearBuilt;  // a birth or founding year, kept whatever year is built
-  MondayRule monday = {};
+  WeekendRule weekend = {};
   Years years = {};
 };
 
@@ -95,6 +112,10 @@ constexpr FloatingRow From(int firstYear, FloatingRow row) {
   return row;
 }
 constexpr FixedRow Until(int lastYear, FixedRow row) {
+  row.years.last = lastYear;
+  return row;
+}
+constexpr FloatingRow Until(int lastYear, FloatingRow row) {
   row.years.last = lastYear;
   return row;
 }

@@ -8,13 +8,15 @@ Debian package needed to run it: python3-holidays (0.10.1 in Debian 12).
     /usr/bin/python3 tools/holiday_names_reference.py [--out tests/data/holiday_names_reference.tsv]
 
 Each region's holidays are the union over its provinces or states, since Tessolar's lists
-carry provincial days too; New Zealand's are the national ones, without the provinces'
-anniversary days. Ireland is left out: this version gives it the United Kingdom's rules
-and names (Boxing Day, no St Brigid's Day). Observed (moved) days and the eves of Jewish festivals are left
-out; their names are not what a calendar prints on the day itself. Mexico's names come as
-"Spanish [English]"; the Spanish part is kept. Spain adds only its Easter-based days, in
-Spanish, since Tessolar names the Christian days alike in every country. Israel adds the
-Jewish festivals, in English, since Tessolar names them alike in every country and language.
+carry provincial days too; New Zealand's, Spain's, France's, the Netherlands', Italy's and Austria's
+are the national ones. Ireland is left out: this version gives it the United Kingdom's rules
+and names (Boxing Day, no St Brigid's Day); so is Belgium, whose names this version gives in
+Dutch only, a page language Tessolar's tables do not hold yet. Observed (moved) days and the
+eves of Jewish festivals are left out; their names are not what a calendar prints on the day
+itself. Mexico's names come as "Spanish [English]"; the Spanish part is kept. France,
+the Netherlands and Italy leave out their Easter-based days, which Tessolar names in the
+page's language, and none of its tables speaks theirs yet. Israel adds the Jewish
+festivals, in English, since Tessolar names them alike in every country and language.
 """
 
 import argparse
@@ -23,7 +25,9 @@ import pathlib
 import holidays
 
 YEARS = (1981, 2005, 2019)  # before and after Canada Day; Mexico's fixed and moved dates
-EASTER_BASED_ES = {"Jueves Santo", "Viernes Santo", "Lunes de Pascua"}
+EASTER_BASED = {"Lundi de Pâques", "Ascension", "Lundi de Pentecôte", "Eerste paasdag",
+                "Tweede paasdag", "Hemelvaart", "Eerste Pinksterdag", "Tweede Pinksterdag",
+                "Pasqua di Resurrezione", "Lunedì dell'Angelo"}
 
 
 def union(make, regions):
@@ -65,6 +69,10 @@ def spanish_part(name):
     return name.split(" [")[0]
 
 
+def not_easter_based(name):
+    return None if name in EASTER_BASED else name
+
+
 # Region code: sources, each (date -> names, name filter or transform).
 def sources():
     uk_parts = [holidays.England, holidays.Wales, holidays.Scotland, holidays.NorthernIreland]
@@ -75,10 +83,13 @@ def sources():
         "GB": [(union(whole(part), [None]), None) for part in uk_parts],
         "AU": [(union(by_province(holidays.AU), holidays.AU.PROVINCES), None)],
         "MX": [(union(whole(holidays.MX), [None]), spanish_part)],
-        "ES": [(union(by_province(holidays.ES), [None] + holidays.ES.PROVINCES),
-                lambda n: n if n in EASTER_BASED_ES else None)],
+        "ES": [(union(whole(holidays.ES), [None]), None)],
         "DE": [(union(by_province(holidays.DE), [None] + holidays.DE.PROVINCES), None)],
         "NZ": [(union(whole(holidays.NZ), [None]), None)],
+        "FR": [(union(whole(holidays.France), [None]), not_easter_based)],
+        "NL": [(union(whole(holidays.Netherlands), [None]), not_easter_based)],
+        "IT": [(union(whole(holidays.Italy), [None]), not_easter_based)],
+        "AT": [(union(whole(holidays.Austria), [None]), None)],
     }
 
 

@@ -127,6 +127,15 @@ PICTURES = {
     "nz_flag.png": Flag("nz"),                    # flag of New Zealand, Waitangi Day
     "crown.png": Emoji("1f451"),                  # crown, the sovereign's birthday
     "matariki.png": Emoji("1f30c"),               # night sky of stars, Matariki
+    "fr_flag.png": Flag("fr"),                    # flag of France, the national day
+    "be_flag.png": Flag("be"),                    # flag of Belgium, the national day
+    "oranje.png": Emoji("1f34a"),                 # tangerine, the orange of the Dutch monarch's day
+    "it_flag.png": Flag("it"),                    # flag of Italy, the Republic's day
+    "befana.png": Emoji("1f9f9"),                 # broom of the Befana, Italy's Epiphany
+    "ferragosto.png": Emoji("1f3d6"),             # beach with umbrella, Ferragosto
+    "es_flag.png": Flag("es"),                    # flag of Spain, the national day
+    "es_constitution.png": Emoji("1f4dc", caption="1978"),  # scroll, the constitution's year
+    "at_flag.png": Flag("at"),                    # flag of Austria, the national day
     # seasons and the moon
     "flowers54.jpg": Emoji("1f337"),              # tulip, March equinox
     "sunshine3.gif": Emoji("2600"),               # sun, June solstice

@@ -71,7 +71,8 @@ TEST(CalendarFlows, NewCalendarStartsFromTheDesktopsLocale) {
   const std::tuple<const char*, int, int, int> cases[] = {{"de_DE.UTF-8", 2, 6, 1},
                                                           {"en_IE", 0, 5, 1},
                                                           {"es_MX.UTF-8@x", 1, 4, 0},
-                                                          {"fr_FR.UTF-8", 0, 0, 0},
+                                                          {"fr_FR.UTF-8", 0, 8, 1},
+                                                          {"de_AT", 2, 13, 1},
                                                           {"de_CH", 2, 0, 0},
                                                           {"C.UTF-8", 0, 0, 0},
                                                           {"", 0, 0, 0}};

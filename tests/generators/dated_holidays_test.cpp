@@ -1,7 +1,7 @@
-// Holidays of Ireland, New Zealand and Mexico on the dates their governments'
-// lists give, in the years each side of every change in law: a day brought
-// in, moved to a Monday, renamed or dated by a schedule. Daylight-saving days
-// as the time-zone database has them.
+// Holidays on the dates their governments' lists give, in the years each
+// side of every change in law: a day brought in, dropped, moved off a
+// weekend, renamed or dated by a schedule. Daylight-saving days as the
+// time-zone database has them.
 
 #include <gtest/gtest.h>
 
@@ -12,13 +12,16 @@
 #include <vector>
 
 #include "compute/language_table.h"
+#include "generators/christian_days.h"
+#include "generators/countries.h"
 #include "generators/national_days.h"
+#include "generators/national_lists.h"
 #include "support/store_snapshot.h"
 
 namespace tessolar {
 namespace {
 
-constexpr int kMexico = 4, kIreland = 5, kNewZealand = 7;
+using namespace country;
 
 struct Held {
   int year, month, day;  // month 1..12; 0 when the day is not held that year
@@ -107,19 +110,63 @@ const Holiday kHolidays[] = {
     {kMexico,
      "Aniversario de la Revolución",
      {{2005, 11, 20}, {2006, 11, 20}, {2007, 11, 19}, {2025, 11, 17}}},
+    // France: the Victory of 1945 a holiday 1953-1958, in 1965 and from 1982.
+    {kFrance, "Victoire 1945", {{1952, 0, 0}, {1953, 5, 8}, {1958, 5, 8}, {1959, 0, 0}}},
+    {kFrance, "Victoire 1945", {{1965, 5, 8}, {1981, 0, 0}, {1982, 5, 8}}},
+    {kFrance, "Armistice 1918", {{1921, 0, 0}, {1922, 11, 11}}},
+    // The Netherlands: off a Sunday to Monday 1 May until 1979, to the
+    // Saturday before from 1980.
+    {kNetherlands, "Koninginnedag", {{1948, 0, 0}, {1949, 4, 30}, {1950, 5, 1}, {1978, 5, 1}}},
+    {kNetherlands, "Koninginnedag", {{1989, 4, 29}, {2006, 4, 29}, {2013, 4, 30}, {2014, 0, 0}}},
+    {kNetherlands, "Koningsdag", {{2013, 0, 0}, {2014, 4, 26}, {2024, 4, 27}, {2025, 4, 26}}},
+    {kNetherlands, "Bevrijdingsdag", {{1989, 0, 0}, {1990, 5, 5}, {2024, 5, 5}}},
+    // Italy: the law of 1977 dropped the Epiphany until 1986 and moved the
+    // Republic's day to the first Sunday of June until 2000.
+    {kItaly, "Epifania", {{1976, 1, 6}, {1977, 0, 0}, {1985, 0, 0}, {1986, 1, 6}}},
+    {kItaly, "Festa della Liberazione", {{1945, 0, 0}, {1946, 4, 25}}},
+    {kItaly,
+     "Festa della Repubblica",
+     {{1946, 0, 0}, {1947, 6, 2}, {1976, 6, 2}, {1977, 6, 5}, {2000, 6, 4}, {2001, 6, 2}}},
+    // Spain: 12 October under its four names; the Constitution's day from 1983.
+    {kSpain, "Día de la Raza", {{1917, 0, 0}, {1918, 10, 12}, {1957, 10, 12}, {1958, 0, 0}}},
+    {kSpain, "Día de la Hispanidad", {{1958, 10, 12}, {1981, 10, 12}, {1982, 0, 0}}},
+    {kSpain, "Fiesta Nacional de España y Día de la Hispanidad", {{1982, 10, 12}, {1987, 0, 0}}},
+    {kSpain, "Fiesta Nacional de España", {{1986, 0, 0}, {1987, 10, 12}}},
+    {kSpain, "Día de la Constitución", {{1979, 0, 0}, {1982, 0, 0}, {1983, 12, 6}}},
+    {kAustria, "Nationalfeiertag", {{1964, 0, 0}, {1965, 10, 26}}},
 };
 
-TEST(DatedHolidays, IrelandNewZealandAndMexicoInEveryLanguage) {
+TEST(DatedHolidays, NamedAsTheirCountryNamesThemInEveryLanguage) {
   for (int language = 0; language < kLanguageCount; ++language) {
     for (const Holiday& h : kHolidays) ExpectHeld(h, language);
   }
 }
 
+// Belgium names its days in the page's language: German on a German page,
+// Dutch on a Dutch one, French on any other (English, Spanish, French, Italian).
+TEST(DatedHolidays, BelgianNamesFollowThePageLanguage) {
+  for (const auto& [language, nationalDay, armistice] :
+       {std::tuple(1, "Fête nationale", "Armistice"),
+        std::tuple(2, "Nationalfeiertag", "Waffenstillstand")}) {
+    ExpectHeld({kBelgium, nationalDay, {{1889, 0, 0}, {1890, 7, 21}, {2024, 7, 21}}}, language);
+    ExpectHeld({kBelgium, armistice, {{1921, 0, 0}, {1922, 11, 11}}}, language);
+  }
+  const national::FixedRow& row = national::kBelgium.fixed.first[2];
+  ASSERT_EQ(row.day, 21);
+  EXPECT_EQ(national::NameOf(row.name, page_language::kDutch, 2024), "Nationale feestdag");
+  EXPECT_EQ(national::NameOf(row.name, page_language::kItalian, 2024), "Fête nationale");
+  // Easter Monday as Belgians write it in Dutch; the Dutch table's name in the Netherlands.
+  EXPECT_EQ(FeastName(kBelgium, page_language::kDutch, 50), "Paasmaandag");
+  EXPECT_EQ(FeastName(kNetherlands, page_language::kDutch, 50),
+            LanguageString(page_language::kDutch, 50));
+}
+
 // The start and the end of summer time, as the time-zone database dates them:
 // New Zealand's summers since 1974-75, each change of rule, and the 2007
 // change that ended one summer under the old rule and began the next under
-// the new; Ireland's European summer time.
-TEST(DatedHolidays, DaylightSavingDaysOfIrelandAndNewZealand) {
+// the new; Ireland's European summer time; the continent's common rule from
+// 1980, which ended in September until 1995.
+TEST(DatedHolidays, DaylightSavingDays) {
   const struct {
     int country, year;
     std::pair<int, int> begins, ends;  // month 1..12 and day; {0, 0} when not held
@@ -129,7 +176,8 @@ TEST(DatedHolidays, DaylightSavingDaysOfIrelandAndNewZealand) {
       {kNewZealand, 1989, {10, 8}, {3, 5}},   {kNewZealand, 1990, {10, 7}, {3, 18}},
       {kNewZealand, 2006, {10, 1}, {3, 19}},  {kNewZealand, 2007, {9, 30}, {3, 18}},
       {kNewZealand, 2008, {9, 28}, {4, 6}},   {kIreland, 1990, {3, 25}, {10, 28}},
-      {kIreland, 2007, {3, 25}, {10, 28}},
+      {kIreland, 2007, {3, 25}, {10, 28}},    {kFrance, 1979, {0, 0}, {0, 0}},
+      {kAustria, 1980, {4, 6}, {9, 28}},      {kItaly, 1995, {3, 26}, {9, 24}},
   };
   for (const auto& s : summers) {
     const Held begins = {s.year, s.begins.first, s.begins.second};

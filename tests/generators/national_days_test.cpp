@@ -39,9 +39,9 @@ TEST_F(NationalDays, ListSizesAndNamesQuotedInEveryLanguage) {
   const struct {
     int country, year;
     uint32_t count;
-  } sizes[] = {{0, 2007, 17 + 9 + 2}, {0, 2008, 17 + 10 + 2}, {1, 2007, 12 + 8 + 2},
-               {6, 2007, 8 + 1 + 2},  {2, 2007, 5 + 3 + 2},   {4, 2007, 13 + 4 + 2},
-               {5, 2024, 4 + 5 + 2},  {7, 2024, 6 + 2 + 1 + 2}};
+  } sizes[] = {{0, 2007, 17 + 9 + 2}, {0, 2008, 17 + 10 + 2},   {1, 2007, 12 + 8 + 2},
+               {6, 2007, 8 + 1 + 2},  {2, 2007, 5 + 3 + 2},     {4, 2007, 13 + 4 + 2},
+               {5, 2024, 4 + 5 + 2},  {7, 2024, 6 + 2 + 1 + 2}, {8, 1965, 7 + 1}};
   for (const auto& s : sizes) {
     CCalDatabase db;
     EXPECT_EQ(Build(db, s.country, s.year).Count(), s.count) << s.country << " " << s.year;
@@ -167,6 +167,9 @@ TEST_F(NationalDays, MovingRulesMatchADirectCountOfWeekdays) {
       } else if (country == 4) {
         begins = year <= 2022 ? sunday(3, 1) : MonthDay(0, 0);
         ends = year <= 2022 ? sunday(9, 5) : MonthDay(0, 0);
+      } else if (country >= 8) {
+        begins = year >= 1981 ? sunday(2, 5) : year == 1980 ? sunday(3, 1) : MonthDay(0, 0);
+        ends = year >= 1996 ? sunday(9, 5) : year >= 1980 ? sunday(8, 5) : MonthDay(0, 0);
       } else if (country == 7) {
         begins = year >= 2008 ? sunday(8, 5) : MonthDay(0, 0);
         ends = year >= 2008 ? sunday(3, 1) : MonthDay(0, 0);
