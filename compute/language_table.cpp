@@ -67,6 +67,12 @@ std::string WeekdayName(int language, int weekday) {
                                                               : lang::kOutOfRange);
 }
 
+size_t WeekdayHeadingLetters(int language) {
+  // Dutch abbreviates its weekdays to two letters ("ma", "di", "wo").
+  constexpr size_t kLetters[kLanguageCount] = {3, 3, 3, 3, 2, 3};
+  return language >= 0 && language < kLanguageCount ? kLetters[language] : 3;
+}
+
 std::string LanguageName(int language, int named) {
   // The first names fill the entries before the country names; later ones were appended.
   constexpr int kFirstLater = lang::kFirstCountryName - lang::kFirstLanguageName;

@@ -35,6 +35,9 @@ std::string LanguageString(int language, int index);
 
 std::string MonthName(int language, int month);      // 0-based; entry 0 when out of range
 std::string WeekdayName(int language, int weekday);  // 0 = Sunday; entry 0 when out of range
+// How many letters of a weekday's name head its column of a month: as many
+// as the language's usual abbreviation has ("LUN", "MA").
+size_t WeekdayHeadingLetters(int language);
 // The name of language `named` (of country `country`) in `language`.
 std::string LanguageName(int language, int named);
 std::string CountryName(int language, int country);
