@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "caldata/caption_grammar.h"
 #include "compute/language_table.h"
 #include "compute/utf8.h"
 
@@ -24,12 +25,36 @@ bool NamesCouple(const std::string& description) {
   return description.find('&') != std::string::npos;
 }
 
-// "<description>'s <ordinal> <word>", without the word when that is too long.
-std::string AnniversaryCaption(const CCalDatabase& db, int year, const std::string& description,
-                               const char* word, bool mayShorten) {
-  const std::string shortForm = description + "'s " + AnniversaryOrdinal(db, year);
-  std::string caption = shortForm + " " + word;
-  if (mayShorten && CodePointCount(caption) > kShortCaptionLength) return shortForm;
+// An anniversary's caption, without its word when the grammar shortens it.
+std::string AnniversaryCaption(const CCalDatabase& db, const CaptionGrammar& grammar, int year,
+                               const std::string& description, bool sober) {
+  const int years = db.Year() - year;
+  const char* firstYear = sober ? grammar.soberFirstYear : grammar.anniversaryFirstYear;
+  if (years <= 0 && firstYear != nullptr) {
+    return FillCaption(firstYear, description, years, grammar);
+  }
+  std::string caption =
+      FillCaption(sober ? grammar.sober : grammar.anniversary, description, years, grammar);
+  if (!sober && grammar.anniversaryShort != nullptr &&
+      CodePointCount(caption) > kShortCaptionLength) {
+    return FillCaption(grammar.anniversaryShort, description, years, grammar);
+  }
+  return caption;
+}
+
+// "<description> <phrase> <age>[ <year word>]", or "<description> <birth phrase>".
+std::string AgeCaption(const CCalDatabase& db, const CaptionGrammar& grammar, int year,
+                       const std::string& description) {
+  const bool several = NamesCouple(description);
+  if (year == db.Year()) {
+    if (several && grammar.bornSeveral != nullptr) return description + " " + grammar.bornSeveral;
+    return description + " " + LanguageString(db.Language(), kBirthPhrase);
+  }
+  const int age = db.Year() - year;
+  std::string caption = description + " " +
+                        LanguageString(db.Language(), several ? kAgePhraseSeveral : kAgePhrase) +
+                        " " + std::to_string(age);
+  if (grammar.yearWord != nullptr) caption += std::string(" ") + grammar.yearWord(age);
   return caption;
 }
 
@@ -57,46 +82,35 @@ int AnyShownEntry(const CCalDatabase& db, int month, int day, Predicate predicat
 }  // namespace
 
 std::string AnniversaryOrdinal(const CCalDatabase& db, int year) {
-  const int n = db.Year() - year;
-  if (n <= 0) return "unk";
-  const int r = n % 10;
-  const char* suffix = "th";
-  if (r == 1 && n != 11) {
-    suffix = "st";
-  } else if (r == 2 && n != 12) {
-    suffix = "nd";
-  } else if (r == 3 && n != 13) {
-    suffix = "rd";
-  }
-  return std::to_string(n) + suffix;
+  return EnglishOrdinal(db.Year() - year);
 }
 
 std::string EntryCaption(const CCalDatabase& db, uint32_t type, int year,
                          const std::string& description, int showAge) {
+  const CaptionGrammar& grammar = CaptionGrammarOf(db.Language());
   if (IsHolidayType(type) || type == kPersonalEvent || type == kReminder) return description;
-  if (type == kAnniversary) return AnniversaryCaption(db, year, description, "Anniv", true);
-  if (type == kSoberAnniversary) return AnniversaryCaption(db, year, description, "AA", false);
+  if (type == kAnniversary || type == kSoberAnniversary) {
+    return AnniversaryCaption(db, grammar, year, description, type == kSoberAnniversary);
+  }
   if (type == kHistoricalEvent) {
     return year >= 0 ? description + " " + std::to_string(year)
-                     : description + " " + std::to_string(-year) + " BCE";
+                     : description + " " + std::to_string(-year) + grammar.beforeCommonEra;
   }
-  if (showAge == 1) {
-    if (year == db.Year()) return description + " " + LanguageString(db.Language(), kBirthPhrase);
-    const int phrase = NamesCouple(description) ? kAgePhraseSeveral : kAgePhrase;
-    return description + " " + LanguageString(db.Language(), phrase) + " " + std::to_string(db.Year() - year);
-  }
-  return description + "'s " + (type == kBirthday ? "B'day" : "UNKNOWN");
+  if (showAge == 1) return AgeCaption(db, grammar, year, description);
+  return FillCaption(type == kBirthday ? grammar.birthday : grammar.unnamedType, description, 0,
+                     grammar);
 }
 
 std::string DropChoiceCaption(const CCalDatabase& db, const CalEntry& entry) {
+  const CaptionGrammar& english = CaptionGrammarOf(0);
   const std::string& description = entry.description;
   switch (entry.type) {
     case kAnniversary:
-      return AnniversaryCaption(db, entry.year, description, "Anniv", true);
     case kSoberAnniversary:
-      return AnniversaryCaption(db, entry.year, description, "AA", false);
+      return AnniversaryCaption(db, english, entry.year, description,
+                                entry.type == kSoberAnniversary);
     case kBirthday:
-      if (entry.showAge != 1) return description + "'s B'day";
+      if (entry.showAge != 1) return FillCaption(english.birthday, description, 0, english);
       if (entry.year == db.Year()) return description + " is born";
       return description + (NamesCouple(description) ? " are " : " is ") +
              std::to_string(db.Year() - entry.year);

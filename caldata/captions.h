@@ -14,17 +14,16 @@
 
 namespace tessolar {
 
-// Captions longer than this many characters drop the anniversary word, and
-// day cells print them smaller.
+// Captions longer than this many characters drop the anniversary word where
+// their language's grammar says so, and day cells print them smaller.
 inline constexpr size_t kShortCaptionLength = 16;
 
-// "1st", "2nd", "3rd", "4th", ... for the years from `year` to the calendar
-// year; "unk" when none has passed. Only 11, 12 and 13 themselves take "th"
-// by exception (111 gives "111st").
+// The English ordinal ("1st", "2nd", ..., "unk" when none has passed) of the
+// years from `year` to the calendar year.
 std::string AnniversaryOrdinal(const CCalDatabase& db, int year);
 
 // The caption of an entry of `type`, `year`, `description` and show-age flag
-// in the calendar's language.
+// in the calendar's language, worded by its caption grammar.
 std::string EntryCaption(const CCalDatabase& db, uint32_t type, int year,
                          const std::string& description, int showAge);
 

@@ -2,15 +2,20 @@
 
 #include <cstdlib>
 
+#include "compute/language_table.h"
 #include "compute/week_start.h"
 
 namespace tessolar {
 namespace {
 
 // Two-letter codes by the program's language and country numbers.
-constexpr std::string_view kLanguageCodes[] = {"en", "es", "de"};
+constexpr std::string_view kLanguageCodes[] = {"en", "es", "de", "fr", "nl", "it"};
 constexpr std::string_view kTerritoryCodes[] = {"US", "CA", "GB", "AU", "MX", "IE", "DE",
                                                 "NZ", "FR", "BE", "NL", "IT", "ES", "AT"};
+
+static_assert(std::size(kLanguageCodes) == kLanguageCount &&
+                  std::size(kTerritoryCodes) == kCountryCount,
+              "a code for every language and country");
 
 template <std::size_t N>
 int IndexOf(const std::string_view (&codes)[N], std::string_view code, int otherwise) {

@@ -8,6 +8,9 @@ namespace tessolar::embedded {
 extern const std::string_view kLanguageEnglish;
 extern const std::string_view kLanguageSpanish;
 extern const std::string_view kLanguageGerman;
+extern const std::string_view kLanguageFrench;
+extern const std::string_view kLanguageDutch;
+extern const std::string_view kLanguageItalian;
 }  // namespace tessolar::embedded
 
 namespace tessolar {
@@ -39,6 +42,9 @@ const std::array<LanguageRow, kLanguageCount>& Table() {
       ParseRow(embedded::kLanguageEnglish),
       ParseRow(embedded::kLanguageSpanish),
       ParseRow(embedded::kLanguageGerman),
+      ParseRow(embedded::kLanguageFrench),
+      ParseRow(embedded::kLanguageDutch),
+      ParseRow(embedded::kLanguageItalian),
   };
   return table;
 }
@@ -61,12 +67,25 @@ std::string WeekdayName(int language, int weekday) {
                                                               : lang::kOutOfRange);
 }
 
+size_t WeekdayHeadingLetters(int language) {
+  // Dutch abbreviates its weekdays to two letters ("ma", "di", "wo").
+  constexpr size_t kLetters[kLanguageCount] = {3, 3, 3, 3, 2, 3};
+  return language >= 0 && language < kLanguageCount ? kLetters[language] : 3;
+}
+
 std::string LanguageName(int language, int named) {
-  return LanguageString(language, lang::kFirstLanguageName + named);
+  // The first names fill the entries before the country names; later ones were appended.
+  constexpr int kFirstLater = lang::kFirstCountryName - lang::kFirstLanguageName;
+  return LanguageString(language, named < kFirstLater
+                                      ? lang::kFirstLanguageName + named
+                                      : lang::kLaterLanguageName + named - kFirstLater);
 }
 
 std::string CountryName(int language, int country) {
-  return LanguageString(language, lang::kFirstCountryName + country);
+  constexpr int kFirstLater = lang::kFirstMonthName - lang::kFirstCountryName;
+  return LanguageString(language, country < kFirstLater
+                                      ? lang::kFirstCountryName + country
+                                      : lang::kLaterCountryName + country - kFirstLater);
 }
 
 }  // namespace tessolar

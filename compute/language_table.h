@@ -1,5 +1,5 @@
 #pragma once
-// The texts that depend on the calendar's language: three languages of
+// The texts that depend on the calendar's language: six languages of
 // kLanguageEntries texts each. The calendar holds its language and country;
 // callers pass them.
 
@@ -7,26 +7,37 @@
 
 namespace tessolar {
 
-inline constexpr int kLanguageEntries = 138;
-inline constexpr int kLanguageCount = 3;
+inline constexpr int kLanguageEntries = 147;
+// 0 English, 1 Spanish, 2 German, 3 French, 4 Dutch, 5 Italian.
+inline constexpr int kLanguageCount = 6;
+// 0 the United States, 1 Canada, 2 the United Kingdom, 3 Australia, 4 Mexico,
+// 5 Ireland, 6 Germany, 7 New Zealand, 8 France, 9 Belgium, 10 the
+// Netherlands, 11 Italy, 12 Spain, 13 Austria.
 inline constexpr int kCountryCount = 14;
 
 // Well-known entries of the table.
 namespace lang {
 inline constexpr int kOutOfRange = 0;
+// Names of the first three languages and the first eight countries; the
+// others came later and follow the table's original entries.
 inline constexpr int kFirstLanguageName = 1;
 inline constexpr int kFirstCountryName = 4;
+inline constexpr int kLaterLanguageName = 138;  // language 3 on
+inline constexpr int kLaterCountryName = 141;   // country 8 on
 inline constexpr int kFirstMonthName = 12;
 inline constexpr int kFirstWeekdayName = 24;
 inline constexpr int kAstronomicalDay = 63;
 }  // namespace lang
 
-// Entry `index` of `language` (0 to 2; English for others); "unknown
+// Entry `index` of `language` (English for one out of range); "unknown
 // language index" past the end.
 std::string LanguageString(int language, int index);
 
 std::string MonthName(int language, int month);      // 0-based; entry 0 when out of range
 std::string WeekdayName(int language, int weekday);  // 0 = Sunday; entry 0 when out of range
+// How many letters of a weekday's name head its column of a month: as many
+// as the language's usual abbreviation has ("LUN", "MA").
+size_t WeekdayHeadingLetters(int language);
 // The name of language `named` (of country `country`) in `language`.
 std::string LanguageName(int language, int named);
 std::string CountryName(int language, int country);

@@ -12,7 +12,7 @@ namespace {
 
 using namespace national;
 
-// By country index.
+// By country index; a country without its list yet has no national days.
 const CountryList* const kCountries[kCountryCount] = {
     &kUnitedStates, &kCanada, &kUnitedKingdom, &kAustralia,   &kMexico, &kIreland, &kGermany,
     &kNewZealand,   &kFrance, &kBelgium,       &kNetherlands, &kItaly,  &kSpain,   &kAustria,
@@ -118,7 +118,7 @@ std::string NameOf(const RowName& name, int language, int year) {
 
 int GenerateNationalDays(CCalDatabase& db, int year, int remove, Notes* notes) {
   const int country = db.Country();
-  if (country < 0 || country >= kCountryCount) return 0;
+  if (country < 0 || country >= kCountryCount || kCountries[country] == nullptr) return 0;
   const CountryList& list = *kCountries[country];
   const bool removing = remove != 0;
   if (!removing && year < kFirstRuleYear && list.floating.size > 0) {

@@ -138,7 +138,8 @@ void BigWeekdayRow(std::string& page, const CCalDatabase& db) {
   AppendFormat(page, "<tr height=%d style='height:%.2fpt'>\n", kBigSize.weekdayHeight,
                kBigSize.weekdayHeight * kWeekdayFactor);
   for (int column = 0; column < kCellsPerRow; ++column) {
-    const std::string name = WeekdayInitials(db, WeekdayOfColumn(column, db.FirstWeekday()), 3);
+    const std::string name = WeekdayInitials(db, WeekdayOfColumn(column, db.FirstWeekday()),
+                                             WeekdayHeadingLetters(db.Language()));
     if (column == 0) {
       AppendFormat(
           page, "<td height=%d class=xl26 style='height:%.2fpt;color:gray;font-size:10'>%s</td>\n",

@@ -68,14 +68,12 @@ TEST(CalendarFlows, NewCalendarOkShowsJanuaryAndCancelLeavesAnEmptyOneOnTheWelco
 // the configuration dialog; a locale the program has no language or country
 // of gives English and the United States.
 TEST(CalendarFlows, NewCalendarStartsFromTheDesktopsLocale) {
-  const std::tuple<const char*, int, int, int> cases[] = {{"de_DE.UTF-8", 2, 6, 1},
-                                                          {"en_IE", 0, 5, 1},
-                                                          {"es_MX.UTF-8@x", 1, 4, 0},
-                                                          {"fr_FR.UTF-8", 0, 8, 1},
-                                                          {"de_AT", 2, 13, 1},
-                                                          {"de_CH", 2, 0, 0},
-                                                          {"C.UTF-8", 0, 0, 0},
-                                                          {"", 0, 0, 0}};
+  const std::tuple<const char*, int, int, int> cases[] = {
+      {"de_DE.UTF-8", 2, 6, 1}, {"en_IE", 0, 5, 1},  {"es_MX.UTF-8@x", 1, 4, 0},
+      {"fr_FR.UTF-8", 3, 8, 1}, {"nl_BE", 4, 9, 1},  {"it_IT@euro", 5, 11, 1},
+      {"de_AT", 2, 13, 1},      {"es_ES", 1, 12, 1}, {"nl_NL", 4, 10, 1},
+      {"de_CH", 2, 0, 0},       {"pt_BR", 0, 0, 0},  {"C.UTF-8", 0, 0, 0},
+      {"", 0, 0, 0}};
   for (const auto& [locale, language, country, firstWeekday] : cases) {
     SCOPED_TRACE(locale);
     Session s;

@@ -174,7 +174,7 @@ TEST_F(CalendarTextReader, ValuesOutsideTheirLimitsAreDroppedOrKeepTheDefault) {
       {"11\t24\tEve", "12\t1\tBad month", "-244\t1\tWraps", "3\t0\tDay zero", "3\t256\tBig day", "",
        "0\t1\t"});
   for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
-           {"2\tLanguage", "3\tLanguage"},
+           {"2\tLanguage", std::to_string(kLanguageCount) + "\tLanguage"},
            {"6\tCountry", "-1\tCountry"},
            {"2007\tYear", "99999999999999999999999\tYear"},
            {"99\tTitleFontSize", "257\tTitleFontSize"},

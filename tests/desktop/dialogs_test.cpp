@@ -62,7 +62,9 @@ class DialogsTest : public QObject {
     choices.font = "Serif";
     choices.clipartDirectory = "/pictures/";
     WhenShown<QDialog>([&](QDialog& dialog) {
-      QCOMPARE(Child<QComboBox>(dialog, "comboLanguage")->count(), 3);
+      QCOMPARE(Child<QComboBox>(dialog, "comboLanguage")->count(), 6);
+      QCOMPARE(Child<QComboBox>(dialog, "comboLanguage")->itemText(5), "Italian");
+      QCOMPARE(Child<QComboBox>(dialog, "comboCountry")->itemText(13), "Austria");
       QCOMPARE(Child<QComboBox>(dialog, "comboCountry")->currentText(), "United Kingdom");
       QCOMPARE(Child<QPushButton>(dialog, "buttonFont")->text(), "Serif");
       auto* spin = Child<QSpinBox>(dialog, "spinYear");

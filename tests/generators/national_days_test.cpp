@@ -157,6 +157,7 @@ TEST_F(NationalDays, MovingRulesMatchADirectCountOfWeekdays) {
       return MonthDay(month + 1, CountedWeekday(year, month, 0, nth));
     };
     for (int country = 0; country < kCountryCount; ++country) {
+      if (lists[country].Count() == 0) continue;  // no list yet
       MonthDay begins = sunday(2, 5), ends = sunday(9, 5);
       if (country == 0 || country == 1) {
         begins = year >= 2007 ? sunday(2, 2) : sunday(3, 1);

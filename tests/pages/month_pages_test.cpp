@@ -108,6 +108,23 @@ TEST_P(MonthGridTest, EveryMonthOfFiveCenturiesPutsEachDayAndMiniMonthInItsCell)
 
 INSTANTIATE_TEST_SUITE_P(WeeksFromSundayAndFromMonday, MonthGridTest, ::testing::Values(0, 1));
 
+// Weekdays head their columns as each language abbreviates them.
+TEST(MonthGrid, WeekdayHeadingsAsEachLanguageAbbreviatesThem) {
+  const std::pair<int, std::vector<std::string>> cases[] = {
+      {3, {"LUN", "MAR", "MER", "JEU", "VEN", "SAM", "DIM"}},
+      {4, {"MA", "DI", "WO", "DO", "VR", "ZA", "ZO"}},
+      {5, {"LUN", "MAR", "MER", "GIO", "VEN", "SAB", "DOM"}}};
+  for (const auto& [language, headings] : cases) {
+    CCalDatabase db;
+    db.SetLanguage(language);
+    db.SetFirstWeekday(1);
+    std::string page;
+    MonthTable(page, db, 0, 2027, GridKind::kBig, Column(2027, 0, 1, 1), true);
+    size_t from = 0;
+    EXPECT_EQ(testing::ReadBigGrid(page, from).weekdays, headings) << language;
+  }
+}
+
 class CalendarPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
