@@ -3,6 +3,7 @@
 #include "cli/days_command.h"
 #include "cli/dump_command.h"
 #include "cli/hebrew_dates_command.h"
+#include "cli/import_command.h"
 #include "cli/new_command.h"
 #include "cli/render_command.h"
 
@@ -25,6 +26,10 @@ const std::vector<Command>& CoreCommands() {
        "writes page P of FILE (welcome, month, all, title, bigpictures, hidden, database, help) "
        "to OUT or standard output",
        &RunRenderCommand},
+      {"import", "FILE SOURCE [--dry-run]",
+       "lists the birthdays and anniversaries of the vCard file SOURCE that FILE can take, then "
+       "adds the checked ones, their photos saved beside FILE; --dry-run only lists them",
+       &RunImportCommand},
       {"days", "--year Y [--country N] [--language N] [--include LIST]",
        "prints the computed days of year Y (LIST: christian,national,hebrew,equinox,fullmoons "
        "or all)",

@@ -1,0 +1,49 @@
+#include "imports/import_source.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "imports/vcard_reader.h"
+
+namespace tessolar {
+
+namespace {
+
+constexpr const char* kContext = "ImportSource";
+
+std::optional<std::string> ReadSource(const std::string& path, UserText* error) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  std::ifstream in(path, std::ios::binary);
+  if (ec || !in) {
+    *error = {TESSOLAR_TEXT(kContext, "%1 cannot be read."), {path}};
+    return std::nullopt;
+  }
+  if (size > kMaxImportFileBytes) {
+    *error = {TESSOLAR_TEXT(kContext, "%1 is larger than %2 MB."),
+              {path, std::to_string(kMaxImportFileBytes >> 20)}};
+    return std::nullopt;
+  }
+  std::string text(size, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(size));
+  text.resize(static_cast<size_t>(in.gcount()));
+  return text;
+}
+
+}  // namespace
+
+std::optional<ImportPlan> PlanImportFromFile(const std::string& sourcePath, const CCalDatabase& db,
+                                             UserText* error) {
+  const auto text = ReadSource(sourcePath, error);
+  if (!text) return std::nullopt;
+  std::vector<VCardPerson> people;
+  UserText why;
+  if (!ReadVCards(*text, &people, &why)) {
+    *error = {TESSOLAR_TEXT(kContext, "%1: %2"), {sourcePath, why}};
+    return std::nullopt;
+  }
+  return PlanPeopleImport(people, db);
+}
+
+}  // namespace tessolar
