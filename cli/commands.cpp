@@ -2,6 +2,7 @@
 
 #include "cli/days_command.h"
 #include "cli/dump_command.h"
+#include "cli/export_command.h"
 #include "cli/hebrew_dates_command.h"
 #include "cli/import_command.h"
 #include "cli/new_command.h"
@@ -27,9 +28,14 @@ const std::vector<Command>& CoreCommands() {
        "to OUT or standard output",
        &RunRenderCommand},
       {"import", "FILE SOURCE [--dry-run]",
-       "lists the birthdays and anniversaries of the vCard file SOURCE that FILE can take, then "
-       "adds the checked ones, their photos saved beside FILE; --dry-run only lists them",
+       "lists the entries that FILE can take from SOURCE (a vCard file's birthdays and "
+       "anniversaries, or an iCalendar file's yearly events and events of FILE's year), then "
+       "adds the checked ones, photos saved beside FILE; --dry-run only lists them",
        &RunImportCommand},
+      {"export", "FILE [-o OUT]",
+       "writes the shown entries of FILE's year as iCalendar all-day events to OUT or standard "
+       "output; birthdays and anniversaries recur yearly",
+       &RunExportCommand},
       {"days", "--year Y [--country N] [--language N] [--include LIST]",
        "prints the computed days of year Y (LIST: christian,national,hebrew,equinox,fullmoons "
        "or all)",

@@ -7,6 +7,7 @@
 #include "caldata/calendar_file.h"
 #include "cli/command_line.h"
 #include "cli/load_calendar.h"
+#include "generators/year_build.h"
 #include "imports/import_plan.h"
 #include "imports/import_source.h"
 
@@ -53,6 +54,10 @@ int RunImportCommand(const std::vector<std::string>& args) {
   CCalDatabase db;
   LoadCalendarOrThrow(db, file);
   ThrowIfEntriesLeftOut(db.EntriesLeftOut(), file);
+  // The computed days too, as the calendar opens, so that they count as there.
+  Notes notes;
+  CYearBuild().BuildYear(db, db.Year(), 0, &notes);
+  PrintNotes(notes);
   UserText message;
   const auto plan = PlanImportFromFile(parsed.Positional(1), db, &message);
   if (!plan) throw CommandError(kExitBadInput, English(message));

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "imports/icalendar_import.h"
 #include "imports/vcard_reader.h"
 
 namespace tessolar {
@@ -37,8 +38,14 @@ std::optional<ImportPlan> PlanImportFromFile(const std::string& sourcePath, cons
                                              UserText* error) {
   const auto text = ReadSource(sourcePath, error);
   if (!text) return std::nullopt;
-  std::vector<VCardPerson> people;
   UserText why;
+  if (text->find("BEGIN:VCALENDAR") != std::string::npos) {
+    ImportPlan plan;
+    if (PlanICalendarImport(*text, db, &plan, &why)) return plan;
+    *error = {TESSOLAR_TEXT(kContext, "%1: %2"), {sourcePath, why}};
+    return std::nullopt;
+  }
+  std::vector<VCardPerson> people;
   if (!ReadVCards(*text, &people, &why)) {
     *error = {TESSOLAR_TEXT(kContext, "%1: %2"), {sourcePath, why}};
     return std::nullopt;

@@ -10,7 +10,7 @@
 
 namespace tessolar {
 
-// The plan for importing `sourcePath` (vCard) into `db`; nothing with
+// The plan for importing `sourcePath` (iCalendar or vCard) into `db`; nothing with
 // `error` set when the file cannot be read or is not an import source.
 std::optional<ImportPlan> PlanImportFromFile(const std::string& sourcePath, const CCalDatabase& db,
                                              UserText* error);
