@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "caldata/hex_escapes.h"
 #include "caldata/text_encoding.h"
 #include "imports/vcard_reader.h"
 
@@ -32,29 +33,6 @@ std::vector<std::string> SplitUnquoted(std::string_view text, char sep) {
   return parts;
 }
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-}
-
-std::string DecodeQuotedPrintable(std::string_view text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '=' && i + 2 < text.size()) {
-      const int hi = HexValue(text[i + 1]);
-      const int lo = HexValue(text[i + 2]);
-      if (hi >= 0 && lo >= 0) {
-        out += static_cast<char>(hi * 16 + lo);
-        i += 2;
-        continue;
-      }
-    }
-    out += text[i];
-  }
-  return out;
-}
-
 std::string Latin1ToUtf8(std::string_view text) {
   std::string out;
   for (const char c : text) {
@@ -76,7 +54,7 @@ bool IsQuotedPrintable(std::string_view logical) {
 }
 
 bool DecodeValue(ContentLine& line, UserText* error) {
-  if (HasParam(line, "ENCODING", "QUOTED-PRINTABLE")) line.value = DecodeQuotedPrintable(line.value);
+  if (HasParam(line, "ENCODING", "QUOTED-PRINTABLE")) line.value = HexUnescaped(line.value, '=');
   const auto charset = line.params.find("CHARSET");
   const std::string name = charset == line.params.end() ? "UTF-8" : UpperAscii(charset->second);
   if (name == "ISO-8859-1" || name == "LATIN1") {
@@ -150,6 +128,7 @@ std::optional<std::vector<ContentLine>> SplitContentLines(std::string_view text,
     logical.clear();
   };
   size_t number = 0;
+  bool quotedPrintable = false;
   while (!text.empty() && !failed) {
     const size_t end = text.find('\n');
     std::string_view physical = text.substr(0, end);
@@ -157,7 +136,7 @@ std::optional<std::vector<ContentLine>> SplitContentLines(std::string_view text,
     ++number;
     if (!physical.empty() && physical.back() == '\r') physical.remove_suffix(1);
     const bool continues = !physical.empty() && (physical[0] == ' ' || physical[0] == '\t');
-    if (!logical.empty() && logical.back() == '=' && IsQuotedPrintable(logical)) {
+    if (!logical.empty() && logical.back() == '=' && quotedPrintable) {
       logical.pop_back();  // a quoted-printable soft line break
       logical.append(physical);
     } else if (continues && !logical.empty()) {
@@ -166,6 +145,8 @@ std::optional<std::vector<ContentLine>> SplitContentLines(std::string_view text,
       flush();
       logical.assign(physical);
       logicalStart = number;
+      // Judged on the line's first piece, not again per soft break, so long values stay linear.
+      quotedPrintable = IsQuotedPrintable(physical);
     }
     if (logical.size() > kMaxImportLineBytes) {
       *error = {TESSOLAR_TEXT(kContext, "Line %1 is longer than %2 MB."),

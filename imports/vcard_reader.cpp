@@ -3,8 +3,11 @@
 #include <botan/base64.h>
 
 #include <cctype>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
+#include "caldata/hex_escapes.h"
 #include "imports/vcard_lines.h"
 
 namespace tessolar {
@@ -79,23 +82,12 @@ CardDate ReadDate(const std::string& value) {
   return date;
 }
 
-std::string PercentDecode(std::string_view text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
-        std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
-      out += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
-      i += 2;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
-
 bool ReadBoundedFile(const std::string& path, std::string* bytes, UserText* problem) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  std::error_code ec;
+  std::ifstream in;
+  // Only plain files: a pipe or device named by a card would never end.
+  if (std::filesystem::is_regular_file(path, ec)) in.open(path, std::ios::binary);
+  if (!in.is_open()) {
     *problem = {TESSOLAR_TEXT(kContext, "the photo file %1 cannot be read"), {path}};
     return false;
   }
@@ -116,7 +108,7 @@ CardPhoto ReadPhoto(const ContentLine& line) {
   } else if (line.value.rfind("file:", 0) == 0) {
     std::string path = line.value.substr(5);
     if (path.rfind("//", 0) == 0) path = path.substr(path.find('/', 2));
-    if (!ReadBoundedFile(PercentDecode(path), &photo.bytes, &photo.problem)) return photo;
+    if (!ReadBoundedFile(HexUnescaped(path, '%'), &photo.bytes, &photo.problem)) return photo;
   } else {
     photo.problem = {TESSOLAR_TEXT(kContext, "the photo is neither in the card nor a local file")};
     return photo;

@@ -68,6 +68,7 @@ TEST(VCardReader, ReadsPhotosInlineAndByFile) {
       {"PHOTO;ENCODING=b:!!!!\r\n", "Base64 is broken"},
       {"PHOTO:https://example.org/a.jpg\r\n", "neither in the card nor a local file"},
       {"PHOTO:file:///nonexistent/a.jpg\r\n", "cannot be read"},
+      {"PHOTO:file:///dev/zero\r\n", "cannot be read"},
   };
   for (const Case& c : cases) {
     const auto people = Read(Card("3.0", "FN:x\r\n" + c.photoLine));
