@@ -34,23 +34,26 @@ std::optional<std::string> ReadSource(const std::string& path, UserText* error) 
 
 }  // namespace
 
+std::optional<ImportPlan> PlanImportFromText(const std::string& text, const CCalDatabase& db,
+                                             UserText* error) {
+  if (text.find("BEGIN:VCALENDAR") != std::string::npos) {
+    ImportPlan plan;
+    if (PlanICalendarImport(text, db, &plan, error)) return plan;
+    return std::nullopt;
+  }
+  std::vector<VCardPerson> people;
+  if (!ReadVCards(text, &people, error)) return std::nullopt;
+  return PlanPeopleImport(people, db);
+}
+
 std::optional<ImportPlan> PlanImportFromFile(const std::string& sourcePath, const CCalDatabase& db,
                                              UserText* error) {
   const auto text = ReadSource(sourcePath, error);
   if (!text) return std::nullopt;
   UserText why;
-  if (text->find("BEGIN:VCALENDAR") != std::string::npos) {
-    ImportPlan plan;
-    if (PlanICalendarImport(*text, db, &plan, &why)) return plan;
-    *error = {TESSOLAR_TEXT(kContext, "%1: %2"), {sourcePath, why}};
-    return std::nullopt;
-  }
-  std::vector<VCardPerson> people;
-  if (!ReadVCards(*text, &people, &why)) {
-    *error = {TESSOLAR_TEXT(kContext, "%1: %2"), {sourcePath, why}};
-    return std::nullopt;
-  }
-  return PlanPeopleImport(people, db);
+  auto plan = PlanImportFromText(*text, db, &why);
+  if (!plan) *error = {TESSOLAR_TEXT(kContext, "%1: %2"), {sourcePath, why}};
+  return plan;
 }
 
 }  // namespace tessolar

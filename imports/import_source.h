@@ -12,6 +12,10 @@ namespace tessolar {
 
 // The plan for importing `sourcePath` (iCalendar or vCard) into `db`; nothing with
 // `error` set when the file cannot be read or is not an import source.
+// The same for the text of a source: iCalendar when it holds a calendar, else vCard.
+std::optional<ImportPlan> PlanImportFromText(const std::string& text, const CCalDatabase& db,
+                                             UserText* error);
+
 std::optional<ImportPlan> PlanImportFromFile(const std::string& sourcePath, const CCalDatabase& db,
                                              UserText* error);
 

@@ -7,6 +7,8 @@
 #include "generators/year_build.h"
 #include "imports/icalendar_export.h"
 #include "imports/icalendar_import.h"
+#include "imports/import_source.h"
+#include "imports/vcard_reader.h"
 
 namespace tessolar {
 namespace {
@@ -58,24 +60,32 @@ TEST(ICalendar, ExportPassesValidationAndImportsBackTheShownEntries) {
   EXPECT_EQ(plan.CheckedCount(), 0u);  // all there already
 }
 
-TEST(ICalendar, HostileTextIsRefusedOrSkippedWithAReason) {
+// Both formats: refused with a message, or read without a candidate.
+TEST(ImportSource, HostileTextIsRefusedWithAMessageOrGivesNothing) {
+  const std::string card = "BEGIN:VCARD\r\nVERSION:3.0\r\n";
   struct Case {
-    std::string text, error;
+    std::string text, message;
   } cases[] = {
+      {std::string("BEGIN:VCARD\0\x01\x02", 14), "not text"},
+      {"hello world\n", "no vCard"},
+      {card + "FN;CHARSET=KOI8-R:abc\r\nEND:VCARD\r\n", "character set KOI8-R"},
+      {card + "FN:M\xFCller\r\n", "not UTF-8"},
+      {card + "NOTE:" + std::string(kMaxImportLineBytes + 1, 'a') + "\r\n", "longer than"},
+      {std::string(kMaxImportFileBytes + 1, ' '), "larger than"},
+      {card + "FN:Cut\r\nBDAY:1990-0", ""},
       {std::string("BEGIN:VCALENDAR\0\xFF", 17), "not UTF-8"},
       {"BEGIN:VCALENDAR\r\nSUMMARY:M\xFCller\r\nEND:VCALENDAR\r\n", "not UTF-8"},
-      {"BEGIN:VEVENT\r\nEND:VEVENT\r\n", "no iCalendar calendar"},
       {"BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART:2024", "no iCalendar calendar"},
       {"BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:x\r\nDTSTART:20241341\r\nEND:VEVENT\r\nEND:VCALENDAR", ""},
   };
   CCalDatabase db;
   db.SetYear(2024);
   for (const Case& c : cases) {
-    ImportPlan plan;
     UserText error;
-    EXPECT_EQ(PlanICalendarImport(c.text, db, &plan, &error), c.error.empty());
-    EXPECT_NE(English(error).find(c.error), std::string::npos) << English(error);
-    EXPECT_TRUE(plan.candidates.empty());
+    const auto plan = PlanImportFromText(c.text, db, &error);
+    EXPECT_EQ(plan.has_value(), c.message.empty()) << c.text.substr(0, 60);
+    EXPECT_NE(English(error).find(c.message), std::string::npos) << English(error);
+    EXPECT_EQ(plan ? plan->candidates.size() : size_t{0}, size_t{0});
   }
 }
 

@@ -80,29 +80,5 @@ TEST(VCardReader, ReadsPhotosInlineAndByFile) {
   }
 }
 
-TEST(VCardReader, RefusesHostileFilesWithAMessage) {
-  struct Case {
-    std::string text, message;
-  } cases[] = {
-      {std::string("BEGIN:VCARD\0\x01\x02", 14), "not text"},
-      {"hello world\n", "no vCard"},
-      {Card("2.1", "FN;CHARSET=KOI8-R:abc\r\n"), "character set KOI8-R"},
-      {Card("3.0", "FN:M\xFCller\r\n"), "not UTF-8"},
-      {Card("3.0", "NOTE:" + std::string(kMaxImportLineBytes + 1, 'a') + "\r\n"), "longer than"},
-      {std::string(kMaxImportFileBytes + 1, ' '), "larger than"},
-  };
-  for (const Case& c : cases) {
-    std::vector<VCardPerson> people;
-    UserText error;
-    EXPECT_FALSE(ReadVCards(c.text, &people, &error));
-    EXPECT_NE(English(error).find(c.message), std::string::npos) << English(error);
-    EXPECT_TRUE(people.empty());
-  }
-  std::vector<VCardPerson> people;
-  UserText error;
-  EXPECT_TRUE(ReadVCards("BEGIN:VCARD\r\nFN:Cut", &people, &error));  // truncated: what is there counts
-  EXPECT_EQ(people.at(0).name, "Cut");
-}
-
 }  // namespace
 }  // namespace tessolar
