@@ -4,7 +4,8 @@
 #                        sample calendar as HTML and PDF to build/demo instead
 #   ./build.sh test      build and run every test
 #   ./build.sh sanitize  build the core tests with ASan and UBSan and run them
-#   ./build.sh fuzz      fuzz the calendar reader for FUZZ_SECONDS (60) seconds
+#   ./build.sh fuzz      fuzz the calendar reader, the vCard reader and the iCalendar
+#                        import for FUZZ_SECONDS (60) seconds each (FUZZ_TARGETS picks)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -66,13 +67,18 @@ case "${1:-}" in
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DTESSOLAR_FUZZ=ON -DTESSOLAR_BUILD_TESTS=OFF -DTESSOLAR_BUILD_BENCHMARKS=OFF \
       -DTESSOLAR_BUILD_DESKTOP=OFF >/dev/null
-    cmake --build build-fuzz --target calendar_reader_fuzz
-    # Works on a copy, so the committed seeds stay small; findings land in build-fuzz/.
-    rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus
-    cp tests/fuzz/corpus/* tests/fuzz/regressions/* build-fuzz/corpus/ 2>/dev/null || true
-    ./build-fuzz/tests/fuzz/calendar_reader_fuzz -max_total_time="${FUZZ_SECONDS:-60}" \
-      -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-fuzz/ \
-      build-fuzz/corpus
+    # Each target in turn (FUZZ_TARGETS picks some), with its seeds; works on
+    # copies, so the committed seeds stay small; findings land in build-fuzz/.
+    declare -A seeds=([calendar_reader]="tests/fuzz/corpus tests/fuzz/regressions"
+                      [vcard_reader]="tests/data/imports" [icalendar_import]="tests/data/imports")
+    for target in ${FUZZ_TARGETS:-calendar_reader vcard_reader icalendar_import}; do
+      cmake --build build-fuzz --target "${target}_fuzz"
+      rm -rf "build-fuzz/corpus-$target" && mkdir -p "build-fuzz/corpus-$target"
+      for dir in ${seeds[$target]}; do cp "$dir"/* "build-fuzz/corpus-$target/"; done
+      "./build-fuzz/tests/fuzz/${target}_fuzz" -max_total_time="${FUZZ_SECONDS:-60}" \
+        -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-fuzz/ \
+        "build-fuzz/corpus-$target"
+    done
     ;;
   *)
     echo "Usage: ./build.sh run|test|sanitize|fuzz" >&2

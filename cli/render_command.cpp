@@ -49,6 +49,18 @@ RenderedPage RenderCalendarPage(const std::string& file, const std::string& page
   });
 }
 
+void WriteOutput(const std::optional<std::string>& out, const std::string& text) {
+  if (out) {
+    const UserText failure = ReplaceFileAtomically(*out, text);
+    if (!failure.Empty()) {
+      throw CommandError(kExitBadInput, "could not write " + *out + ": " + English(failure));
+    }
+  } else if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+             std::fflush(stdout) != 0) {
+    throw CommandError(kExitBadInput, "could not write to standard output");
+  }
+}
+
 int RunRenderCommand(const std::vector<std::string>& args) {
   const ParsedArguments parsed(args, {"--page", "--month", "-o"}, 1);
   const auto page = parsed.Option("--page");
@@ -59,16 +71,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
   const int month = parsed.IntOption("--month", 1, 12, 1) - 1;
 
   const RenderedPage rendered = RenderCalendarPage(parsed.Positional(0), *page, month);
-  const std::string& text = rendered.text;
-  if (const auto out = parsed.Option("-o")) {
-    const UserText failure = ReplaceFileAtomically(*out, text);
-    if (!failure.Empty()) {
-      throw CommandError(kExitBadInput, "could not write " + *out + ": " + English(failure));
-    }
-  } else if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
-             std::fflush(stdout) != 0) {
-    throw CommandError(kExitBadInput, "could not write to standard output");
-  }
+  WriteOutput(parsed.Option("-o"), rendered.text);
   ThrowIfEntriesLeftOut(rendered.entriesLeftOut, parsed.Positional(0));
   return kExitOk;
 }

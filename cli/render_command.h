@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ RenderedPage RenderCalendarPage(const std::string& file, const std::string& page
 // The same with the page made by `build` from the calendar and its notes.
 using PageBuilder = std::function<std::string(CCalDatabase&, Notes*)>;
 RenderedPage RenderCalendar(const std::string& file, const PageBuilder& build);
+
+// Writes `text` to the file `out` (replaced whole) or to standard output.
+void WriteOutput(const std::optional<std::string>& out, const std::string& text);
 
 int RunRenderCommand(const std::vector<std::string>& args);
 

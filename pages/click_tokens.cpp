@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 
+#include "caldata/hex_escapes.h"
 #include "pages/page_text.h"
 
 namespace tessolar {
@@ -38,13 +39,6 @@ int DigitsAt(std::string_view text, size_t& pos, size_t width) {
   return value;
 }
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 }  // namespace
 
 std::string RecentCalendarToken(const std::string& path) { return "calendarrecent_" + path; }
@@ -55,23 +49,7 @@ std::string UnhideToken(uint32_t index) { return Printf("calunhide%04u", index);
 std::string TitlePictureToken(int slot) { return Printf("caltitlepic%02d", slot); }
 std::string MoreEntriesToken(int month, int day) { return Printf("calmore%02d%02d", month, day); }
 
-std::string PercentDecoded(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size()) {
-      const int hi = HexValue(text[i + 1]);
-      const int lo = HexValue(text[i + 2]);
-      if (hi >= 0 && lo >= 0) {
-        out += static_cast<char>(hi * 16 + lo);
-        i += 2;
-        continue;
-      }
-    }
-    out += text[i];
-  }
-  return out;
-}
+std::string PercentDecoded(std::string_view text) { return HexUnescaped(text, '%'); }
 
 ClickToken FindClickToken(std::string_view query) {
   ClickToken token;
