@@ -4,6 +4,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
+
+#include "cli/commands.h"
 
 namespace tessolar::cli {
 
@@ -55,6 +58,21 @@ void PrintNotes(const Notes& notes) {
   std::set<std::string> said;
   for (const std::string& note : notes) {
     if (said.insert(note).second) std::fprintf(stderr, "tessolar-cli: %s\n", note.c_str());
+  }
+}
+
+int RunCommand(const Command& command, const std::vector<std::string>& args) {
+  try {
+    return command.run(args);
+  } catch (const CommandError& error) {
+    std::fprintf(stderr, "tessolar-cli %s: %s\n", command.name, error.what());
+    if (error.code == kExitUsage) {
+      std::fprintf(stderr, "Usage: tessolar-cli %s %s\n", command.name, command.usage);
+    }
+    return error.code;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "tessolar-cli %s: %s\n", command.name, error.what());
+    return kExitBadInput;
   }
 }
 

@@ -2,13 +2,13 @@
 
 #include "cli/days_command.h"
 #include "cli/dump_command.h"
-#include "cli/export_command.h"
 #include "cli/hebrew_dates_command.h"
-#include "cli/import_command.h"
+#include "cli/imports/import_commands.h"
 #include "cli/new_command.h"
 #include "cli/render_command.h"
 
 namespace tessolar::cli {
+
 
 namespace {
 
@@ -27,15 +27,8 @@ const std::vector<Command>& CoreCommands() {
        "writes page P of FILE (welcome, month, all, title, bigpictures, hidden, database, help) "
        "to OUT or standard output",
        &RunRenderCommand},
-      {"import", "FILE SOURCE [--dry-run]",
-       "lists the entries that FILE can take from SOURCE (a vCard file's birthdays and "
-       "anniversaries, or an iCalendar file's yearly events and events of FILE's year), then "
-       "adds the checked ones, photos saved beside FILE; --dry-run only lists them",
-       &RunImportCommand},
-      {"export", "FILE [-o OUT]",
-       "writes the shown entries of FILE's year as iCalendar all-day events to OUT or standard "
-       "output; birthdays and anniversaries recur yearly",
-       &RunExportCommand},
+      {"import", kImportUsage, kImportSummary, &HandOverImport},
+      {"export", kExportUsage, kExportSummary, &HandOverExport},
       {"days", "--year Y [--country N] [--language N] [--include LIST]",
        "prints the computed days of year Y (LIST: christian,national,hebrew,equinox,fullmoons "
        "or all)",

@@ -14,6 +14,11 @@ struct Command {
   int (*run)(const std::vector<std::string>& args);
 };
 
+// Runs `command` on `args`: its exit status, or, for a CommandError or any
+// other exception, its one line on standard error (with the usage for a
+// usage error) and the error's status.
+int RunCommand(const Command& command, const std::vector<std::string>& args);
+
 // Every command: the core ones, then PrintingCommands().
 const std::vector<Command>& Commands();
 

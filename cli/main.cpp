@@ -1,7 +1,6 @@
 // tessolar-cli: builds, converts, renders and prints calendars without a window.
 
 #include <cstdio>
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -11,7 +10,6 @@
 #include "tessolar_version.h"
 
 using tessolar::cli::Command;
-using tessolar::cli::CommandError;
 using tessolar::cli::Commands;
 
 namespace {
@@ -55,18 +53,8 @@ int main(int argc, char** argv) {
     return tessolar::cli::kExitOk;
   }
   for (const Command& command : Commands()) {
-    if (args[0] != command.name) continue;
-    try {
-      return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
-    } catch (const CommandError& error) {
-      std::fprintf(stderr, "tessolar-cli %s: %s\n", command.name, error.what());
-      if (error.code == tessolar::cli::kExitUsage) {
-        std::fprintf(stderr, "Usage: tessolar-cli %s %s\n", command.name, command.usage);
-      }
-      return error.code;
-    } catch (const std::exception& error) {
-      std::fprintf(stderr, "tessolar-cli %s: %s\n", command.name, error.what());
-      return tessolar::cli::kExitBadInput;
+    if (args[0] == command.name) {
+      return tessolar::cli::RunCommand(command, {args.begin() + 1, args.end()});
     }
   }
   std::fprintf(stderr, "tessolar-cli: unknown command '%s'\n\n", args[0].c_str());

@@ -40,6 +40,7 @@ string(REGEX REPLACE " -> [^;]*" "" paths "${paths}")
 set(share ./usr/share)
 foreach(expected
     ./usr/bin/tessolar ./usr/bin/tessolar-cli ./usr/libexec/tessolar/tessolar-print-page
+    ./usr/libexec/tessolar/tessolar-importer
     ${share}/applications/tessolar.desktop
     ${share}/metainfo/tessolar.metainfo.xml
     ${share}/mime/packages/tessolar-mime.xml

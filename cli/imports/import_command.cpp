@@ -1,4 +1,4 @@
-#include "cli/import_command.h"
+#include "cli/imports/import_command.h"
 
 #include <algorithm>
 #include <cstdio>

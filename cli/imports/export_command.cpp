@@ -1,4 +1,4 @@
-#include "cli/export_command.h"
+#include "cli/imports/export_command.h"
 
 #include <ctime>
 
