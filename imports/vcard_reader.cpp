@@ -107,7 +107,11 @@ CardPhoto ReadPhoto(const ContentLine& line) {
     encoded = line.value.substr(line.value.find(";base64,") + 8);
   } else if (line.value.rfind("file:", 0) == 0) {
     std::string path = line.value.substr(5);
-    if (path.rfind("//", 0) == 0) path = path.substr(path.find('/', 2));
+    if (path.rfind("//", 0) == 0) {
+      // file://host/path: a URI with no path names no file.
+      const size_t slash = path.find('/', 2);
+      path = slash == std::string::npos ? std::string() : path.substr(slash);
+    }
     if (!ReadBoundedFile(HexUnescaped(path, '%'), &photo.bytes, &photo.problem)) return photo;
   } else {
     photo.problem = {TESSOLAR_TEXT(kContext, "the photo is neither in the card nor a local file")};

@@ -69,6 +69,7 @@ TEST(VCardReader, ReadsPhotosInlineAndByFile) {
       {"PHOTO:https://example.org/a.jpg\r\n", "neither in the card nor a local file"},
       {"PHOTO:file:///nonexistent/a.jpg\r\n", "cannot be read"},
       {"PHOTO:file:///dev/zero\r\n", "cannot be read"},
+      {"PHOTO:file://host\r\n", "cannot be read"},  // a host and no path
   };
   for (const Case& c : cases) {
     const auto people = Read(Card("3.0", "FN:x\r\n" + c.photoLine));
