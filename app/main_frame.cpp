@@ -58,6 +58,7 @@ struct WindowCommand {
   int tooltip = 0;       // entry of the language table that says what it does; 0: none
   int toolbarPlace = 0;  // 1.. from the left; 0: menu only
   bool separatorBefore = false;
+  QAction** kept = nullptr;  // where the window keeps a checkable action
 };
 
 }  // namespace
@@ -143,12 +144,20 @@ void CMainFrame::CreateMenusAndToolBar() {
        QT_TR_NOOP("&Wall Calendar Layout"),
        {},
        {},
-       [this] { ChoosePrint(wallLayout_->isChecked(), cropPictures_->isChecked()); }},
+       [this] { ChoosePrint(); },
+       0,
+       0,
+       false,
+       &wallLayout_},
       {QT_TR_NOOP("&File"),
        QT_TR_NOOP("&Crop Wall Pictures to Fill"),
        {},
        {},
-       [this] { ChoosePrint(wallLayout_->isChecked(), cropPictures_->isChecked()); }},
+       [this] { ChoosePrint(); },
+       0,
+       0,
+       false,
+       &cropPictures_},
       {QT_TR_NOOP("&File"),
        QT_TR_NOOP("Print Pre&view..."),
        {},
@@ -251,8 +260,10 @@ void CMainFrame::CreateMenusAndToolBar() {
     action->setShortcuts(command.keys);
     action->setIcon(command.icon);
     menu->addAction(action);
-    if (command.text == std::string_view("&Wall Calendar Layout")) wallLayout_ = action;
-    if (command.text == std::string_view("&Crop Wall Pictures to Fill")) cropPictures_ = action;
+    if (command.kept != nullptr) {
+      action->setCheckable(true);
+      *command.kept = action;
+    }
     if (command.tooltip != 0) translated_.push_back({action, command.tooltip});
     if (command.toolbarPlace != 0) toolbarPlaces[command.toolbarPlace] = action;
   }
@@ -271,7 +282,6 @@ void CMainFrame::CreateMenusAndToolBar() {
       translated_.push_back({monthAction, -1 - month});
     }
   }
-  for (QAction* choice : {wallLayout_, cropPictures_}) choice->setCheckable(true);
   ShowPrintChoices(printer_.Choices());
   connect(&printer_, &CPrintHandler::ChoicesChanged, this, [this](const PrintChoices& choices) {
     ShowPrintChoices(choices);
@@ -286,10 +296,9 @@ void CMainFrame::ShowPrintChoices(const PrintChoices& choices) {
   cropPictures_->setEnabled(choices.layout == PrintLayout::kWall);
 }
 
-void CMainFrame::ChoosePrint(bool wall, bool crop) {
-  const PrintChoices choices{wall ? PrintLayout::kWall : PrintLayout::kBooklet,
-                             crop ? WallPictureFit::kCrop : WallPictureFit::kWhole};
-  printer_.SetChoices(choices);
+void CMainFrame::ChoosePrint() {
+  printer_.SetChoices({wallLayout_->isChecked() ? PrintLayout::kWall : PrintLayout::kBooklet,
+                       cropPictures_->isChecked() ? WallPictureFit::kCrop : WallPictureFit::kWhole});
 }
 
 std::optional<std::string> CMainFrame::WallPage(SheetArea area, WallPictureFit fit) const {

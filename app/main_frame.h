@@ -52,7 +52,7 @@ class CMainFrame : public QMainWindow {
   void CalendarChanged();
   // The print layout menu shows `choices`; choosing there keeps them.
   void ShowPrintChoices(const PrintChoices& choices);
-  void ChoosePrint(bool wall, bool crop);
+  void ChoosePrint();
   std::optional<std::string> WallPage(SheetArea area, WallPictureFit fit) const;
   void RestorePlacement();
   void SavePlacement();

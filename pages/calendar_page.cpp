@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "compute/date_arithmetic.h"
 #include "compute/week_start.h"
@@ -20,26 +21,6 @@ namespace {
 constexpr uint32_t kMonthPictureWidth = 950;
 constexpr uint32_t kMonthPictureHeight = 700;
 
-bool NamesClipart(const std::string& file) {
-  std::string lower = file;
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower.find(".gif") != std::string::npos || lower.find(".png") != std::string::npos;
-}
-
-// The pixel size of a month picture: a GIF or PNG by its name, anything else
-// read as a JPEG (photographs often carry other names). False when the
-// picture cannot be measured.
-bool MeasureMonthPicture(const std::string& file, uint32_t& width, uint32_t& height, Notes* notes) {
-  if (NamesClipart(file)) {
-    const PictureSize size = ImageSize(file, notes);
-    if (size == kDefaultPictureSize) return false;
-    width = size.width;
-    height = size.height;
-    return true;
-  }
-  return JpegSize(file, &width, &height, notes) == 0 && width > 0 && height > 0;
-}
-
 void BigPicturesRow(std::string& page, const CCalDatabase& db, Notes* notes) {
   page += "    <tr>\n";
   AppendFormat(page,
@@ -56,6 +37,23 @@ void BigPicturesRow(std::string& page, const CCalDatabase& db, Notes* notes) {
 
 }  // namespace
 
+std::optional<PictureSize> MonthPictureSize(const std::string& file, Notes* notes) {
+  std::string lower = file;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (lower.find(".gif") != std::string::npos || lower.find(".png") != std::string::npos ||
+      lower.find(".svg") != std::string::npos) {
+    const PictureSize size = ImageSize(file, notes);
+    if (size == kDefaultPictureSize) return std::nullopt;
+    return size;
+  }
+  PictureSize size;
+  if (JpegSize(file, &size.width, &size.height, notes) != 0 || size.width == 0 ||
+      size.height == 0) {
+    return std::nullopt;
+  }
+  return size;
+}
+
 void AppendCalendarHead(std::string& page, const std::string& font) {
   for (std::string_view block :
        {PageOpenBlock(), MonthHeadBlock1(), MonthHeadBlock2(), MonthHeadBlock3()}) {
@@ -70,12 +68,10 @@ void MonthPictureRow(std::string& page, const CCalDatabase& db, int month, Notes
   const std::string file = db.BigPicturePath(month);
   uint32_t width = kMonthPictureWidth;
   uint32_t height = kMonthPictureHeight;
-  uint32_t probedWidth = 0;
-  uint32_t probedHeight = 0;
-  if (MeasureMonthPicture(file, probedWidth, probedHeight, notes)) {
-    width = static_cast<uint32_t>(uint64_t{probedWidth} * kMonthPictureHeight / probedHeight);
+  if (const auto probed = MonthPictureSize(file, notes)) {
+    width = static_cast<uint32_t>(uint64_t{probed->width} * kMonthPictureHeight / probed->height);
     if (width > kMonthPictureWidth) {
-      height = static_cast<uint32_t>(uint64_t{probedHeight} * kMonthPictureWidth / probedWidth);
+      height = static_cast<uint32_t>(uint64_t{probed->height} * kMonthPictureWidth / probed->width);
       width = kMonthPictureWidth;
     }
   }

@@ -3,10 +3,12 @@
 // months that prints as the whole calendar (title, twelve months, the big
 // pictures, and each month's big picture on a page of its own).
 
+#include <optional>
 #include <string>
 
 #include "caldata/cal_database.h"
 #include "compute/notes.h"
+#include "pages/image_size.h"
 
 namespace tessolar {
 
@@ -19,6 +21,11 @@ std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMont
 // CalendarPageText written to the page file; returns the text, also when the
 // page file could not be written (the view then shows what it last held).
 std::string BuildCalendarPage(const CCalDatabase& db, int firstMonth, int endMonth);
+
+// The pixel size of a month's big picture: a GIF, PNG or SVG by its name,
+// anything else read as a JPEG (photographs often carry other names);
+// nothing when it cannot be measured.
+std::optional<PictureSize> MonthPictureSize(const std::string& file, Notes* notes = nullptr);
 
 // Appends the head of a calendar page (its styles for `font`) and opens its body.
 void AppendCalendarHead(std::string& page, const std::string& font);

@@ -61,7 +61,8 @@ void MonthSheet(std::string& page, const CCalDatabase& db, int month, int firstC
   const std::string file = db.BigPicturePath(month);
   const std::string url = PictureUrl(file);
   const bool crop = fit == WallPictureFit::kCrop && !DrawnFromSvg(url);
-  const PictureBox box = PlacePicture(ImageSize(file, notes), frame, crop);
+  const PictureBox box =
+      PlacePicture(MonthPictureSize(file, notes).value_or(kDefaultPictureSize), frame, crop);
 
   OpenSheet(page, area);
   AppendFormat(page,

@@ -11,6 +11,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
+#include <functional>
 #include <memory>
 
 namespace tessolar {
@@ -62,6 +63,30 @@ bool WaitForPictures(QWebEnginePage& page, QDeadlineTimer deadline) {
   return true;
 }
 
+// Loads `pageFile` into `page` and waits for its pictures; false with a
+// one-line `error` when it does not load within the timeout.
+bool LoadPageFile(QWebEnginePage& page, const QString& pageFile, QString& error) {
+  QEventLoop loop;
+  bool loaded = false;
+  QObject::connect(&page, &QWebEnginePage::loadFinished, &loop, [&](bool success) {
+    loaded = success;
+    loop.quit();
+  });
+  const QDeadlineTimer deadline(kLoadTimeoutMs);
+  page.load(QUrl::fromLocalFile(QFileInfo(pageFile).absoluteFilePath()));
+  const bool finished = RunWithTimeout(loop, kLoadTimeoutMs);
+  if (finished && !loaded) {
+    error = PagePdf::tr("could not load the page %1").arg(pageFile);
+    return false;
+  }
+  if (!finished || !WaitForPictures(page, deadline)) {
+    error = PagePdf::tr("the page %1 did not load within %2 s")
+                .arg(pageFile, QString::number(kLoadTimeoutMs / 1000));
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool PrintPageToPdfData(QWebEnginePage& page, const QPageLayout& layout, QByteArray& pdf,
@@ -86,7 +111,13 @@ bool PrintPageToPdfData(QWebEnginePage& page, const QPageLayout& layout, QByteAr
   return true;
 }
 
-bool SavePdf(const QByteArray& pdf, const QString& pdfPath, QString& error) {
+bool WritePrintedPdf(const std::function<bool(QByteArray& pdf, QString& error)>& print,
+                     const QString& pdfPath, QString& error) {
+  QByteArray pdf;
+  if (!print(pdf, error)) {
+    error = QStringLiteral("%1 (%2)").arg(error, pdfPath);
+    return false;
+  }
   // Replaced in one step, so a failed print leaves an older PDF whole, and
   // created with the user's usual file permissions.
   QSaveFile file(pdfPath);
@@ -97,49 +128,23 @@ bool SavePdf(const QByteArray& pdf, const QString& pdfPath, QString& error) {
   return true;
 }
 
-bool PrintPageToPdf(QWebEnginePage& page, const QString& pdfPath, const QPageLayout& layout,
-                    QString& error) {
-  QByteArray pdf;
-  if (!PrintPageToPdfData(page, layout, pdf, error)) {
-    error = QStringLiteral("%1 (%2)").arg(error, pdfPath);
-    return false;
-  }
-  return SavePdf(pdf, pdfPath, error);
-}
-
 bool PrintPageFileToPdfData(const QString& pageFile, const QPageLayout& layout, QByteArray& pdf,
                             QString& error) {
   QWebEngineProfile profile;  // off the record: the run leaves nothing on disk
   QWebEnginePage page(&profile);
-  QEventLoop loop;
-  bool loaded = false;
-  QObject::connect(&page, &QWebEnginePage::loadFinished, &loop, [&](bool success) {
-    loaded = success;
-    loop.quit();
-  });
-  const QDeadlineTimer deadline(kLoadTimeoutMs);
-  page.load(QUrl::fromLocalFile(QFileInfo(pageFile).absoluteFilePath()));
-  const bool finished = RunWithTimeout(loop, kLoadTimeoutMs);
-  if (finished && !loaded) {
-    error = PagePdf::tr("could not load the page %1").arg(pageFile);
-    return false;
-  }
-  if (!finished || !WaitForPictures(page, deadline)) {
-    error = PagePdf::tr("the page %1 did not load within %2 s")
-                .arg(pageFile, QString::number(kLoadTimeoutMs / 1000));
-    return false;
-  }
-  return PrintPageToPdfData(page, layout, pdf, error);
+  return LoadPageFile(page, pageFile, error) && PrintPageToPdfData(page, layout, pdf, error);
 }
 
 bool PrintPageFileToPdf(const QString& pageFile, const QString& pdfPath, const QPageLayout& layout,
                         QString& error) {
-  QByteArray pdf;
-  if (!PrintPageFileToPdfData(pageFile, layout, pdf, error)) {
-    if (!error.contains(pageFile)) error = QStringLiteral("%1 (%2)").arg(error, pdfPath);
-    return false;
-  }
-  return SavePdf(pdf, pdfPath, error);
+  QWebEngineProfile profile;
+  QWebEnginePage page(&profile);
+  return LoadPageFile(page, pageFile, error) &&
+         WritePrintedPdf(
+             [&](QByteArray& pdf, QString& printError) {
+               return PrintPageToPdfData(page, layout, pdf, printError);
+             },
+             pdfPath, error);
 }
 
 }  // namespace tessolar

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QPageLayout>
 #include <QString>
+#include <functional>
 
 class QWebEnginePage;
 
@@ -16,15 +17,12 @@ namespace tessolar {
 bool PrintPageToPdfData(QWebEnginePage& page, const QPageLayout& layout, QByteArray& pdf,
                         QString& error);
 
-// Prints what `page` shows to `pdfPath` on the paper of `layout`, replacing
-// the file in one step. Returns false with a one-line `error` when the engine
-// could not print or the file could not be written (an older file then stays).
-bool PrintPageToPdf(QWebEnginePage& page, const QString& pdfPath, const QPageLayout& layout,
-                    QString& error);
-
-// Writes `pdf` to `pdfPath`, replacing the file in one step. Returns false
-// with a one-line `error` when it could not (an older file then stays).
-bool SavePdf(const QByteArray& pdf, const QString& pdfPath, QString& error);
+// Runs `print` and writes the PDF it made to `pdfPath`, replacing the file
+// in one step. Returns false with a one-line `error` when `print` failed (the
+// error then names the PDF) or the file could not be written (an older file
+// then stays).
+bool WritePrintedPdf(const std::function<bool(QByteArray& pdf, QString& error)>& print,
+                     const QString& pdfPath, QString& error);
 
 // Loads the page file `pageFile` (an HTML file path) into a page of its own,
 // with no view, waits for its pictures, and prints it like
@@ -33,7 +31,7 @@ bool SavePdf(const QByteArray& pdf, const QString& pdfPath, QString& error);
 bool PrintPageFileToPdfData(const QString& pageFile, const QPageLayout& layout, QByteArray& pdf,
                             QString& error);
 
-// The same, written to `pdfPath` like PrintPageToPdf.
+// The same, written to `pdfPath` like WritePrintedPdf.
 bool PrintPageFileToPdf(const QString& pageFile, const QString& pdfPath, const QPageLayout& layout,
                         QString& error);
 

@@ -105,12 +105,11 @@ bool CPrintHandler::ExportToPdf(const QString& pdfPath, QString& error) {
     return false;
   }
   const BusyScope scope(busy_);
-  QByteArray pdf;
-  if (!PrintToPdfData(SheetLayout(), pdf, error)) {
-    error = QStringLiteral("%1 (%2)").arg(error, pdfPath);
-    return false;
-  }
-  return SavePdf(pdf, pdfPath, error);
+  return WritePrintedPdf(
+      [this](QByteArray& pdf, QString& printError) {
+        return PrintToPdfData(SheetLayout(), pdf, printError);
+      },
+      pdfPath, error);
 }
 
 void CPrintHandler::PreparePrinter(QPrinter& printer) const {

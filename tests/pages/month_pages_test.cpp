@@ -177,6 +177,7 @@ TEST_F(CalendarPageTest, MonthPictureKeepsItsProportionsWithinTheSheet) {
       {pictures + "progressive_200x600.jpg", "233 height=700"},
       {pictures + "screen_320x240.gif", "933 height=700"},
       {pictures + "nothing.jpg", "950 height=700"},
+      {std::string(TESSOLAR_SOURCE_DIR) + "/resources/clipart/santa.svg", "700 height=700"},
       {"", "950 height=700"},
       {"grey_1600x1200.png", "933 height=700"}};  // a bare name comes from the clip-art folder
   db_.SetClipartDirectory(pictures);
