@@ -10,6 +10,7 @@
 #include "app/dialogs/dlg_modify_event.h"
 #include "app/dialogs/dlg_pick_from.h"
 #include "app/dialogs/dlg_gen_config.h"
+#include "app/dialogs/dlg_import_preview.h"
 #include "app/dialogs/dlg_title.h"
 #include "app/dialogs/dlg_yes_no.h"
 #include "app/translations.h"
@@ -103,6 +104,31 @@ std::string QtUserPrompts::ChooseCalendarToSave(const std::string& suggested) {
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return Chosen(dialog.selectedFiles().constFirst());
+}
+
+std::string QtUserPrompts::ChooseImportSource() {
+  const QString path = QFileDialog::getOpenFileName(
+      parent_, tr("Import"), importFolder_.isEmpty() ? folder_ : importFolder_,
+      tr("Address Books and Calendars (*.vcf *.VCF *.vcard *.ics *.ICS);;vCard Files (*.vcf *.VCF *.vcard);;"
+         "iCalendar Files (*.ics *.ICS);;All Files (*)"));
+  if (path.isEmpty()) return {};
+  importFolder_ = QFileInfo(path).absolutePath();
+  importName_ = QFileInfo(path).fileName();
+  return QFile::encodeName(path).toStdString();
+}
+
+bool QtUserPrompts::RunImportPreview(ImportPlan& plan, const CCalDatabase& calendar) {
+  CDlgImportPreview dialog(plan, calendar, importName_, parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+std::string QtUserPrompts::ChooseExportTarget(const std::string& suggested) {
+  QFileDialog dialog(parent_, tr("Export as iCalendar"), folder_, tr("iCalendar Files (*.ics)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("ics"));
+  dialog.selectFile(QFile::decodeName(suggested.c_str()));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
 
 std::string QtUserPrompts::Chosen(const QString& path) {

@@ -26,12 +26,17 @@ class QtUserPrompts : public UserPrompts {
   int RunPick(const std::vector<UserText>& labels) override;
   std::string ChooseCalendarToOpen() override;
   std::string ChooseCalendarToSave(const std::string& suggested) override;
+  std::string ChooseImportSource() override;
+  bool RunImportPreview(ImportPlan& plan, const CCalDatabase& calendar) override;
+  std::string ChooseExportTarget(const std::string& suggested) override;
 
  private:
   std::string Chosen(const QString& path);
 
   QWidget* parent_;
   QString folder_;  // where the last calendar was opened or saved
+  QString importFolder_;  // where the last import came from
+  QString importName_;    // the file name of the import in hand
 };
 
 }  // namespace tessolar

@@ -14,7 +14,6 @@ namespace tessolar {
 
 namespace {
 
-constexpr const char* kContext = "ICalendarImport";
 
 std::string OneLine(const char* text) {
   std::string line = text ? text : "";
@@ -35,24 +34,24 @@ void PlanEvent(icalcomponent* event, const CCalDatabase& db, ImportPlan* plan) {
   const icaltimetype start = icalcomponent_get_dtstart(event);
   auto skip = [&](UserText reason) { plan->skipped.push_back({summary, std::move(reason)}); };
   if (summary.find_first_not_of(' ') == std::string::npos) {
-    return skip({TESSOLAR_TEXT(kContext, "an event without a summary")});
+    return skip({TESSOLAR_TEXT("ICalendarImport", "an event without a summary")});
   }
   if (icaltime_is_null_time(start) || start.month < 1 || start.month > 12 || start.day < 1 ||
       start.year < kMinCalendarYear || start.year > kMaxCalendarYear ||
       start.day > DaysInMonth(start.month - 1, start.year)) {
-    return skip({TESSOLAR_TEXT(kContext, "an event without a valid start day")});
+    return skip({TESSOLAR_TEXT("ICalendarImport", "an event without a valid start day")});
   }
   const int categoryType = CategoryType(event);
   icalproperty* rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
   uint32_t type = kPersonalEvent;
   if (rule) {
     if (icalproperty_get_rrule(rule).freq != ICAL_YEARLY_RECURRENCE) {
-      return skip({TESSOLAR_TEXT(kContext, "it repeats, but not once a year")});
+      return skip({TESSOLAR_TEXT("ICalendarImport", "it repeats, but not once a year")});
     }
     type = categoryType >= 0 && IsYearlyType(static_cast<uint32_t>(categoryType))
                ? static_cast<uint32_t>(categoryType) : kAnniversary;
   } else if (start.year != db.Year()) {
-    return skip({TESSOLAR_TEXT(kContext, "a single event in %1, not in %2"),
+    return skip({TESSOLAR_TEXT("ICalendarImport", "a single event in %1, not in %2"),
                  {std::to_string(start.year), std::to_string(db.Year())}});
   } else if (categoryType >= 0 && !IsYearlyType(static_cast<uint32_t>(categoryType))) {
     type = static_cast<uint32_t>(categoryType);
@@ -68,13 +67,13 @@ void PlanEvent(icalcomponent* event, const CCalDatabase& db, ImportPlan* plan) {
 bool PlanICalendarImport(const std::string& text, const CCalDatabase& db, ImportPlan* plan,
                          UserText* error) {
   if (text.find('\0') != std::string::npos || !IsValidUtf8(text)) {
-    *error = {TESSOLAR_TEXT(kContext, "The file is not UTF-8 text.")};
+    *error = {TESSOLAR_TEXT("ICalendarImport", "The file is not UTF-8 text.")};
     return false;
   }
   std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)> root(
       icalparser_parse_string(text.c_str()), &icalcomponent_free);
   if (!root || icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT) {
-    *error = {TESSOLAR_TEXT(kContext, "The file holds no iCalendar calendar.")};
+    *error = {TESSOLAR_TEXT("ICalendarImport", "The file holds no iCalendar calendar.")};
     return false;
   }
   ImportPlan planned;

@@ -4,7 +4,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
+#include <unordered_map>
 
 #include "caldata/calendar_text.h"
 #include "compute/date_arithmetic.h"
@@ -13,7 +15,6 @@ namespace tessolar {
 
 namespace {
 
-constexpr const char* kContext = "ImportPlan";
 constexpr size_t kMaxPhotoNameBytes = 64;
 
 bool DateExists(const CardDate& date) {
@@ -27,7 +28,7 @@ void AddDay(ImportPlan& plan, const VCardPerson& person, const CardDate& date, u
             int calendarYear) {
   if (!date.present) return;
   if (!date.readable || !DateExists(date)) {
-    plan.skipped.push_back({person.name, {TESSOLAR_TEXT(kContext, "the date %1 does not exist"), {date.text}}});
+    plan.skipped.push_back({person.name, {TESSOLAR_TEXT("ImportPlan", "the date %1 does not exist"), {date.text}}});
     return;
   }
   ImportCandidate candidate;
@@ -40,7 +41,7 @@ void AddDay(ImportPlan& plan, const VCardPerson& person, const CardDate& date, u
     candidate.photoBytes = person.photo.bytes;
     candidate.photoExtension = person.photo.extension;
   } else if (person.photo.present) {
-    candidate.note = {TESSOLAR_TEXT(kContext, "comes without its picture: %1"), {person.photo.problem}};
+    candidate.note = {TESSOLAR_TEXT("ImportPlan", "comes without its picture: %1"), {person.photo.problem}};
   }
   plan.candidates.push_back(std::move(candidate));
 }
@@ -108,9 +109,9 @@ ImportPlan PlanPeopleImport(const std::vector<VCardPerson>& people, const CCalDa
   ImportPlan plan;
   for (const VCardPerson& person : people) {
     if (person.name.empty()) {
-      plan.skipped.push_back({"", {TESSOLAR_TEXT(kContext, "a card without a name")}});
+      plan.skipped.push_back({"", {TESSOLAR_TEXT("ImportPlan", "a card without a name")}});
     } else if (!person.birthday.present && !person.anniversary.present) {
-      plan.skipped.push_back({person.name, {TESSOLAR_TEXT(kContext, "no birthday or anniversary")}});
+      plan.skipped.push_back({person.name, {TESSOLAR_TEXT("ImportPlan", "no birthday or anniversary")}});
     }
     if (person.name.empty()) continue;
     AddDay(plan, person, person.birthday, kBirthday, db.Year());
@@ -126,34 +127,42 @@ std::string PhotoFolderFor(const std::string& calendarPath) {
 }
 
 bool ApplyImportPlan(const ImportPlan& plan, CCalDatabase& db, const std::string& calendarPath,
-                     UserText* error) {
+                     UserText* error, std::vector<std::string>* photosWritten) {
   const uint32_t checked = plan.CheckedCount();
   if (checked > kMaxEntries - db.Count()) {
-    *error = {TESSOLAR_TEXT(kContext, "%1 entries are checked, but the calendar has room for %2."),
+    *error = {TESSOLAR_TEXT("ImportPlan", "%1 entries are checked, but the calendar has room for %2."),
               {std::to_string(checked), std::to_string(kMaxEntries - db.Count())}};
     return false;
   }
   const std::filesystem::path folder = PhotoFolderFor(calendarPath);
   std::vector<CalEntry> entries;
   std::vector<std::string> written;
+  std::unordered_map<std::string_view, std::string> byPhoto;
   for (const ImportCandidate& candidate : plan.candidates) {
     if (!candidate.checked) continue;
     entries.push_back(candidate.entry);
     if (candidate.photoBytes.empty()) continue;
+    // A person's birthday and anniversary share one photo file.
+    if (const auto same = byPhoto.find(candidate.photoBytes); same != byPhoto.end()) {
+      entries.back().pictureFile = same->second;
+      continue;
+    }
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     const std::string path =
         WriteNewFile(folder, SafeStem(candidate.entry.description), candidate.photoExtension, candidate.photoBytes);
     if (path.empty()) {
       for (const std::string& done : written) std::filesystem::remove(done, ec);
-      *error = {TESSOLAR_TEXT(kContext, "The picture of %1 cannot be written to %2."),
+      *error = {TESSOLAR_TEXT("ImportPlan", "The picture of %1 cannot be written to %2."),
                 {candidate.entry.description, folder.string()}};
       return false;
     }
     written.push_back(path);
+    byPhoto.emplace(candidate.photoBytes, path);
     entries.back().pictureFile = path;
   }
   db.AppendEntries(entries);
+  if (photosWritten) *photosWritten = std::move(written);
   return true;
 }
 

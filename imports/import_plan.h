@@ -44,10 +44,11 @@ ImportPlan PlanPeopleImport(const std::vector<VCardPerson>& people, const CCalDa
 std::string PhotoFolderFor(const std::string& calendarPath);
 
 // Adds the checked candidates to `db`, writing their photos into
-// PhotoFolderFor(calendarPath) under new names. Nothing changes (false,
-// `error` set) when they do not all fit or a photo cannot be written.
+// PhotoFolderFor(calendarPath) under new names, listed in `photosWritten`
+// when given. Nothing changes (false, `error` set) when they do not all fit
+// or a photo cannot be written.
 bool ApplyImportPlan(const ImportPlan& plan, CCalDatabase& db, const std::string& calendarPath,
-                     UserText* error);
+                     UserText* error, std::vector<std::string>* photosWritten = nullptr);
 
 // Marks candidates whose day and description the calendar holds already.
 void MarkAlreadyThere(ImportPlan& plan, const CCalDatabase& db);

@@ -11,18 +11,17 @@ namespace tessolar {
 
 namespace {
 
-constexpr const char* kContext = "ImportSource";
 
 std::optional<std::string> ReadSource(const std::string& path, UserText* error) {
   std::error_code ec;
   const auto size = std::filesystem::file_size(path, ec);
   std::ifstream in(path, std::ios::binary);
   if (ec || !in) {
-    *error = {TESSOLAR_TEXT(kContext, "%1 cannot be read."), {path}};
+    *error = {TESSOLAR_TEXT("ImportSource", "%1 cannot be read."), {path}};
     return std::nullopt;
   }
   if (size > kMaxImportFileBytes) {
-    *error = {TESSOLAR_TEXT(kContext, "%1 is larger than %2 MB."),
+    *error = {TESSOLAR_TEXT("ImportSource", "%1 is larger than %2 MB."),
               {path, std::to_string(kMaxImportFileBytes >> 20)}};
     return std::nullopt;
   }
@@ -52,7 +51,7 @@ std::optional<ImportPlan> PlanImportFromFile(const std::string& sourcePath, cons
   if (!text) return std::nullopt;
   UserText why;
   auto plan = PlanImportFromText(*text, db, &why);
-  if (!plan) *error = {TESSOLAR_TEXT(kContext, "%1: %2"), {sourcePath, why}};
+  if (!plan) *error = {TESSOLAR_TEXT("ImportSource", "%1: %2"), {sourcePath, why}};
   return plan;
 }
 

@@ -10,7 +10,6 @@ namespace tessolar {
 
 namespace {
 
-constexpr const char* kContext = "VCardReader";
 
 // Position of the first `sep` outside double quotes, or npos.
 size_t FindUnquoted(std::string_view text, char sep) {
@@ -62,11 +61,11 @@ bool DecodeValue(ContentLine& line, UserText* error) {
   } else if (name == "WINDOWS-1252" || name == "CP1252") {
     line.value = Windows1252ToUtf8(line.value);
   } else if (name != "UTF-8" && name != "US-ASCII") {
-    *error = {TESSOLAR_TEXT(kContext, "Line %1 uses the character set %2, which cannot be read."),
+    *error = {TESSOLAR_TEXT("VCardReader", "Line %1 uses the character set %2, which cannot be read."),
               {std::to_string(line.lineNumber), charset->second}};
     return false;
   } else if (!IsValidUtf8(line.value)) {
-    *error = {TESSOLAR_TEXT(kContext, "Line %1 is not UTF-8 text and names no other character set."),
+    *error = {TESSOLAR_TEXT("VCardReader", "Line %1 is not UTF-8 text and names no other character set."),
               {std::to_string(line.lineNumber)}};
     return false;
   }
@@ -111,12 +110,12 @@ bool HasParam(const ContentLine& line, const std::string& key, const std::string
 
 std::optional<std::vector<ContentLine>> SplitContentLines(std::string_view text, UserText* error) {
   if (text.size() > kMaxImportFileBytes) {
-    *error = {TESSOLAR_TEXT(kContext, "The file is larger than %1 MB."),
+    *error = {TESSOLAR_TEXT("VCardReader", "The file is larger than %1 MB."),
               {std::to_string(kMaxImportFileBytes >> 20)}};
     return std::nullopt;
   }
   if (text.find('\0') != std::string_view::npos) {
-    *error = {TESSOLAR_TEXT(kContext, "The file is not text.")};
+    *error = {TESSOLAR_TEXT("VCardReader", "The file is not text.")};
     return std::nullopt;
   }
   std::vector<ContentLine> lines;
@@ -149,7 +148,7 @@ std::optional<std::vector<ContentLine>> SplitContentLines(std::string_view text,
       quotedPrintable = IsQuotedPrintable(physical);
     }
     if (logical.size() > kMaxImportLineBytes) {
-      *error = {TESSOLAR_TEXT(kContext, "Line %1 is longer than %2 MB."),
+      *error = {TESSOLAR_TEXT("VCardReader", "Line %1 is longer than %2 MB."),
                 {std::to_string(logicalStart), std::to_string(kMaxImportLineBytes >> 20)}};
       return std::nullopt;
     }

@@ -14,7 +14,6 @@ namespace tessolar {
 
 namespace {
 
-constexpr const char* kContext = "VCardReader";
 // The year some address books write for a day whose year is not known.
 constexpr int kNoYearMarker = 1604;
 
@@ -88,7 +87,7 @@ bool ReadBoundedFile(const std::string& path, std::string* bytes, UserText* prob
   // Only plain files: a pipe or device named by a card would never end.
   if (std::filesystem::is_regular_file(path, ec)) in.open(path, std::ios::binary);
   if (!in.is_open()) {
-    *problem = {TESSOLAR_TEXT(kContext, "the photo file %1 cannot be read"), {path}};
+    *problem = {TESSOLAR_TEXT("VCardReader", "the photo file %1 cannot be read"), {path}};
     return false;
   }
   bytes->resize(kMaxPhotoBytes + 1);
@@ -114,7 +113,7 @@ CardPhoto ReadPhoto(const ContentLine& line) {
     }
     if (!ReadBoundedFile(HexUnescaped(path, '%'), &photo.bytes, &photo.problem)) return photo;
   } else {
-    photo.problem = {TESSOLAR_TEXT(kContext, "the photo is neither in the card nor a local file")};
+    photo.problem = {TESSOLAR_TEXT("VCardReader", "the photo is neither in the card nor a local file")};
     return photo;
   }
   if (!encoded.empty()) {
@@ -125,17 +124,17 @@ CardPhoto ReadPhoto(const ContentLine& line) {
         const auto decoded = Botan::base64_decode(encoded, true);
         photo.bytes.assign(decoded.begin(), decoded.end());
       } catch (const std::exception&) {
-        photo.problem = {TESSOLAR_TEXT(kContext, "the photo's Base64 is broken")};
+        photo.problem = {TESSOLAR_TEXT("VCardReader", "the photo's Base64 is broken")};
         return photo;
       }
     }
   }
   photo.extension = PictureKind(photo.bytes);
   if (photo.bytes.size() > kMaxPhotoBytes) {
-    photo.problem = {TESSOLAR_TEXT(kContext, "the photo is larger than %1 MB"),
+    photo.problem = {TESSOLAR_TEXT("VCardReader", "the photo is larger than %1 MB"),
                      {std::to_string(kMaxPhotoBytes >> 20)}};
   } else if (photo.extension.empty()) {
-    photo.problem = {TESSOLAR_TEXT(kContext, "the photo is not a JPEG, PNG or GIF picture")};
+    photo.problem = {TESSOLAR_TEXT("VCardReader", "the photo is not a JPEG, PNG or GIF picture")};
   }
   if (!photo.problem.Empty()) photo.bytes.clear();
   return photo;
@@ -179,7 +178,7 @@ bool ReadVCards(std::string_view text, std::vector<VCardPerson>* people, UserTex
     }
   }
   if (read.empty()) {
-    *error = {TESSOLAR_TEXT(kContext, "The file holds no vCard.")};
+    *error = {TESSOLAR_TEXT("VCardReader", "The file holds no vCard.")};
     return false;
   }
   if (inCard && read.back().name.empty()) read.back().name = structuredName;

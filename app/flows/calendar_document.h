@@ -26,6 +26,7 @@ class CalendarDocument {
 
   // A calendar was started (opened calendars are started by Open).
   void MarkStarted() { started_ = true; }
+  bool Started() const { return started_; }
   // A started calendar whose text differs from what was last loaded or saved.
   bool HasUnsavedChanges() const;
   // The same for the calendar's text, `calendarText`, when the caller has it already.

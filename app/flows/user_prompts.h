@@ -11,6 +11,7 @@
 #include "caldata/cal_database.h"
 #include "caldata/cal_entry.h"
 #include "caldata/user_text.h"
+#include "imports/import_plan.h"
 
 namespace tessolar {
 
@@ -78,6 +79,14 @@ class UserPrompts {
   // Where to save the calendar (starting at `suggested`, a path or empty), or
   // empty when the user cancelled. The user may name a new file.
   virtual std::string ChooseCalendarToSave(const std::string& suggested) = 0;
+  // A vCard or iCalendar file to import, or empty when the user cancelled.
+  virtual std::string ChooseImportSource() = 0;
+  // The preview of an import into `calendar`: the user checks and unchecks
+  // candidates and may change the type of a yearly one.
+  virtual bool RunImportPreview(ImportPlan& plan, const CCalDatabase& calendar) = 0;
+  // Where to write the calendar as iCalendar (starting at the file name
+  // `suggested`), or empty when the user cancelled.
+  virtual std::string ChooseExportTarget(const std::string& suggested) = 0;
 };
 
 }  // namespace tessolar

@@ -3,13 +3,14 @@
 // browser: a click on the page (its token) or a menu command goes to the flow
 // that does it. Pages and months: PageNavigator; what a person does to the
 // calendar on its pages: EntryEditing; new and opened calendars:
-// CalendarOpening.
+// CalendarOpening; imports and exports: CalendarExchange.
 
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "app/flows/calendar_document.h"
+#include "app/flows/calendar_exchange.h"
 #include "app/flows/calendar_opening.h"
 #include "app/flows/entry_editing.h"
 #include "app/flows/file_commands.h"
@@ -29,7 +30,8 @@ class ViewController {
       : display_(display),
         pages_(doc, prompts, recent, display),
         editing_(doc, prompts, pages_),
-        opening_(doc, prompts, recent, files, pages_, std::move(currentYear)) {}
+        opening_(doc, prompts, recent, files, pages_, std::move(currentYear)),
+        exchange_(doc, prompts, files, pages_) {}
 
   const PageState& State() const { return pages_.State(); }
 
@@ -67,6 +69,10 @@ class ViewController {
   // A calendar file dropped on the window: opened as File Open opens it.
   void OpenDroppedCalendar(const std::string& path) { ShowIf(opening_.OpenDropped(path)); }
 
+  // File Import and File Export as iCalendar.
+  void Import() { ShowIf(exchange_.Import()); }
+  void ExportICalendar() { exchange_.Export(); }
+
   // Called after every click and command that may have changed the calendar.
   void SetChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
   // Asked before a calendar file is opened; false leaves the calendar in hand.
@@ -90,6 +96,7 @@ class ViewController {
   PageNavigator pages_;
   EntryEditing editing_;
   CalendarOpening opening_;
+  CalendarExchange exchange_;
   std::function<void()> changed_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "caldata/cal_database.h"
 #include "caldata/calendar_file.h"
@@ -64,7 +65,12 @@ int RunImportCommand(const std::vector<std::string>& args) {
   PrintPlan(*plan);
   std::fflush(stdout);
   if (!apply) return kExitOk;
-  if (!ApplyImportPlan(*plan, db, file, &message) || SaveCalendarFile(db, file, &message) != 0) {
+  std::vector<std::string> photos;
+  if (!ApplyImportPlan(*plan, db, file, &message, &photos)) throw CommandError(kExitBadInput, English(message));
+  if (SaveCalendarFile(db, file, &message) != 0) {
+    // The calendar file is as it was, so the photos written for it go.
+    std::error_code ignored;
+    for (const std::string& photo : photos) std::filesystem::remove(photo, ignored);
     throw CommandError(kExitBadInput, English(message));
   }
   return kExitOk;

@@ -31,6 +31,9 @@ class ScriptedPrompts : public UserPrompts {
   int RunPick(const std::vector<UserText>& labels) override;
   std::string ChooseCalendarToOpen() override { return Next(paths, "open"); }
   std::string ChooseCalendarToSave(const std::string& suggested) override;
+  std::string ChooseImportSource() override { return Next(paths, "import"); }
+  bool RunImportPreview(ImportPlan& plan, const CCalDatabase& calendar) override;
+  std::string ChooseExportTarget(const std::string& suggested) override;
 
   // Each dialog edits its fields with the next function and answers its bool.
   std::deque<std::pair<std::function<void(ConfigChoices&)>, bool>> configs;
@@ -38,6 +41,7 @@ class ScriptedPrompts : public UserPrompts {
   std::deque<std::pair<BigPictureFields, bool>> bigPictures;
   std::deque<std::pair<std::function<void(CalEntry&)>, EventAnswer>> events;
   std::deque<int> picks;
+  std::deque<std::pair<std::function<void(ImportPlan&)>, bool>> previews;
   std::deque<bool> answers;       // yes/no
   std::deque<std::string> paths;  // file dialogs; "" cancels
 
@@ -47,6 +51,7 @@ class ScriptedPrompts : public UserPrompts {
   BigPictureFields lastBigPicture;
   CalEntry lastEvent;
   std::vector<std::string> lastPickLabels;
+  ImportPlan lastPreview;
 
  private:
   std::string Next(std::deque<std::string>& queue, const char* dialog);

@@ -81,6 +81,22 @@ std::string ScriptedPrompts::ChooseCalendarToSave(const std::string& suggested) 
   return Next(paths, "save");
 }
 
+bool ScriptedPrompts::RunImportPreview(ImportPlan& plan, const CCalDatabase&) {
+  dialogs.push_back("preview");
+  lastPreview = plan;
+  EXPECT_FALSE(previews.empty()) << "unexpected import preview";
+  if (previews.empty()) return false;
+  auto [edit, ok] = previews.front();
+  previews.pop_front();
+  if (edit) edit(plan);
+  return ok;
+}
+
+std::string ScriptedPrompts::ChooseExportTarget(const std::string& suggested) {
+  dialogs.push_back("export:" + suggested);
+  return Next(paths, "export");
+}
+
 std::string ScriptedPrompts::Next(std::deque<std::string>& queue, const char* dialog) {
   if (std::string(dialog) == "open") dialogs.push_back("open");
   EXPECT_FALSE(queue.empty()) << "unexpected " << dialog << " dialog";

@@ -1,5 +1,6 @@
 // The dialogs as the flows meet them: through QtUserPrompts, answered by
 // acting on whatever modal dialog is showing.
+#include <QBuffer>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -8,11 +9,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 #include <functional>
 
+#include "app/dialogs/dlg_import_preview.h"
 #include "app/qt_user_prompts.h"
 
 namespace tessolar {
@@ -219,6 +222,47 @@ class DialogsTest : public QObject {
     QtUserPrompts prompts(nullptr);
     const std::string path = prompts.ChooseCalendarToSave(folder.filePath("old.cal").toStdString());
     QCOMPARE(QString::fromStdString(path), folder.filePath(saved));
+  }
+
+  // The preview edits the plan: checks through the checkboxes, a yearly type
+  // through its list; OK is off while nothing or more than fits is checked.
+  void importPreviewEditsThePlanAndKeepsToTheRoom() {
+    CCalDatabase calendar;
+    ImportPlan plan;
+    for (int i = 0; i < 3; ++i) {
+      ImportCandidate candidate;
+      candidate.entry = DatedEntry(i, 10, 1990, i == 2 ? kPersonalEvent : kAnniversary,
+                                   "Person " + std::to_string(i), kNoPicture);
+      plan.candidates.push_back(candidate);
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    QImage(96, 64, QImage::Format_RGB32).save(&buffer, "PNG");
+    plan.candidates[0].photoBytes = png.toStdString();
+    plan.skipped.push_back({"Cleo", {std::string("the date 1999-02-31 does not exist")}});
+    plan.room = 2;
+    CDlgImportPreview dialog(plan, calendar, "people.vcf", nullptr);
+    QAbstractItemModel* model = dialog.Table()->model();
+    QVERIFY(!dialog.OkButton()->isEnabled());  // 3 checked, room for 2
+    QVERIFY(dialog.RoomText().contains("Uncheck 1"));
+    QVERIFY(!model->data(model->index(0, 3), Qt::DecorationRole).value<QPixmap>().isNull());
+
+    QVERIFY(model->setData(model->index(1, 0), Qt::Unchecked, Qt::CheckStateRole));
+    QVERIFY(!plan.candidates[1].checked);
+    QVERIFY(dialog.OkButton()->isEnabled());
+    QVERIFY(model->flags(model->index(0, 1)) & Qt::ItemIsEditable);
+    QVERIFY(!(model->flags(model->index(2, 1)) & Qt::ItemIsEditable));
+    QVERIFY(model->setData(model->index(0, 1), uint32_t{kBirthday}, Qt::EditRole));
+    QVERIFY(!model->setData(model->index(0, 1), uint32_t{kPersonalEvent}, Qt::EditRole));
+    QCOMPARE(plan.candidates[0].entry.type, uint32_t{kBirthday});
+
+    for (const char* button : {"Uncheck All", "Check All"}) {
+      for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
+        if (b->text().remove('&') == button) b->click();
+      }
+      QCOMPARE(plan.CheckedCount(), std::string(button) == "Check All" ? 3u : 0u);
+      QVERIFY(!dialog.OkButton()->isEnabled());
+    }
   }
 };
 

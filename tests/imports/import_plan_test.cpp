@@ -63,17 +63,20 @@ TEST(ImportPlan, ApplyWritesPhotosBesideTheCalendarUnderSafeNewNames) {
   std::ofstream(dir / "family pictures" / "Ann.png") << "someone else's";
   const std::string png = "\x89PNG\r\n\x1A\nrest";
   CCalDatabase db;
+  VCardPerson ann = Person("Ann", Date(1990, 3, 14), png);
+  ann.anniversary = Date(2015, 6, 1);  // shares the birthday's photo file
   ImportPlan plan = PlanPeopleImport(
-      {Person("Ann", Date(1990, 3, 14), png), Person("../../etc/passwd", Date(1991, 4, 1), png),
-       Person("Bo", Date(1992, 5, 2))},
-      db);
+      {ann, Person("../../etc/passwd", Date(1991, 4, 1), png + "2"), Person("Bo", Date(1992, 5, 2))}, db);
   UserText error;
-  ASSERT_TRUE(ApplyImportPlan(plan, db, (dir / "family.cal").string(), &error)) << English(error);
-  ASSERT_EQ(db.Count(), 3u);
+  std::vector<std::string> written;
+  ASSERT_TRUE(ApplyImportPlan(plan, db, (dir / "family.cal").string(), &error, &written)) << English(error);
+  ASSERT_EQ(db.Count(), 4u);
   std::vector<std::string> pictures;
   for (uint32_t i = 0; i < db.Count(); ++i) pictures.push_back(db.EntryAt(i)->pictureFile);
   const std::string folder = (dir / "family pictures").string();
-  EXPECT_EQ(pictures, (std::vector<std::string>{folder + "/Ann 2.png", folder + "/______etc_passwd.png", "null"}));
+  EXPECT_EQ(pictures, (std::vector<std::string>{folder + "/Ann 2.png", folder + "/______etc_passwd.png", "null",
+                                                folder + "/Ann 2.png"}));
+  EXPECT_EQ(written, (std::vector<std::string>{folder + "/Ann 2.png", folder + "/______etc_passwd.png"}));
   std::ifstream other(dir / "family pictures" / "Ann.png");
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(other), {}), "someone else's");
 
