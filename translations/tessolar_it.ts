@@ -77,6 +77,21 @@
     </message>
 </context>
 <context>
+    <name>CalendarExchange</name>
+    <message>
+        <source>Imported pictures are kept in a folder beside the calendar file, so the calendar is saved first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a new calendar or open one, then import into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar could not be written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CalendarFile</name>
     <message>
         <source>no file name was given</source>
@@ -357,6 +372,75 @@
     </message>
 </context>
 <context>
+    <name>ICalendarImport</name>
+    <message>
+        <source>an event without a summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an event without a valid start day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it repeats, but not once a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a single event in %1, not in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no iCalendar calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>the date %1 does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>comes without its picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a card without a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no birthday or anniversary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 entries are checked, but the calendar has room for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture of %1 cannot be written to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportSource</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PageNavigator</name>
     <message>
         <source>The page could not be written to %1.</source>
@@ -407,6 +491,22 @@
         <source>Save Calendar</source>
         <translation>Salva calendario</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address Books and Calendars (*.vcf *.VCF *.vcard *.ics *.ICS);;vCard Files (*.vcf *.VCF *.vcard);;iCalendar Files (*.ics *.ICS);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as iCalendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar Files (*.ics)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Recovery</name>
@@ -417,6 +517,53 @@
     <message>
         <source>Tessolar ended without saving the changes to %1 (last changed %2). Recover them?</source>
         <translation>Tessolar si è chiuso senza salvare le modifiche a %1 (ultima modifica: %2). Recuperarle?</translation>
+    </message>
+</context>
+<context>
+    <name>VCardReader</name>
+    <message>
+        <source>Line %1 uses the character set %2, which cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 is not UTF-8 text and names no other character set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 is longer than %2 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the photo file %1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the photo is neither in the card nor a local file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the photo&apos;s Base64 is broken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the photo is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the photo is not a JPEG, PNG or GIF picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no vCard.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -465,6 +612,49 @@
     <message>
         <source>Pick a Directory</source>
         <translation>Scegli una cartella</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::CDlgImportPreview</name>
+    <message>
+        <source>(no name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2 days for the calendar; %3 of them it has already. Check the ones to add.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Uncheck All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 checked; the calendar has room for %2 more entries.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncheck %1 to import the rest.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -614,6 +804,14 @@
         <source>PDF Files (*.pdf)</source>
         <translation>File PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as iCa&amp;lendar...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tessolar::CPrintChoicesTab</name>
@@ -670,6 +868,55 @@
     <message>
         <source>The page cannot be shown: the browser engine&apos;s page process ended twice in a row. Choose a page from the Page menu to try again.</source>
         <translation>Impossibile mostrare la pagina: il processo di pagina del motore del browser è terminato due volte di seguito. Scegli una pagina dal menu «Pagina» per riprovare.</translation>
+    </message>
+</context>
+<context>
+    <name>tessolar::ImportPlanModel</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a date with its year</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>a date without a year</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar has it already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No year: no age shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to choose the type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
