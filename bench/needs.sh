@@ -8,3 +8,10 @@ needs() {
   [ "$(id -u)" -ne 0 ] && sudo=sudo
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
+
+# The built tessolar-cli of build folder $1 (default: build) as $cli, or the end
+# of the benchmark when there is none yet.
+built_cli() {
+  cli=${1:-build}/cli/tessolar-cli
+  [ -x "$cli" ] || { echo "no $cli: build first (./build.sh test)" >&2; exit 1; }
+}

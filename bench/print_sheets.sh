@@ -8,9 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-cli=$build/cli/tessolar-cli
-[ -x "$cli" ] || { echo "no $cli: build first (./build.sh test)" >&2; exit 1; }
 source bench/needs.sh
+built_cli "$build"
 needs hyperfine convert:imagemagick pdfinfo:poppler-utils python3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

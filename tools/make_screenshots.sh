@@ -136,3 +136,34 @@ sleep 25
 xdotool mousemove 545 71 click 1  # the next sheet: January
 sleep 3
 shoot print_preview
+xdotool key Escape
+sleep 1
+
+# Fifty people from an address book, with their photos, then the year as iCalendar, imported again.
+python3 tools/make_address_book.py 50 "$work/contacts.vcf" --photos
+import_file() {
+  xdotool key ctrl+i
+  wait_for Import
+  sleep 1
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  sleep 3
+}
+menu p o  # One Month: the import shows the first month that gains a day
+sleep 3
+import_file "$work/contacts.vcf"
+shoot_dialog import_preview Import
+xdotool key Return
+sleep 5
+xdotool mousemove 1100 850
+shoot import_month
+menu f l  # Export as iCalendar
+wait_for "Export as iCalendar"
+sleep 1
+xdotool key ctrl+a
+xdotool type --delay 20 "$work/family.ics"
+xdotool key Return
+sleep 2
+import_file "$work/family.ics"
+shoot_dialog export_reimport Import
+xdotool key Escape

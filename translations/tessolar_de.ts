@@ -80,15 +80,15 @@
     <name>CalendarExchange</name>
     <message>
         <source>Imported pictures are kept in a folder beside the calendar file, so the calendar is saved first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importierte Bilder werden in einem Ordner neben der Kalenderdatei abgelegt, daher wird der Kalender zuerst gespeichert.</translation>
     </message>
     <message>
         <source>Start a new calendar or open one, then import into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie einen neuen Kalender an oder öffnen Sie einen, und importieren Sie dann in diesen.</translation>
     </message>
     <message>
         <source>The calendar could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender konnte nicht nach %1 geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -375,69 +375,69 @@
     <name>ICalendarImport</name>
     <message>
         <source>an event without a summary</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Termin ohne Titel</translation>
     </message>
     <message>
         <source>an event without a valid start day</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Termin ohne gültigen Anfangstag</translation>
     </message>
     <message>
         <source>it repeats, but not once a year</source>
-        <translation type="unfinished"></translation>
+        <translation>er wiederholt sich, aber nicht jährlich</translation>
     </message>
     <message>
         <source>a single event in %1, not in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ein einmaliger Termin im Jahr %1, nicht im Jahr %2</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein UTF-8-Text.</translation>
     </message>
     <message>
         <source>The file holds no iCalendar calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keinen iCalendar-Kalender.</translation>
     </message>
 </context>
 <context>
     <name>ImportPlan</name>
     <message>
         <source>the date %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>das Datum %1 gibt es nicht</translation>
     </message>
     <message>
         <source>comes without its picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>wird ohne sein Bild übernommen: %1</translation>
     </message>
     <message>
         <source>a card without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>eine vCard ohne Namen</translation>
     </message>
     <message>
         <source>no birthday or anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Geburtstag und kein Jahrestag</translation>
     </message>
     <message>
         <source>%1 entries are checked, but the calendar has room for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge sind ausgewählt, aber der Kalender hat nur Platz für %2.</translation>
     </message>
     <message>
         <source>The picture of %1 cannot be written to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild von %1 kann nicht nach %2 geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>ImportSource</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer als %2 MB.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -493,19 +493,19 @@
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Address Books and Calendars (*.vcf *.VCF *.vcard *.ics *.ICS);;vCard Files (*.vcf *.VCF *.vcard);;iCalendar Files (*.ics *.ICS);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressbücher und Kalender (*.vcf *.VCF *.vcard *.ics *.ICS);;vCard-Dateien (*.vcf *.VCF *.vcard);;iCalendar-Dateien (*.ics *.ICS);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Export as iCalendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Als iCalendar exportieren</translation>
     </message>
     <message>
         <source>iCalendar Files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar-Dateien (*.ics)</translation>
     </message>
 </context>
 <context>
@@ -523,47 +523,47 @@
     <name>VCardReader</name>
     <message>
         <source>Line %1 uses the character set %2, which cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 verwendet den Zeichensatz %2, der nicht gelesen werden kann.</translation>
     </message>
     <message>
         <source>Line %1 is not UTF-8 text and names no other character set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist kein UTF-8-Text und nennt keinen anderen Zeichensatz.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als %1 MB.</translation>
     </message>
     <message>
         <source>The file is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine Textdatei.</translation>
     </message>
     <message>
         <source>Line %1 is longer than %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist länger als %2 MB.</translation>
     </message>
     <message>
         <source>the photo file %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Fotodatei %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>the photo is neither in the card nor a local file</source>
-        <translation type="unfinished"></translation>
+        <translation>das Foto ist weder in der vCard enthalten noch eine lokale Datei</translation>
     </message>
     <message>
         <source>the photo&apos;s Base64 is broken</source>
-        <translation type="unfinished"></translation>
+        <translation>das Base64 des Fotos ist beschädigt</translation>
     </message>
     <message>
         <source>the photo is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>das Foto ist größer als %1 MB</translation>
     </message>
     <message>
         <source>the photo is not a JPEG, PNG or GIF picture</source>
-        <translation type="unfinished"></translation>
+        <translation>das Foto ist kein JPEG-, PNG- oder GIF-Bild</translation>
     </message>
     <message>
         <source>The file holds no vCard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine vCard.</translation>
     </message>
 </context>
 <context>
@@ -618,43 +618,43 @@
     <name>tessolar::CDlgImportPreview</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ohne Namen)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>%1 holds %2 days for the calendar; %3 of them it has already. Check the ones to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält %2 Tage für den Kalender, %3 davon stehen bereits darin. Wählen Sie die Tage aus, die hinzugefügt werden sollen.</translation>
     </message>
     <message>
         <source>Skipped (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen (%1):</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>Check &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle aus&amp;wählen</translation>
     </message>
     <message>
         <source>&amp;Uncheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle a&amp;bwählen</translation>
     </message>
     <message>
         <source>%1 checked; the calendar has room for %2 more entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ausgewählt; der Kalender hat Platz für %2 weitere Einträge.</translation>
     </message>
     <message>
         <source>Uncheck %1 to import the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie %1 ab, um die übrigen zu importieren.</translation>
     </message>
 </context>
 <context>
@@ -806,11 +806,11 @@
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren…</translation>
     </message>
     <message>
         <source>Export as iCa&amp;lendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als iCa&amp;lendar exportieren…</translation>
     </message>
 </context>
 <context>
@@ -875,48 +875,48 @@
     <message>
         <source>d MMMM yyyy</source>
         <comment>a date with its year</comment>
-        <translation type="unfinished"></translation>
+        <translation>d. MMMM yyyy</translation>
     </message>
     <message>
         <source>d MMMM</source>
         <comment>a date without a year</comment>
-        <translation type="unfinished"></translation>
+        <translation>d. MMMM</translation>
     </message>
     <message>
         <source>The calendar has it already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steht bereits im Kalender.</translation>
     </message>
     <message>
         <source>No year: no age shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Jahr: Das Alter wird nicht angezeigt.</translation>
     </message>
     <message>
         <source>Click to choose the type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie, um den Typ zu wählen.</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keines</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
 </context>
 </TS>

@@ -80,15 +80,15 @@
     <name>CalendarExchange</name>
     <message>
         <source>Imported pictures are kept in a folder beside the calendar file, so the calendar is saved first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las imágenes importadas se guardan en una carpeta junto al archivo del calendario, por lo que primero se guarda el calendario.</translation>
     </message>
     <message>
         <source>Start a new calendar or open one, then import into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cree un calendario nuevo o abra uno y, después, importe en él.</translation>
     </message>
     <message>
         <source>The calendar could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el calendario en %1.</translation>
     </message>
 </context>
 <context>
@@ -375,69 +375,69 @@
     <name>ICalendarImport</name>
     <message>
         <source>an event without a summary</source>
-        <translation type="unfinished"></translation>
+        <translation>un evento sin título</translation>
     </message>
     <message>
         <source>an event without a valid start day</source>
-        <translation type="unfinished"></translation>
+        <translation>un evento sin un día de inicio válido</translation>
     </message>
     <message>
         <source>it repeats, but not once a year</source>
-        <translation type="unfinished"></translation>
+        <translation>se repite, pero no una vez al año</translation>
     </message>
     <message>
         <source>a single event in %1, not in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>un evento único en %1, no en %2</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es texto UTF-8.</translation>
     </message>
     <message>
         <source>The file holds no iCalendar calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene ningún calendario iCalendar.</translation>
     </message>
 </context>
 <context>
     <name>ImportPlan</name>
     <message>
         <source>the date %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha %1 no existe</translation>
     </message>
     <message>
         <source>comes without its picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>se importa sin su imagen: %1</translation>
     </message>
     <message>
         <source>a card without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>una vCard sin nombre</translation>
     </message>
     <message>
         <source>no birthday or anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene cumpleaños ni aniversario</translation>
     </message>
     <message>
         <source>%1 entries are checked, but the calendar has room for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay %1 entradas marcadas, pero el calendario solo tiene espacio para %2.</translation>
     </message>
     <message>
         <source>The picture of %1 cannot be written to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la imagen de %1 en %2.</translation>
     </message>
 </context>
 <context>
     <name>ImportSource</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1.</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa más de %2 MB.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -493,19 +493,19 @@
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Address Books and Calendars (*.vcf *.VCF *.vcard *.ics *.ICS);;vCard Files (*.vcf *.VCF *.vcard);;iCalendar Files (*.ics *.ICS);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Libretas de direcciones y calendarios (*.vcf *.VCF *.vcard *.ics *.ICS);;Archivos vCard (*.vcf *.VCF *.vcard);;Archivos iCalendar (*.ics *.ICS);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Export as iCalendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como iCalendar</translation>
     </message>
     <message>
         <source>iCalendar Files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos iCalendar (*.ics)</translation>
     </message>
 </context>
 <context>
@@ -523,47 +523,47 @@
     <name>VCardReader</name>
     <message>
         <source>Line %1 uses the character set %2, which cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 usa el juego de caracteres %2, que no se puede leer.</translation>
     </message>
     <message>
         <source>Line %1 is not UTF-8 text and names no other character set.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 no es texto UTF-8 y no indica ningún otro juego de caracteres.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ocupa más de %1 MB.</translation>
     </message>
     <message>
         <source>The file is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es de texto.</translation>
     </message>
     <message>
         <source>Line %1 is longer than %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 ocupa más de %2 MB.</translation>
     </message>
     <message>
         <source>the photo file %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo de la foto %1</translation>
     </message>
     <message>
         <source>the photo is neither in the card nor a local file</source>
-        <translation type="unfinished"></translation>
+        <translation>la foto no está en la vCard ni es un archivo local</translation>
     </message>
     <message>
         <source>the photo&apos;s Base64 is broken</source>
-        <translation type="unfinished"></translation>
+        <translation>el Base64 de la foto está dañado</translation>
     </message>
     <message>
         <source>the photo is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la foto ocupa más de %1 MB</translation>
     </message>
     <message>
         <source>the photo is not a JPEG, PNG or GIF picture</source>
-        <translation type="unfinished"></translation>
+        <translation>la foto no es una imagen JPEG, PNG ni GIF</translation>
     </message>
     <message>
         <source>The file holds no vCard.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene ninguna vCard.</translation>
     </message>
 </context>
 <context>
@@ -618,43 +618,43 @@
     <name>tessolar::CDlgImportPreview</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin nombre)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>%1 holds %2 days for the calendar; %3 of them it has already. Check the ones to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 días para el calendario; %3 de ellos ya están en él. Marque los que desee añadir.</translation>
     </message>
     <message>
         <source>Skipped (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitidos (%1):</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>Check &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar todo</translation>
     </message>
     <message>
         <source>&amp;Uncheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desmarcar todo</translation>
     </message>
     <message>
         <source>%1 checked; the calendar has room for %2 more entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 marcadas; el calendario tiene espacio para %2 entradas más.</translation>
     </message>
     <message>
         <source>Uncheck %1 to import the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desmarque %1 para importar el resto.</translation>
     </message>
 </context>
 <context>
@@ -806,11 +806,11 @@
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mportar…</translation>
     </message>
     <message>
         <source>Export as iCa&amp;lendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como iCa&amp;lendar…</translation>
     </message>
 </context>
 <context>
@@ -875,48 +875,48 @@
     <message>
         <source>d MMMM yyyy</source>
         <comment>a date with its year</comment>
-        <translation type="unfinished"></translation>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
     <message>
         <source>d MMMM</source>
         <comment>a date without a year</comment>
-        <translation type="unfinished"></translation>
+        <translation>d &apos;de&apos; MMMM</translation>
     </message>
     <message>
         <source>The calendar has it already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya está en el calendario.</translation>
     </message>
     <message>
         <source>No year: no age shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin año: no se muestra la edad.</translation>
     </message>
     <message>
         <source>Click to choose the type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para elegir el tipo.</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
 </context>
 </TS>

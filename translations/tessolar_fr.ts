@@ -80,15 +80,15 @@
     <name>CalendarExchange</name>
     <message>
         <source>Imported pictures are kept in a folder beside the calendar file, so the calendar is saved first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les images importées sont rangées dans un dossier à côté du fichier du calendrier, c’est pourquoi le calendrier est d’abord enregistré.</translation>
     </message>
     <message>
         <source>Start a new calendar or open one, then import into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créez un nouveau calendrier ou ouvrez-en un, puis importez dans celui-ci.</translation>
     </message>
     <message>
         <source>The calendar could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le calendrier dans %1.</translation>
     </message>
 </context>
 <context>
@@ -375,69 +375,69 @@
     <name>ICalendarImport</name>
     <message>
         <source>an event without a summary</source>
-        <translation type="unfinished"></translation>
+        <translation>un événement sans titre</translation>
     </message>
     <message>
         <source>an event without a valid start day</source>
-        <translation type="unfinished"></translation>
+        <translation>un événement sans jour de début valide</translation>
     </message>
     <message>
         <source>it repeats, but not once a year</source>
-        <translation type="unfinished"></translation>
+        <translation>il se répète, mais pas une fois par an</translation>
     </message>
     <message>
         <source>a single event in %1, not in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>un événement unique en %1, pas en %2</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas du texte UTF-8.</translation>
     </message>
     <message>
         <source>The file holds no iCalendar calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucun calendrier iCalendar.</translation>
     </message>
 </context>
 <context>
     <name>ImportPlan</name>
     <message>
         <source>the date %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la date %1 n’existe pas</translation>
     </message>
     <message>
         <source>comes without its picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>arrive sans son image&#xa0;: %1</translation>
     </message>
     <message>
         <source>a card without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>une vCard sans nom</translation>
     </message>
     <message>
         <source>no birthday or anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>ni anniversaire ni anniversaire de mariage</translation>
     </message>
     <message>
         <source>%1 entries are checked, but the calendar has room for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entrées sont cochées, mais le calendrier n’a de place que pour %2.</translation>
     </message>
     <message>
         <source>The picture of %1 cannot be written to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire l’image de %1 dans %2.</translation>
     </message>
 </context>
 <context>
     <name>ImportSource</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1.</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse %2&#xa0;Mo.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -493,19 +493,19 @@
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Address Books and Calendars (*.vcf *.VCF *.vcard *.ics *.ICS);;vCard Files (*.vcf *.VCF *.vcard);;iCalendar Files (*.ics *.ICS);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnets d’adresses et calendriers (*.vcf *.VCF *.vcard *.ics *.ICS);;Fichiers vCard (*.vcf *.VCF *.vcard);;Fichiers iCalendar (*.ics *.ICS);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Export as iCalendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en iCalendar</translation>
     </message>
     <message>
         <source>iCalendar Files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers iCalendar (*.ics)</translation>
     </message>
 </context>
 <context>
@@ -523,47 +523,47 @@
     <name>VCardReader</name>
     <message>
         <source>Line %1 uses the character set %2, which cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 utilise le jeu de caractères %2, qui ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Line %1 is not UTF-8 text and names no other character set.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 n’est pas du texte UTF-8 et n’indique aucun autre jeu de caractères.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dépasse %1&#xa0;Mo.</translation>
     </message>
     <message>
         <source>The file is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas un fichier texte.</translation>
     </message>
     <message>
         <source>Line %1 is longer than %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 dépasse %2&#xa0;Mo.</translation>
     </message>
     <message>
         <source>the photo file %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier photo %1 ne peut pas être lu</translation>
     </message>
     <message>
         <source>the photo is neither in the card nor a local file</source>
-        <translation type="unfinished"></translation>
+        <translation>la photo n’est ni dans la vCard ni dans un fichier local</translation>
     </message>
     <message>
         <source>the photo&apos;s Base64 is broken</source>
-        <translation type="unfinished"></translation>
+        <translation>le Base64 de la photo est endommagé</translation>
     </message>
     <message>
         <source>the photo is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la photo dépasse %1&#xa0;Mo</translation>
     </message>
     <message>
         <source>the photo is not a JPEG, PNG or GIF picture</source>
-        <translation type="unfinished"></translation>
+        <translation>la photo n’est pas une image JPEG, PNG ou GIF</translation>
     </message>
     <message>
         <source>The file holds no vCard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune vCard.</translation>
     </message>
 </context>
 <context>
@@ -618,43 +618,43 @@
     <name>tessolar::CDlgImportPreview</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans nom)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>%1 holds %2 days for the calendar; %3 of them it has already. Check the ones to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient %2 jours pour le calendrier&#x202f;; le calendrier en a déjà %3. Cochez ceux à ajouter.</translation>
     </message>
     <message>
         <source>Skipped (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorés (%1)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>Check &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout cocher</translation>
     </message>
     <message>
         <source>&amp;Uncheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout &amp;décocher</translation>
     </message>
     <message>
         <source>%1 checked; the calendar has room for %2 more entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cochées&#x202f;; le calendrier a encore de la place pour %2 entrées.</translation>
     </message>
     <message>
         <source>Uncheck %1 to import the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Décochez-en %1 pour importer les autres.</translation>
     </message>
 </context>
 <context>
@@ -806,11 +806,11 @@
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impor&amp;ter…</translation>
     </message>
     <message>
         <source>Export as iCa&amp;lendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en iCa&amp;lendar…</translation>
     </message>
 </context>
 <context>
@@ -875,48 +875,48 @@
     <message>
         <source>d MMMM yyyy</source>
         <comment>a date with its year</comment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
     <message>
         <source>d MMMM</source>
         <comment>a date without a year</comment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM</translation>
     </message>
     <message>
         <source>The calendar has it already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Figure déjà dans le calendrier.</translation>
     </message>
     <message>
         <source>No year: no age shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d’année&#xa0;: l’âge n’est pas affiché.</translation>
     </message>
     <message>
         <source>Click to choose the type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour choisir le type.</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
 </context>
 </TS>

@@ -80,15 +80,15 @@
     <name>CalendarExchange</name>
     <message>
         <source>Imported pictures are kept in a folder beside the calendar file, so the calendar is saved first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le immagini importate vengono conservate in una cartella accanto al file del calendario, quindi il calendario viene salvato prima.</translation>
     </message>
     <message>
         <source>Start a new calendar or open one, then import into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un nuovo calendario o aprine uno, poi importa al suo interno.</translation>
     </message>
     <message>
         <source>The calendar could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il calendario in %1.</translation>
     </message>
 </context>
 <context>
@@ -375,69 +375,69 @@
     <name>ICalendarImport</name>
     <message>
         <source>an event without a summary</source>
-        <translation type="unfinished"></translation>
+        <translation>un evento senza titolo</translation>
     </message>
     <message>
         <source>an event without a valid start day</source>
-        <translation type="unfinished"></translation>
+        <translation>un evento senza un giorno di inizio valido</translation>
     </message>
     <message>
         <source>it repeats, but not once a year</source>
-        <translation type="unfinished"></translation>
+        <translation>si ripete, ma non una volta all’anno</translation>
     </message>
     <message>
         <source>a single event in %1, not in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>un evento singolo nel %1, non nel %2</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non è testo UTF-8.</translation>
     </message>
     <message>
         <source>The file holds no iCalendar calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non contiene alcun calendario iCalendar.</translation>
     </message>
 </context>
 <context>
     <name>ImportPlan</name>
     <message>
         <source>the date %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la data %1 non esiste</translation>
     </message>
     <message>
         <source>comes without its picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>viene importato senza la sua immagine: %1</translation>
     </message>
     <message>
         <source>a card without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>una vCard senza nome</translation>
     </message>
     <message>
         <source>no birthday or anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>né compleanno né anniversario</translation>
     </message>
     <message>
         <source>%1 entries are checked, but the calendar has room for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono selezionati %1 eventi, ma il calendario ha spazio solo per %2.</translation>
     </message>
     <message>
         <source>The picture of %1 cannot be written to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere l’immagine di %1 in %2.</translation>
     </message>
 </context>
 <context>
     <name>ImportSource</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1.</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è più grande di %2 MB.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -493,19 +493,19 @@
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa</translation>
     </message>
     <message>
         <source>Address Books and Calendars (*.vcf *.VCF *.vcard *.ics *.ICS);;vCard Files (*.vcf *.VCF *.vcard);;iCalendar Files (*.ics *.ICS);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubriche e calendari (*.vcf *.VCF *.vcard *.ics *.ICS);;File vCard (*.vcf *.VCF *.vcard);;File iCalendar (*.ics *.ICS);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Export as iCalendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta come iCalendar</translation>
     </message>
     <message>
         <source>iCalendar Files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>File iCalendar (*.ics)</translation>
     </message>
 </context>
 <context>
@@ -523,47 +523,47 @@
     <name>VCardReader</name>
     <message>
         <source>Line %1 uses the character set %2, which cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 usa il set di caratteri %2, che non può essere letto.</translation>
     </message>
     <message>
         <source>Line %1 is not UTF-8 text and names no other character set.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 non è testo UTF-8 e non indica un altro set di caratteri.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è più grande di %1 MB.</translation>
     </message>
     <message>
         <source>The file is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non è un file di testo.</translation>
     </message>
     <message>
         <source>Line %1 is longer than %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 supera i %2 MB.</translation>
     </message>
     <message>
         <source>the photo file %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere il file della foto %1</translation>
     </message>
     <message>
         <source>the photo is neither in the card nor a local file</source>
-        <translation type="unfinished"></translation>
+        <translation>la foto non è né nella vCard né in un file locale</translation>
     </message>
     <message>
         <source>the photo&apos;s Base64 is broken</source>
-        <translation type="unfinished"></translation>
+        <translation>il Base64 della foto è danneggiato</translation>
     </message>
     <message>
         <source>the photo is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la foto è più grande di %1 MB</translation>
     </message>
     <message>
         <source>the photo is not a JPEG, PNG or GIF picture</source>
-        <translation type="unfinished"></translation>
+        <translation>la foto non è un’immagine JPEG, PNG o GIF</translation>
     </message>
     <message>
         <source>The file holds no vCard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non contiene alcuna vCard.</translation>
     </message>
 </context>
 <context>
@@ -618,43 +618,43 @@
     <name>tessolar::CDlgImportPreview</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(senza nome)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa</translation>
     </message>
     <message>
         <source>%1 holds %2 days for the calendar; %3 of them it has already. Check the ones to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 giorni per il calendario; %3 sono già presenti. Seleziona quelli da aggiungere.</translation>
     </message>
     <message>
         <source>Skipped (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltati (%1):</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa</translation>
     </message>
     <message>
         <source>Check &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleziona tutto</translation>
     </message>
     <message>
         <source>&amp;Uncheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deseleziona tutto</translation>
     </message>
     <message>
         <source>%1 checked; the calendar has room for %2 more entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 selezionati; il calendario ha spazio per altri %2 eventi.</translation>
     </message>
     <message>
         <source>Uncheck %1 to import the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deselezionane %1 per importare gli altri.</translation>
     </message>
 </context>
 <context>
@@ -806,11 +806,11 @@
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imp&amp;orta…</translation>
     </message>
     <message>
         <source>Export as iCa&amp;lendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta come iCa&amp;lendar…</translation>
     </message>
 </context>
 <context>
@@ -875,48 +875,48 @@
     <message>
         <source>d MMMM yyyy</source>
         <comment>a date with its year</comment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
     <message>
         <source>d MMMM</source>
         <comment>a date without a year</comment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM</translation>
     </message>
     <message>
         <source>The calendar has it already.</source>
-        <translation type="unfinished"></translation>
+        <translation>È già nel calendario.</translation>
     </message>
     <message>
         <source>No year: no age shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun anno: l’età non viene mostrata.</translation>
     </message>
     <message>
         <source>Click to choose the type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic per scegliere il tipo.</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
 </context>
 </TS>

@@ -80,15 +80,15 @@
     <name>CalendarExchange</name>
     <message>
         <source>Imported pictures are kept in a folder beside the calendar file, so the calendar is saved first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geïmporteerde afbeeldingen worden bewaard in een map naast het kalenderbestand, daarom wordt de kalender eerst opgeslagen.</translation>
     </message>
     <message>
         <source>Start a new calendar or open one, then import into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Begin een nieuwe kalender of open er een, en importeer er daarna in.</translation>
     </message>
     <message>
         <source>The calendar could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de kalender niet naar %1 schrijven.</translation>
     </message>
 </context>
 <context>
@@ -375,69 +375,69 @@
     <name>ICalendarImport</name>
     <message>
         <source>an event without a summary</source>
-        <translation type="unfinished"></translation>
+        <translation>een gebeurtenis zonder titel</translation>
     </message>
     <message>
         <source>an event without a valid start day</source>
-        <translation type="unfinished"></translation>
+        <translation>een gebeurtenis zonder geldige begindag</translation>
     </message>
     <message>
         <source>it repeats, but not once a year</source>
-        <translation type="unfinished"></translation>
+        <translation>wordt herhaald, maar niet jaarlijks</translation>
     </message>
     <message>
         <source>a single event in %1, not in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>een eenmalige gebeurtenis in %1, niet in %2</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geen UTF-8-tekst.</translation>
     </message>
     <message>
         <source>The file holds no iCalendar calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat geen iCalendar-kalender.</translation>
     </message>
 </context>
 <context>
     <name>ImportPlan</name>
     <message>
         <source>the date %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>de datum %1 bestaat niet</translation>
     </message>
     <message>
         <source>comes without its picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>wordt zonder afbeelding geïmporteerd: %1</translation>
     </message>
     <message>
         <source>a card without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>een vCard zonder naam</translation>
     </message>
     <message>
         <source>no birthday or anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>geen verjaardag of trouwdag</translation>
     </message>
     <message>
         <source>%1 entries are checked, but the calendar has room for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn %1 gebeurtenissen aangevinkt, maar de kalender heeft maar ruimte voor %2.</translation>
     </message>
     <message>
         <source>The picture of %1 cannot be written to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de afbeelding van %1 niet naar %2 schrijven.</translation>
     </message>
 </context>
 <context>
     <name>ImportSource</name>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet lezen.</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is groter dan %2 MB.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -493,19 +493,19 @@
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren</translation>
     </message>
     <message>
         <source>Address Books and Calendars (*.vcf *.VCF *.vcard *.ics *.ICS);;vCard Files (*.vcf *.VCF *.vcard);;iCalendar Files (*.ics *.ICS);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresboeken en kalenders (*.vcf *.VCF *.vcard *.ics *.ICS);;vCard-bestanden (*.vcf *.VCF *.vcard);;iCalendar-bestanden (*.ics *.ICS);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Export as iCalendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren als iCalendar</translation>
     </message>
     <message>
         <source>iCalendar Files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar-bestanden (*.ics)</translation>
     </message>
 </context>
 <context>
@@ -523,47 +523,47 @@
     <name>VCardReader</name>
     <message>
         <source>Line %1 uses the character set %2, which cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 gebruikt de tekenset %2, die niet kan worden gelezen.</translation>
     </message>
     <message>
         <source>Line %1 is not UTF-8 text and names no other character set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 is geen UTF-8-tekst en noemt geen andere tekenset.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is groter dan %1 MB.</translation>
     </message>
     <message>
         <source>The file is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geen tekstbestand.</translation>
     </message>
     <message>
         <source>Line %1 is longer than %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 is langer dan %2 MB.</translation>
     </message>
     <message>
         <source>the photo file %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>het fotobestand %1 kan niet worden gelezen</translation>
     </message>
     <message>
         <source>the photo is neither in the card nor a local file</source>
-        <translation type="unfinished"></translation>
+        <translation>de foto staat niet in de vCard en is ook geen lokaal bestand</translation>
     </message>
     <message>
         <source>the photo&apos;s Base64 is broken</source>
-        <translation type="unfinished"></translation>
+        <translation>de Base64-code van de foto is beschadigd</translation>
     </message>
     <message>
         <source>the photo is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>de foto is groter dan %1 MB</translation>
     </message>
     <message>
         <source>the photo is not a JPEG, PNG or GIF picture</source>
-        <translation type="unfinished"></translation>
+        <translation>de foto is geen JPEG-, PNG- of GIF-afbeelding</translation>
     </message>
     <message>
         <source>The file holds no vCard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat geen vCard.</translation>
     </message>
 </context>
 <context>
@@ -618,43 +618,43 @@
     <name>tessolar::CDlgImportPreview</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen naam)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren</translation>
     </message>
     <message>
         <source>%1 holds %2 days for the calendar; %3 of them it has already. Check the ones to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat %2 dagen voor de kalender; %3 daarvan staan er al in. Vink de dagen aan die u wilt toevoegen.</translation>
     </message>
     <message>
         <source>Skipped (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Overgeslagen (%1):</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importeren</translation>
     </message>
     <message>
         <source>Check &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles aan&amp;vinken</translation>
     </message>
     <message>
         <source>&amp;Uncheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles &amp;uitvinken</translation>
     </message>
     <message>
         <source>%1 checked; the calendar has room for %2 more entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aangevinkt; de kalender heeft ruimte voor nog %2 gebeurtenissen.</translation>
     </message>
     <message>
         <source>Uncheck %1 to import the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink er %1 uit om de rest te importeren.</translation>
     </message>
 </context>
 <context>
@@ -806,11 +806,11 @@
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mporteren…</translation>
     </message>
     <message>
         <source>Export as iCa&amp;lendar...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren als i&amp;Calendar…</translation>
     </message>
 </context>
 <context>
@@ -875,48 +875,48 @@
     <message>
         <source>d MMMM yyyy</source>
         <comment>a date with its year</comment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
     <message>
         <source>d MMMM</source>
         <comment>a date without a year</comment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM</translation>
     </message>
     <message>
         <source>The calendar has it already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Staat al in de kalender.</translation>
     </message>
     <message>
         <source>No year: no age shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen jaar: de leeftijd wordt niet getoond.</translation>
     </message>
     <message>
         <source>Click to choose the type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik om het type te kiezen.</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Omschrijving</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Opmerking</translation>
     </message>
 </context>
 </TS>
