@@ -23,7 +23,8 @@ class YearlyTypeDelegate : public QStyledItemDelegate {
   explicit YearlyTypeDelegate(const ImportPlanModel& model, QObject* parent)
       : QStyledItemDelegate(parent), model_(model) {}
 
-  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                        const QModelIndex&) const override {
     auto* box = new QComboBox(parent);
     for (const uint32_t type : {kBirthday, kAnniversary, kSoberAnniversary}) {
       box->addItem(model_.TypeName(type), type);
@@ -34,7 +35,8 @@ class YearlyTypeDelegate : public QStyledItemDelegate {
     auto* box = static_cast<QComboBox*>(editor);
     box->setCurrentIndex(box->findData(index.data(Qt::EditRole)));
   }
-  void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+  void setModelData(QWidget* editor, QAbstractItemModel* model,
+                    const QModelIndex& index) const override {
     model->setData(index, static_cast<QComboBox*>(editor)->currentData(), Qt::EditRole);
   }
 
@@ -45,7 +47,8 @@ class YearlyTypeDelegate : public QStyledItemDelegate {
 QString SkippedText(const ImportPlan& plan) {
   QStringList lines;
   for (const SkippedItem& item : plan.skipped) {
-    const QString what = item.what.empty() ? CDlgImportPreview::tr("(no name)") : QString::fromStdString(item.what);
+    const QString what =
+        item.what.empty() ? CDlgImportPreview::tr("(no name)") : QString::fromStdString(item.what);
     lines << CDlgImportPreview::tr("%1: %2").arg(what, Translated(item.reason));
   }
   return lines.join('\n');
@@ -81,13 +84,14 @@ CDlgImportPreview::CDlgImportPreview(ImportPlan& plan, const CCalDatabase& calen
   table_->verticalHeader()->hide();
   const bool photos = std::any_of(plan.candidates.begin(), plan.candidates.end(),
                                   [](const ImportCandidate& c) { return !c.photoBytes.empty(); });
-  table_->verticalHeader()->setDefaultSectionSize(
-      photos ? ImportPlanModel::kThumbnailSize + 4 : fontMetrics().height() + 8);
+  table_->verticalHeader()->setDefaultSectionSize(photos ? ImportPlanModel::kThumbnailSize + 4
+                                                         : fontMetrics().height() + 8);
   table_->setIconSize(QSize(ImportPlanModel::kThumbnailSize, ImportPlanModel::kThumbnailSize));
   // Measured on the first rows only: the thumbnails are decoded as rows are shown.
   QHeaderView* header = table_->horizontalHeader();
   header->setResizeContentsPrecision(50);
-  for (const int column : {ImportPlanModel::kDate, ImportPlanModel::kType, ImportPlanModel::kDescription}) {
+  for (const int column :
+       {ImportPlanModel::kDate, ImportPlanModel::kType, ImportPlanModel::kDescription}) {
     header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
   }
   header->resizeSection(ImportPlanModel::kPicture, ImportPlanModel::kThumbnailSize + 24);
@@ -127,8 +131,10 @@ QString CDlgImportPreview::RoomText() const { return room_->text(); }
 
 void CDlgImportPreview::ShowRoom() {
   const uint32_t checked = plan_.CheckedCount();
-  QString text = tr("%1 checked; the calendar has room for %2 more entries.").arg(checked).arg(plan_.room);
-  if (checked > plan_.room) text += ' ' + tr("Uncheck %1 to import the rest.").arg(checked - plan_.room);
+  QString text =
+      tr("%1 checked; the calendar has room for %2 more entries.").arg(checked).arg(plan_.room);
+  if (checked > plan_.room)
+    text += ' ' + tr("Uncheck %1 to import the rest.").arg(checked - plan_.room);
   room_->setText(text);
   ok_->setEnabled(checked > 0 && checked <= plan_.room);
 }

@@ -44,11 +44,14 @@ QPixmap ImportPlanModel::Thumbnail(int row) const {
   if (cached != thumbnails_.constEnd()) return *cached;
   const std::string& bytes = plan_.candidates[static_cast<size_t>(row)].photoBytes;
   QImage image;
-  if (!bytes.empty()) image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
+  if (!bytes.empty())
+    image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                       static_cast<int>(bytes.size()));
   const QPixmap thumbnail =
-      image.isNull() ? QPixmap()
-                     : QPixmap::fromImage(image.scaled(kThumbnailSize, kThumbnailSize, Qt::KeepAspectRatio,
-                                                       Qt::SmoothTransformation));
+      image.isNull()
+          ? QPixmap()
+          : QPixmap::fromImage(image.scaled(kThumbnailSize, kThumbnailSize, Qt::KeepAspectRatio,
+                                            Qt::SmoothTransformation));
   thumbnails_.insert(row, thumbnail);
   return thumbnail;
 }
@@ -64,10 +67,12 @@ QVariant ImportPlanModel::data(const QModelIndex& index, int role) const {
     case kType:
       if (role == Qt::DisplayRole) return TypeName(candidate.entry.type);
       if (role == Qt::EditRole) return candidate.entry.type;
-      if (role == Qt::ToolTipRole && IsYearlyType(candidate.entry.type)) return tr("Click to choose the type.");
+      if (role == Qt::ToolTipRole && IsYearlyType(candidate.entry.type))
+        return tr("Click to choose the type.");
       break;
     case kDescription:
-      if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return QString::fromStdString(candidate.entry.description);
+      if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return QString::fromStdString(candidate.entry.description);
       break;
     case kPicture:
       if (role == Qt::DecorationRole) return Thumbnail(index.row());
@@ -76,8 +81,7 @@ QVariant ImportPlanModel::data(const QModelIndex& index, int role) const {
     case kNote:
       if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return NoteText(candidate);
       break;
-    default:
-      break;
+    default: break;
   }
   return {};
 }
@@ -115,24 +119,19 @@ Qt::ItemFlags ImportPlanModel::flags(const QModelIndex& index) const {
 QVariant ImportPlanModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   switch (section) {
-    case kDate:
-      return tr("Date");
-    case kType:
-      return tr("Type");
-    case kDescription:
-      return tr("Description");
-    case kPicture:
-      return tr("Picture");
-    case kNote:
-      return tr("Note");
-    default:
-      return {};
+    case kDate: return tr("Date");
+    case kType: return tr("Type");
+    case kDescription: return tr("Description");
+    case kPicture: return tr("Picture");
+    case kNote: return tr("Note");
+    default: return {};
   }
 }
 
 void ImportPlanModel::CheckAll(bool checked) {
   for (ImportCandidate& candidate : plan_.candidates) candidate.checked = checked;
-  if (rowCount() > 0) emit dataChanged(index(0, kDate), index(rowCount() - 1, kDate), {Qt::CheckStateRole});
+  if (rowCount() > 0)
+    emit dataChanged(index(0, kDate), index(rowCount() - 1, kDate), {Qt::CheckStateRole});
   emit CheckedChanged();
 }
 

@@ -11,7 +11,6 @@
 namespace tessolar {
 namespace {
 
-
 bool HasCheckedPhoto(const ImportPlan& plan) {
   return std::any_of(plan.candidates.begin(), plan.candidates.end(),
                      [](const ImportCandidate& c) { return c.checked && !c.photoBytes.empty(); });
@@ -37,15 +36,17 @@ std::string CalendarExchange::UtcStamp() {
 
 bool CalendarExchange::PhotoFolderReady(const ImportPlan& plan) {
   if (!HasCheckedPhoto(plan) || !doc_.Db().CalendarFileName().empty()) return true;
-  prompts_.ShowMessage(TESSOLAR_TEXT("CalendarExchange",
-                                     "Imported pictures are kept in a folder beside the calendar file, "
-                                     "so the calendar is saved first."));
+  prompts_.ShowMessage(
+      TESSOLAR_TEXT("CalendarExchange",
+                    "Imported pictures are kept in a folder beside the calendar file, "
+                    "so the calendar is saved first."));
   return files_.SaveAs("");
 }
 
 bool CalendarExchange::Import() {
   if (!doc_.Started()) {
-    prompts_.ShowMessage(TESSOLAR_TEXT("CalendarExchange", "Start a new calendar or open one, then import into it."));
+    prompts_.ShowMessage(TESSOLAR_TEXT("CalendarExchange",
+                                       "Start a new calendar or open one, then import into it."));
     return false;
   }
   const std::string source = prompts_.ChooseImportSource();
@@ -85,7 +86,8 @@ void CalendarExchange::Export() {
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.close();
   if (!out) {
-    prompts_.ShowMessage({TESSOLAR_TEXT("CalendarExchange", "The calendar could not be written to %1."), {target}});
+    prompts_.ShowMessage(
+        {TESSOLAR_TEXT("CalendarExchange", "The calendar could not be written to %1."), {target}});
   }
 }
 

@@ -21,7 +21,8 @@ class FirstPaint : public QObject {
  public:
   explicit FirstPaint(QDialog& dialog) : dialog_(dialog) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) QMetaObject::invokeMethod(&dialog_, "accept", Qt::QueuedConnection);
+    if (event->type() == QEvent::Paint)
+      QMetaObject::invokeMethod(&dialog_, "accept", Qt::QueuedConnection);
     return QObject::eventFilter(watched, event);
   }
 
@@ -58,7 +59,9 @@ int main(int argc, char* argv[]) {
     times.push_back(clock.nsecsElapsed() / 1e6);
   }
   std::sort(times.begin(), times.end());
-  std::printf("%zu candidates, file chosen to preview painted: %.1f ms (median of %zu; fastest %.1f, slowest %.1f)\n",
-              candidates, times[times.size() / 2], times.size(), times.front(), times.back());
+  std::printf(
+      "%zu candidates, file chosen to preview painted: %.1f ms (median of %zu; fastest %.1f, "
+      "slowest %.1f)\n",
+      candidates, times[times.size() / 2], times.size(), times.front(), times.back());
   return 0;
 }

@@ -19,9 +19,11 @@ using support::Session;
 // anniversary, Cleo a date that does not exist.
 constexpr char kPeople[] =
     "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Anna Berg\r\nBDAY:1990-03-14\r\n"
-    "PHOTO;ENCODING=b;TYPE=PNG:iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAAAAAA6fptVAAAACklEQVR4nGNgAAAAAgAB\r\n"
+    "PHOTO;ENCODING=b;TYPE=PNG:"
+    "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAAAAAA6fptVAAAACklEQVR4nGNgAAAAAgAB\r\n"
     "END:VCARD\r\n"
-    "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Kraus;Ben\r\nBDAY:--0704\r\nX-ANNIVERSARY:20100620\r\nEND:VCARD\r\n"
+    "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Kraus;Ben\r\nBDAY:--0704\r\nX-ANNIVERSARY:20100620\r\nEND:"
+    "VCARD\r\n"
     "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Cleo\r\nBDAY:19990231\r\nEND:VCARD\r\n";
 
 std::string WriteFile(const fs::path& path, const std::string& text) {
@@ -65,7 +67,8 @@ TEST(ImportFlows, PreviewThenOkAddsTheCheckedEntriesWithTheirPhotosAndCancelChan
 
   // OK, with Ben's anniversary made a sober anniversary in the preview.
   s.prompts.paths.push_back(source);
-  s.prompts.previews.push_back({[](ImportPlan& plan) { plan.candidates[2].entry.type = kSoberAnniversary; }, true});
+  s.prompts.previews.push_back(
+      {[](ImportPlan& plan) { plan.candidates[2].entry.type = kSoberAnniversary; }, true});
   const int navigations = s.display.navigations;
   s.view.Import();
   EXPECT_EQ(s.doc.Db().Count(), before + 2);
@@ -104,7 +107,8 @@ TEST(ImportFlows, NothingChangesWithoutACalendarForABadSourceOrWhenThePhotosHave
   EXPECT_NE(s.prompts.messages.back().find("saved first"), std::string::npos);
   EXPECT_EQ(s.doc.Db().Count(), before);
 
-  s.prompts.paths.push_back(WriteFile(s.folder / "binary.vcf", std::string("\x89PNG\0\0\x01\x02", 8)));
+  s.prompts.paths.push_back(
+      WriteFile(s.folder / "binary.vcf", std::string("\x89PNG\0\0\x01\x02", 8)));
   s.view.Import();
   EXPECT_NE(s.prompts.messages.back().find("not text"), std::string::npos);
   s.prompts.paths.push_back((s.folder / "missing.ics").string());
