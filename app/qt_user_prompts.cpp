@@ -1,16 +1,15 @@
 #include "app/qt_user_prompts.h"
 
-#include <memory>
-
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <memory>
 
 #include "app/dialogs/dlg_big_pics.h"
-#include "app/dialogs/dlg_modify_event.h"
-#include "app/dialogs/dlg_pick_from.h"
 #include "app/dialogs/dlg_gen_config.h"
 #include "app/dialogs/dlg_import_preview.h"
+#include "app/dialogs/dlg_modify_event.h"
+#include "app/dialogs/dlg_pick_from.h"
 #include "app/dialogs/dlg_title.h"
 #include "app/dialogs/dlg_yes_no.h"
 #include "app/translations.h"
@@ -21,6 +20,16 @@ namespace {
 // Both letter cases, since some desktops' file choosers match patterns exactly.
 QString CalendarFilter() {
   return QtUserPrompts::tr("Calendar Files (*.cal *.CAL);;All Files (*)");
+}
+
+// Points a save dialog at `suggested`: a path opens its folder, a bare name
+// is offered in the dialog's own folder.
+void StartAt(QFileDialog& dialog, const std::string& suggested) {
+  const QString start = QFile::decodeName(suggested.c_str());
+  if (start.isEmpty() || start.contains('*')) return;
+  const QFileInfo info(start);
+  if (start.contains('/')) dialog.setDirectory(info.absolutePath());
+  dialog.selectFile(info.fileName());
 }
 
 }  // namespace
@@ -67,9 +76,7 @@ int QtUserPrompts::RunPick(const std::vector<UserText>& texts) {
   for (const UserText& text : texts) labels.push_back(Translated(text).toStdString());
   std::unique_ptr<CDlgPickFrom> dialog;
   switch (labels.size()) {
-    case 2:
-      dialog = std::make_unique<CDlgPickFrom2>(parent_, labels[0], labels[1]);
-      break;
+    case 2: dialog = std::make_unique<CDlgPickFrom2>(parent_, labels[0], labels[1]); break;
     case 3:
       dialog = std::make_unique<CDlgPickFrom3>(parent_, labels[0], labels[1], labels[2]);
       break;
@@ -96,21 +103,22 @@ std::string QtUserPrompts::ChooseCalendarToSave(const std::string& suggested) {
   dialog.setDefaultSuffix(QStringLiteral("cal"));
   // The flow asks its own question before it overwrites a file.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  const QString start = QFile::decodeName(suggested.c_str());
-  if (!start.isEmpty() && !start.contains('*')) {
-    const QFileInfo info(start);
-    if (start.contains('/')) dialog.setDirectory(info.absolutePath());
-    dialog.selectFile(info.fileName());
-  }
+  StartAt(dialog, suggested);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return Chosen(dialog.selectedFiles().constFirst());
 }
 
-std::string QtUserPrompts::ChooseImportSource() {
-  const QString path = QFileDialog::getOpenFileName(
-      parent_, tr("Import"), importFolder_.isEmpty() ? folder_ : importFolder_,
-      tr("Address Books and Calendars (*.vcf *.VCF *.vcard *.ics *.ICS);;vCard Files (*.vcf *.VCF *.vcard);;"
-         "iCalendar Files (*.ics *.ICS);;All Files (*)"));
+std::string QtUserPrompts::ChooseImportSource(const std::string& calendar) {
+  // The last import's folder, else the calendar's own, else the last one used.
+  QString start = importFolder_;
+  if (start.isEmpty() && !calendar.empty())
+    start = QFileInfo(QFile::decodeName(calendar.c_str())).absolutePath();
+  if (start.isEmpty()) start = folder_;
+  const QString path =
+      QFileDialog::getOpenFileName(parent_, tr("Import"), start,
+                                   tr("Address Books and Calendars (*.vcf *.VCF *.vcard *.ics "
+                                      "*.ICS);;vCard Files (*.vcf *.VCF *.vcard);;"
+                                      "iCalendar Files (*.ics *.ICS);;All Files (*)"));
   if (path.isEmpty()) return {};
   importFolder_ = QFileInfo(path).absolutePath();
   importName_ = QFileInfo(path).fileName();
@@ -126,7 +134,7 @@ std::string QtUserPrompts::ChooseExportTarget(const std::string& suggested) {
   QFileDialog dialog(parent_, tr("Export as iCalendar"), folder_, tr("iCalendar Files (*.ics)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("ics"));
-  dialog.selectFile(QFile::decodeName(suggested.c_str()));
+  StartAt(dialog, suggested);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }

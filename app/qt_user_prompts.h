@@ -26,7 +26,7 @@ class QtUserPrompts : public UserPrompts {
   int RunPick(const std::vector<UserText>& labels) override;
   std::string ChooseCalendarToOpen() override;
   std::string ChooseCalendarToSave(const std::string& suggested) override;
-  std::string ChooseImportSource() override;
+  std::string ChooseImportSource(const std::string& calendar) override;
   bool RunImportPreview(ImportPlan& plan, const CCalDatabase& calendar) override;
   std::string ChooseExportTarget(const std::string& suggested) override;
 

@@ -49,7 +49,7 @@ bool CalendarExchange::Import() {
                                        "Start a new calendar or open one, then import into it."));
     return false;
   }
-  const std::string source = prompts_.ChooseImportSource();
+  const std::string source = prompts_.ChooseImportSource(doc_.Db().CalendarFileName());
   if (source.empty()) return false;
   CCalDatabase& db = doc_.Db();
   UserText message;
@@ -76,9 +76,10 @@ bool CalendarExchange::Import() {
 }
 
 void CalendarExchange::Export() {
-  const std::filesystem::path calendar = doc_.Db().CalendarFileName();
+  // Beside the calendar file, with its name, when it has one.
+  std::filesystem::path calendar = doc_.Db().CalendarFileName();
   const std::string suggested =
-      (calendar.empty() ? std::string("calendar") : calendar.stem().string()) + ".ics";
+      calendar.empty() ? std::string("calendar.ics") : calendar.replace_extension(".ics").string();
   const std::string target = prompts_.ChooseExportTarget(suggested);
   if (target.empty()) return;
   const std::string text = ExportICalendar(doc_.Db(), stamp());

@@ -20,9 +20,9 @@ namespace tessolar {
 // changed before a Cancel stay changed, and the year typed last is the
 // default year of new entries.
 struct ConfigChoices {
-  int year = 0;  // as last typed; unchanged while the year box holds no number
-  int language = 0;  // 0..2
-  int country = 0;   // 0..7
+  int year = 0;          // as last typed; unchanged while the year box holds no number
+  int language = 0;      // 0..2
+  int country = 0;       // 0..7
   int firstWeekday = 0;  // kSundayFirst or kMondayFirst
   bool hebrew = false;
   bool equinox = false;
@@ -43,7 +43,7 @@ struct TitleFields {
   int fontSize = 0;    // points
   std::string title;
   std::string fontFace;
-  std::string fontColor;  // "#rrggbb"
+  std::string fontColor;                  // "#rrggbb"
   std::vector<std::string> pictureNames;  // the twelve choices of the picture list
 };
 
@@ -79,13 +79,14 @@ class UserPrompts {
   // Where to save the calendar (starting at `suggested`, a path or empty), or
   // empty when the user cancelled. The user may name a new file.
   virtual std::string ChooseCalendarToSave(const std::string& suggested) = 0;
-  // A vCard or iCalendar file to import, or empty when the user cancelled.
-  virtual std::string ChooseImportSource() = 0;
+  // A vCard or iCalendar file to import into the calendar saved at `calendar`
+  // (a path, or empty when never saved), or empty when the user cancelled.
+  virtual std::string ChooseImportSource(const std::string& calendar) = 0;
   // The preview of an import into `calendar`: the user checks and unchecks
   // candidates and may change the type of a yearly one.
   virtual bool RunImportPreview(ImportPlan& plan, const CCalDatabase& calendar) = 0;
-  // Where to write the calendar as iCalendar (starting at the file name
-  // `suggested`), or empty when the user cancelled.
+  // Where to write the calendar as iCalendar (starting at `suggested`, a
+  // path or a bare file name), or empty when the user cancelled.
   virtual std::string ChooseExportTarget(const std::string& suggested) = 0;
 };
 

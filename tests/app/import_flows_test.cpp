@@ -126,7 +126,7 @@ TEST(ImportFlows, ExportWritesTheYearAndImportingItBackFindsEveryEntryThere) {
   const fs::path exported = s.folder / "family.ics";
   s.prompts.paths.push_back(exported.string());
   s.view.ExportICalendar();
-  EXPECT_EQ(s.prompts.dialogs.back(), "export:family.ics");
+  EXPECT_EQ(s.prompts.dialogs.back(), "export:" + exported.string());
   const std::string text = ReadFile(exported);
   EXPECT_EQ(text.rfind("BEGIN:VCALENDAR", 0), 0u);
   EXPECT_NE(text.find("SUMMARY:Anna Berg"), std::string::npos);

@@ -31,7 +31,7 @@ class ScriptedPrompts : public UserPrompts {
   int RunPick(const std::vector<UserText>& labels) override;
   std::string ChooseCalendarToOpen() override { return Next(paths, "open"); }
   std::string ChooseCalendarToSave(const std::string& suggested) override;
-  std::string ChooseImportSource() override { return Next(paths, "import"); }
+  std::string ChooseImportSource(const std::string&) override { return Next(paths, "import"); }
   bool RunImportPreview(ImportPlan& plan, const CCalDatabase& calendar) override;
   std::string ChooseExportTarget(const std::string& suggested) override;
 
