@@ -1,15 +1,16 @@
 #include "app/qt_user_prompts.h"
 
+#include <memory>
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
-#include <memory>
 
 #include "app/dialogs/dlg_big_pics.h"
-#include "app/dialogs/dlg_gen_config.h"
-#include "app/dialogs/dlg_import_preview.h"
 #include "app/dialogs/dlg_modify_event.h"
 #include "app/dialogs/dlg_pick_from.h"
+#include "app/dialogs/dlg_gen_config.h"
+#include "app/dialogs/dlg_import_preview.h"
 #include "app/dialogs/dlg_title.h"
 #include "app/dialogs/dlg_yes_no.h"
 #include "app/translations.h"
@@ -76,7 +77,9 @@ int QtUserPrompts::RunPick(const std::vector<UserText>& texts) {
   for (const UserText& text : texts) labels.push_back(Translated(text).toStdString());
   std::unique_ptr<CDlgPickFrom> dialog;
   switch (labels.size()) {
-    case 2: dialog = std::make_unique<CDlgPickFrom2>(parent_, labels[0], labels[1]); break;
+    case 2:
+      dialog = std::make_unique<CDlgPickFrom2>(parent_, labels[0], labels[1]);
+      break;
     case 3:
       dialog = std::make_unique<CDlgPickFrom3>(parent_, labels[0], labels[1], labels[2]);
       break;

@@ -20,9 +20,9 @@ namespace tessolar {
 // changed before a Cancel stay changed, and the year typed last is the
 // default year of new entries.
 struct ConfigChoices {
-  int year = 0;          // as last typed; unchanged while the year box holds no number
-  int language = 0;      // 0..2
-  int country = 0;       // 0..7
+  int year = 0;  // as last typed; unchanged while the year box holds no number
+  int language = 0;  // 0..2
+  int country = 0;   // 0..7
   int firstWeekday = 0;  // kSundayFirst or kMondayFirst
   bool hebrew = false;
   bool equinox = false;
@@ -43,7 +43,7 @@ struct TitleFields {
   int fontSize = 0;    // points
   std::string title;
   std::string fontFace;
-  std::string fontColor;                  // "#rrggbb"
+  std::string fontColor;  // "#rrggbb"
   std::vector<std::string> pictureNames;  // the twelve choices of the picture list
 };
 
