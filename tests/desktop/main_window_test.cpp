@@ -57,11 +57,14 @@ QVariant Evaluate(CMainFrame& frame, const QString& script) {
 QPointF CentreOf(CMainFrame& frame, const QString& selector) {
   const QString script =
       QString(
-          "var e = document.querySelector('%1'); e.scrollIntoView();"
-          "var r = e.getBoundingClientRect(); [r.x + r.width / 2, r.y + r.height / 2]")
+          "(function () { var e = document.querySelector('%1');"
+          " if (!e || document.readyState != 'complete') return null;"
+          " e.scrollIntoView();"
+          " var r = e.getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()")
           .arg(selector);
   QVariantList centre;
-  // The page may still be settling after its load: ask until it answers.
+  // Until the page has loaded, the engine may still put back the scroll
+  // position of the page it replaced: ask until it has.
   if (!QTest::qWaitFor([&] { return (centre = Evaluate(frame, script).toList()).size() == 2; },
                        15000)) {
     return {-1, -1};
