@@ -117,11 +117,10 @@ std::string QtUserPrompts::ChooseImportSource(const std::string& calendar) {
   if (start.isEmpty() && !calendar.empty())
     start = QFileInfo(QFile::decodeName(calendar.c_str())).absolutePath();
   if (start.isEmpty()) start = folder_;
-  const QString path =
-      QFileDialog::getOpenFileName(parent_, tr("Import"), start,
-                                   tr("Address Books and Calendars (*.vcf *.VCF *.vcard *.ics "
-                                      "*.ICS);;vCard Files (*.vcf *.VCF *.vcard);;"
-                                      "iCalendar Files (*.ics *.ICS);;All Files (*)"));
+  const QString path = QFileDialog::getOpenFileName(
+      parent_, tr("Import"), start,
+      tr("Address Books and Calendars (*.vcf *.VCF *.vcard *.ics *.ICS);;"
+         "vCard Files (*.vcf *.VCF *.vcard);;iCalendar Files (*.ics *.ICS);;All Files (*)"));
   if (path.isEmpty()) return {};
   importFolder_ = QFileInfo(path).absolutePath();
   importName_ = QFileInfo(path).fileName();
