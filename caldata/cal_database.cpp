@@ -1,10 +1,12 @@
 #include "caldata/cal_database.h"
 
 #include <algorithm>
+#include <cctype>
 #include <tuple>
 #include <utility>
 
 #include "caldata/data_paths.h"
+#include "caldata/regions.h"
 #include "compute/date_arithmetic.h"
 #include "compute/language_table.h"
 #include "compute/week_start.h"
@@ -32,6 +34,7 @@ int CCalDatabase::ResetDatabase() {
   count_ = 0;
   excludedDays_.clear();
   entriesLeftOut_ = 0;
+  unknownRegion_.clear();
   savedText_.clear();
   savedPath_.clear();
   title_ = "Blank Title";
@@ -44,7 +47,27 @@ void CCalDatabase::SetLanguage(int language) {
   if (language >= 0 && language < kLanguageCount) language_ = language;
 }
 void CCalDatabase::SetCountry(int country) {
-  if (country >= 0 && country < kCountryCount) country_ = country;
+  if (country < 0 || country >= kCountryCount || country == country_) return;
+  country_ = country;
+  region_.clear();
+}
+void CCalDatabase::SetUnknownRegion(std::string_view code) {
+  // A code is a few letters; a hostile file may put anything there.
+  constexpr size_t kShown = 16;
+  unknownRegion_.clear();
+  for (const char c : code.substr(0, kShown)) {
+    unknownRegion_ += std::isgraph(static_cast<unsigned char>(c)) ? c : '?';
+  }
+}
+bool CCalDatabase::SetRegion(std::string_view code) {
+  if (code.empty()) {
+    region_.clear();
+    return true;
+  }
+  const tessolar::Region* region = FindRegion(country_, code);
+  if (region == nullptr) return false;
+  region_ = region->code;
+  return true;
 }
 void CCalDatabase::SetFirstWeekday(int weekday) {
   if (weekday == kSundayFirst || weekday == kMondayFirst) firstWeekday_ = weekday;

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "caldata/cal_entry.h"
@@ -59,7 +60,18 @@ class CCalDatabase {
   int Language() const { return language_; }
   void SetLanguage(int language);
   int Country() const { return country_; }
+  // Another country drops the region.
   void SetCountry(int country);
+  // The region of the country the calendar shows the days off of, as its
+  // ISO 3166-2 code ("DE-BY"); empty for the whole country. A code the
+  // country has no region of is refused (false) and changes nothing. A reset
+  // keeps it with the country.
+  const std::string& Region() const { return region_; }
+  bool SetRegion(std::string_view code);
+  // A region the calendar's file named that its country has none of, as
+  // much of it as a note shows; empty again once the calendar is saved or reset.
+  const std::string& UnknownRegion() const { return unknownRegion_; }
+  void SetUnknownRegion(std::string_view code);
   // The weekday the weeks start on: kSundayFirst or kMondayFirst (others are
   // ignored). A reset keeps it with the country.
   int FirstWeekday() const { return firstWeekday_; }
@@ -144,7 +156,10 @@ class CCalDatabase {
   // Entries the calendar's file lists beyond what the store holds, left out
   // when it was read; 0 again once the calendar is saved or reset.
   uint32_t EntriesLeftOut() const { return entriesLeftOut_; }
-  void ForgetEntriesLeftOut() { entriesLeftOut_ = 0; }
+  void ForgetEntriesLeftOut() {
+    entriesLeftOut_ = 0;
+    unknownRegion_.clear();
+  }
   // Adds a computed day, or moves the entry of the same type and description to
   // the new date (keeping a picture the user set). Returns the slot used.
   uint32_t ReplaceHolidayData(int month, int day, int year, uint32_t type,
@@ -186,6 +201,8 @@ class CCalDatabase {
   int year_ = 2007;
   int language_ = 0;
   int country_ = 0;
+  std::string region_;
+  std::string unknownRegion_;
   int firstWeekday_ = 0;
   std::string title_ = "Blank Title";
   std::string fontMainBody_ = "Verdana";

@@ -64,7 +64,12 @@ std::string CalendarText(const CCalDatabase& db) {
   TextBuilder out;
   out.Line(kBuildText, "Build");
   out.Line(db.Language(), "Language");
-  out.Line(db.Country(), db.FirstWeekday(), "Country, FirstWeekday");
+  // The region after the week start, so that readers that know no region still read the line.
+  if (db.Region().empty()) {
+    out.Line(db.Country(), db.FirstWeekday(), "Country, FirstWeekday");
+  } else {
+    out.Line(db.Country(), db.FirstWeekday(), db.Region(), "Country, FirstWeekday, Region");
+  }
   out.Line(db.Year(), "Year");
   out.Line(int{db.Christian()}, "Christian");
   out.Line(int{db.Hebrew()}, "Hebrew");

@@ -82,6 +82,11 @@ class TextReader {
     // written before the setting existed start their weeks as the country does.
     const auto weekday = countryFields >= 3 ? NumberIn(Field(1), 0, 1) : std::nullopt;
     db_.SetFirstWeekday(weekday ? static_cast<int>(*weekday) : UsualFirstWeekday(db_.Country()));
+    // Then the region, where one is chosen; one the country has none of
+    // leaves the whole country, and the store keeps the name for a note.
+    if (countryFields >= 4 && !Field(2).empty() && !db_.SetRegion(Field(2))) {
+      db_.SetUnknownRegion(Field(2));
+    }
     if (!NextLine(1)) return false;
     if (auto v = NumberIn(Field(0), kMinCalendarYear, kMaxCalendarYear)) {
       db_.SetYear(static_cast<int>(*v));

@@ -22,21 +22,4 @@ extern const CountryList kItaly;
 extern const CountryList kSpain;
 extern const CountryList kAustria;
 
-// European summer time: from the last Sunday of March to the last Sunday of October.
-inline constexpr DaylightRule kEuropeanDaylight[] = {
-    {kEarliest,
-     {Entry(81), kWeekLast, kSun, kMar, kClock},
-     {Entry(82), kWeekLast, kSun, kOct, kClock}},
-};
-
-// Summer time on the continent as France, the Benelux, Italy, Spain and
-// Austria kept it together from 1980: it ended on the last Sunday of September
-// until 1995. Before 1980 each country set its own dates, so none are shown.
-inline constexpr DaylightRule kContinentalDaylight[] = {
-    {kEarliest, {}, {}},
-    {1980, {Entry(81), kWeekFirst, kSun, kApr, kClock}, {Entry(82), kWeekLast, kSun, kSep, kClock}},
-    {1981, {Entry(81), kWeekLast, kSun, kMar, kClock}, {Entry(82), kWeekLast, kSun, kSep, kClock}},
-    {1996, {Entry(81), kWeekLast, kSun, kMar, kClock}, {Entry(82), kWeekLast, kSun, kOct, kClock}},
-};
-
 }  // namespace tessolar::national

@@ -1,3 +1,4 @@
+#include "generators/easter_rows.h"
 #include "generators/national_lists.h"
 
 namespace tessolar::national {
@@ -64,16 +65,6 @@ constexpr FloatingRow kCaFloating[] = {
     {Text("Victoria Day"), 25, kMon, kMay, "null", FloatRule::kLastMondayBefore},
 };
 
-// The United States and Canada: the 2007 change moved both days.
-constexpr DaylightRule kNorthAmericanDaylight[] = {
-    {kEarliest,
-     {Entry(81), kWeekFirst, kSun, kApr, kClock},
-     {Entry(82), kWeekLast, kSun, kOct, kClock}},
-    {2007,
-     {Entry(81), kWeekSecond, kSun, kMar, kClock},
-     {Entry(82), kWeekFirst, kSun, kNov, kClock}},
-};
-
 // --- Mexico ----------------------------------------------------------------
 // The 2006 reform of the federal labour law moved three days to Mondays;
 // Juárez's day kept 21 March in 2006, the bicentenary of his birth.
@@ -105,19 +96,15 @@ constexpr FloatingRow kMxFloating[] = {
     From(2006, {Text("Aniversario de la Revolución"), kWeekThird, kMon, kNov, kRevolution}),
 };
 
-// Mexico ended daylight saving after 2022.
-constexpr DaylightRule kMexicanDaylight[] = {
-    {kEarliest,
-     {Entry(81), kWeekFirst, kSun, kApr, kClock},
-     {Entry(82), kWeekLast, kSun, kOct, kClock}},
-    {2023, {}, {}},
+constexpr EasterRow kMxEaster[] = {
+    kEasterSunday, kEasterMonday, kAshWednesday, kShroveTuesday,
+    kPalmSunday,   kGoodFriday,   kAscension,    kCorpusChristi,
 };
 
 }  // namespace
 
-const CountryList kUnitedStates = {RowsOf(kUsFixed), RowsOf(kUsFloating),
-                                   RowsOf(kNorthAmericanDaylight)};
-const CountryList kCanada = {RowsOf(kCaFixed), RowsOf(kCaFloating), RowsOf(kNorthAmericanDaylight)};
-const CountryList kMexico = {RowsOf(kMxFixed), RowsOf(kMxFloating), RowsOf(kMexicanDaylight)};
+const CountryList kUnitedStates = {RowsOf(kUsFixed), RowsOf(kUsFloating)};
+const CountryList kCanada = {RowsOf(kCaFixed), RowsOf(kCaFloating)};
+const CountryList kMexico = {RowsOf(kMxFixed), RowsOf(kMxFloating), {nullptr, 0}, RowsOf(kMxEaster)};
 
 }  // namespace tessolar::national

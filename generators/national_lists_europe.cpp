@@ -1,3 +1,4 @@
+#include "generators/easter_rows.h"
 #include "generators/national_lists.h"
 
 namespace tessolar::national {
@@ -48,6 +49,10 @@ constexpr FixedRow kDeFixed[] = {
     {kDec, 25, Entry(75), "santa.png", kChristianHoliday},
     {kDec, 26, Text("Zweiter Weihnachtstag"), "null"},
 };
+constexpr EasterRow kDeEaster[] = {
+    kEasterSunday, kEasterMonday, kAshWednesday, kShroveTuesday, kPalmSunday,
+    kGoodFriday,   kAscension,    kCorpusChristi, kPentecost,    kWhitMonday,
+};
 constexpr FloatingRow kDeFloating[] = {
     // The Wednesday after the third Tuesday.
     {Text("Buß- und Bettag"), kWeekThird, kTue, kNov, "null", FloatRule::kDayAfter},
@@ -66,13 +71,16 @@ constexpr FixedRow kAtFixed[] = {
     {kDec, 25, Text("Christtag"), "santa.png", kChristianHoliday},
     {kDec, 26, Text("Stefanitag"), "null"},
 };
+constexpr EasterRow kAtEaster[] = {
+    kEasterSunday, kEasterMonday, kAshWednesday, kShroveTuesday, kPalmSunday,
+    kGoodFriday,   kAscension,    kCorpusChristi, kPentecost,    kWhitMonday,
+};
 
 }  // namespace
 
-const CountryList kUnitedKingdom = {RowsOf(kUkFixed), RowsOf(kUkFloating),
-                                    RowsOf(kEuropeanDaylight)};
-const CountryList kIreland = {RowsOf(kIeFixed), RowsOf(kIeFloating), RowsOf(kEuropeanDaylight)};
-const CountryList kGermany = {RowsOf(kDeFixed), RowsOf(kDeFloating), RowsOf(kEuropeanDaylight)};
-const CountryList kAustria = {RowsOf(kAtFixed), {nullptr, 0}, RowsOf(kContinentalDaylight)};
+const CountryList kUnitedKingdom = {RowsOf(kUkFixed), RowsOf(kUkFloating)};
+const CountryList kIreland = {RowsOf(kIeFixed), RowsOf(kIeFloating)};
+const CountryList kGermany = {RowsOf(kDeFixed), RowsOf(kDeFloating), {nullptr, 0}, RowsOf(kDeEaster)};
+const CountryList kAustria = {RowsOf(kAtFixed), {nullptr, 0}, {nullptr, 0}, RowsOf(kAtEaster)};
 
 }  // namespace tessolar::national

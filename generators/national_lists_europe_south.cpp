@@ -50,7 +50,7 @@ constexpr FixedRow kEsFixed[] = {
 
 }  // namespace
 
-const CountryList kItaly = {RowsOf(kItFixed), RowsOf(kItFloating), RowsOf(kContinentalDaylight)};
-const CountryList kSpain = {RowsOf(kEsFixed), {nullptr, 0}, RowsOf(kContinentalDaylight)};
+const CountryList kItaly = {RowsOf(kItFixed), RowsOf(kItFloating)};
+const CountryList kSpain = {RowsOf(kEsFixed), {nullptr, 0}};
 
 }  // namespace tessolar::national

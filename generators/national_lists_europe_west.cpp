@@ -1,4 +1,5 @@
 #include "generators/countries.h"
+#include "generators/easter_rows.h"
 #include "generators/national_lists.h"
 
 namespace tessolar::national {
@@ -88,11 +89,18 @@ constexpr FixedRow kNlFixed[] = {
     {kDec, 26, Text("Tweede Kerstdag"), "null"},
 };
 
+// Ascension, Pentecost and Whit Monday in France and the Benelux.
+constexpr EasterRow kWesternEaster[] = {
+    kEasterSunday, kEasterMonday, kAshWednesday, kShroveTuesday, kPalmSunday,
+    kGoodFriday,   kAscension,    kPentecost,    kWhitMonday,
+};
+
 }  // namespace
 
-const CountryList kFrance = {
-    RowsOf(kFrFixed), {nullptr, 0}, RowsOf(kContinentalDaylight), RowsOf(kFrListed)};
-const CountryList kBelgium = {RowsOf(kBeFixed), {nullptr, 0}, RowsOf(kContinentalDaylight)};
-const CountryList kNetherlands = {RowsOf(kNlFixed), {nullptr, 0}, RowsOf(kContinentalDaylight)};
+const CountryList kFrance = {RowsOf(kFrFixed), {nullptr, 0}, RowsOf(kFrListed),
+                             RowsOf(kWesternEaster)};
+const CountryList kBelgium = {RowsOf(kBeFixed), {nullptr, 0}, {nullptr, 0}, RowsOf(kWesternEaster)};
+const CountryList kNetherlands = {RowsOf(kNlFixed), {nullptr, 0}, {nullptr, 0},
+                                  RowsOf(kWesternEaster)};
 
 }  // namespace tessolar::national

@@ -24,16 +24,6 @@ constexpr FloatingRow kAuFloating[] = {
     {ByYear(kSovereignsBirthday), kWeekSecond, kMon, kJun, "null"},
 };
 
-// Australia's south-eastern states: summer time starts in spring, in October.
-constexpr DaylightRule kAustralianDaylight[] = {
-    {kEarliest,
-     {Entry(81), kWeekLast, kSun, kOct, kClock},
-     {Entry(82), kWeekLast, kSun, kMar, kClock}},
-    {2008,
-     {Entry(81), kWeekFirst, kSun, kOct, kClock},
-     {Entry(82), kWeekFirst, kSun, kApr, kClock}},
-};
-
 // --- New Zealand -----------------------------------------------------------
 // Waitangi Day was a national holiday from 1974, named New Zealand Day until
 // 1976. From 2014 it and Anzac Day move to the Monday when they fall on a
@@ -73,28 +63,9 @@ constexpr ListedRow kNzListed[] = {
     {Text("Matariki"), "matariki.png", RowsOf(kMatarikiDates)},
 };
 
-// New Zealand summer time as it has run since its first summer, 1974-75;
-// none before. The end of a summer lies in the next calendar year, so 2007
-// ends it under the old rule and starts it under the new one.
-constexpr DaylightRule kNzDaylight[] = {
-    {kEarliest, {}, {}},
-    {1974, {Entry(81), kWeekFirst, kSun, kNov, kClock}, {}},
-    {1975, {Entry(81), kWeekLast, kSun, kOct, kClock}, {Entry(82), kWeekLast, kSun, kFeb, kClock}},
-    {1976, {Entry(81), kWeekLast, kSun, kOct, kClock}, {Entry(82), kWeekFirst, kSun, kMar, kClock}},
-    {1989,
-     {Entry(81), kWeekSecond, kSun, kOct, kClock},
-     {Entry(82), kWeekFirst, kSun, kMar, kClock}},
-    {1990,
-     {Entry(81), kWeekFirst, kSun, kOct, kClock},
-     {Entry(82), kWeekThird, kSun, kMar, kClock}},
-    {2007, {Entry(81), kWeekLast, kSun, kSep, kClock}, {Entry(82), kWeekThird, kSun, kMar, kClock}},
-    {2008, {Entry(81), kWeekLast, kSun, kSep, kClock}, {Entry(82), kWeekFirst, kSun, kApr, kClock}},
-};
-
 }  // namespace
 
-const CountryList kAustralia = {RowsOf(kAuFixed), RowsOf(kAuFloating), RowsOf(kAustralianDaylight)};
-const CountryList kNewZealand = {RowsOf(kNzFixed), RowsOf(kNzFloating), RowsOf(kNzDaylight),
-                                 RowsOf(kNzListed)};
+const CountryList kAustralia = {RowsOf(kAuFixed), RowsOf(kAuFloating)};
+const CountryList kNewZealand = {RowsOf(kNzFixed), RowsOf(kNzFloating), RowsOf(kNzListed)};
 
 }  // namespace tessolar::national

@@ -62,14 +62,42 @@ struct Years {
   constexpr bool Contain(int year) const { return year >= first && year <= last; }
 };
 
-// Which weekend days move a fixed date, in the years from `fromYear` on: to
-// the Monday after, or a Sunday to the Saturday before. A row that moves lies
-// after its month's first day and before the year's last week.
+// Which weekend days move a fixed date itself, in the years from `fromYear`
+// on: to the Monday after, or a Sunday to the Saturday before. This is for a
+// day whose celebration moves (Koningsdag); a day the law gives off instead
+// stays on its date and has a substitute rule. A row that moves lies after
+// its month's first day and before the year's last week.
 enum class Weekend : uint8_t { kStays, kSunday, kSaturdayAndSunday, kSundayToSaturday };
 struct WeekendRule {
   Weekend moves = Weekend::kStays;
   int fromYear = kEarliest;
 };
+
+// The day off the law gives when a holiday falls on a weekend. The holiday
+// stays on its date; the day off shows as "NAME (observed)".
+enum class Substitute : uint8_t {
+  kNone,
+  kNextWeekday,     // a Saturday's or Sunday's to the next weekday not already off
+  kSundayToNext,    // a Sunday's only, to the next weekday not already off
+  kFridayOrMonday,  // a Saturday's to the Friday before, a Sunday's to the Monday after
+  kMonday,          // a Saturday's or Sunday's to the Monday after, whatever it holds
+};
+struct SubstituteRule {
+  Substitute rule = Substitute::kNone;
+  Years years = {};
+};
+
+// The regions a row holds in, by the part of their code after the country
+// ("BW BY" in Germany), or everywhere when null. A leading "*" keeps the row
+// in the whole country's list as well, which shows the days of every region
+// as it always has.
+struct Where {
+  const char* codes = nullptr;
+};
+
+// Whether a row holds in `region` (a code such as "DE-BY"; empty for the
+// whole country).
+bool Holds(const Where& where, const std::string& region);
 
 constexpr int kYearBuilt = 0;
 
@@ -82,6 +110,9 @@ struct FixedRow {
   int storedYear = kYearBuilt;  // a birth or founding year, kept whatever year is built
   WeekendRule weekend = {};
   Years years = {};
+  bool off = false;  // a day off by law there; otherwise an observance
+  Where where = {};
+  SubstituteRule substitute = {};
 };
 
 enum class FloatRule {
@@ -100,25 +131,20 @@ struct FloatingRow {
   const char* picture;
   FloatRule rule = FloatRule::kWeekOfMonth;
   Years years = {};
+  bool off = false;
+  Where where = {};
 };
 
-// A row held only in the given years.
-constexpr FixedRow From(int firstYear, FixedRow row) {
-  row.years.first = firstYear;
-  return row;
-}
-constexpr FloatingRow From(int firstYear, FloatingRow row) {
-  row.years.first = firstYear;
-  return row;
-}
-constexpr FixedRow Until(int lastYear, FixedRow row) {
-  row.years.last = lastYear;
-  return row;
-}
-constexpr FloatingRow Until(int lastYear, FloatingRow row) {
-  row.years.last = lastYear;
-  return row;
-}
+// A day reckoned from Easter Sunday (Corpus Christi, Jueves Santo): it
+// belongs to the Easter family of days, whichever country lists it.
+struct EasterRow {
+  int offset;  // days from Easter Sunday
+  RowName name;
+  const char* picture;
+  Years years = {};
+  bool off = false;
+  Where where = {};
+};
 
 // A country's table of rows, walked with a range-for.
 template <typename Row>
@@ -134,7 +160,9 @@ constexpr Rows<Row> RowsOf(const Row (&rows)[N]) {
   return {rows, N};
 }
 
-// A holiday whose date the law lists year by year; none in other years.
+// A holiday whose date the law sets year by year (a jubilee, a state
+// funeral, Matariki); none in other years. A listed day off in place of a
+// holiday on a weekend is `observed` and named so.
 struct ListedDate {
   int year;
   int month;  // 0-based
@@ -144,29 +172,61 @@ struct ListedRow {
   RowName name;
   const char* picture;
   Rows<ListedDate> dates;
+  Years years = {};
+  bool off = false;
+  Where where = {};
+  bool observed = false;
 };
 
-// The daylight-saving change days of a country: the start (entry 81) and the
-// end (entry 82) under the rule in force from `firstYear` on. A day whose
-// code is 0 is not held: in the southern hemisphere the end and the start of
-// one summer lie in two calendar years, and a country may give up the change.
-struct DaylightRule {
-  int firstYear;
-  FloatingRow start;
-  FloatingRow end;
-};
+// The modifiers rows are written with: From(1990, Off({kJan, 1, ...})).
+// Overloads per row, since a braced row deduces no template argument.
+#define TESSOLAR_ROW_MODIFIERS(Row)                                     \
+  constexpr Row From(int firstYear, Row row) {                         \
+    row.years.first = firstYear;                                       \
+    return row;                                                        \
+  }                                                                    \
+  constexpr Row Until(int lastYear, Row row) {                         \
+    row.years.last = lastYear;                                         \
+    return row;                                                        \
+  }                                                                    \
+  constexpr Row Off(Row row) {                                         \
+    row.off = true;                                                    \
+    return row;                                                        \
+  }                                                                    \
+  constexpr Row In(const char* codes, Row row) {                       \
+    row.where.codes = codes;                                           \
+    return row;                                                        \
+  }
+TESSOLAR_ROW_MODIFIERS(FixedRow)
+TESSOLAR_ROW_MODIFIERS(FloatingRow)
+TESSOLAR_ROW_MODIFIERS(EasterRow)
+TESSOLAR_ROW_MODIFIERS(ListedRow)
+#undef TESSOLAR_ROW_MODIFIERS
 
+// A day off that the law moves off a weekend by `rule`, in `years` (every
+// year by default).
+constexpr FixedRow Observed(Substitute rule, FixedRow row, Years years = {}) {
+  row.off = true;
+  row.substitute = {rule, years};
+  return row;
+}
+constexpr ListedRow ObservedDays(ListedRow row) {
+  row.off = true;
+  row.observed = true;
+  return row;
+}
+
+// A country's holidays and observances. Its daylight-saving days come from
+// the tz database (compute/daylight_saving.h).
 struct CountryList {
   Rows<FixedRow> fixed;
   Rows<FloatingRow> floating;
-  Rows<DaylightRule> daylight;
   Rows<ListedRow> listed = {nullptr, 0};
+  Rows<EasterRow> easter = {nullptr, 0};
 };
 
-constexpr int kSun = 0, kMon = 1, kTue = 2, kThu = 4, kSat = 6;
+constexpr int kSun = 0, kMon = 1, kTue = 2, kWed = 3, kThu = 4, kFri = 5, kSat = 6;
 constexpr int kJan = 0, kFeb = 1, kMar = 2, kApr = 3, kMay = 4, kJun = 5, kJul = 6, kAug = 7,
               kSep = 8, kOct = 9, kNov = 10, kDec = 11;
-
-constexpr const char* kClock = "daylight_savings1.gif";
 
 }  // namespace tessolar::national

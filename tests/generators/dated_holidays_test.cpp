@@ -1,7 +1,6 @@
 // Holidays on the dates their governments' lists give, in the years each
 // side of every change in law: a day brought in, dropped, moved off a
-// weekend, renamed or dated by a schedule. Daylight-saving days as the
-// time-zone database has them.
+// weekend, renamed or dated by a schedule.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +12,7 @@
 
 #include "compute/language_table.h"
 #include "generators/christian_days.h"
+#include "generators/holiday_rules.h"
 #include "generators/countries.h"
 #include "generators/national_days.h"
 #include "generators/national_lists.h"
@@ -166,26 +166,6 @@ TEST(DatedHolidays, BelgianNamesFollowThePageLanguage) {
 // change that ended one summer under the old rule and began the next under
 // the new; Ireland's European summer time; the continent's common rule from
 // 1980, which ended in September until 1995.
-TEST(DatedHolidays, DaylightSavingDays) {
-  const struct {
-    int country, year;
-    std::pair<int, int> begins, ends;  // month 1..12 and day; {0, 0} when not held
-  } summers[] = {
-      {kNewZealand, 1973, {0, 0}, {0, 0}},    {kNewZealand, 1974, {11, 3}, {0, 0}},
-      {kNewZealand, 1975, {10, 26}, {2, 23}}, {kNewZealand, 1988, {10, 30}, {3, 6}},
-      {kNewZealand, 1989, {10, 8}, {3, 5}},   {kNewZealand, 1990, {10, 7}, {3, 18}},
-      {kNewZealand, 2006, {10, 1}, {3, 19}},  {kNewZealand, 2007, {9, 30}, {3, 18}},
-      {kNewZealand, 2008, {9, 28}, {4, 6}},   {kIreland, 1990, {3, 25}, {10, 28}},
-      {kIreland, 2007, {3, 25}, {10, 28}},    {kFrance, 1979, {0, 0}, {0, 0}},
-      {kAustria, 1980, {4, 6}, {9, 28}},      {kItaly, 1995, {3, 26}, {9, 24}},
-  };
-  for (const auto& s : summers) {
-    const Held begins = {s.year, s.begins.first, s.begins.second};
-    const Held ends = {s.year, s.ends.first, s.ends.second};
-    ExpectHeld({s.country, "Daylight Saving Time Begins", {begins}}, 0);
-    ExpectHeld({s.country, "Daylight Saving Time Ends", {ends}}, 0);
-  }
-}
 
 }  // namespace
 }  // namespace tessolar

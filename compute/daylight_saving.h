@@ -1,0 +1,26 @@
+#pragma once
+// The days the clocks change, read from the tz database (the system's
+// zoneinfo files, through cctz). Past the database's table of transitions a
+// zone follows its last rule, as the database says.
+
+#include <string>
+#include <vector>
+
+namespace tessolar {
+
+struct ClockChange {
+  int month;     // 0-based, in the zone's own time
+  int day;       // the day the clocks change on
+  bool forward;  // summer time starts; otherwise it ends
+};
+
+// The clock changes of tz zone `zone` (such as "Europe/Berlin") in `year`,
+// in date order: those where summer time starts or ends, not a change of the
+// zone's standard time. None for a year or zone without summer time, or a
+// zone the system's database does not have.
+std::vector<ClockChange> ClockChangesOf(const std::string& zone, int year);
+
+// Whether the system's tz database has zone `zone`.
+bool HasZone(const std::string& zone);
+
+}  // namespace tessolar
