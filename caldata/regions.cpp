@@ -152,33 +152,36 @@ constexpr Region kAustria[] = {
 #undef REGION
 
 struct CountryRegions {
+  const char* code;
   const Region* first;
   std::size_t size;
   const char* mainZone;
 };
 
 template <std::size_t N>
-constexpr CountryRegions Of(const Region (&regions)[N], const char* mainZone) {
-  return {regions, N, mainZone};
+constexpr CountryRegions Of(const char* code, const Region (&regions)[N], const char* mainZone) {
+  return {code, regions, N, mainZone};
 }
-constexpr CountryRegions Without(const char* mainZone) { return {nullptr, 0, mainZone}; }
+constexpr CountryRegions Without(const char* code, const char* mainZone) {
+  return {code, nullptr, 0, mainZone};
+}
 
 // By country index.
 const CountryRegions kCountries[kCountryCount] = {
-    Of(kUnitedStates, "America/New_York"),
-    Of(kCanada, "America/Toronto"),
-    Of(kUnitedKingdom, "Europe/London"),
-    Of(kAustralia, "Australia/Sydney"),
-    Without("America/Mexico_City"),
-    Without("Europe/Dublin"),
-    Of(kGermany, "Europe/Berlin"),
-    Without("Pacific/Auckland"),
-    Without("Europe/Paris"),
-    Without("Europe/Brussels"),
-    Without("Europe/Amsterdam"),
-    Without("Europe/Rome"),
-    Of(kSpain, "Europe/Madrid"),
-    Of(kAustria, "Europe/Vienna"),
+    Of("US", kUnitedStates, "America/New_York"),
+    Of("CA", kCanada, "America/Toronto"),
+    Of("GB", kUnitedKingdom, "Europe/London"),
+    Of("AU", kAustralia, "Australia/Sydney"),
+    Without("MX", "America/Mexico_City"),
+    Without("IE", "Europe/Dublin"),
+    Of("DE", kGermany, "Europe/Berlin"),
+    Without("NZ", "Pacific/Auckland"),
+    Without("FR", "Europe/Paris"),
+    Without("BE", "Europe/Brussels"),
+    Without("NL", "Europe/Amsterdam"),
+    Without("IT", "Europe/Rome"),
+    Of("ES", kSpain, "Europe/Madrid"),
+    Of("AT", kAustria, "Europe/Vienna"),
 };
 
 bool SameLetters(std::string_view a, std::string_view b) {
@@ -193,6 +196,11 @@ bool SameLetters(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
+
+std::string CountryCode(int country) {
+  if (country < 0 || country >= kCountryCount) return {};
+  return kCountries[country].code;
+}
 
 std::vector<Region> RegionsOf(int country) {
   if (country < 0 || country >= kCountryCount) return {};

@@ -17,6 +17,9 @@ struct Region {
   const char* zone;  // tz database name
 };
 
+// The ISO 3166-1 code of `country` ("DE"); empty for one out of range.
+std::string CountryCode(int country);
+
 // The regions of `country`, in the order of their codes; none for a country
 // without regions or out of range.
 std::vector<Region> RegionsOf(int country);

@@ -316,18 +316,4 @@ std::vector<HolidayDay> EasterDaysOf(int country, const std::string& region, int
   return days;
 }
 
-std::vector<int64_t> DaysOffIn(int country, const std::string& region, int year) {
-  const CountryList* list = ListOf(country);
-  if (list == nullptr) return {};
-  std::vector<int64_t> off = YearOfRows(*list, region, year).DaysOff();
-  ObservedDaysOf(*list, region, year, off);
-  std::sort(off.begin(), off.end());
-  off.erase(std::unique(off.begin(), off.end()), off.end());
-  const int64_t first = DaysFromCivil(year, 0, 1), next = DaysFromCivil(year + 1, 0, 1);
-  off.erase(std::remove_if(off.begin(), off.end(),
-                           [&](int64_t d) { return d < first || d >= next; }),
-            off.end());
-  return off;
-}
-
 }  // namespace tessolar

@@ -38,8 +38,4 @@ std::vector<HolidayDay> EasterDaysOf(int country, const std::string& region, int
 // country writes it otherwise in that language.
 std::string FeastName(int country, int language, int languageEntry);
 
-// The dates (days since 1970-01-01) that are days off by law in `year`, of
-// both families with their observed days, sorted.
-std::vector<int64_t> DaysOffIn(int country, const std::string& region, int year);
-
 }  // namespace tessolar
