@@ -94,6 +94,12 @@ UserText EntriesLeftOutMessage(const std::string& path, uint32_t leftOut) {
           {path, std::to_string(kMaxEntries), std::to_string(leftOut)}};
 }
 
+UserText UnknownRegionMessage(const std::string& path, const std::string& code) {
+  return {TESSOLAR_TEXT("CalendarFile",
+                        "%1 names a region its country has not (%2): it shows the whole country."),
+          {path, code}};
+}
+
 int ReadCalendarBytes(CCalDatabase& db, std::string_view bytes) {
   const auto text = DecodeCalendarBytes(bytes);
   if (!text) return 0;

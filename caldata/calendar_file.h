@@ -33,6 +33,10 @@ int LoadCalendarFile(CCalDatabase& db, const std::string& path, UserText* messag
 // The sentence that says a calendar read from `path` left entries out.
 UserText EntriesLeftOutMessage(const std::string& path, uint32_t leftOut);
 
+// The note that a calendar read from `path` named region `code`, which its
+// country has not, and shows the whole country instead.
+UserText UnknownRegionMessage(const std::string& path, const std::string& code);
+
 // The calendar text inside the bytes of a file: deciphered when they begin
 // with the envelope magic, taken as they are otherwise; line ends as line
 // feeds, ending at a NUL byte, and converted to UTF-8 from Windows-1252 when

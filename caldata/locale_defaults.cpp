@@ -1,5 +1,9 @@
 #include "caldata/locale_defaults.h"
 
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
 #include <cstdlib>
 
 #include "compute/language_table.h"
@@ -47,6 +51,26 @@ std::string DesktopLocaleName() {
     if (value != nullptr && value[0] != '\0') return value;
   }
   return {};
+}
+
+std::string DesktopZoneName() {
+  // A zone is named by the path below the zoneinfo folder.
+  auto belowZoneinfo = [](const std::string& path) {
+    const std::string folder = "zoneinfo/";
+    const size_t at = path.rfind(folder);
+    return at == std::string::npos ? std::string() : path.substr(at + folder.size());
+  };
+  if (const char* tz = std::getenv("TZ"); tz != nullptr && tz[0] != '\0') {
+    std::string name = tz[0] == ':' ? tz + 1 : tz;
+    return name.empty() || name[0] != '/' ? name : belowZoneinfo(name);
+  }
+  std::error_code ec;
+  const std::filesystem::path link = std::filesystem::read_symlink("/etc/localtime", ec);
+  if (!ec) return belowZoneinfo(link.string());
+  std::ifstream file("/etc/timezone");
+  std::string name;
+  std::getline(file, name);
+  return name;
 }
 
 }  // namespace tessolar

@@ -5,6 +5,7 @@
 #include "cli/hebrew_dates_command.h"
 #include "cli/imports/import_commands.h"
 #include "cli/new_command.h"
+#include "cli/region_option.h"
 #include "cli/render_command.h"
 
 namespace tessolar::cli {
@@ -16,8 +17,8 @@ namespace {
 const std::vector<Command>& CoreCommands() {
   static const std::vector<Command> commands = {
       {"new",
-       "FILE --year Y [--country N] [--language N] [--include LIST] [--clipart DIR] [--title TEXT] "
-       "[--week-start monday|sunday]",
+       "FILE --year Y [--country N] [--region CODE] [--language N] [--include LIST] "
+       "[--clipart DIR] [--title TEXT] [--week-start monday|sunday]",
        "creates a calendar with its computed days and saves it, enciphered, to FILE (which must "
        "not exist); its weeks start on the country's usual day unless --week-start names one",
        &RunNewCommand},
@@ -29,10 +30,13 @@ const std::vector<Command>& CoreCommands() {
        &RunRenderCommand},
       {"import", kImportUsage, kImportSummary, &HandOverImport},
       {"export", kExportUsage, kExportSummary, &HandOverExport},
-      {"days", "--year Y [--country N] [--language N] [--include LIST]",
+      {"days", "--year Y [--country N] [--region CODE] [--language N] [--include LIST]",
        "prints the computed days of year Y (LIST: christian,national,hebrew,equinox,fullmoons "
-       "or all)",
+       "or all); with a region, its days off and not other regions'",
        &RunDaysCommand},
+      {"regions", "--country N",
+       "lists the regions of country N a calendar can show the days off of: code, tab, name",
+       &RunRegionsCommand},
       {"hebrew-dates", "FROM TO",
        "the Hebrew date of every day from FROM to TO (YYYY-MM-DD): date, day, month 1-13, "
        "month name, year",

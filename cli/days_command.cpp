@@ -6,6 +6,7 @@
 #include "caldata/cal_database.h"
 #include "cli/command_line.h"
 #include "cli/include_list.h"
+#include "cli/region_option.h"
 #include "generators/year_build.h"
 #include "compute/language_table.h"
 
@@ -18,16 +19,19 @@ constexpr int kLastYear = 9999;
 }  // namespace
 
 int RunDaysCommand(const std::vector<std::string>& args) {
-  const ParsedArguments parsed(args, {"--year", "--country", "--language", "--include"}, 0);
+  const ParsedArguments parsed(args, {"--year", "--country", "--region", "--language", "--include"},
+                               0);
   if (!parsed.Option("--year")) throw CommandError(kExitUsage, "--year is required");
   const int year = parsed.IntOption("--year", kFirstYear, kLastYear, 0);
   const int country = parsed.IntOption("--country", 0, kCountryCount - 1, 0);
   const int language = parsed.IntOption("--language", 0, kLanguageCount - 1, 0);
+  const std::string region = RegionOption(parsed, country);
 
   CCalDatabase db;
   ParseIncludeList(parsed.Option("--include").value_or("all")).ApplyTo(db);
   db.SetYear(year);
   db.SetCountry(country);
+  db.SetRegion(region);
   db.SetLanguage(language);
   Notes notes;
   CYearBuild().BuildYear(db, year, 0, &notes);

@@ -10,6 +10,9 @@ void LoadCalendarOrThrow(CCalDatabase& db, const std::string& file) {
   if (LoadCalendarFile(db, file, &message) != 1) {
     throw CommandError(kExitBadInput, message.Empty() ? "no file " + file : English(message));
   }
+  if (!db.UnknownRegion().empty()) {
+    PrintNotes({English(UnknownRegionMessage(file, db.UnknownRegion()))});
+  }
 }
 
 void ThrowIfEntriesLeftOut(uint32_t leftOut, const std::string& file) {

@@ -9,6 +9,7 @@
 #include "caldata/data_paths.h"
 #include "cli/command_line.h"
 #include "cli/include_list.h"
+#include "cli/region_option.h"
 #include "generators/year_build.h"
 #include "compute/language_table.h"
 #include "compute/week_start.h"
@@ -18,12 +19,15 @@ namespace tessolar::cli {
 int RunNewCommand(const std::vector<std::string>& args) {
   const ParsedArguments parsed(
       args,
-      {"--year", "--country", "--language", "--include", "--clipart", "--title", "--week-start"}, 1);
+      {"--year", "--country", "--region", "--language", "--include", "--clipart", "--title",
+       "--week-start"},
+      1);
   const std::string& file = parsed.Positional(0);
   if (!parsed.Option("--year")) throw CommandError(kExitUsage, "--year is required");
   const int year = parsed.IntOption("--year", kMinCalendarYear, kMaxCalendarYear, 0);
   const int country = parsed.IntOption("--country", 0, kCountryCount - 1, 0);
   const int language = parsed.IntOption("--language", 0, kLanguageCount - 1, 0);
+  const std::string region = RegionOption(parsed, country);
   const IncludeFlags include = ParseIncludeList(parsed.Option("--include").value_or("all"));
   int firstWeekday = UsualFirstWeekday(country);
   if (const auto weekStart = parsed.Option("--week-start")) {
@@ -49,6 +53,7 @@ int RunNewCommand(const std::vector<std::string>& args) {
   CCalDatabase db;
   db.SetLanguage(language);
   db.SetCountry(country);
+  db.SetRegion(region);
   db.SetFirstWeekday(firstWeekday);
   db.SetYear(year);
   include.ApplyTo(db);

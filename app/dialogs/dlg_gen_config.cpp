@@ -1,9 +1,14 @@
 #include "app/dialogs/dlg_gen_config.h"
 
+#include <QCollator>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <algorithm>
+#include <vector>
 
 #include "caldata/calendar_text.h"
+#include "caldata/regions.h"
 #include "compute/language_table.h"
 #include "compute/week_start.h"
 #include "ui_dlg_gen_config.h"
@@ -28,9 +33,13 @@ CDlgGenConfig::CDlgGenConfig(ConfigChoices& choices, QWidget* parent)
                                  weekday);
   }
   ShowFirstWeekday(choices.firstWeekday);
-  // Another country brings its usual first day; the person may still change it.
-  connect(ui_->comboCountry, qOverload<int>(&QComboBox::activated), this,
-          [this](int country) { ShowFirstWeekday(UsualFirstWeekday(country)); });
+  ShowRegions(choices.country, choices.region);
+  // Another country brings its usual first day and the whole country; the
+  // person may still change both.
+  connect(ui_->comboCountry, qOverload<int>(&QComboBox::activated), this, [this](int country) {
+    ShowFirstWeekday(UsualFirstWeekday(country));
+    ShowRegions(country, "");
+  });
   ShowFont();
   ShowClipartFolder(QFile::decodeName(choices.clipartDirectory.c_str()));
   ui_->checkHebrew->setChecked(choices.hebrew);
@@ -54,6 +63,7 @@ void CDlgGenConfig::done(int result) {
     choices_.language = language;
   if (const int country = ui_->comboCountry->currentIndex(); country >= 0)
     choices_.country = country;
+  choices_.region = ui_->comboRegion->currentData().toString().toStdString();
   choices_.firstWeekday = ui_->comboWeekStart->currentData().toInt();
   choices_.hebrew = ui_->checkHebrew->isChecked();
   choices_.equinox = ui_->checkEquinox->isChecked();
@@ -63,6 +73,27 @@ void CDlgGenConfig::done(int result) {
   choices_.font = font_;
   choices_.clipartDirectory = QFile::encodeName(ui_->editClipart->text()).toStdString();
   QDialog::done(result);
+}
+
+void CDlgGenConfig::ShowRegions(int country, const std::string& region) {
+  struct Named {
+    QString name;
+    QString code;
+  };
+  std::vector<Named> regions;
+  for (const Region& r : RegionsOf(country)) {
+    regions.push_back({QCoreApplication::translate(r.name.context, r.name.source), r.code});
+  }
+  QCollator collator;
+  std::sort(regions.begin(), regions.end(),
+            [&](const Named& a, const Named& b) { return collator.compare(a.name, b.name) < 0; });
+  ui_->comboRegion->clear();
+  ui_->comboRegion->addItem(tr("Whole country"), QString());
+  for (const Named& r : regions) ui_->comboRegion->addItem(r.name, r.code);
+  const int index = ui_->comboRegion->findData(QString::fromStdString(region));
+  ui_->comboRegion->setCurrentIndex(index < 0 ? 0 : index);
+  // A country without regions has the whole country only.
+  ui_->comboRegion->setEnabled(!regions.empty());
 }
 
 void CDlgGenConfig::ChooseFont() {

@@ -1,9 +1,10 @@
 #pragma once
-// "Enter Calendar Configuration": year, language, country, first day of the week, body font,
-// clip-art folder and the families of computed days.
+// "Enter Calendar Configuration": year, language, country and region, first day of the
+// week, body font, clip-art folder and the families of computed days.
 
 #include <QDialog>
 #include <memory>
+#include <string>
 
 #include "app/flows/user_prompts.h"
 
@@ -29,6 +30,8 @@ class CDlgGenConfig : public QDialog {
   void ChooseClipartFolder();
   void ShowClipartFolder(const QString& folder);
   void ShowFirstWeekday(int weekday);
+  // "Whole country", then the country's regions by name; `region` chosen.
+  void ShowRegions(int country, const std::string& region);
   void ShowFont();
 
   ConfigChoices& choices_;

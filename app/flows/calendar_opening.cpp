@@ -5,6 +5,7 @@
 #include "app/flows/dialog_flows.h"
 #include "caldata/calendar_file.h"
 #include "caldata/data_paths.h"
+#include "caldata/regions.h"
 
 namespace tessolar {
 
@@ -25,6 +26,7 @@ bool CalendarOpening::NewCalendar() {
   const LocaleCalendar local = CalendarForLocale(desktopLocale());
   db.SetLanguage(local.language);
   db.SetCountry(local.country);
+  db.SetRegion(RegionOfZone(local.country, desktopZone()));
   db.SetFirstWeekday(local.firstWeekday);
   db.SetNational(true);
   db.SetChristian(true);

@@ -47,6 +47,8 @@ class CalendarOpening {
   std::function<bool(const std::string& path)> mayOpen;
   // The desktop's locale, which a new calendar starts from.
   std::function<std::string()> desktopLocale = DesktopLocaleName;
+  // The desktop's time zone, whose region a new calendar takes.
+  std::function<std::string()> desktopZone = DesktopZoneName;
 
  private:
   CalendarDocument& doc_;

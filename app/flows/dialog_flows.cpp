@@ -17,6 +17,7 @@ ConfigChoices ChoicesOf(const CCalDatabase& db) {
   c.year = db.Year();
   c.language = db.Language();
   c.country = db.Country();
+  c.region = db.Region();
   c.firstWeekday = db.FirstWeekday();
   c.hebrew = db.Hebrew();
   c.equinox = db.Equinox();
@@ -54,13 +55,14 @@ bool RunConfigurationFlow(CalendarDocument& doc, UserPrompts& prompts) {
 
   const int year = doc.DialogYear();
   std::vector<CalEntry> hidden;
-  if (year != db.Year() || choices.country != db.Country() ||
+  if (year != db.Year() || choices.country != db.Country() || choices.region != db.Region() ||
       choices.language != db.Language()) {
     hidden = db.GetHiddenEntries();
     doc.BuildYear(db.Year(), 1);
     db.SetYear(year);
   }
   db.SetCountry(choices.country);
+  db.SetRegion(choices.region);
   db.SetLanguage(choices.language);
   db.SetFirstWeekday(choices.firstWeekday);
   doc.BuildYear(year, 0);

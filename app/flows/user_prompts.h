@@ -21,8 +21,9 @@ namespace tessolar {
 // default year of new entries.
 struct ConfigChoices {
   int year = 0;  // as last typed; unchanged while the year box holds no number
-  int language = 0;  // 0..2
-  int country = 0;   // 0..7
+  int language = 0;  // 0..5
+  int country = 0;   // 0..13
+  std::string region;  // "DE-BY"; empty for the whole country
   int firstWeekday = 0;  // kSundayFirst or kMondayFirst
   bool hebrew = false;
   bool equinox = false;
