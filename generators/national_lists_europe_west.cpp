@@ -12,19 +12,19 @@ using namespace page_language;
 // twentieth anniversary in 1965, and again from 1982.
 constexpr const char* kRemembrance = "vets2.jpg";
 constexpr FixedRow kFrFixed[] = {
-    {kJan, 1, Text("Jour de l'an"), "new_year.jpg"},
-    From(1947, {kMay, 1, Text("Fête du Travail"), "labor_day_tr.gif"}),
-    From(1953, Until(1958, {kMay, 8, Text("Victoire 1945"), kRemembrance})),
-    From(1982, {kMay, 8, Text("Victoire 1945"), kRemembrance}),
-    From(1880, {kJul, 14, Text("Fête nationale"), "fr_flag.png"}),
-    {kAug, 15, Text("Assomption"), "null"},
-    {kNov, 1, Text("Toussaint"), "AllSaints.jpg"},
-    From(1922, {kNov, 11, Text("Armistice 1918"), kRemembrance}),
-    {kDec, 25, Text("Noël"), "santa.png", kChristianHoliday},
+    Off({kJan, 1, Text("Jour de l'an"), "new_year.jpg"}),
+    Off(From(1947, {kMay, 1, Text("Fête du Travail"), "labor_day_tr.gif"})),
+    Off(From(1953, Until(1958, {kMay, 8, Text("Victoire 1945"), kRemembrance}))),
+    Off(From(1982, {kMay, 8, Text("Victoire 1945"), kRemembrance})),
+    Off(From(1880, {kJul, 14, Text("Fête nationale"), "fr_flag.png"})),
+    Off({kAug, 15, Text("Assomption"), "null"}),
+    Off({kNov, 1, Text("Toussaint"), "AllSaints.jpg"}),
+    Off(From(1922, {kNov, 11, Text("Armistice 1918"), kRemembrance})),
+    Off({kDec, 25, Text("Noël"), "santa.png", kChristianHoliday}),
 };
 constexpr ListedDate kVictoryJubilee[] = {{1965, kMay, 8}};
 constexpr ListedRow kFrListed[] = {
-    {Text("Victoire 1945"), kRemembrance, RowsOf(kVictoryJubilee)},
+    Off({Text("Victoire 1945"), kRemembrance, RowsOf(kVictoryJubilee)}),
 };
 
 // --- Belgium ---------------------------------------------------------------
@@ -45,13 +45,13 @@ constexpr LanguageText kBeArmistice[] = {
 constexpr LanguageText kBeChristmas[] = {
     {kFrench, "Noël"}, {kDutch, "Kerstmis"}, {kGerman, "Weihnachten"}};
 constexpr FixedRow kBeFixed[] = {
-    {kJan, 1, ByLanguage(kBeNewYear), "new_year.jpg"},
-    From(1947, {kMay, 1, ByLanguage(kBeLabourDay), "labor_day_tr.gif"}),
-    From(1890, {kJul, 21, ByLanguage(kBeNationalDay), "be_flag.png"}),
-    {kAug, 15, ByLanguage(kBeAssumption), "null"},
-    {kNov, 1, ByLanguage(kBeAllSaints), "AllSaints.jpg"},
-    From(1922, {kNov, 11, ByLanguage(kBeArmistice), kRemembrance}),
-    {kDec, 25, ByLanguage(kBeChristmas), "santa.png", kChristianHoliday},
+    Off({kJan, 1, ByLanguage(kBeNewYear), "new_year.jpg"}),
+    Off(From(1947, {kMay, 1, ByLanguage(kBeLabourDay), "labor_day_tr.gif"})),
+    Off(From(1890, {kJul, 21, ByLanguage(kBeNationalDay), "be_flag.png"})),
+    Off({kAug, 15, ByLanguage(kBeAssumption), "null"}),
+    Off({kNov, 1, ByLanguage(kBeAllSaints), "AllSaints.jpg"}),
+    Off(From(1922, {kNov, 11, ByLanguage(kBeArmistice), kRemembrance})),
+    Off({kDec, 25, ByLanguage(kBeChristmas), "santa.png", kChristianHoliday}),
 };
 
 // --- The Netherlands -------------------------------------------------------
@@ -62,45 +62,51 @@ constexpr FixedRow kBeFixed[] = {
 // most collective agreements give the day off only every fifth year.
 constexpr const char* kOrange = "oranje.png";
 constexpr FixedRow kNlFixed[] = {
-    {kJan, 1, Text("Nieuwjaarsdag"), "new_year.jpg"},
-    From(1949, Until(1979, {kApr,
-                            30,
-                            Text("Koninginnedag"),
-                            kOrange,
-                            kNationalHoliday,
-                            kYearBuilt,
-                            {Weekend::kSunday}})),
-    From(1980, Until(2013, {kApr,
-                            30,
-                            Text("Koninginnedag"),
-                            kOrange,
-                            kNationalHoliday,
-                            kYearBuilt,
-                            {Weekend::kSundayToSaturday}})),
-    From(2014, {kApr,
-                27,
-                Text("Koningsdag"),
-                kOrange,
-                kNationalHoliday,
-                kYearBuilt,
-                {Weekend::kSundayToSaturday}}),
+    Off({kJan, 1, Text("Nieuwjaarsdag"), "new_year.jpg"}),
+    Off(From(1949, Until(1979, {kApr,
+                                30,
+                                Text("Koninginnedag"),
+                                kOrange,
+                                kNationalHoliday,
+                                kYearBuilt,
+                                {Weekend::kSunday}}))),
+    Off(From(1980, Until(2013, {kApr,
+                                30,
+                                Text("Koninginnedag"),
+                                kOrange,
+                                kNationalHoliday,
+                                kYearBuilt,
+                                {Weekend::kSundayToSaturday}}))),
+    Off(From(2014, {kApr,
+                    27,
+                    Text("Koningsdag"),
+                    kOrange,
+                    kNationalHoliday,
+                    kYearBuilt,
+                    {Weekend::kSundayToSaturday}})),
     From(1990, {kMay, 5, Text("Bevrijdingsdag"), "dove_2.jpg"}),
-    {kDec, 25, Text("Eerste Kerstdag"), "santa.png", kChristianHoliday},
-    {kDec, 26, Text("Tweede Kerstdag"), "null"},
+    Off({kDec, 25, Text("Eerste Kerstdag"), "santa.png", kChristianHoliday}),
+    Off({kDec, 26, Text("Tweede Kerstdag"), "null"}),
 };
 
-// Ascension, Pentecost and Whit Monday in France and the Benelux.
-constexpr EasterRow kWesternEaster[] = {
-    kEasterSunday, kEasterMonday, kAshWednesday, kShroveTuesday, kPalmSunday,
-    kGoodFriday,   kAscension,    kPentecost,    kWhitMonday,
+// Easter Monday, Ascension and Whit Monday are days off in France and the
+// Benelux (France's Whit Monday stays a holiday where it is worked as the
+// day of solidarity of the law of 30 June 2004); the Netherlands counts
+// Easter Sunday and Pentecost among its feast days as well.
+constexpr EasterRow kFrBeEaster[] = {
+    kEasterSunday, Off(kEasterMonday), kAshWednesday, kShroveTuesday,   kPalmSunday,
+    kGoodFriday,   Off(kAscension),    kPentecost,    Off(kWhitMonday),
+};
+constexpr EasterRow kNlEaster[] = {
+    Off(kEasterSunday), Off(kEasterMonday), kAshWednesday,   kShroveTuesday,   kPalmSunday,
+    kGoodFriday,        Off(kAscension),    Off(kPentecost), Off(kWhitMonday),
 };
 
 }  // namespace
 
-const CountryList kFrance = {RowsOf(kFrFixed), {nullptr, 0}, RowsOf(kFrListed),
-                             RowsOf(kWesternEaster)};
-const CountryList kBelgium = {RowsOf(kBeFixed), {nullptr, 0}, {nullptr, 0}, RowsOf(kWesternEaster)};
-const CountryList kNetherlands = {RowsOf(kNlFixed), {nullptr, 0}, {nullptr, 0},
-                                  RowsOf(kWesternEaster)};
+const CountryList kFrance = {
+    RowsOf(kFrFixed), {nullptr, 0}, RowsOf(kFrListed), RowsOf(kFrBeEaster)};
+const CountryList kBelgium = {RowsOf(kBeFixed), {nullptr, 0}, {nullptr, 0}, RowsOf(kFrBeEaster)};
+const CountryList kNetherlands = {RowsOf(kNlFixed), {nullptr, 0}, {nullptr, 0}, RowsOf(kNlEaster)};
 
 }  // namespace tessolar::national
