@@ -8,9 +8,10 @@ namespace {
 // The days off of each state's Feiertagsgesetz, by the code after "DE-". The
 // federal law sets only 3 October (Einigungsvertrag, art. 2 (2)); before it,
 // 17 June in the West (Gesetz über den Tag der deutschen Einheit of 4 August
-// 1953). Before 1990 the eastern states hold the GDR's days, whose five-day
-// week (Verordnung of 3 May 1967) took Easter Monday, Ascension and the Day
-// of Repentance off the list until 1990; Berlin holds the West's. Corpus
+// 1953). Before 1990 the eastern states hold the GDR's days from 1950, its
+// first year of them; its five-day week (Verordnung of 3 May 1967) took
+// Easter Monday, Ascension, Reformation Day, the Day of Repentance and 8 May
+// off the list until 1990. Berlin holds the West's. Corpus
 // Christi in parts of Saxony and Thuringia and the Assumption in Bavaria's
 // Catholic communities are no days off for the whole state.
 constexpr FixedRow kDeFixed[] = {
@@ -32,6 +33,7 @@ constexpr FixedRow kDeFixed[] = {
     In("TH", From(2019, Off({kSep, 20, Text("Weltkindertag"), "null"}))),
     From(1990, Off({kOct, 3, Text("Tag der Deutschen Einheit"), "null"})),
     In("BB MV SN ST TH", From(1950, Until(1989, Off({kOct, 7, Text("Tag der Republik"), "null"})))),
+    In("BB MV SN ST TH", From(1950, Until(1966, Off({kOct, 31, Text("Reformationstag"), "null"})))),
     In("BB MV SN ST TH", From(1990, Off({kOct, 31, Text("Reformationstag"), "null"}))),
     // Every state gave the 500th year of the Reformation a day off in 2017;
     // these four kept it from 2018.
