@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "generators/holiday_rules.h"
 #include "support/civil_reference.h"
 #include "support/store_snapshot.h"
 
@@ -34,14 +35,15 @@ MonthDay DateOf(const CCalDatabase& db, const std::string& name, uint32_t type =
 
 using NationalDays = support::CalendarTest;
 
-// List sizes: the rows of the list, the weekday-rule days and the two daylight-saving days.
+// List sizes: the rows of the list, the weekday-rule days, the days off in place of holidays on
+// a weekend and the two daylight-saving days.
 TEST_F(NationalDays, ListSizesAndNamesQuotedInEveryLanguage) {
   const struct {
     int country, year;
     uint32_t count;
-  } sizes[] = {{0, 2007, 17 + 9 + 2}, {0, 2008, 17 + 10 + 2},   {1, 2007, 12 + 8 + 2},
-               {6, 2007, 8 + 1 + 2},  {2, 2007, 5 + 3 + 2},     {4, 2007, 13 + 4 + 2},
-               {5, 2024, 4 + 5 + 2},  {7, 2024, 6 + 2 + 1 + 2}, {8, 1965, 7 + 1}};
+  } sizes[] = {{0, 2007, 17 + 9 + 1 + 2}, {0, 2008, 17 + 10 + 2},   {1, 2007, 12 + 8 + 2},
+               {6, 2007, 8 + 1 + 2},      {2, 2007, 5 + 3 + 2},     {4, 2007, 13 + 4 + 2},
+               {5, 2024, 4 + 5 + 2},      {7, 2024, 6 + 2 + 1 + 2}, {8, 1965, 7 + 1}};
   for (const auto& s : sizes) {
     CCalDatabase db;
     EXPECT_EQ(Build(db, s.country, s.year).Count(), s.count) << s.country << " " << s.year;
@@ -54,11 +56,11 @@ TEST_F(NationalDays, ListSizesAndNamesQuotedInEveryLanguage) {
 }
 
 TEST_F(NationalDays, YearsBeforeTheRules) {
-  // Before 1775 only the fixed rows are entered.
+  // Before 1775 only the fixed rows are entered, less Veterans Day, first kept in 1938.
   CCalDatabase old;
   Notes notes;
   GenerateNationalDays(old, 1700, 0, &notes);
-  EXPECT_EQ(old.Count(), 17u);
+  EXPECT_EQ(old.Count(), 16u);
   ASSERT_EQ(notes.size(), 1u);
   EXPECT_NE(notes[0].find("from 1775 on; 1700 has only"), std::string::npos);
 }
@@ -159,6 +161,43 @@ TEST_F(NationalDays, MovingRulesMatchADirectCountOfWeekdays) {
       ASSERT_EQ(lists[country].Count(), 0u) << country << " " << year;
     }
   }
+}
+
+// The names of the days off of `year` in `region` of the United States on
+// month (1..12) and day.
+std::set<std::string> UsDaysOff(const std::string& region, int year, int month, int day) {
+  std::set<std::string> names;
+  for (const HolidayDay& d : NationalDaysOf(0, region, 0, year)) {
+    if (d.off && d.month + 1 == month && d.day == day) names.insert(d.name);
+  }
+  return names;
+}
+
+// Federal days off on a weekend are kept on the Friday before or the Monday
+// after, a Saturday New Year's Day in the year before; a state shows its own
+// days and not another state's.
+TEST_F(NationalDays, UnitedStatesDaysOffMoveOffTheWeekendAndFollowTheState) {
+  using Names = std::set<std::string>;
+  EXPECT_EQ(UsDaysOff("", 2021, 12, 31), Names{"New Year's Day (observed)"});
+  EXPECT_EQ(UsDaysOff("", 2021, 12, 24), Names{"Christmas Day (observed)"});
+  EXPECT_EQ(UsDaysOff("", 2021, 6, 18), Names{"Juneteenth (observed)"});
+  EXPECT_EQ(UsDaysOff("", 2022, 1, 1), Names{"New Year's Day"});
+  EXPECT_TRUE(UsDaysOff("", 2020, 6, 19).empty());
+  // Veterans Day on the fourth Monday of October 1971-1977.
+  EXPECT_EQ(UsDaysOff("US-OH", 1975, 10, 27), Names{"Veterans Day"});
+  EXPECT_TRUE(UsDaysOff("US-OH", 1975, 11, 11).empty());
+  // North Carolina's Christmas Eve on a Saturday goes to Friday, Christmas Day's to Monday.
+  EXPECT_EQ(UsDaysOff("US-NC", 2022, 12, 23), Names{"Christmas Eve (observed)"});
+  EXPECT_EQ(UsDaysOff("US-NC", 2022, 12, 26), Names{"Christmas Day (observed)"});
+  EXPECT_TRUE(UsDaysOff("US-VA", 2022, 12, 23).empty());
+  EXPECT_EQ(UsDaysOff("US-CA", 2027, 3, 31), Names{"César Chávez Day"});
+  EXPECT_TRUE(UsDaysOff("", 2027, 3, 31).empty());
+  EXPECT_TRUE(UsDaysOff("US-CA", 2027, 10, 11).empty());
+  EXPECT_EQ(UsDaysOff("US-CT", 2027, 2, 12), Names{"Lincoln's Birthday"});
+  EXPECT_TRUE(UsDaysOff("US-CA", 2027, 2, 12).empty());
+  // Inauguration Day in Washington only, on Monday 21 January when the 20th is a Sunday.
+  EXPECT_EQ(UsDaysOff("US-DC", 2013, 1, 21), (Names{"Inauguration Day", "Martin Luther King Day"}));
+  EXPECT_EQ(UsDaysOff("US-MD", 2013, 1, 21), Names{"Martin Luther King Day"});
 }
 
 }  // namespace
