@@ -137,6 +137,10 @@
         <source>the calendar&apos;s file name holds a line break</source>
         <translation>de bestandsnaam van de kalender bevat een regeleinde</translation>
     </message>
+    <message>
+        <source>%1 names a region its country has not (%2): it shows the whole country.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CalendarLocks</name>
@@ -253,6 +257,14 @@
     <message>
         <source>Include &amp;National Holidays</source>
         <translation>&amp;Nationale feestdagen opnemen</translation>
+    </message>
+    <message>
+        <source>&amp;Region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The public holidays shown are those of this region; the whole country shows every region&apos;s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -520,6 +532,485 @@
     </message>
 </context>
 <context>
+    <name>Region</name>
+    <message>
+        <source>Alaska</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alabama</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arkansas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arizona</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>California</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colorado</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecticut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>District of Columbia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delaware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Florida</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Georgia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hawaii</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Iowa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idaho</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illinois</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indiana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kansas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kentucky</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Louisiana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Massachusetts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maryland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Michigan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minnesota</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missouri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mississippi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Montana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>North Carolina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>North Dakota</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nebraska</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Hampshire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Jersey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Mexico</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nevada</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New York</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ohio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oklahoma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oregon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pennsylvania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rhode Island</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>South Carolina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>South Dakota</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tennessee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Texas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Utah</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Virginia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vermont</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Washington</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wisconsin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>West Virginia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wyoming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alberta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>British Columbia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manitoba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Brunswick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Newfoundland and Labrador</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nova Scotia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Northwest Territories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nunavut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ontario</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prince Edward Island</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quebec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saskatchewan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yukon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>England and Wales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Northern Ireland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scotland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Australian Capital Territory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New South Wales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Northern Territory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queensland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>South Australia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tasmania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Victoria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Western Australia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brandenburg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berlin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baden-Württemberg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bavaria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bremen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hesse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hamburg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mecklenburg-Western Pomerania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower Saxony</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>North Rhine-Westphalia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rhineland-Palatinate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schleswig-Holstein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saarland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saxony</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saxony-Anhalt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thuringia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Andalusia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aragon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asturias</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cantabria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ceuta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Castile and León</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Castilla-La Mancha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canary Islands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalonia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extremadura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Galicia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balearic Islands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Region of Murcia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Community of Madrid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Melilla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navarre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basque Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La Rioja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valencian Community</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Burgenland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carinthia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower Austria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Austria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salzburg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Styria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tyrol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorarlberg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vienna</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VCardReader</name>
     <message>
         <source>Line %1 uses the character set %2, which cannot be read.</source>
@@ -612,6 +1103,10 @@
     <message>
         <source>Pick a Directory</source>
         <translation>Kies een map</translation>
+    </message>
+    <message>
+        <source>Whole country</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
