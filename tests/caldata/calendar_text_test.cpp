@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "caldata/calendar_text.h"
 #include "caldata/calendar_text_reader.h"
 #include "caldata/line_splitter.h"
 #include "caldata/text_encoding.h"
@@ -195,6 +196,45 @@ TEST_F(CalendarTextReader, ValuesOutsideTheirLimitsAreDroppedOrKeepTheDefault) {
   EXPECT_EQ(db.EntryAt(0)->description, "unknown");
   EXPECT_EQ(db.EntryAt(0)->pictureFile, "/clip/");
   EXPECT_EQ(db.ExcludedDays(), (std::vector<ExcludedDay>{{11, 24, "Eve"}, {0, 1, ""}}));
+}
+
+// The region follows the week start on the country's line, where readers
+// that know no region pass over it; the whole country writes the line as before.
+TEST_F(CalendarTextReader, TheRegionFollowsTheWeekStartAndAnUnknownOneLeavesTheWholeCountry) {
+  const std::string hostile = std::string(5000, '\x01') + "\xFF<script>";
+  const struct {
+    std::string field;
+    std::string region, unknown;
+  } cases[] = {
+      {"DE-BY", "DE-BY", ""},        {"de-by", "DE-BY", ""},
+      {"", "", ""},                  {"US-CA", "", "US-CA"},
+      {"DE-BY-X", "", "DE-BY-X"},    {hostile, "", std::string(16, '?')},
+      {"DE-Atlantis und mehr", "", "DE-Atlantis?und?"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.field.substr(0, 20));
+    std::string text = FileOfBuild(4034, {});
+    text.replace(text.find("6\tCountry"), 9, "6\t1\t" + c.field + "\tCountry, FirstWeekday, Region");
+    CCalDatabase d;
+    ASSERT_EQ(ReadCalendarText(d, text), 1);
+    EXPECT_EQ(std::make_tuple(d.Country(), d.FirstWeekday(), d.Region(), d.UnknownRegion()),
+              std::make_tuple(6, 1, c.region, c.unknown));
+    if (c.region.empty()) {
+      EXPECT_NE(CalendarText(d).find("\n6\t1\tCountry, FirstWeekday\n"), std::string::npos);
+    } else {
+      EXPECT_NE(CalendarText(d).find("\n6\t1\tDE-BY\tCountry, FirstWeekday, Region\n"),
+                std::string::npos);
+    }
+  }
+  // A file of the earlier line reads as the whole country.
+  ASSERT_EQ(ReadCalendarText(db, FileOfBuild(4034, {})), 1);
+  EXPECT_EQ(db.Region(), "");
+  // Another country takes the region away; a region of another country is refused.
+  ASSERT_TRUE(db.SetRegion("DE-HH"));
+  EXPECT_FALSE(db.SetRegion("AT-9"));
+  EXPECT_EQ(db.Region(), "DE-HH");
+  db.SetCountry(13);  // Austria
+  EXPECT_EQ(db.Region(), "");
 }
 
 TEST_F(CalendarTextReader, FloatingEntriesAreDatedByTheirWeekCodeForTheCalendarYear) {

@@ -1,7 +1,9 @@
 #include "caldata/random_calendar_support.h"
 
 #include <array>
+#include <vector>
 
+#include "caldata/regions.h"
 #include "compute/date_arithmetic.h"
 #include "compute/language_table.h"
 
@@ -30,6 +32,11 @@ void FillRandomCalendar(CCalDatabase& db, std::mt19937& rng, int entries) {
   db.ResetDatabase();
   db.SetLanguage(language);
   db.SetCountry(country);
+  // Half of them in one of the country's regions, where it has any.
+  const std::vector<Region> regions = RegionsOf(country);
+  if (!regions.empty() && Pick(rng, 0, 1) == 1) {
+    db.SetRegion(regions[Pick(rng, 0, static_cast<int>(regions.size()) - 1)].code);
+  }
   db.SetYear(Pick(rng, 1800, 2300));
   db.SetChristian(Pick(rng, 0, 1));
   db.SetHebrew(Pick(rng, 0, 1));
