@@ -94,26 +94,27 @@ constexpr EasterRow kCaEaster[] = {
 };
 
 // --- Mexico ----------------------------------------------------------------
-// The days of rest of the Ley Federal del Trabajo (1970), art. 74. The 2006
-// reform moved three days to Mondays; Juárez's day kept 21 March in 2006, the
-// bicentenary of his birth.
+// The days of rest of the Ley Federal del Trabajo (1970), art. 74, each from
+// the first year the day was kept. The 2006 reform moved three days to
+// Mondays; Juárez's day kept 21 March in 2006, the bicentenary of his birth.
+// Feast days and commemorations are not days off.
 constexpr const char* kConstitution = "mexico_constitution2.jpg";
 constexpr const char* kJuarez = "benojuarez.gif";
 constexpr const char* kRevolution = "revolucion1g.gif";
 constexpr FixedRow kMxFixed[] = {
     Off({kJan, 1, Text("Año Nuevo"), "new_year.jpg"}),
-    Until(2005, Off({kFeb, 5, Text("Aniversario de la Constitución"), kConstitution})),
+    From(1857, Until(2005, Off({kFeb, 5, Text("Aniversario de la Constitución"), kConstitution}))),
     {kFeb, 14, Text("Día de San Valentín"), "hearts3.gif"},
-    {kFeb, 24, Entry(88), "mexico_flag.gif"},
-    Until(2006, Off({kMar, 21, Text("Natalicio de Benito Juárez"), kJuarez})),
-    Off({kMay, 1, Text("Día del Trabajo"), "labor_day_tr.gif"}),
-    {kMay, 5, Text("Batalla de Puebla"), "cinco.gif"},
-    {kMay, 10, Text("Día de las Madres"), "mothers_day_tr.gif"},
-    Off({kSep, 16, Text("Día de la Independencia"), "mexico_flag.gif"}),
-    {kOct, 12, Text("Día de la Raza"), "columbus.png"},
+    From(1937, {kFeb, 24, Entry(88), "mexico_flag.gif"}),
+    From(1806, Until(2006, Off({kMar, 21, Text("Natalicio de Benito Juárez"), kJuarez}))),
+    From(1913, Off({kMay, 1, Text("Día del Trabajo"), "labor_day_tr.gif"})),
+    From(1863, {kMay, 5, Text("Batalla de Puebla"), "cinco.gif"}),
+    From(1922, {kMay, 10, Text("Día de las Madres"), "mothers_day_tr.gif"}),
+    From(1811, Off({kSep, 16, Text("Día de la Independencia"), "mexico_flag.gif"})),
+    From(1928, {kOct, 12, Text("Día de la Raza"), "columbus.png"}),
     {kNov, 1, Text("Día de Todos los Santos"), "AllSaints.jpg"},
     {kNov, 2, Text("Día de los Fieles Difuntos"), "AllSouls.jpg"},
-    Until(2005, Off({kNov, 20, Text("Aniversario de la Revolución"), kRevolution})),
+    From(1911, Until(2005, Off({kNov, 20, Text("Aniversario de la Revolución"), kRevolution}))),
     {kDec, 12, Text("Nuestra Señora de Guadalupe"), "guadalupe.jpg"},
     Off({kDec, 25, Entry(75), "santa.png", kChristianHoliday}),
     {kDec, 31, Text("Nochevieja"), "new_years_eve1.gif"},
