@@ -51,10 +51,10 @@ constexpr FixedRow kCaFixed[] = {
     In("NT PE", From(2022, Off({kSep, 30, kTruthAndReconciliation, "null"}))),
     In("BC YT", From(2023, Off({kSep, 30, kTruthAndReconciliation, "null"}))),
 };
-// The Civic Holiday of the territories as the Labour Standards Act,
-// R.S.N.W.T. 1988, lists it. The third Monday of February: Alberta's Family Day from 1990, then the
+// The third Monday of February: Alberta's Family Day from 1990, then the
 // other provinces' under their own names; British Columbia's was the second
-// Monday until 2018, Prince Edward Island's in 2009.
+// Monday until 2018, Prince Edward Island's in 2009. The territories' Civic
+// Holiday as the Labour Standards Act, R.S.N.W.T. 1988, lists it.
 constexpr FloatingRow kCaFloating[] = {
     In("* AB", From(1990, Off({Text("Family Day"), kWeekThird, kMon, kFeb, "null"}))),
     In("SK", From(2007, Off({Text("Family Day"), kWeekThird, kMon, kFeb, "null"}))),
