@@ -12,8 +12,8 @@
 
 #include "compute/language_table.h"
 #include "generators/christian_days.h"
-#include "generators/holiday_rules.h"
 #include "generators/countries.h"
+#include "generators/holiday_rules.h"
 #include "generators/national_days.h"
 #include "generators/national_lists.h"
 #include "support/store_snapshot.h"
@@ -110,6 +110,10 @@ const Holiday kHolidays[] = {
     {kMexico,
      "Aniversario de la Revolución",
      {{2005, 11, 20}, {2006, 11, 20}, {2007, 11, 19}, {2025, 11, 17}}},
+    // The president took office on 1 December until 2018, on 1 October from 2024.
+    {kMexico,
+     "Transmisión del Poder Ejecutivo Federal",
+     {{2017, 0, 0}, {2018, 12, 1}, {2024, 10, 1}, {2025, 0, 0}}},
     // France: the Victory of 1945 a holiday 1953-1958, in 1965 and from 1982.
     {kFrance, "Victoire 1945", {{1952, 0, 0}, {1953, 5, 8}, {1958, 5, 8}, {1959, 0, 0}}},
     {kFrance, "Victoire 1945", {{1965, 5, 8}, {1981, 0, 0}, {1982, 5, 8}}},
@@ -159,6 +163,38 @@ TEST(DatedHolidays, BelgianNamesFollowThePageLanguage) {
   EXPECT_EQ(FeastName(kBelgium, page_language::kDutch, 50), "Paasmaandag");
   EXPECT_EQ(FeastName(kNetherlands, page_language::kDutch, 50),
             LanguageString(page_language::kDutch, 50));
+}
+
+// A Canadian province shows its own days off only, and the days moved off a
+// Sunday: Canada Day to 2 July everywhere, Quebec's 24 June to the 25th.
+TEST(DatedHolidays, CanadianRegionsShowTheirOwnDaysOff) {
+  const struct {
+    const char* region;
+    int year;
+    const char* name;
+    int month, day;  // 1..12; 0 when the region has no such day off that year
+  } cases[] = {
+      {"", 2018, "Canada Day (observed)", 7, 2},
+      {"CA-ON", 2018, "Canada Day (observed)", 7, 2},
+      {"CA-ON", 2023, "Canada Day (observed)", 0, 0},  // a Saturday stays
+      {"CA-QC", 2018, "Quebec National Day (observed)", 6, 25},
+      {"CA-ON", 2018, "Quebec National Day", 0, 0},
+      {"CA-BC", 2018, "Family Day", 2, 12},  // the second Monday until 2018
+      {"CA-BC", 2019, "Family Day", 2, 18},
+      {"", 1989, "Family Day", 0, 0},
+      {"CA-ON", 2027, "Boxing Day", 12, 26},
+      {"CA-ON", 2027, "British Columbia Day", 0, 0},
+      {"CA-QC", 2027, "Remembrance Day", 0, 0},
+      {"CA-QC", 2002, "Fête de Dollard", 5, 20},
+      {"CA-QC", 2003, "National Patriots' Day", 5, 19},
+  };
+  for (const auto& c : cases) {
+    std::pair<int, int> found{0, 0};
+    for (const HolidayDay& d : NationalDaysOf(kCanada, c.region, 0, c.year)) {
+      if (d.off && d.name == c.name) found = {d.month + 1, d.day};
+    }
+    EXPECT_EQ(found, std::make_pair(c.month, c.day)) << c.region << " " << c.year << " " << c.name;
+  }
 }
 
 // The start and the end of summer time, as the time-zone database dates them:

@@ -36,12 +36,12 @@ MonthDay DateOf(const CCalDatabase& db, const std::string& name, uint32_t type =
 using NationalDays = support::CalendarTest;
 
 // List sizes: the rows of the list, the weekday-rule days, the days off in place of holidays on
-// a weekend and the two daylight-saving days.
+// a weekend (Canada's 1 July and 24 June, Sundays in 2007) and the two daylight-saving days.
 TEST_F(NationalDays, ListSizesAndNamesQuotedInEveryLanguage) {
   const struct {
     int country, year;
     uint32_t count;
-  } sizes[] = {{0, 2007, 17 + 9 + 1 + 2}, {0, 2008, 17 + 10 + 2},   {1, 2007, 12 + 8 + 2},
+  } sizes[] = {{0, 2007, 17 + 9 + 1 + 2}, {0, 2008, 17 + 10 + 2},   {1, 2007, 12 + 8 + 2 + 2},
                {6, 2007, 8 + 1 + 2},      {2, 2007, 5 + 3 + 2},     {4, 2007, 13 + 4 + 2},
                {5, 2024, 4 + 5 + 2},      {7, 2024, 6 + 2 + 1 + 2}, {8, 1965, 7 + 1}};
   for (const auto& s : sizes) {
@@ -150,10 +150,12 @@ TEST_F(NationalDays, MovingRulesMatchADirectCountOfWeekdays) {
                 support::LibraryWeekday(year, 1, 1) == 5 ? 1 : CountedWeekday(year, 1, 1, 1))
           << year;
     }
-    // Victoria Day: the last Monday before 25 May.
+    // Victoria Day: the last Monday before 25 May, from 1952.
     const int fourthMonday = CountedWeekday(year, 4, 1, 4);
-    ASSERT_EQ(DateOf(lists[1], "Victoria Day").second,
-              fourthMonday < 25 ? fourthMonday : fourthMonday - 7);
+    if (year >= 1952) {
+      ASSERT_EQ(DateOf(lists[1], "Victoria Day").second,
+                fourthMonday < 25 ? fourthMonday : fourthMonday - 7);
+    }
     for (int country = 0; country < kCountryCount; ++country) {
       if (lists[country].Count() == 0) continue;  // no list yet
       GenerateNationalDays(lists[country], year, 1);
