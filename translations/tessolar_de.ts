@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>%1 names a region its country has not (%2): it shows the whole country.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nennt eine Region, die es im Land des Kalenders nicht gibt (%2): Angezeigt wird das ganze Land.</translation>
     </message>
 </context>
 <context>
@@ -260,11 +260,11 @@
     </message>
     <message>
         <source>&amp;Region</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Region</translation>
     </message>
     <message>
         <source>The public holidays shown are those of this region; the whole country shows every region&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigt werden die gesetzlichen Feiertage dieser Region; beim ganzen Land die aller Regionen</translation>
     </message>
 </context>
 <context>
@@ -535,479 +535,479 @@
     <name>Region</name>
     <message>
         <source>Alaska</source>
-        <translation type="unfinished"></translation>
+        <translation>Alaska</translation>
     </message>
     <message>
         <source>Alabama</source>
-        <translation type="unfinished"></translation>
+        <translation>Alabama</translation>
     </message>
     <message>
         <source>Arkansas</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkansas</translation>
     </message>
     <message>
         <source>Arizona</source>
-        <translation type="unfinished"></translation>
+        <translation>Arizona</translation>
     </message>
     <message>
         <source>California</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalifornien</translation>
     </message>
     <message>
         <source>Colorado</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorado</translation>
     </message>
     <message>
         <source>Connecticut</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecticut</translation>
     </message>
     <message>
         <source>District of Columbia</source>
-        <translation type="unfinished"></translation>
+        <translation>District of Columbia</translation>
     </message>
     <message>
         <source>Delaware</source>
-        <translation type="unfinished"></translation>
+        <translation>Delaware</translation>
     </message>
     <message>
         <source>Florida</source>
-        <translation type="unfinished"></translation>
+        <translation>Florida</translation>
     </message>
     <message>
         <source>Georgia</source>
-        <translation type="unfinished"></translation>
+        <translation>Georgia</translation>
     </message>
     <message>
         <source>Hawaii</source>
-        <translation type="unfinished"></translation>
+        <translation>Hawaii</translation>
     </message>
     <message>
         <source>Iowa</source>
-        <translation type="unfinished"></translation>
+        <translation>Iowa</translation>
     </message>
     <message>
         <source>Idaho</source>
-        <translation type="unfinished"></translation>
+        <translation>Idaho</translation>
     </message>
     <message>
         <source>Illinois</source>
-        <translation type="unfinished"></translation>
+        <translation>Illinois</translation>
     </message>
     <message>
         <source>Indiana</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiana</translation>
     </message>
     <message>
         <source>Kansas</source>
-        <translation type="unfinished"></translation>
+        <translation>Kansas</translation>
     </message>
     <message>
         <source>Kentucky</source>
-        <translation type="unfinished"></translation>
+        <translation>Kentucky</translation>
     </message>
     <message>
         <source>Louisiana</source>
-        <translation type="unfinished"></translation>
+        <translation>Louisiana</translation>
     </message>
     <message>
         <source>Massachusetts</source>
-        <translation type="unfinished"></translation>
+        <translation>Massachusetts</translation>
     </message>
     <message>
         <source>Maryland</source>
-        <translation type="unfinished"></translation>
+        <translation>Maryland</translation>
     </message>
     <message>
         <source>Maine</source>
-        <translation type="unfinished"></translation>
+        <translation>Maine</translation>
     </message>
     <message>
         <source>Michigan</source>
-        <translation type="unfinished"></translation>
+        <translation>Michigan</translation>
     </message>
     <message>
         <source>Minnesota</source>
-        <translation type="unfinished"></translation>
+        <translation>Minnesota</translation>
     </message>
     <message>
         <source>Missouri</source>
-        <translation type="unfinished"></translation>
+        <translation>Missouri</translation>
     </message>
     <message>
         <source>Mississippi</source>
-        <translation type="unfinished"></translation>
+        <translation>Mississippi</translation>
     </message>
     <message>
         <source>Montana</source>
-        <translation type="unfinished"></translation>
+        <translation>Montana</translation>
     </message>
     <message>
         <source>North Carolina</source>
-        <translation type="unfinished"></translation>
+        <translation>North Carolina</translation>
     </message>
     <message>
         <source>North Dakota</source>
-        <translation type="unfinished"></translation>
+        <translation>North Dakota</translation>
     </message>
     <message>
         <source>Nebraska</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebraska</translation>
     </message>
     <message>
         <source>New Hampshire</source>
-        <translation type="unfinished"></translation>
+        <translation>New Hampshire</translation>
     </message>
     <message>
         <source>New Jersey</source>
-        <translation type="unfinished"></translation>
+        <translation>New Jersey</translation>
     </message>
     <message>
         <source>New Mexico</source>
-        <translation type="unfinished"></translation>
+        <translation>New Mexico</translation>
     </message>
     <message>
         <source>Nevada</source>
-        <translation type="unfinished"></translation>
+        <translation>Nevada</translation>
     </message>
     <message>
         <source>New York</source>
-        <translation type="unfinished"></translation>
+        <translation>New York</translation>
     </message>
     <message>
         <source>Ohio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohio</translation>
     </message>
     <message>
         <source>Oklahoma</source>
-        <translation type="unfinished"></translation>
+        <translation>Oklahoma</translation>
     </message>
     <message>
         <source>Oregon</source>
-        <translation type="unfinished"></translation>
+        <translation>Oregon</translation>
     </message>
     <message>
         <source>Pennsylvania</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennsylvania</translation>
     </message>
     <message>
         <source>Rhode Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Rhode Island</translation>
     </message>
     <message>
         <source>South Carolina</source>
-        <translation type="unfinished"></translation>
+        <translation>South Carolina</translation>
     </message>
     <message>
         <source>South Dakota</source>
-        <translation type="unfinished"></translation>
+        <translation>South Dakota</translation>
     </message>
     <message>
         <source>Tennessee</source>
-        <translation type="unfinished"></translation>
+        <translation>Tennessee</translation>
     </message>
     <message>
         <source>Texas</source>
-        <translation type="unfinished"></translation>
+        <translation>Texas</translation>
     </message>
     <message>
         <source>Utah</source>
-        <translation type="unfinished"></translation>
+        <translation>Utah</translation>
     </message>
     <message>
         <source>Virginia</source>
-        <translation type="unfinished"></translation>
+        <translation>Virginia</translation>
     </message>
     <message>
         <source>Vermont</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermont</translation>
     </message>
     <message>
         <source>Washington</source>
-        <translation type="unfinished"></translation>
+        <translation>Washington</translation>
     </message>
     <message>
         <source>Wisconsin</source>
-        <translation type="unfinished"></translation>
+        <translation>Wisconsin</translation>
     </message>
     <message>
         <source>West Virginia</source>
-        <translation type="unfinished"></translation>
+        <translation>West Virginia</translation>
     </message>
     <message>
         <source>Wyoming</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyoming</translation>
     </message>
     <message>
         <source>Alberta</source>
-        <translation type="unfinished"></translation>
+        <translation>Alberta</translation>
     </message>
     <message>
         <source>British Columbia</source>
-        <translation type="unfinished"></translation>
+        <translation>British Columbia</translation>
     </message>
     <message>
         <source>Manitoba</source>
-        <translation type="unfinished"></translation>
+        <translation>Manitoba</translation>
     </message>
     <message>
         <source>New Brunswick</source>
-        <translation type="unfinished"></translation>
+        <translation>New Brunswick</translation>
     </message>
     <message>
         <source>Newfoundland and Labrador</source>
-        <translation type="unfinished"></translation>
+        <translation>Neufundland und Labrador</translation>
     </message>
     <message>
         <source>Nova Scotia</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova Scotia</translation>
     </message>
     <message>
         <source>Northwest Territories</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordwest-Territorien</translation>
     </message>
     <message>
         <source>Nunavut</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunavut</translation>
     </message>
     <message>
         <source>Ontario</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontario</translation>
     </message>
     <message>
         <source>Prince Edward Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Prince Edward Island</translation>
     </message>
     <message>
         <source>Quebec</source>
-        <translation type="unfinished"></translation>
+        <translation>Québec</translation>
     </message>
     <message>
         <source>Saskatchewan</source>
-        <translation type="unfinished"></translation>
+        <translation>Saskatchewan</translation>
     </message>
     <message>
         <source>Yukon</source>
-        <translation type="unfinished"></translation>
+        <translation>Yukon</translation>
     </message>
     <message>
         <source>England and Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>England und Wales</translation>
     </message>
     <message>
         <source>Northern Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordirland</translation>
     </message>
     <message>
         <source>Scotland</source>
-        <translation type="unfinished"></translation>
+        <translation>Schottland</translation>
     </message>
     <message>
         <source>Australian Capital Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Australian Capital Territory</translation>
     </message>
     <message>
         <source>New South Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>New South Wales</translation>
     </message>
     <message>
         <source>Northern Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Northern Territory</translation>
     </message>
     <message>
         <source>Queensland</source>
-        <translation type="unfinished"></translation>
+        <translation>Queensland</translation>
     </message>
     <message>
         <source>South Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>South Australia</translation>
     </message>
     <message>
         <source>Tasmania</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasmanien</translation>
     </message>
     <message>
         <source>Victoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoria</translation>
     </message>
     <message>
         <source>Western Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Western Australia</translation>
     </message>
     <message>
         <source>Brandenburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandenburg</translation>
     </message>
     <message>
         <source>Berlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Berlin</translation>
     </message>
     <message>
         <source>Baden-Württemberg</source>
-        <translation type="unfinished"></translation>
+        <translation>Baden-Württemberg</translation>
     </message>
     <message>
         <source>Bavaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Bayern</translation>
     </message>
     <message>
         <source>Bremen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bremen</translation>
     </message>
     <message>
         <source>Hesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Hessen</translation>
     </message>
     <message>
         <source>Hamburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamburg</translation>
     </message>
     <message>
         <source>Mecklenburg-Western Pomerania</source>
-        <translation type="unfinished"></translation>
+        <translation>Mecklenburg-Vorpommern</translation>
     </message>
     <message>
         <source>Lower Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedersachsen</translation>
     </message>
     <message>
         <source>North Rhine-Westphalia</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordrhein-Westfalen</translation>
     </message>
     <message>
         <source>Rhineland-Palatinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rheinland-Pfalz</translation>
     </message>
     <message>
         <source>Schleswig-Holstein</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleswig-Holstein</translation>
     </message>
     <message>
         <source>Saarland</source>
-        <translation type="unfinished"></translation>
+        <translation>Saarland</translation>
     </message>
     <message>
         <source>Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Sachsen</translation>
     </message>
     <message>
         <source>Saxony-Anhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Sachsen-Anhalt</translation>
     </message>
     <message>
         <source>Thuringia</source>
-        <translation type="unfinished"></translation>
+        <translation>Thüringen</translation>
     </message>
     <message>
         <source>Andalusia</source>
-        <translation type="unfinished"></translation>
+        <translation>Andalusien</translation>
     </message>
     <message>
         <source>Aragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Aragonien</translation>
     </message>
     <message>
         <source>Asturias</source>
-        <translation type="unfinished"></translation>
+        <translation>Asturien</translation>
     </message>
     <message>
         <source>Cantabria</source>
-        <translation type="unfinished"></translation>
+        <translation>Kantabrien</translation>
     </message>
     <message>
         <source>Ceuta</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceuta</translation>
     </message>
     <message>
         <source>Castile and León</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastilien und León</translation>
     </message>
     <message>
         <source>Castilla-La Mancha</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastilien-La Mancha</translation>
     </message>
     <message>
         <source>Canary Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanarische Inseln</translation>
     </message>
     <message>
         <source>Catalonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalonien</translation>
     </message>
     <message>
         <source>Extremadura</source>
-        <translation type="unfinished"></translation>
+        <translation>Extremadura</translation>
     </message>
     <message>
         <source>Galicia</source>
-        <translation type="unfinished"></translation>
+        <translation>Galicien</translation>
     </message>
     <message>
         <source>Balearic Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Balearische Inseln</translation>
     </message>
     <message>
         <source>Region of Murcia</source>
-        <translation type="unfinished"></translation>
+        <translation>Region Murcia</translation>
     </message>
     <message>
         <source>Community of Madrid</source>
-        <translation type="unfinished"></translation>
+        <translation>Autonome Gemeinschaft Madrid</translation>
     </message>
     <message>
         <source>Melilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Melilla</translation>
     </message>
     <message>
         <source>Navarre</source>
-        <translation type="unfinished"></translation>
+        <translation>Navarra</translation>
     </message>
     <message>
         <source>Basque Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Baskenland</translation>
     </message>
     <message>
         <source>La Rioja</source>
-        <translation type="unfinished"></translation>
+        <translation>La Rioja</translation>
     </message>
     <message>
         <source>Valencian Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Valencianische Gemeinschaft</translation>
     </message>
     <message>
         <source>Burgenland</source>
-        <translation type="unfinished"></translation>
+        <translation>Burgenland</translation>
     </message>
     <message>
         <source>Carinthia</source>
-        <translation type="unfinished"></translation>
+        <translation>Kärnten</translation>
     </message>
     <message>
         <source>Lower Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederösterreich</translation>
     </message>
     <message>
         <source>Upper Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberösterreich</translation>
     </message>
     <message>
         <source>Salzburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Salzburg</translation>
     </message>
     <message>
         <source>Styria</source>
-        <translation type="unfinished"></translation>
+        <translation>Steiermark</translation>
     </message>
     <message>
         <source>Tyrol</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirol</translation>
     </message>
     <message>
         <source>Vorarlberg</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorarlberg</translation>
     </message>
     <message>
         <source>Vienna</source>
-        <translation type="unfinished"></translation>
+        <translation>Wien</translation>
     </message>
 </context>
 <context>
@@ -1106,7 +1106,7 @@
     </message>
     <message>
         <source>Whole country</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzes Land</translation>
     </message>
 </context>
 <context>

@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>%1 names a region its country has not (%2): it shows the whole country.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 indique une région qui n’existe pas dans son pays (%2)&#xa0;: c’est tout le pays qui est affiché.</translation>
     </message>
 </context>
 <context>
@@ -260,11 +260,11 @@
     </message>
     <message>
         <source>&amp;Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Ré&amp;gion</translation>
     </message>
     <message>
         <source>The public holidays shown are those of this region; the whole country shows every region&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Les jours fériés affichés sont ceux de cette région&#x202f;; avec tout le pays, ceux de toutes les régions</translation>
     </message>
 </context>
 <context>
@@ -535,479 +535,479 @@
     <name>Region</name>
     <message>
         <source>Alaska</source>
-        <translation type="unfinished"></translation>
+        <translation>Alaska</translation>
     </message>
     <message>
         <source>Alabama</source>
-        <translation type="unfinished"></translation>
+        <translation>Alabama</translation>
     </message>
     <message>
         <source>Arkansas</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkansas</translation>
     </message>
     <message>
         <source>Arizona</source>
-        <translation type="unfinished"></translation>
+        <translation>Arizona</translation>
     </message>
     <message>
         <source>California</source>
-        <translation type="unfinished"></translation>
+        <translation>Californie</translation>
     </message>
     <message>
         <source>Colorado</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorado</translation>
     </message>
     <message>
         <source>Connecticut</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecticut</translation>
     </message>
     <message>
         <source>District of Columbia</source>
-        <translation type="unfinished"></translation>
+        <translation>District de Columbia</translation>
     </message>
     <message>
         <source>Delaware</source>
-        <translation type="unfinished"></translation>
+        <translation>Delaware</translation>
     </message>
     <message>
         <source>Florida</source>
-        <translation type="unfinished"></translation>
+        <translation>Floride</translation>
     </message>
     <message>
         <source>Georgia</source>
-        <translation type="unfinished"></translation>
+        <translation>Géorgie</translation>
     </message>
     <message>
         <source>Hawaii</source>
-        <translation type="unfinished"></translation>
+        <translation>Hawaï</translation>
     </message>
     <message>
         <source>Iowa</source>
-        <translation type="unfinished"></translation>
+        <translation>Iowa</translation>
     </message>
     <message>
         <source>Idaho</source>
-        <translation type="unfinished"></translation>
+        <translation>Idaho</translation>
     </message>
     <message>
         <source>Illinois</source>
-        <translation type="unfinished"></translation>
+        <translation>Illinois</translation>
     </message>
     <message>
         <source>Indiana</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiana</translation>
     </message>
     <message>
         <source>Kansas</source>
-        <translation type="unfinished"></translation>
+        <translation>Kansas</translation>
     </message>
     <message>
         <source>Kentucky</source>
-        <translation type="unfinished"></translation>
+        <translation>Kentucky</translation>
     </message>
     <message>
         <source>Louisiana</source>
-        <translation type="unfinished"></translation>
+        <translation>Louisiane</translation>
     </message>
     <message>
         <source>Massachusetts</source>
-        <translation type="unfinished"></translation>
+        <translation>Massachusetts</translation>
     </message>
     <message>
         <source>Maryland</source>
-        <translation type="unfinished"></translation>
+        <translation>Maryland</translation>
     </message>
     <message>
         <source>Maine</source>
-        <translation type="unfinished"></translation>
+        <translation>Maine</translation>
     </message>
     <message>
         <source>Michigan</source>
-        <translation type="unfinished"></translation>
+        <translation>Michigan</translation>
     </message>
     <message>
         <source>Minnesota</source>
-        <translation type="unfinished"></translation>
+        <translation>Minnesota</translation>
     </message>
     <message>
         <source>Missouri</source>
-        <translation type="unfinished"></translation>
+        <translation>Missouri</translation>
     </message>
     <message>
         <source>Mississippi</source>
-        <translation type="unfinished"></translation>
+        <translation>Mississippi</translation>
     </message>
     <message>
         <source>Montana</source>
-        <translation type="unfinished"></translation>
+        <translation>Montana</translation>
     </message>
     <message>
         <source>North Carolina</source>
-        <translation type="unfinished"></translation>
+        <translation>Caroline du Nord</translation>
     </message>
     <message>
         <source>North Dakota</source>
-        <translation type="unfinished"></translation>
+        <translation>Dakota du Nord</translation>
     </message>
     <message>
         <source>Nebraska</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebraska</translation>
     </message>
     <message>
         <source>New Hampshire</source>
-        <translation type="unfinished"></translation>
+        <translation>New Hampshire</translation>
     </message>
     <message>
         <source>New Jersey</source>
-        <translation type="unfinished"></translation>
+        <translation>New Jersey</translation>
     </message>
     <message>
         <source>New Mexico</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau-Mexique</translation>
     </message>
     <message>
         <source>Nevada</source>
-        <translation type="unfinished"></translation>
+        <translation>Nevada</translation>
     </message>
     <message>
         <source>New York</source>
-        <translation type="unfinished"></translation>
+        <translation>New York</translation>
     </message>
     <message>
         <source>Ohio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohio</translation>
     </message>
     <message>
         <source>Oklahoma</source>
-        <translation type="unfinished"></translation>
+        <translation>Oklahoma</translation>
     </message>
     <message>
         <source>Oregon</source>
-        <translation type="unfinished"></translation>
+        <translation>Oregon</translation>
     </message>
     <message>
         <source>Pennsylvania</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennsylvanie</translation>
     </message>
     <message>
         <source>Rhode Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Rhode Island</translation>
     </message>
     <message>
         <source>South Carolina</source>
-        <translation type="unfinished"></translation>
+        <translation>Caroline du Sud</translation>
     </message>
     <message>
         <source>South Dakota</source>
-        <translation type="unfinished"></translation>
+        <translation>Dakota du Sud</translation>
     </message>
     <message>
         <source>Tennessee</source>
-        <translation type="unfinished"></translation>
+        <translation>Tennessee</translation>
     </message>
     <message>
         <source>Texas</source>
-        <translation type="unfinished"></translation>
+        <translation>Texas</translation>
     </message>
     <message>
         <source>Utah</source>
-        <translation type="unfinished"></translation>
+        <translation>Utah</translation>
     </message>
     <message>
         <source>Virginia</source>
-        <translation type="unfinished"></translation>
+        <translation>Virginie</translation>
     </message>
     <message>
         <source>Vermont</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermont</translation>
     </message>
     <message>
         <source>Washington</source>
-        <translation type="unfinished"></translation>
+        <translation>Washington</translation>
     </message>
     <message>
         <source>Wisconsin</source>
-        <translation type="unfinished"></translation>
+        <translation>Wisconsin</translation>
     </message>
     <message>
         <source>West Virginia</source>
-        <translation type="unfinished"></translation>
+        <translation>Virginie-Occidentale</translation>
     </message>
     <message>
         <source>Wyoming</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyoming</translation>
     </message>
     <message>
         <source>Alberta</source>
-        <translation type="unfinished"></translation>
+        <translation>Alberta</translation>
     </message>
     <message>
         <source>British Columbia</source>
-        <translation type="unfinished"></translation>
+        <translation>Colombie-Britannique</translation>
     </message>
     <message>
         <source>Manitoba</source>
-        <translation type="unfinished"></translation>
+        <translation>Manitoba</translation>
     </message>
     <message>
         <source>New Brunswick</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau-Brunswick</translation>
     </message>
     <message>
         <source>Newfoundland and Labrador</source>
-        <translation type="unfinished"></translation>
+        <translation>Terre-Neuve-et-Labrador</translation>
     </message>
     <message>
         <source>Nova Scotia</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle-Écosse</translation>
     </message>
     <message>
         <source>Northwest Territories</source>
-        <translation type="unfinished"></translation>
+        <translation>Territoires du Nord-Ouest</translation>
     </message>
     <message>
         <source>Nunavut</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunavut</translation>
     </message>
     <message>
         <source>Ontario</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontario</translation>
     </message>
     <message>
         <source>Prince Edward Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Île-du-Prince-Édouard</translation>
     </message>
     <message>
         <source>Quebec</source>
-        <translation type="unfinished"></translation>
+        <translation>Québec</translation>
     </message>
     <message>
         <source>Saskatchewan</source>
-        <translation type="unfinished"></translation>
+        <translation>Saskatchewan</translation>
     </message>
     <message>
         <source>Yukon</source>
-        <translation type="unfinished"></translation>
+        <translation>Yukon</translation>
     </message>
     <message>
         <source>England and Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>Angleterre et pays de Galles</translation>
     </message>
     <message>
         <source>Northern Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlande du Nord</translation>
     </message>
     <message>
         <source>Scotland</source>
-        <translation type="unfinished"></translation>
+        <translation>Écosse</translation>
     </message>
     <message>
         <source>Australian Capital Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Territoire de la capitale australienne</translation>
     </message>
     <message>
         <source>New South Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle-Galles du Sud</translation>
     </message>
     <message>
         <source>Northern Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Territoire du Nord</translation>
     </message>
     <message>
         <source>Queensland</source>
-        <translation type="unfinished"></translation>
+        <translation>Queensland</translation>
     </message>
     <message>
         <source>South Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie-Méridionale</translation>
     </message>
     <message>
         <source>Tasmania</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasmanie</translation>
     </message>
     <message>
         <source>Victoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoria</translation>
     </message>
     <message>
         <source>Western Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie-Occidentale</translation>
     </message>
     <message>
         <source>Brandenburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandebourg</translation>
     </message>
     <message>
         <source>Berlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Berlin</translation>
     </message>
     <message>
         <source>Baden-Württemberg</source>
-        <translation type="unfinished"></translation>
+        <translation>Bade-Wurtemberg</translation>
     </message>
     <message>
         <source>Bavaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Bavière</translation>
     </message>
     <message>
         <source>Bremen</source>
-        <translation type="unfinished"></translation>
+        <translation>Brême</translation>
     </message>
     <message>
         <source>Hesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Hesse</translation>
     </message>
     <message>
         <source>Hamburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Hambourg</translation>
     </message>
     <message>
         <source>Mecklenburg-Western Pomerania</source>
-        <translation type="unfinished"></translation>
+        <translation>Mecklembourg-Poméranie-Occidentale</translation>
     </message>
     <message>
         <source>Lower Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Basse-Saxe</translation>
     </message>
     <message>
         <source>North Rhine-Westphalia</source>
-        <translation type="unfinished"></translation>
+        <translation>Rhénanie-du-Nord-Westphalie</translation>
     </message>
     <message>
         <source>Rhineland-Palatinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rhénanie-Palatinat</translation>
     </message>
     <message>
         <source>Schleswig-Holstein</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleswig-Holstein</translation>
     </message>
     <message>
         <source>Saarland</source>
-        <translation type="unfinished"></translation>
+        <translation>Sarre</translation>
     </message>
     <message>
         <source>Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Saxe</translation>
     </message>
     <message>
         <source>Saxony-Anhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Saxe-Anhalt</translation>
     </message>
     <message>
         <source>Thuringia</source>
-        <translation type="unfinished"></translation>
+        <translation>Thuringe</translation>
     </message>
     <message>
         <source>Andalusia</source>
-        <translation type="unfinished"></translation>
+        <translation>Andalousie</translation>
     </message>
     <message>
         <source>Aragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Aragon</translation>
     </message>
     <message>
         <source>Asturias</source>
-        <translation type="unfinished"></translation>
+        <translation>Asturies</translation>
     </message>
     <message>
         <source>Cantabria</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantabrie</translation>
     </message>
     <message>
         <source>Ceuta</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceuta</translation>
     </message>
     <message>
         <source>Castile and León</source>
-        <translation type="unfinished"></translation>
+        <translation>Castille-et-León</translation>
     </message>
     <message>
         <source>Castilla-La Mancha</source>
-        <translation type="unfinished"></translation>
+        <translation>Castille-La Manche</translation>
     </message>
     <message>
         <source>Canary Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Îles Canaries</translation>
     </message>
     <message>
         <source>Catalonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogne</translation>
     </message>
     <message>
         <source>Extremadura</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrémadure</translation>
     </message>
     <message>
         <source>Galicia</source>
-        <translation type="unfinished"></translation>
+        <translation>Galice</translation>
     </message>
     <message>
         <source>Balearic Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Îles Baléares</translation>
     </message>
     <message>
         <source>Region of Murcia</source>
-        <translation type="unfinished"></translation>
+        <translation>Région de Murcie</translation>
     </message>
     <message>
         <source>Community of Madrid</source>
-        <translation type="unfinished"></translation>
+        <translation>Communauté de Madrid</translation>
     </message>
     <message>
         <source>Melilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Melilla</translation>
     </message>
     <message>
         <source>Navarre</source>
-        <translation type="unfinished"></translation>
+        <translation>Navarre</translation>
     </message>
     <message>
         <source>Basque Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays basque</translation>
     </message>
     <message>
         <source>La Rioja</source>
-        <translation type="unfinished"></translation>
+        <translation>La Rioja</translation>
     </message>
     <message>
         <source>Valencian Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Communauté valencienne</translation>
     </message>
     <message>
         <source>Burgenland</source>
-        <translation type="unfinished"></translation>
+        <translation>Burgenland</translation>
     </message>
     <message>
         <source>Carinthia</source>
-        <translation type="unfinished"></translation>
+        <translation>Carinthie</translation>
     </message>
     <message>
         <source>Lower Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Basse-Autriche</translation>
     </message>
     <message>
         <source>Upper Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Haute-Autriche</translation>
     </message>
     <message>
         <source>Salzburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Salzbourg</translation>
     </message>
     <message>
         <source>Styria</source>
-        <translation type="unfinished"></translation>
+        <translation>Styrie</translation>
     </message>
     <message>
         <source>Tyrol</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyrol</translation>
     </message>
     <message>
         <source>Vorarlberg</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorarlberg</translation>
     </message>
     <message>
         <source>Vienna</source>
-        <translation type="unfinished"></translation>
+        <translation>Vienne</translation>
     </message>
 </context>
 <context>
@@ -1106,7 +1106,7 @@
     </message>
     <message>
         <source>Whole country</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le pays</translation>
     </message>
 </context>
 <context>

@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>%1 names a region its country has not (%2): it shows the whole country.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noemt een regio die in het land van de kalender niet bestaat (%2): het hele land wordt getoond.</translation>
     </message>
 </context>
 <context>
@@ -260,11 +260,11 @@
     </message>
     <message>
         <source>&amp;Region</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regio</translation>
     </message>
     <message>
         <source>The public holidays shown are those of this region; the whole country shows every region&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Getoond worden de feestdagen van deze regio; bij het hele land die van alle regio’s</translation>
     </message>
 </context>
 <context>
@@ -535,479 +535,479 @@
     <name>Region</name>
     <message>
         <source>Alaska</source>
-        <translation type="unfinished"></translation>
+        <translation>Alaska</translation>
     </message>
     <message>
         <source>Alabama</source>
-        <translation type="unfinished"></translation>
+        <translation>Alabama</translation>
     </message>
     <message>
         <source>Arkansas</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkansas</translation>
     </message>
     <message>
         <source>Arizona</source>
-        <translation type="unfinished"></translation>
+        <translation>Arizona</translation>
     </message>
     <message>
         <source>California</source>
-        <translation type="unfinished"></translation>
+        <translation>Californië</translation>
     </message>
     <message>
         <source>Colorado</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorado</translation>
     </message>
     <message>
         <source>Connecticut</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecticut</translation>
     </message>
     <message>
         <source>District of Columbia</source>
-        <translation type="unfinished"></translation>
+        <translation>District of Columbia</translation>
     </message>
     <message>
         <source>Delaware</source>
-        <translation type="unfinished"></translation>
+        <translation>Delaware</translation>
     </message>
     <message>
         <source>Florida</source>
-        <translation type="unfinished"></translation>
+        <translation>Florida</translation>
     </message>
     <message>
         <source>Georgia</source>
-        <translation type="unfinished"></translation>
+        <translation>Georgia</translation>
     </message>
     <message>
         <source>Hawaii</source>
-        <translation type="unfinished"></translation>
+        <translation>Hawaï</translation>
     </message>
     <message>
         <source>Iowa</source>
-        <translation type="unfinished"></translation>
+        <translation>Iowa</translation>
     </message>
     <message>
         <source>Idaho</source>
-        <translation type="unfinished"></translation>
+        <translation>Idaho</translation>
     </message>
     <message>
         <source>Illinois</source>
-        <translation type="unfinished"></translation>
+        <translation>Illinois</translation>
     </message>
     <message>
         <source>Indiana</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiana</translation>
     </message>
     <message>
         <source>Kansas</source>
-        <translation type="unfinished"></translation>
+        <translation>Kansas</translation>
     </message>
     <message>
         <source>Kentucky</source>
-        <translation type="unfinished"></translation>
+        <translation>Kentucky</translation>
     </message>
     <message>
         <source>Louisiana</source>
-        <translation type="unfinished"></translation>
+        <translation>Louisiana</translation>
     </message>
     <message>
         <source>Massachusetts</source>
-        <translation type="unfinished"></translation>
+        <translation>Massachusetts</translation>
     </message>
     <message>
         <source>Maryland</source>
-        <translation type="unfinished"></translation>
+        <translation>Maryland</translation>
     </message>
     <message>
         <source>Maine</source>
-        <translation type="unfinished"></translation>
+        <translation>Maine</translation>
     </message>
     <message>
         <source>Michigan</source>
-        <translation type="unfinished"></translation>
+        <translation>Michigan</translation>
     </message>
     <message>
         <source>Minnesota</source>
-        <translation type="unfinished"></translation>
+        <translation>Minnesota</translation>
     </message>
     <message>
         <source>Missouri</source>
-        <translation type="unfinished"></translation>
+        <translation>Missouri</translation>
     </message>
     <message>
         <source>Mississippi</source>
-        <translation type="unfinished"></translation>
+        <translation>Mississippi</translation>
     </message>
     <message>
         <source>Montana</source>
-        <translation type="unfinished"></translation>
+        <translation>Montana</translation>
     </message>
     <message>
         <source>North Carolina</source>
-        <translation type="unfinished"></translation>
+        <translation>Noord-Carolina</translation>
     </message>
     <message>
         <source>North Dakota</source>
-        <translation type="unfinished"></translation>
+        <translation>Noord-Dakota</translation>
     </message>
     <message>
         <source>Nebraska</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebraska</translation>
     </message>
     <message>
         <source>New Hampshire</source>
-        <translation type="unfinished"></translation>
+        <translation>New Hampshire</translation>
     </message>
     <message>
         <source>New Jersey</source>
-        <translation type="unfinished"></translation>
+        <translation>New Jersey</translation>
     </message>
     <message>
         <source>New Mexico</source>
-        <translation type="unfinished"></translation>
+        <translation>New Mexico</translation>
     </message>
     <message>
         <source>Nevada</source>
-        <translation type="unfinished"></translation>
+        <translation>Nevada</translation>
     </message>
     <message>
         <source>New York</source>
-        <translation type="unfinished"></translation>
+        <translation>New York</translation>
     </message>
     <message>
         <source>Ohio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohio</translation>
     </message>
     <message>
         <source>Oklahoma</source>
-        <translation type="unfinished"></translation>
+        <translation>Oklahoma</translation>
     </message>
     <message>
         <source>Oregon</source>
-        <translation type="unfinished"></translation>
+        <translation>Oregon</translation>
     </message>
     <message>
         <source>Pennsylvania</source>
-        <translation type="unfinished"></translation>
+        <translation>Pennsylvania</translation>
     </message>
     <message>
         <source>Rhode Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Rhode Island</translation>
     </message>
     <message>
         <source>South Carolina</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuid-Carolina</translation>
     </message>
     <message>
         <source>South Dakota</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuid-Dakota</translation>
     </message>
     <message>
         <source>Tennessee</source>
-        <translation type="unfinished"></translation>
+        <translation>Tennessee</translation>
     </message>
     <message>
         <source>Texas</source>
-        <translation type="unfinished"></translation>
+        <translation>Texas</translation>
     </message>
     <message>
         <source>Utah</source>
-        <translation type="unfinished"></translation>
+        <translation>Utah</translation>
     </message>
     <message>
         <source>Virginia</source>
-        <translation type="unfinished"></translation>
+        <translation>Virginia</translation>
     </message>
     <message>
         <source>Vermont</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermont</translation>
     </message>
     <message>
         <source>Washington</source>
-        <translation type="unfinished"></translation>
+        <translation>Washington</translation>
     </message>
     <message>
         <source>Wisconsin</source>
-        <translation type="unfinished"></translation>
+        <translation>Wisconsin</translation>
     </message>
     <message>
         <source>West Virginia</source>
-        <translation type="unfinished"></translation>
+        <translation>West Virginia</translation>
     </message>
     <message>
         <source>Wyoming</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyoming</translation>
     </message>
     <message>
         <source>Alberta</source>
-        <translation type="unfinished"></translation>
+        <translation>Alberta</translation>
     </message>
     <message>
         <source>British Columbia</source>
-        <translation type="unfinished"></translation>
+        <translation>Brits-Columbia</translation>
     </message>
     <message>
         <source>Manitoba</source>
-        <translation type="unfinished"></translation>
+        <translation>Manitoba</translation>
     </message>
     <message>
         <source>New Brunswick</source>
-        <translation type="unfinished"></translation>
+        <translation>New Brunswick</translation>
     </message>
     <message>
         <source>Newfoundland and Labrador</source>
-        <translation type="unfinished"></translation>
+        <translation>Newfoundland en Labrador</translation>
     </message>
     <message>
         <source>Nova Scotia</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova Scotia</translation>
     </message>
     <message>
         <source>Northwest Territories</source>
-        <translation type="unfinished"></translation>
+        <translation>Northwest Territories</translation>
     </message>
     <message>
         <source>Nunavut</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunavut</translation>
     </message>
     <message>
         <source>Ontario</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontario</translation>
     </message>
     <message>
         <source>Prince Edward Island</source>
-        <translation type="unfinished"></translation>
+        <translation>Prins Edwardeiland</translation>
     </message>
     <message>
         <source>Quebec</source>
-        <translation type="unfinished"></translation>
+        <translation>Quebec</translation>
     </message>
     <message>
         <source>Saskatchewan</source>
-        <translation type="unfinished"></translation>
+        <translation>Saskatchewan</translation>
     </message>
     <message>
         <source>Yukon</source>
-        <translation type="unfinished"></translation>
+        <translation>Yukon</translation>
     </message>
     <message>
         <source>England and Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>Engeland en Wales</translation>
     </message>
     <message>
         <source>Northern Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Noord-Ierland</translation>
     </message>
     <message>
         <source>Scotland</source>
-        <translation type="unfinished"></translation>
+        <translation>Schotland</translation>
     </message>
     <message>
         <source>Australian Capital Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Australisch Hoofdstedelijk Territorium</translation>
     </message>
     <message>
         <source>New South Wales</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw-Zuid-Wales</translation>
     </message>
     <message>
         <source>Northern Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Noordelijk Territorium</translation>
     </message>
     <message>
         <source>Queensland</source>
-        <translation type="unfinished"></translation>
+        <translation>Queensland</translation>
     </message>
     <message>
         <source>South Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuid-Australië</translation>
     </message>
     <message>
         <source>Tasmania</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasmanië</translation>
     </message>
     <message>
         <source>Victoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoria</translation>
     </message>
     <message>
         <source>Western Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>West-Australië</translation>
     </message>
     <message>
         <source>Brandenburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandenburg</translation>
     </message>
     <message>
         <source>Berlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Berlijn</translation>
     </message>
     <message>
         <source>Baden-Württemberg</source>
-        <translation type="unfinished"></translation>
+        <translation>Baden-Württemberg</translation>
     </message>
     <message>
         <source>Bavaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Beieren</translation>
     </message>
     <message>
         <source>Bremen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bremen</translation>
     </message>
     <message>
         <source>Hesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Hessen</translation>
     </message>
     <message>
         <source>Hamburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamburg</translation>
     </message>
     <message>
         <source>Mecklenburg-Western Pomerania</source>
-        <translation type="unfinished"></translation>
+        <translation>Mecklenburg-Voor-Pommeren</translation>
     </message>
     <message>
         <source>Lower Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedersaksen</translation>
     </message>
     <message>
         <source>North Rhine-Westphalia</source>
-        <translation type="unfinished"></translation>
+        <translation>Noordrijn-Westfalen</translation>
     </message>
     <message>
         <source>Rhineland-Palatinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rijnland-Palts</translation>
     </message>
     <message>
         <source>Schleswig-Holstein</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleeswijk-Holstein</translation>
     </message>
     <message>
         <source>Saarland</source>
-        <translation type="unfinished"></translation>
+        <translation>Saarland</translation>
     </message>
     <message>
         <source>Saxony</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksen</translation>
     </message>
     <message>
         <source>Saxony-Anhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksen-Anhalt</translation>
     </message>
     <message>
         <source>Thuringia</source>
-        <translation type="unfinished"></translation>
+        <translation>Thüringen</translation>
     </message>
     <message>
         <source>Andalusia</source>
-        <translation type="unfinished"></translation>
+        <translation>Andalusië</translation>
     </message>
     <message>
         <source>Aragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Aragón</translation>
     </message>
     <message>
         <source>Asturias</source>
-        <translation type="unfinished"></translation>
+        <translation>Asturië</translation>
     </message>
     <message>
         <source>Cantabria</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantabrië</translation>
     </message>
     <message>
         <source>Ceuta</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceuta</translation>
     </message>
     <message>
         <source>Castile and León</source>
-        <translation type="unfinished"></translation>
+        <translation>Castilië en León</translation>
     </message>
     <message>
         <source>Castilla-La Mancha</source>
-        <translation type="unfinished"></translation>
+        <translation>Castilië-La Mancha</translation>
     </message>
     <message>
         <source>Canary Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Canarische Eilanden</translation>
     </message>
     <message>
         <source>Catalonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalonië</translation>
     </message>
     <message>
         <source>Extremadura</source>
-        <translation type="unfinished"></translation>
+        <translation>Extremadura</translation>
     </message>
     <message>
         <source>Galicia</source>
-        <translation type="unfinished"></translation>
+        <translation>Galicië</translation>
     </message>
     <message>
         <source>Balearic Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Balearen</translation>
     </message>
     <message>
         <source>Region of Murcia</source>
-        <translation type="unfinished"></translation>
+        <translation>Regio Murcia</translation>
     </message>
     <message>
         <source>Community of Madrid</source>
-        <translation type="unfinished"></translation>
+        <translation>Autonome Gemeenschap Madrid</translation>
     </message>
     <message>
         <source>Melilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Melilla</translation>
     </message>
     <message>
         <source>Navarre</source>
-        <translation type="unfinished"></translation>
+        <translation>Navarra</translation>
     </message>
     <message>
         <source>Basque Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Baskenland</translation>
     </message>
     <message>
         <source>La Rioja</source>
-        <translation type="unfinished"></translation>
+        <translation>La Rioja</translation>
     </message>
     <message>
         <source>Valencian Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Valenciaanse Gemeenschap</translation>
     </message>
     <message>
         <source>Burgenland</source>
-        <translation type="unfinished"></translation>
+        <translation>Burgenland</translation>
     </message>
     <message>
         <source>Carinthia</source>
-        <translation type="unfinished"></translation>
+        <translation>Karinthië</translation>
     </message>
     <message>
         <source>Lower Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Neder-Oostenrijk</translation>
     </message>
     <message>
         <source>Upper Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Opper-Oostenrijk</translation>
     </message>
     <message>
         <source>Salzburg</source>
-        <translation type="unfinished"></translation>
+        <translation>Salzburg</translation>
     </message>
     <message>
         <source>Styria</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiermarken</translation>
     </message>
     <message>
         <source>Tyrol</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirol</translation>
     </message>
     <message>
         <source>Vorarlberg</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorarlberg</translation>
     </message>
     <message>
         <source>Vienna</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenen</translation>
     </message>
 </context>
 <context>
@@ -1106,7 +1106,7 @@
     </message>
     <message>
         <source>Whole country</source>
-        <translation type="unfinished"></translation>
+        <translation>Het hele land</translation>
     </message>
 </context>
 <context>
