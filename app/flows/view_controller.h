@@ -83,6 +83,8 @@ class ViewController {
   void SetDesktopLocale(std::function<std::string()> locale) {
     opening_.desktopLocale = std::move(locale);
   }
+  // Where new calendars learn the desktop's time zone (the system's unless set).
+  void SetDesktopZone(std::function<std::string()> zone) { opening_.desktopZone = std::move(zone); }
 
  private:
   bool Route(const ClickToken& token);

@@ -89,6 +89,28 @@ TEST(CalendarFlows, NewCalendarStartsFromTheDesktopsLocale) {
   }
 }
 
+// Its region comes from the desktop's time zone where the zone is one region's
+// of that country; a zone many regions share, or another country's, gives
+// the whole country.
+TEST(CalendarFlows, NewCalendarTakesTheRegionOfTheDesktopsTimeZone) {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"en_AU.UTF-8", "Australia/Perth", "AU-WA"}, {"en_CA", "America/Regina", "CA-SK"},
+      {"en_US", "America/Phoenix", "US-AZ"},      {"en_US", "America/New_York", ""},
+      {"de_DE", "Europe/Berlin", ""},             {"de_DE", "Australia/Perth", ""},
+      {"en_GB", "Europe/Belfast", "GB-NIR"},      {"en_US", "", ""}};
+  for (const auto& [locale, zone, region] : cases) {
+    SCOPED_TRACE(zone);
+    Session s;
+    s.view.SetDesktopLocale([locale = std::string(locale)] { return locale; });
+    s.view.SetDesktopZone([zone = std::string(zone)] { return zone; });
+    ConfigChoices shown;
+    s.prompts.configs.push_back({[&shown](ConfigChoices& c) { shown = c; }, true});
+    s.Click("calendarnew");
+    EXPECT_EQ(shown.region, region);
+    EXPECT_EQ(s.doc.Db().Region(), region);
+  }
+}
+
 TEST(CalendarFlows, OpeningRunsTheYearBuildEvenAfterAnotherCalendarWasBuilt) {
   Session s;
   ConfigureYear(s, 2027);

@@ -93,6 +93,28 @@ TEST(ConfigurationFlow, AnotherLanguageRenamesTheComputedDays) {
   EXPECT_EQ(support::EntriesNamed(db, kChristianHoliday, LanguageString(1, kEasterSunday)).size(), 1u);
 }
 
+// Another region takes away the days off of the one before and brings its own.
+TEST(ConfigurationFlow, AnotherRegionReplacesTheRegionalDays) {
+  Session s;
+  StartCalendar(s, 2027);
+  CCalDatabase& db = s.doc.Db();
+  auto held = [&db](const char* name) {
+    return support::EntriesNamed(db, kNationalHoliday, name).size();
+  };
+  for (const auto& [region, repentance, womensDay] :
+       {std::make_tuple("DE-BE", 0u, 1u), std::make_tuple("DE-SN", 1u, 0u)}) {
+    s.prompts.configs.push_back({[region = std::string(region)](ConfigChoices& c) {
+                                   c.country = 6;
+                                   c.region = region;
+                                 },
+                                 true});
+    s.view.Configuration();
+    EXPECT_EQ(db.Region(), region);
+    EXPECT_EQ(held("Buß- und Bettag"), repentance) << region;
+    EXPECT_EQ(held("Internationaler Frauentag"), womensDay) << region;
+  }
+}
+
 // The dialog opens on the stored values, up to the store's limits, so that OK
 // without a change changes nothing; OK stores what was typed within them.
 TEST(TitleFlow, TheDialogOpensOnTheStoredValuesAndOkStoresTheFields) {

@@ -116,6 +116,7 @@ Session::Session() {
   folder = mkdtemp(pattern);
   setenv("TESSOLAR_PAGE_DIR", folder.c_str(), 1);
   view.SetDesktopLocale([] { return std::string("en_US.UTF-8"); });
+  view.SetDesktopZone([] { return std::string("America/New_York"); });
 }
 
 Session::~Session() {

@@ -89,6 +89,37 @@ class DialogsTest : public QObject {
     QCOMPARE(choices.clipartDirectory, "/pictures/");
   }
 
+  // The regions of the chosen country by name after "Whole country"; another
+  // country offers its own, from the whole country.
+  void configurationRegionFollowsTheCountry() {
+    ConfigChoices choices;
+    choices.year = 2027;
+    choices.country = 2;
+    choices.region = "GB-SCT";
+    WhenShown<QDialog>([&](QDialog& dialog) {
+      auto* country = Child<QComboBox>(dialog, "comboCountry");
+      auto* region = Child<QComboBox>(dialog, "comboRegion");
+      QCOMPARE(region->count(), 4);
+      QCOMPARE(region->itemText(0), "Whole country");
+      QCOMPARE(region->itemText(1), "England and Wales");
+      QCOMPARE(region->currentText(), "Scotland");
+      country->setCurrentIndex(4);
+      emit country->activated(4);
+      QCOMPARE(region->count(), 1);
+      QVERIFY(!region->isEnabled());
+      country->setCurrentIndex(6);
+      emit country->activated(6);
+      QCOMPARE(region->count(), 17);
+      QCOMPARE(region->currentIndex(), 0);
+      region->setCurrentIndex(region->findText("Bavaria"));
+      dialog.accept();
+    });
+    QtUserPrompts prompts(nullptr);
+    QVERIFY(prompts.RunConfiguration(choices));
+    QCOMPARE(choices.country, 6);
+    QCOMPARE(choices.region, "DE-BY");
+  }
+
   // Qt's font dialog has no colour, so the colour has a chooser of its own.
   void titleColourAndFontRoundTrip() {
     TitleFields fields;
