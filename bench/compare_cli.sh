@@ -3,6 +3,7 @@
 # instead, each pair in one hyperfine run, and prints the medians and their
 # ratio:
 #   days of 2027 with the Jewish holidays         against hebcal -y 2027
+#   days of 2027 of a region (Bavaria, Victoria)  against hebcal -y 2027
 #   days of 2027 with the national holidays (US)  against gcal's holiday list
 #                                                 of the District of Columbia
 #   render --page all of an unordered calendar    against pcal printing the same
@@ -57,6 +58,8 @@ PY
 }
 echo "medians of $runs runs each; $(nproc) cores; $(date -u +%Y-%m-%d)"
 compare "days 2027, Jewish holidays" "$cli days --year 2027 --include hebrew" hebcal "hebcal -y 2027"
+compare "days 2027, Bavaria" "$cli days --year 2027 --country 6 --region DE-BY" hebcal "hebcal -y 2027"
+compare "days 2027, Victoria" "$cli days --year 2027 --country 3 --region AU-VIC" hebcal "hebcal -y 2027"
 compare "days 2027, national holidays (US)" "$cli days --year 2027 --country 0 --include national" \
   gcal "gcal -q US_DC -n -u 2027"
 compare "render all, 500 unordered entries" "$cli render $work/unordered.cal --page all -o $work/all.html" \

@@ -26,5 +26,24 @@ void BM_BuildYearAllCategories(benchmark::State& state) {
 // United States (the longest list) and Germany.
 BENCHMARK(BM_BuildYearAllCategories)->Arg(0)->Arg(6);
 
+// The national and Easter days of one region, with its observed days and the
+// clock changes of its zone.
+void BM_BuildYearOfARegion(benchmark::State& state) {
+  const char* regions[] = {"US-NY", "DE-BY", "AU-VIC", "ES-CT", "GB-SCT"};
+  const int countries[] = {0, 6, 3, 12, 2};
+  const int i = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    CCalDatabase db;
+    db.SetCountry(countries[i]);
+    db.SetRegion(regions[i]);
+    db.SetChristian(true);
+    db.SetNational(true);
+    CYearBuild().BuildYear(db, 2027, 0);
+    benchmark::DoNotOptimize(db.Count());
+  }
+  state.SetLabel(regions[i]);
+}
+BENCHMARK(BM_BuildYearOfARegion)->DenseRange(0, 4);
+
 }  // namespace
 }  // namespace tessolar

@@ -78,6 +78,9 @@ bool CalendarOpening::Open(const std::string& path, bool addToRecent, bool forge
         {TESSOLAR_TEXT("CalendarOpening", "%1 Saving will not replace the file without asking."),
          {EntriesLeftOutMessage(path, leftOut)}});
   }
+  if (!doc_.Db().UnknownRegion().empty()) {
+    prompts_.ShowMessage(UnknownRegionMessage(path, doc_.Db().UnknownRegion()));
+  }
   pages_.Choose(PageMode::kOneMonth);
   return true;
 }

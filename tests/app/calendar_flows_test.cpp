@@ -130,6 +130,22 @@ TEST(CalendarFlows, OpeningRunsTheYearBuildEvenAfterAnotherCalendarWasBuilt) {
   EXPECT_EQ(s.doc.Db().Count(), built + 1);
 }
 
+// A file naming a region its country has not opens as the whole country and
+// says so; saving writes the whole country, and the note is not said again.
+TEST(CalendarFlows, AnUnknownRegionOpensAsTheWholeCountryWithANote) {
+  Session s;
+  const std::string path = std::string(TESSOLAR_TEST_DATA) + "/calendars/unknown_region.cal";
+  s.prompts.paths.push_back(path);
+  EXPECT_TRUE(s.Click("calendarbrowse"));
+  ASSERT_EQ(s.prompts.messages.size(), 1u);
+  EXPECT_EQ(s.prompts.messages[0],
+            path + " names a region its country has not (DE-ATLANTIS): it shows the whole country.");
+  EXPECT_EQ(s.doc.Db().Region(), "");
+  EXPECT_EQ(SaveCalendarFile(s.doc.Db(), (s.folder / "atlantis.cal").string()), 0);
+  EXPECT_EQ(s.doc.Db().UnknownRegion(), "");
+  EXPECT_NE(s.doc.Db().SavedText().find("\n6\t1\tCountry, FirstWeekday\n"), std::string::npos);
+}
+
 // Files that are no calendar, opened over a calendar in hand: each is said,
 // and the calendar and its page stay as they were.
 TEST(CalendarFlows, WhatDoesNotOpenLeavesTheCalendarInHand) {
