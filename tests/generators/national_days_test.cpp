@@ -34,14 +34,16 @@ MonthDay DateOf(const CCalDatabase& db, const std::string& name, uint32_t type =
 
 using NationalDays = support::CalendarTest;
 
-// List sizes: the rows of the list, the weekday-rule days and the two daylight-saving days.
+// List sizes: the rows of the list, the weekday-rule days, the days off in place of a
+// holiday on a weekend (St Patrick's on a Saturday in 2007, a Sunday in 2024) and the two
+// daylight-saving days.
 TEST_F(NationalDays, ListSizesAndNamesQuotedInEveryLanguage) {
   const struct {
     int country, year;
     uint32_t count;
-  } sizes[] = {{0, 2007, 17 + 9 + 2}, {0, 2008, 17 + 10 + 2},   {1, 2007, 12 + 8 + 2},
-               {6, 2007, 8 + 1 + 2},  {2, 2007, 5 + 3 + 2},     {4, 2007, 13 + 4 + 2},
-               {5, 2024, 4 + 5 + 2},  {7, 2024, 6 + 2 + 1 + 2}, {8, 1965, 7 + 1}};
+  } sizes[] = {{0, 2007, 17 + 9 + 2},    {0, 2008, 17 + 10 + 2},   {1, 2007, 12 + 8 + 2},
+               {6, 2007, 8 + 1 + 2},     {2, 2007, 5 + 3 + 1 + 2}, {4, 2007, 13 + 4 + 2},
+               {5, 2024, 4 + 5 + 1 + 2}, {7, 2024, 6 + 2 + 1 + 2}, {8, 1965, 7 + 1}};
   for (const auto& s : sizes) {
     CCalDatabase db;
     EXPECT_EQ(Build(db, s.country, s.year).Count(), s.count) << s.country << " " << s.year;
