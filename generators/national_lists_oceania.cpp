@@ -27,8 +27,10 @@ constexpr FixedRow kAuFixed[] = {
     From(1935,
          Observed(Substitute::kMonday, {kJan, 26, Text("Australia Day"), "null"}, {1946, kLatest})),
     // Anzac Day on a weekend gives the Monday after in the ACT and WA, and
-    // on a Sunday in the NT and Queensland.
-    From(1921, In("* NSW SA TAS VIC", Off(kAuAnzacDay))),
+    // in NSW from 2026; on a Sunday, in the NT and Queensland.
+    From(1921, In("* SA TAS VIC", Off(kAuAnzacDay))),
+    From(1921, Until(2025, In("NSW", Off(kAuAnzacDay)))),
+    From(2026, In("NSW", Observed(Substitute::kMonday, kAuAnzacDay))),
     From(1921, In("ACT WA", Observed(Substitute::kMonday, kAuAnzacDay))),
     From(1921, In("NT QLD", Observed(Substitute::kSundayToNext, kAuAnzacDay))),
     Observed(Substitute::kNextWeekday, {kDec, 25, Entry(75), "santa.png", kChristianHoliday}),
@@ -38,10 +40,8 @@ constexpr FixedRow kAuFixed[] = {
 // WA's holiday kept its old name until 2015.
 constexpr NameEra kWesternAustraliaDay[] = {{kEarliest, "Foundation Day"},
                                             {2015, "Western Australia Day"}};
-constexpr FloatingRow kAuLabourDayOctober = {Text("Labour Day"), kWeekFirst, kMon, kOct,
-                                             "labor_day_tr.gif"};
-constexpr FloatingRow kAuLabourDayMay = {Text("Labour Day"), kWeekFirst, kMon, kMay,
-                                         "labor_day_tr.gif"};
+constexpr FloatingRow kAuLabourDayOctober = {Text("Labour Day"), kWeekFirst, kMon, kOct, "null"};
+constexpr FloatingRow kAuLabourDayMay = {Text("Labour Day"), kWeekFirst, kMon, kMay, "null"};
 constexpr FloatingRow kAuSovereignJune = {ByYear(kSovereignsBirthday), kWeekSecond, kMon, kJun,
                                           "null"};
 constexpr FloatingRow kAuSovereignWa = {ByYear(kSovereignsBirthday), kWeekLast, kMon, kSep, "null"};
@@ -50,9 +50,9 @@ constexpr FloatingRow kAuFloating[] = {
     {Entry(87), kWeekFirst, kSun, kSep, "null"},
     {Entry(99), kWeekSecond, kSun, kMay, "null"},
     In("* ACT NSW SA", Off(kAuLabourDayOctober)),
-    In("VIC", Off({Text("Labour Day"), kWeekSecond, kMon, kMar, "labor_day_tr.gif"})),
-    In("WA", Off({Text("Labour Day"), kWeekFirst, kMon, kMar, "labor_day_tr.gif"})),
-    In("TAS", Off({Text("Eight Hours Day"), kWeekSecond, kMon, kMar, "labor_day_tr.gif"})),
+    In("VIC", Off({Text("Labour Day"), kWeekSecond, kMon, kMar, "null"})),
+    In("WA", Off({Text("Labour Day"), kWeekFirst, kMon, kMar, "null"})),
+    In("TAS", Off({Text("Eight Hours Day"), kWeekSecond, kMon, kMar, "null"})),
     // Queensland kept Labour Day in October from 2013 to 2015, and the
     // sovereign's birthday there from 2016 (in 2012 by proclamation).
     In("QLD", Until(2012, Off(kAuLabourDayMay))),
@@ -68,12 +68,13 @@ constexpr FloatingRow kAuFloating[] = {
     // A holiday in metropolitan Melbourne only; the rest of Victoria keeps
     // days its councils choose.
     In("VIC", {Text("Melbourne Cup"), kWeekFirst, kTue, kNov, "null"}),
-    In("* ACT NSW NT SA TAS VIC", Off(kAuSovereignJune)),
-    In("QLD", Until(2011, Off(kAuSovereignJune))),
+    In("* ACT NSW NT SA TAS VIC", From(1936, Off(kAuSovereignJune))),
+    In("QLD", From(1936, Until(2011, Off(kAuSovereignJune)))),
     In("QLD", From(2013, Until(2015, Off(kAuSovereignJune)))),
     In("QLD", From(2016, Off({ByYear(kSovereignsBirthday), kWeekFirst, kMon, kOct, "null"}))),
-    // WA's is proclaimed year by year, as a rule on the last Monday of September.
-    In("WA", Until(2023, Off(kAuSovereignWa))),
+    // The sovereign's birthday on a Monday from 1936. WA's is proclaimed
+    // year by year, as a rule on the last Monday of September.
+    In("WA", From(1936, Until(2023, Off(kAuSovereignWa)))),
     In("WA", From(2025, Off(kAuSovereignWa))),
 };
 
@@ -131,22 +132,23 @@ constexpr EasterRow kAuEaster[] = {
 // 1976. From 2014 it and Anzac Day on a weekend give the Monday after off
 // (Holidays (Full Recognition of Waitangi Day and ANZAC Day) Amendment Act
 // 2013). Christmas, Boxing Day and the two days of New Year on a weekend give
-// the next weekdays not already off (Holidays Act 2003, s 45; the Holidays
-// Act 1981 before it).
+// the next weekdays not already off (Public Holidays Act 1955, Holidays Act
+// 1981, Holidays Act 2003 s 45). Holidays by law from the Bank Holidays Act
+// 1873.
 constexpr NameEra kWaitangiDay[] = {{kEarliest, "New Zealand Day"}, {1977, "Waitangi Day"}};
 constexpr Years kNzMondayisedFrom2014 = {2014, kLatest};
 constexpr FixedRow NzDayOff(FixedRow row) {
-  return Observed(Substitute::kNextWeekday, row, {1981, kLatest});
+  return Observed(Substitute::kNextWeekday, row, {1955, kLatest});
 }
 constexpr FixedRow kNzFixed[] = {
     NzDayOff({kJan, 1, Entry(102), "new_year.jpg"}),
-    NzDayOff({kJan, 2, Text("Day after New Year's Day"), "null"}),
+    From(1873, NzDayOff({kJan, 2, Text("Day after New Year's Day"), "null"})),
     From(1974, Observed(Substitute::kMonday, {kFeb, 6, ByYear(kWaitangiDay), "nz_flag.png"},
                         kNzMondayisedFrom2014)),
     From(1921, Observed(Substitute::kMonday, {kApr, 25, Text("Anzac Day"), "vets2.jpg"},
                         kNzMondayisedFrom2014)),
     NzDayOff({kDec, 25, Entry(75), "santa.png", kChristianHoliday}),
-    NzDayOff({kDec, 26, Text("Boxing Day"), "null"}),
+    From(1873, NzDayOff({kDec, 26, Text("Boxing Day"), "null"})),
 };
 // The sovereign's birthday on the first Monday of June from 1938 (its day
 // varied with the monarch before); Labour Day on the fourth Monday of
@@ -174,7 +176,8 @@ constexpr ListedRow kNzListed[] = {
     Off({Text("Queen Elizabeth II Memorial Day"), "null", RowsOf(kNzMemorialDay)}),
 };
 constexpr EasterRow kNzEaster[] = {
-    kEasterSunday, Off(kEasterMonday), kAshWednesday, kShroveTuesday, kPalmSunday, Off(kGoodFriday),
+    kEasterSunday, From(1873, Off(kEasterMonday)), kAshWednesday, kShroveTuesday,
+    kPalmSunday,   From(1873, Off(kGoodFriday)),
 };
 
 }  // namespace
