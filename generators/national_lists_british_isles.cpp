@@ -23,7 +23,8 @@ constexpr FixedRow kUkFixed[] = {
     From(1971, In("SCT", UkDayOff({kJan, 2, Text("2nd January"), "null"}))),
     Until(1902, In("* NIR", {kMar, 17, Text("St. Patrick's Day"), "shamrock.jpg"})),
     From(1903, In("* NIR", UkDayOff({kMar, 17, Text("St. Patrick's Day"), "shamrock.jpg"}))),
-    // The Twelfth, a holiday in Northern Ireland by proclamation year by year.
+    // The Twelfth, a day off in Northern Ireland by proclamation year by year
+    // under the 1971 Act.
     Until(1970, In("* NIR", {kJul, 12, Text("Battle of the Boyne"), "null"})),
     From(1971, In("* NIR", UkDayOff({kJul, 12, Text("Battle of the Boyne"), "null"}))),
     // St Andrew's Day Bank Holiday (Scotland) Act 2007: on a weekend, the
@@ -101,7 +102,8 @@ constexpr EasterRow kUkEaster[] = {
 // replaced Whit Monday in 1973; New Year's Day came in 1974, the October
 // holiday in 1977, the May one in 1994 and St Brigid's Day in 2023. When New
 // Year's Day, St Patrick's Day, Christmas or St Stephen's Day falls on a
-// weekend, the banks and the state close on the next weekday.
+// weekend, the next weekday is a bank holiday, shown as the day off; the 1997
+// Act itself gives employees a day's leave or pay instead.
 constexpr FixedRow IeDayOff(FixedRow row) {
   return Observed(Substitute::kNextWeekday, row, {1974, kLatest});
 }
