@@ -77,17 +77,13 @@ const Holiday kHolidays[] = {
     {kIreland, "August Bank Holiday", {{1972, 8, 7}, {2024, 8, 5}}},
     {kIreland, "October Bank Holiday", {{1976, 0, 0}, {1977, 10, 31}, {2024, 10, 28}}},
     {kIreland, "St Stephen's Day", {{2021, 12, 26}}},
-    // New Zealand. New Zealand Day became Waitangi Day in 1977; from 2014 a
-    // Saturday or Sunday moves it, and Anzac Day, to the Monday (2016, 2022;
-    // 2015, 2021), where 2011 and 2009 left them on the weekend.
+    // New Zealand. New Zealand Day became Waitangi Day in 1977; it and Anzac
+    // Day keep their dates when a weekend gives the Monday after off (2016,
+    // 2022; 2015, 2021).
     {kNewZealand, "Day after New Year's Day", {{2022, 1, 2}}},
     {kNewZealand, "New Zealand Day", {{1973, 0, 0}, {1974, 2, 6}, {1976, 2, 6}, {1977, 0, 0}}},
-    {kNewZealand,
-     "Waitangi Day",
-     {{1977, 2, 6}, {2011, 2, 6}, {2013, 2, 6}, {2016, 2, 8}, {2022, 2, 7}, {2024, 2, 6}}},
-    {kNewZealand,
-     "Anzac Day",
-     {{1920, 0, 0}, {1921, 4, 25}, {2009, 4, 25}, {2015, 4, 27}, {2021, 4, 26}, {2024, 4, 25}}},
+    {kNewZealand, "Waitangi Day", {{1977, 2, 6}, {2016, 2, 6}, {2022, 2, 6}}},
+    {kNewZealand, "Anzac Day", {{1920, 0, 0}, {1921, 4, 25}, {2015, 4, 25}, {2021, 4, 25}}},
     // The sovereign's birthday, the first Monday of June, named after the monarch.
     {kNewZealand,
      "King's Birthday",

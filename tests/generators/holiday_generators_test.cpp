@@ -112,6 +112,7 @@ TEST_F(HolidayGenerators, EachCountryKeepsItsFeastsWithTheirPictures) {
         expected.insert({LanguageString(0, feast.entry), feast.picture});
       }
     }
+    if (country == 3) expected.insert({"Easter Saturday", "null"});  // Australia's own
     EXPECT_EQ(kept, expected) << country;
   }
 }

@@ -59,6 +59,7 @@ const std::map<std::string, std::string> kWrittenOtherwise = {
     {"Presidents' Day", "Washington's Birthday"},  // the federal name
     {"Martin Luther King Day", "Martin Luther King, Jr. Day"},
     {"May Day Bank Holiday", "May Day"},
+    {"Royal Wedding", "Wedding of Charles and Diana"},
     {"Discovery Day (Yukon)", "Discovery Day"},  // Newfoundland's is another row
     {"Quebec National Day", "St. Jean Baptiste Day"},
     {"Aniversario de la Constitución", "Día de la Constitución"},

@@ -35,15 +35,16 @@ MonthDay DateOf(const CCalDatabase& db, const std::string& name, uint32_t type =
 
 using NationalDays = support::CalendarTest;
 
-// List sizes: the rows of the list, the weekday-rule days, the days off in place of holidays on
-// a weekend (Canada's 1 July and 24 June, Sundays in 2007) and the two daylight-saving days.
+// List sizes: the rows of the list, the weekday-rule days, the days off in place of a
+// holiday on a weekend (Canada's 1 July and 24 June, Sundays in 2007; St Patrick's on a
+// Saturday in 2007, a Sunday in 2024) and the two daylight-saving days.
 TEST_F(NationalDays, ListSizesAndNamesQuotedInEveryLanguage) {
   const struct {
     int country, year;
     uint32_t count;
   } sizes[] = {{0, 2007, 17 + 9 + 1 + 2}, {0, 2008, 17 + 10 + 2},   {1, 2007, 12 + 8 + 2 + 2},
-               {6, 2007, 8 + 1 + 2},      {2, 2007, 5 + 3 + 2},     {4, 2007, 13 + 4 + 2},
-               {5, 2024, 4 + 5 + 2},      {7, 2024, 6 + 2 + 1 + 2}, {8, 1965, 7 + 1}};
+               {6, 2007, 8 + 1 + 2},      {2, 2007, 5 + 3 + 1 + 2}, {4, 2007, 13 + 4 + 2},
+               {5, 2024, 4 + 5 + 1 + 2},  {7, 2024, 6 + 2 + 1 + 2}, {8, 1965, 7 + 1}};
   for (const auto& s : sizes) {
     CCalDatabase db;
     EXPECT_EQ(Build(db, s.country, s.year).Count(), s.count) << s.country << " " << s.year;
@@ -129,20 +130,23 @@ TEST_F(NationalDays, MovingRulesMatchADirectCountOfWeekdays) {
   for (int year = 1800; year <= 2200; ++year) {
     CCalDatabase lists[kCountryCount];
     for (int country = 0; country < kCountryCount; ++country) Build(lists[country], country, year);
-    // Australia Day moves off a Sunday only (a Saturday stays).
-    ASSERT_EQ(DateOf(lists[3], "Australia Day").second,
-              support::LibraryWeekday(year, 0, 26) == 0 ? 27 : 26)
-        << year;
-    // From 2014 Waitangi Day and Anzac Day move off a Saturday or a Sunday.
-    const auto mondayised = [year](int month, int day) {
+    // Australia Day (from 1935, a day off from 1946), Waitangi Day and Anzac Day in New Zealand
+    // (from 2014) keep their dates; on a weekend the Monday after is off.
+    const auto mondayAfter = [year](int month, int day, int from) {
       const int weekday = support::LibraryWeekday(year, month, day);
-      return year < 2014 ? day : day + (weekday == 6 ? 2 : weekday == 0 ? 1 : 0);
+      const int shift = weekday == 6 ? 2 : weekday == 0 ? 1 : 0;
+      return year < from || shift == 0 ? MonthDay(0, 0) : MonthDay(month + 1, day + shift);
     };
+    if (year >= 1935) {
+      ASSERT_EQ(DateOf(lists[3], "Australia Day"), MonthDay(1, 26)) << year;
+      ASSERT_EQ(DateOf(lists[3], "Australia Day (observed)"), mondayAfter(0, 26, 1946)) << year;
+    }
     if (year >= 1977) {
-      ASSERT_EQ(DateOf(lists[7], "Waitangi Day"), MonthDay(2, mondayised(1, 6))) << year;
+      ASSERT_EQ(DateOf(lists[7], "Waitangi Day"), MonthDay(2, 6)) << year;
+      ASSERT_EQ(DateOf(lists[7], "Waitangi Day (observed)"), mondayAfter(1, 6, 2014)) << year;
     }
     if (year >= 1921) {
-      ASSERT_EQ(DateOf(lists[7], "Anzac Day"), MonthDay(4, mondayised(3, 25))) << year;
+      ASSERT_EQ(DateOf(lists[7], "Anzac Day (observed)"), mondayAfter(3, 25, 2014)) << year;
     }
     // St Brigid's Day: 1 February when a Friday, else the first Monday.
     if (year >= 2023) {
@@ -200,6 +204,32 @@ TEST_F(NationalDays, UnitedStatesDaysOffMoveOffTheWeekendAndFollowTheState) {
   // Inauguration Day in Washington only, on Monday 21 January when the 20th is a Sunday.
   EXPECT_EQ(UsDaysOff("US-DC", 2013, 1, 21), (Names{"Inauguration Day", "Martin Luther King Day"}));
   EXPECT_EQ(UsDaysOff("US-MD", 2013, 1, 21), Names{"Martin Luther King Day"});
+}
+
+// The days off the acts give in place of holidays on a weekend, where the
+// rules of the regions differ and days off crowd together.
+TEST_F(NationalDays, DaysOffInPlaceOfWeekendHolidays) {
+  using Days = std::set<MonthDay>;
+  const auto observed = [](int country, const std::string& region, int year) {
+    Days days;
+    for (const HolidayDay& d : NationalDaysOf(country, region, 0, year)) {
+      if (d.observed) days.insert({d.month + 1, d.day});
+    }
+    return days;
+  };
+  // Christmas on a Saturday, Boxing Day on the Sunday: Monday and Tuesday.
+  EXPECT_EQ(observed(2, "GB-EAW", 2021), (Days{{12, 27}, {12, 28}}));
+  // Scotland: 1 and 2 January on a weekend; Christmas on a Sunday after
+  // Boxing Day on the Monday; St Andrew's Day on a Saturday.
+  EXPECT_EQ(observed(2, "GB-SCT", 2022), (Days{{1, 3}, {1, 4}, {12, 27}}));
+  EXPECT_EQ(observed(2, "GB-SCT", 2024), (Days{{12, 2}}));
+  EXPECT_EQ(observed(5, "", 2024), (Days{{3, 18}}));
+  // Anzac Day on a Saturday gives a Monday in WA, none in NSW; on a Sunday
+  // one in Queensland.
+  EXPECT_EQ(observed(3, "AU-WA", 2020), (Days{{1, 27}, {4, 27}, {12, 28}}));
+  EXPECT_EQ(observed(3, "AU-NSW", 2020), (Days{{1, 27}, {12, 28}}));
+  EXPECT_EQ(observed(3, "AU-QLD", 2021), (Days{{4, 26}, {12, 27}, {12, 28}}));
+  EXPECT_EQ(observed(7, "", 2022), (Days{{1, 3}, {1, 4}, {2, 7}, {12, 27}}));
 }
 
 }  // namespace
