@@ -1,7 +1,7 @@
 #pragma once
 // The days the clocks change, read from the tz database (the system's
-// zoneinfo files, through cctz). Past the database's table of transitions a
-// zone follows its last rule, as the database says.
+// zoneinfo files, through Abseil's time zones). Past the database's table of
+// transitions a zone follows its last rule, as the database says.
 
 #include <string>
 #include <vector>
