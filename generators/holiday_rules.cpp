@@ -136,6 +136,8 @@ class YearOfRows {
   void Fixed(Visit visit) const {
     for (const FixedRow& row : list_.fixed) {
       if (!Applies(row.years, row.where, year_, region_)) continue;
+      // No birthday before the birth, no anniversary before the founding.
+      if (row.storedYear != kYearBuilt && year_ < row.storedYear) continue;
       const Date date = DateOf(row, year_);
       visit(DaysFromCivil(year_, date.month, date.day), row);
     }

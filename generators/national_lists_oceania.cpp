@@ -47,8 +47,9 @@ constexpr FloatingRow kAuSovereignJune = {ByYear(kSovereignsBirthday), kWeekSeco
 constexpr FloatingRow kAuSovereignWa = {ByYear(kSovereignsBirthday), kWeekLast, kMon, kSep, "null"};
 constexpr FloatingRow kAuCanberraDay = {Text("Canberra Day"), kWeekSecond, kMon, kMar, "null"};
 constexpr FloatingRow kAuFloating[] = {
-    {Entry(87), kWeekFirst, kSun, kSep, "null"},
-    {Entry(99), kWeekSecond, kSun, kMay, "null"},
+    // Father's Day from its first September Sunday in 1936, Mother's Day from 1924.
+    From(1936, {Entry(87), kWeekFirst, kSun, kSep, "null"}),
+    From(1924, {Entry(99), kWeekSecond, kSun, kMay, "null"}),
     In("* ACT NSW SA", Off(kAuLabourDayOctober)),
     In("VIC", Off({Text("Labour Day"), kWeekSecond, kMon, kMar, "null"})),
     In("WA", Off({Text("Labour Day"), kWeekFirst, kMon, kMar, "null"})),

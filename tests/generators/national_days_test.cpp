@@ -57,11 +57,13 @@ TEST_F(NationalDays, ListSizesAndNamesQuotedInEveryLanguage) {
 }
 
 TEST_F(NationalDays, YearsBeforeTheRules) {
-  // Before 1775 only the fixed rows are entered, less Veterans Day, first kept in 1938.
+  // Before 1775 only the fixed rows are entered, and only the days kept by
+  // then: no birthday before the birth (Washington's), no Independence Day.
   CCalDatabase old;
   Notes notes;
   GenerateNationalDays(old, 1700, 0, &notes);
-  EXPECT_EQ(old.Count(), 16u);
+  EXPECT_EQ(old.Count(), 7u);
+  EXPECT_TRUE(support::EntriesNamed(old, kNationalHoliday, "Washington's Birthday").empty());
   ASSERT_EQ(notes.size(), 1u);
   EXPECT_NE(notes[0].find("from 1775 on; 1700 has only"), std::string::npos);
 }
