@@ -59,7 +59,8 @@ start() {
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; }
 menu() { xdotool key "alt+$1"; sleep 0.5; xdotool key "$2"; }
 
-start
+# A desktop in Arizona: the new calendar shows its region.
+TZ=America/Phoenix start
 shoot welcome
 xdotool key ctrl+n
 wait_for "Enter Calendar Configuration"
