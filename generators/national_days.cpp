@@ -62,7 +62,12 @@ int GenerateNationalDays(CCalDatabase& db, int year, int remove, Notes* notes) {
     EnterOrRemove(db, removing, day.month, day.day, day.storedYear, day.type, day.name,
                   day.picture);
   }
-  const std::vector<ClockChange> changes = ClockChangesOf(ZoneOf(country, db.Region()), year);
+  const std::string zone = ZoneOf(country, db.Region());
+  if (!removing && !HasZone(zone)) {
+    Note(notes, "The system's time zone database has no zone " + zone +
+                    ": the days the clocks change are left out.");
+  }
+  const std::vector<ClockChange> changes = ClockChangesOf(zone, year);
   if (!removing) RemoveOtherClockChanges(db, year, changes);
   for (const ClockChange& change : changes) {
     const int entry = change.forward ? kSummerTimeStarts : kSummerTimeEnds;
