@@ -236,15 +236,19 @@ namespace national {
 bool Holds(const Where& where, const std::string& region) {
   if (where.codes == nullptr) return true;
   std::string_view codes = where.codes;
-  if (region.empty()) return !codes.empty() && codes[0] == '*';
+  const bool wholeCountry = !codes.empty() && codes[0] == '*';
+  if (region.empty()) return wholeCountry;
+  if (wholeCountry) codes.remove_prefix(codes.size() > 1 ? 2 : 1);
+  const bool allBut = !codes.empty() && codes[0] == '!';
+  if (allBut) codes.remove_prefix(1);
   const std::string_view suffix = RegionSuffix(region);
   while (!codes.empty()) {
     const size_t blank = codes.find(' ');
-    if (codes.substr(0, blank) == suffix) return true;
+    if (codes.substr(0, blank) == suffix) return !allBut;
     if (blank == std::string_view::npos) break;
     codes.remove_prefix(blank + 1);
   }
-  return false;
+  return allBut;
 }
 
 std::string NameOf(const RowName& name, int language, int year) {

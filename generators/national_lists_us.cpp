@@ -16,39 +16,25 @@ constexpr Years kFederalObserved = {1971, kLatest};
 // The states that keep a federal day or a widely kept day, and those that
 // do not (where the day stays an observance). A leading "*" keeps the row in
 // the whole country's list.
-constexpr const char* kWashingtonsBirthdayOff =
-    "* AK AL AR AZ CA CO CT DC HI IA ID IL IN LA MA MD ME MI MN MO MS MT ND NE NH NJ NM NV NY OH "
-    "OK OR PA RI SC SD TN TX UT VA VT WA WI WV WY";
+constexpr const char* kWashingtonsBirthdayOff = "* !DE FL GA KS KY NC";
 constexpr const char* kWashingtonsBirthdayNotOff = "DE FL GA KS KY NC";
 constexpr const char* kColumbusDayOff =
     "* AL AR AZ CT GA ID IL IN KS KY LA MA MD MI MO MS MT ND NE NJ NY OH OK OR PA RI SC TN TX UT "
     "VA WA WI WV WY";
 constexpr const char* kColumbusDayNotOff = "CA CO DE FL HI NC NH NV";
 constexpr const char* kLincolnsBirthdayOff = "CT IA IL MO NJ NY";
-constexpr const char* kLincolnsBirthdayNotOff =
-    "* AK AL AR AZ CA CO DC DE FL GA HI ID IN KS KY LA MA MD ME MI MN MS MT NC ND NE NH NM NV OH "
-    "OK OR PA RI SC SD TN TX UT VA VT WA WI WV WY";
-constexpr const char* kFlagDayNotOff =
-    "* AK AL AR AZ CA CO CT DC DE FL GA HI IA ID IL IN KS KY LA MA MD ME MI MN MO MS MT NC ND NE "
-    "NH NJ NM NV NY OH OK OR RI SC SD TN TX UT VA VT WA WI WV WY";
+constexpr const char* kLincolnsBirthdayNotOff = "* !CT IA IL MO NJ NY";
+constexpr const char* kFlagDayNotOff = "* !PA";
 constexpr const char* kNewYearsEveOff = "KY MI MT";
-constexpr const char* kNewYearsEveNotOff =
-    "* AK AL AR AZ CA CO CT DC DE FL GA HI IA ID IL IN KS LA MA MD ME MN MO MS NC ND NE NH NJ NM "
-    "NV NY OH OK OR PA RI SC SD TN TX UT VA VT WA WI WV WY";
+constexpr const char* kNewYearsEveNotOff = "* !KY MI MT";
 // Election Day: a day off in even years, or every year, by the state's law.
 constexpr const char* kElectionDayEvenYearsOff = "DE HI IL LA NH";
 constexpr const char* kElectionDayEveryYearOff = "IN MT NJ NY WI";
-constexpr const char* kElectionDayNotOff =
-    "* AK AL AR AZ CA CO CT DC FL GA IA ID KS KY MA MD ME MI MN MO MS NC ND NE NM NV OH OK OR PA "
-    "RI SC SD TN TX UT VT WA WV WY";
+constexpr const char* kElectionDayNotOff = "* !DE HI IL IN LA MT NH NJ NY VA WI";
 constexpr const char* kGoodFridayOff = "CT DE HI IN LA NC NJ TN";
 // Kentucky's Good Friday is a half day (KRS 18A.190).
-constexpr const char* kGoodFridayNotOff =
-    "* AK AL AR AZ CA CO DC FL GA IA ID IL KS KY MA MD ME MI MN MO MS MT ND NE NH NM NV NY OH OK "
-    "OR PA RI SC SD TX UT VA VT WA WI WV WY";
-constexpr const char* kShroveTuesdayNotOff =
-    "* AK AL AR AZ CA CO CT DC DE FL GA HI IA ID IL IN KS KY MA MD ME MI MN MO MS MT NC ND NE NH "
-    "NJ NM NV NY OH OK OR PA RI SC SD TN TX UT VA VT WA WI WV WY";
+constexpr const char* kGoodFridayNotOff = "* !CT DE HI IN LA NC NJ TN";
+constexpr const char* kShroveTuesdayNotOff = "* !LA";
 
 constexpr NameEra kGeorgiaSpringHoliday[] = {{kEarliest, "Confederate Memorial Day"},
                                              {2016, "State Holiday"}};

@@ -90,7 +90,8 @@ struct SubstituteRule {
 // The regions a row holds in, by the part of their code after the country
 // ("BW BY" in Germany), or everywhere when null. A leading "*" keeps the row
 // in the whole country's list as well, which shows the days of every region
-// as it always has.
+// as it always has; a "!" before the codes turns them round, to every region
+// but these ("* !DE FL GA").
 struct Where {
   const char* codes = nullptr;
 };
