@@ -92,7 +92,7 @@ bool CTessolarView::eventFilter(QObject* watched, QEvent* event) {
           QString(kHitTestScript).arg(at.x()).arg(at.y()), [this, files](const QVariant& token) {
             std::vector<std::string> paths;
             for (const QString& f : files) paths.push_back(f.toStdString());
-            const ClickToken target = FindClickToken(token.toString().toStdString());
+            const ClickToken target = ReadClickToken(token.toString().toStdString());
             // Out of the engine's callback before any dialog runs.
             QTimer::singleShot(0, this,
                                [this, paths, target] { controller_->DropFiles(paths, target); });

@@ -1,7 +1,7 @@
 #include "pages/click_tokens.h"
 
-#include <array>
 #include <cctype>
+#include <optional>
 
 #include "caldata/hex_escapes.h"
 #include "pages/page_text.h"
@@ -9,32 +9,36 @@
 namespace tessolar {
 namespace {
 
-struct TokenWord {
+// The words of the tokens and how many digits follow each: a query is a
+// token only when it is one of these whole, so no path or text that holds a
+// token's word can be taken for that token.
+struct TokenForm {
   std::string_view word;
   TokenKind kind;
+  size_t firstDigits;
+  size_t secondDigits;
 };
+constexpr TokenForm kTokenForms[] = {
+    {"calendarnew", TokenKind::kCalendarNew, 0, 0},
+    {"calendarbrowse", TokenKind::kCalendarBrowse, 0, 0},
+    {"caldate", TokenKind::kCalDate, 2, 2},
+    {"calidx", TokenKind::kCalIdx, 4, 0},
+    {"calbigpic", TokenKind::kCalBigPic, 2, 0},
+    {"calunhide", TokenKind::kCalUnhide, 4, 0},
+    {"caltitletext", TokenKind::kCalTitleText, 0, 0},
+    {"caltitlepic", TokenKind::kCalTitlePic, 2, 0},
+    {"calmore", TokenKind::kCalMore, 2, 2},
+};
+constexpr std::string_view kRecentWord = "calendarrecent_";
 
-// The order in which tokens are looked for: the first one found wins.
-constexpr std::array<TokenWord, 10> kTokenOrder = {{
-    {"calendarnew", TokenKind::kCalendarNew},
-    {"calendarbrowse", TokenKind::kCalendarBrowse},
-    {"calendarrecent", TokenKind::kCalendarRecent},
-    {"caldate", TokenKind::kCalDate},
-    {"calidx", TokenKind::kCalIdx},
-    {"calbigpic", TokenKind::kCalBigPic},
-    {"calunhide", TokenKind::kCalUnhide},
-    {"caltitletext", TokenKind::kCalTitleText},
-    {"caltitlepic", TokenKind::kCalTitlePic},
-    {"calmore", TokenKind::kCalMore},
-}};
-
-// Up to `width` decimal digits from `pos`; 0 when there are none.
-int DigitsAt(std::string_view text, size_t& pos, size_t width) {
+// The number `digits` decimal digits long at the start of `text`; nothing
+// when they are not all there.
+std::optional<int> Digits(std::string_view text, size_t digits) {
+  if (text.size() < digits) return std::nullopt;
   int value = 0;
-  for (size_t n = 0;
-       n < width && pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos]));
-       ++n, ++pos) {
-    value = value * 10 + (text[pos] - '0');
+  for (size_t i = 0; i < digits; ++i) {
+    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
+    value = value * 10 + (text[i] - '0');
   }
   return value;
 }
@@ -51,32 +55,23 @@ std::string MoreEntriesToken(int month, int day) { return Printf("calmore%02d%02
 
 std::string PercentDecoded(std::string_view text) { return HexUnescaped(text, '%'); }
 
-ClickToken FindClickToken(std::string_view query) {
+ClickToken ReadClickToken(std::string_view query) {
   ClickToken token;
-  for (const TokenWord& t : kTokenOrder) {
-    const size_t at = query.find(t.word);
-    if (at == std::string_view::npos) continue;
-    token.kind = t.kind;
-    size_t pos = at + t.word.size();
-    switch (t.kind) {
-      case TokenKind::kCalendarRecent: {
-        constexpr std::string_view kWithPath = "calendarrecent_";
-        const size_t withPath = query.find(kWithPath);
-        if (withPath != std::string_view::npos) {
-          token.path = std::string(query.substr(withPath + kWithPath.size()));
-        }
-        break;
-      }
-      case TokenKind::kCalDate:
-      case TokenKind::kCalMore:
-        token.first = DigitsAt(query, pos, 2);
-        token.second = DigitsAt(query, pos, 2);
-        break;
-      case TokenKind::kCalIdx:
-      case TokenKind::kCalUnhide: token.first = DigitsAt(query, pos, 4); break;
-      case TokenKind::kCalBigPic: token.first = DigitsAt(query, pos, 2); break;
-      default: break;
-    }
+  if (query.substr(0, kRecentWord.size()) == kRecentWord && query.size() > kRecentWord.size()) {
+    token.kind = TokenKind::kCalendarRecent;
+    token.path = std::string(query.substr(kRecentWord.size()));
+    return token;
+  }
+  for (const TokenForm& form : kTokenForms) {
+    if (query.substr(0, form.word.size()) != form.word) continue;
+    const std::string_view rest = query.substr(form.word.size());
+    if (rest.size() != form.firstDigits + form.secondDigits) continue;
+    const auto first = Digits(rest, form.firstDigits);
+    const auto second = Digits(rest.substr(form.firstDigits), form.secondDigits);
+    if (!first || !second) continue;
+    token.kind = form.kind;
+    token.first = *first;
+    token.second = *second;
     return token;
   }
   return token;

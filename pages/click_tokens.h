@@ -40,15 +40,15 @@ enum class TokenKind {
 
 struct ClickToken {
   TokenKind kind = TokenKind::kNone;
-  int first = 0;     // month, index or slot; 0 when its digits are missing
+  int first = 0;     // month, index or slot
   int second = 0;    // day of "caldate"
   std::string path;  // of "calendarrecent_"
 };
 
-// The first token, in the fixed order of the kinds above, found anywhere in
-// `query` (the decoded text after "?"). Fields are read as up to two or four
-// decimal digits.
-ClickToken FindClickToken(std::string_view query);
+// The token that `query` (the decoded text after "?") is, read whole: one of
+// the words above with exactly its digits, or "calendarrecent_" and a path.
+// Anything else is no token (kNone).
+ClickToken ReadClickToken(std::string_view query);
 
 // `text` with every "%XX" escape decoded (UTF-8 bytes pass through).
 std::string PercentDecoded(std::string_view text);

@@ -23,7 +23,7 @@ NavigationCheck PageNavigator::BeforeNavigate(const std::string& url) {
   if (queryAt != std::string::npos) {
     const size_t fragmentAt = url.find('#', queryAt);
     const size_t end = fragmentAt == std::string::npos ? url.size() : fragmentAt;
-    check.token = FindClickToken(PercentDecoded(url.substr(queryAt + 1, end - queryAt - 1)));
+    check.token = ReadClickToken(PercentDecoded(url.substr(queryAt + 1, end - queryAt - 1)));
   }
   check.accept = check.token.kind == TokenKind::kNone;
   return check;

@@ -200,9 +200,17 @@ TEST(CalendarFlows, RecentCalendarsOpenAndAMissingOneIsSaidAndForgotten) {
   EXPECT_EQ(s.doc.Db().CalendarFileName(), path);
   EXPECT_EQ(s.doc.DialogYear(), 2027);  // new entries start in its year
   EXPECT_EQ(s.view.State().currentPageMode, PageMode::kOneMonth);
-  // "calendarrecent" without its path does nothing.
-  EXPECT_TRUE(s.Click("calendarrecent"));
+  // "calendarrecent" without its path is no token: the page loads as it is.
+  EXPECT_TRUE(s.view.BeforeNavigate(s.PageUrlWith("calendarrecent")).accept);
   EXPECT_EQ(s.doc.Db().CalendarFileName(), path);
+  // A recent calendar whose path holds the words of other tokens opens.
+  const auto tokenWords = s.folder / "caldate0101";
+  std::filesystem::create_directories(tokenWords);
+  const std::string named = (tokenWords / "calendarnew.cal").string();
+  std::filesystem::copy_file(path, named);
+  s.prompts.answers.push_back(false);  // the calendar in hand stays unsaved
+  EXPECT_TRUE(s.Click("calendarrecent_" + named));
+  EXPECT_EQ(s.doc.Db().CalendarFileName(), named);
 }
 
 TEST(FileCommands, SaveAsksWhereAndWhetherToOverwrite) {
@@ -298,7 +306,7 @@ TEST(EventFlows, AFullCalendarTakesNoNewEntry) {
   s.view.ShowMonth(4);
   s.view.BeforeNavigate(s.PageUrlWith());
   EXPECT_FALSE(s.Click(DateToken(4, 30)));
-  s.view.DropFiles({"/p/x.png"}, FindClickToken(DateToken(4, 30)));
+  s.view.DropFiles({"/p/x.png"}, ReadClickToken(DateToken(4, 30)));
   EXPECT_EQ(s.prompts.messages,
             std::vector<std::string>(2,
                                      "The calendar is full: it holds 500 entries. Delete one to "

@@ -23,7 +23,7 @@ TEST(ClickProtocol, OnlyThePageFileLoadsAndTokensComeFromItsQueryAlone) {
     EXPECT_FALSE(check.accept) << url;
     EXPECT_EQ(check.token.kind, TokenKind::kNone) << url;
   }
-  const NavigationCheck token = s.view.BeforeNavigate(s.PageUrlWith("caldate%200105"));
+  const NavigationCheck token = s.view.BeforeNavigate(s.PageUrlWith("caldate0105"));
   EXPECT_FALSE(token.accept);
   EXPECT_EQ(token.token.kind, TokenKind::kCalDate);
 }

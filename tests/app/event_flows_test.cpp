@@ -15,7 +15,7 @@ std::function<void(CalEntry&)> Describe(const std::string& text) {
   return [text](CalEntry& e) { e.description = text; };
 }
 
-ClickToken Token(const std::string& query) { return FindClickToken(query); }
+ClickToken Token(const std::string& query) { return ReadClickToken(query); }
 
 struct EventSession : Session {
   EventSession() {

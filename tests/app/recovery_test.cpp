@@ -56,7 +56,7 @@ TEST(Recovery, EachKindOfChangeIsKeptAndAProgramStartedAfterACrashRestoresIt) {
   s.Click(DateToken(4, 7));
   EXPECT_EQ(RecoveredText(s), CalendarText(s.doc.Db()));
   s.prompts.picks.push_back(1);
-  s.view.DropFiles({"/p/ann.png"}, FindClickToken(DateToken(4, 7)));
+  s.view.DropFiles({"/p/ann.png"}, ReadClickToken(DateToken(4, 7)));
   EXPECT_EQ(RecoveredText(s), CalendarText(s.doc.Db()));
   s.prompts.configs.push_back({[](ConfigChoices& c) { c.national = true; }, true});
   s.view.Configuration();
