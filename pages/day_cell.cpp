@@ -28,6 +28,7 @@ struct CellEntry {
   size_t captionLength = 0;
   std::string picture;  // as the captions module names it: a path, "null" or empty
   uint32_t slot = 0;
+  bool present = true;  // false for a quadrant the day has no entry for
 };
 
 CellEntry EntryOfDay(const CCalDatabase& db, int month, int day, int k) {
@@ -147,11 +148,13 @@ void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int 
 void AppendQuadrantCaption(std::string& page, const std::string& font, const CellEntry& entry,
                            bool emptyAsSpace) {
   const std::string caption = emptyAsSpace && entry.caption.empty() ? "&nbsp;" : entry.caption;
+  // A quadrant without an entry acts on none when double-clicked.
+  const std::string action =
+      entry.present ? Printf("onDblClick=onBtnOk(\"%s\") ", EntryToken(entry.slot).c_str()) : "";
   AppendPiece(page, 8,
               Printf("<td width=80 valign=top style='width:50pt;padding:0in .1pt 0in "
-                     ".1pt;color:gray;font-size:%d;font-family:\"%s\" ' "
-                     "onDblClick=onBtnOk(\"%s\") >%s\n",
-                     entry.captionWidth > 24 ? 7 : 9, font.c_str(), EntryToken(entry.slot).c_str(),
+                     ".1pt;color:gray;font-size:%d;font-family:\"%s\" ' %s>%s\n",
+                     entry.captionWidth > 24 ? 7 : 9, font.c_str(), action.c_str(),
                      caption.c_str()));
   AppendPiece(page, 8, "</td>\n");
 }
@@ -186,7 +189,10 @@ void AppendNumberAndMore(std::string& page, const std::string& font, int month, 
 void AppendFourEntries(std::string& page, const CCalDatabase& db, int month, int day,
                        uint32_t count, Notes* notes) {
   CellEntry entries[4];
-  for (int k = 0; k < 4; ++k) entries[k] = EntryOfDay(db, month, day, k);
+  for (int k = 0; k < 4; ++k) {
+    entries[k] = EntryOfDay(db, month, day, k);
+    entries[k].present = static_cast<uint32_t>(k) < count;
+  }
   const char kRowOpening[] = "<tr style='mso-yfti-irow:1;mso-yfti-lastrow:yes'>\n";
   const std::string font = Font(db);
   AppendTableOpening(page, true);

@@ -99,9 +99,13 @@ TEST_F(DayCellTest, QuadrantsUnderTheDayNumberAndAMarkForTheEntriesBeyondFour) {
   Add(5, 1985, kPersonalEvent, "Second of the three entries", "null");
   Add(5, 1990, kPersonalEvent, "Third", "null");
   const std::string three = Cell(3);
-  EXPECT_EQ(Captions(three),
-            std::vector<std::string>(
-                {"0003 First", "0004 Second of the three entries", "0005 Third", "0000 &nbsp;"}));
+  EXPECT_EQ(Captions(three), std::vector<std::string>({"0003 First",
+                                                       "0004 Second of the three entries",
+                                                       "0005 Third"}));
+  // The empty fourth quadrant acts on no entry: it once opened the
+  // calendar's first entry (slot 0) for editing.
+  EXPECT_EQ(three.find("calidx0000"), std::string::npos);
+  EXPECT_NE(three.find("font-family:\"Verdana\" ' >&nbsp;"), std::string::npos);
   EXPECT_EQ(Pictures(three),
             std::vector<std::string>({"53 40 src=\"file://" + kPicture + "\" 0003"}));
   const std::string dayNumber = "onBtnOk(\"caldate0205\"); >\n            5\n";
