@@ -110,7 +110,7 @@ void CCalDatabase::SetBigPicture(int slot, const std::string& pictureFile,
 
 std::string CCalDatabase::BigPicturePath(int slot) const {
   const std::string& picture = BigPictureAt(slot).pictureFile;
-  if (picture.empty() || IsNoPicture(picture)) return picture;
+  if (IsNoPicture(picture)) return picture;
   return PicturePathToShow(picture);
 }
 
@@ -198,7 +198,7 @@ uint32_t CCalDatabase::ReplaceHolidayData(int month, int day, int year, uint32_t
   for (uint32_t i = 0; i < count_; ++i) {
     CalEntry& old = entries_[i];
     if (old.type != type || old.description != description) continue;
-    if (!old.pictureFile.empty() && !IsNoPicture(old.pictureFile)) {
+    if (!IsNoPicture(old.pictureFile)) {
       entry.pictureFile = old.pictureFile;
     }
     entry.index = i;

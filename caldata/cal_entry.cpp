@@ -1,6 +1,7 @@
 #include "caldata/cal_entry.h"
 
 #include <array>
+#include <cctype>
 #include <tuple>
 #include <utility>
 
@@ -50,6 +51,17 @@ std::string EntryTypeName(int language, uint32_t type) {
                                                                   ""};
   if (type == kAstronomicalDay) return LanguageString(language, lang::kAstronomicalDay);
   return type < kNames.size() ? kNames[type] : "";
+}
+
+bool IsNoPicture(std::string_view picture) {
+  const size_t slash = picture.find_last_of("/\\");
+  const std::string_view name = slash == std::string_view::npos ? picture : picture.substr(slash + 1);
+  if (picture.empty()) return true;
+  if (name.size() != 4) return false;
+  for (size_t i = 0; i < 4; ++i) {
+    if (std::tolower(static_cast<unsigned char>(name[i])) != kNoPicture[i]) return false;
+  }
+  return true;
 }
 
 }  // namespace tessolar

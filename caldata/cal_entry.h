@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "compute/date_arithmetic.h"
 
@@ -63,11 +64,10 @@ int RuleDayIn(const CalEntry& entry, int year);
 // What an entry or big picture stores for "no picture".
 inline constexpr char kNoPicture[] = "null";
 
-// Whether a stored picture name means no picture: "null" anywhere in it, or
-// "NULL" as some older calendars wrote it.
-inline bool IsNoPicture(const std::string& picture) {
-  return picture.find("null") != std::string::npos || picture.find("NULL") != std::string::npos;
-}
+// Whether a stored picture name means no picture: empty, or a file named
+// "null" in any case, in whatever folder the clip-art folder put in front
+// ("/clip/null", "NULL"). A picture such as "nullarbor.jpg" is a picture.
+bool IsNoPicture(std::string_view picture);
 
 // Display name of an entry type in `language`; empty for the empty entry or
 // an unknown code.

@@ -164,7 +164,7 @@ const char kQuadrantCell[] =
 
 void AppendQuadrantPicture(std::string& page, const CellEntry& entry, Notes* notes) {
   AppendPiece(page, 8, kQuadrantCell);
-  if (!entry.picture.empty() && !IsNoPicture(entry.picture)) {
+  if (!IsNoPicture(entry.picture)) {
     AppendImage(page, entry.picture, kFourEntriesBox, entry.slot, notes);
   }
   AppendPiece(page, 8, "</td>\n");

@@ -73,6 +73,12 @@ TEST_F(DayCellTest, OneEntryCaptionOverOneLargePictureOrAnInvisibleDefaultBox) {
             std::vector<std::string>({"126 95 src=\"file://" + kPicture + "\" 0003"}));
   EXPECT_NE(cell.find("onBtnOk(\"caldate0205\"); >\n            5\n"), std::string::npos);
   EXPECT_EQ(Pictures(Cell(1, 6)), std::vector<std::string>({"133 95 src=\"null\" 0004"}));
+  // A picture whose name holds "null" is a picture: nullarbor.jpg once never showed;
+  // a file named null, in any case and folder, is none.
+  Add(7, 2000, kPersonalEvent, "Trip", "/pics/nullarbor.jpg");
+  Add(8, 2000, kPersonalEvent, "Trip", "/pics/NULL");
+  EXPECT_NE(Cell(1, 7).find("src=\"file:///pics/nullarbor.jpg\""), std::string::npos);
+  EXPECT_EQ(Pictures(Cell(1, 8)), std::vector<std::string>({"133 95 src=\"null\" 0006"}));
 }
 
 TEST_F(DayCellTest, TwoEntriesSideBySideAndSoberAnniversariesGetTheShippedPicture) {
