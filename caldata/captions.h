@@ -14,6 +14,10 @@
 
 namespace tessolar {
 
+// A day cell shows this many of a day's entries; the others wait behind a
+// mark ("+2") that lists them. A day may hold any number.
+inline constexpr uint32_t kEntriesShownPerDay = 4;
+
 // Captions longer than this many characters drop the anniversary word where
 // their language's grammar says so, and day cells print them smaller.
 inline constexpr size_t kShortCaptionLength = 16;

@@ -188,15 +188,16 @@ void AppendNumberAndMore(std::string& page, const std::string& font, int month, 
 
 void AppendFourEntries(std::string& page, const CCalDatabase& db, int month, int day,
                        uint32_t count, Notes* notes) {
-  CellEntry entries[4];
-  for (int k = 0; k < 4; ++k) {
-    entries[k] = EntryOfDay(db, month, day, k);
-    entries[k].present = static_cast<uint32_t>(k) < count;
+  CellEntry entries[kEntriesShownPerDay];
+  for (uint32_t k = 0; k < kEntriesShownPerDay; ++k) {
+    entries[k] = EntryOfDay(db, month, day, static_cast<int>(k));
+    entries[k].present = k < count;
   }
   const char kRowOpening[] = "<tr style='mso-yfti-irow:1;mso-yfti-lastrow:yes'>\n";
   const std::string font = Font(db);
   AppendTableOpening(page, true);
-  AppendNumberAndMore(page, font, month, day, count > 4 ? count - 4 : 0);
+  AppendNumberAndMore(page, font, month, day,
+                      count > kEntriesShownPerDay ? count - kEntriesShownPerDay : 0);
   for (int row = 0; row < 2; ++row) {
     const CellEntry& left = entries[2 * row];
     const CellEntry& right = entries[2 * row + 1];

@@ -325,10 +325,6 @@
         <translation>Der Kalender ist voll: Er enthält %1 Einträge. Löschen Sie einen, um einen neuen hinzuzufügen.</translation>
     </message>
     <message>
-        <source>current design only supports four events per day</source>
-        <translation>Ein Tag kann höchstens vier Einträge aufnehmen.</translation>
-    </message>
-    <message>
         <source>New Entry</source>
         <translation>Neuer Eintrag</translation>
     </message>

@@ -325,10 +325,6 @@
         <translation>El calendario está lleno: contiene %1 entradas. Elimine una para añadir otra.</translation>
     </message>
     <message>
-        <source>current design only supports four events per day</source>
-        <translation>Un día admite como máximo cuatro eventos.</translation>
-    </message>
-    <message>
         <source>New Entry</source>
         <translation>Nueva entrada</translation>
     </message>

@@ -325,10 +325,6 @@
         <translation>Le calendrier est plein&#xa0;: il contient %1 entrées. Supprimez-en une pour en ajouter une autre.</translation>
     </message>
     <message>
-        <source>current design only supports four events per day</source>
-        <translation>Un jour peut recevoir au plus quatre événements.</translation>
-    </message>
-    <message>
         <source>New Entry</source>
         <translation>Nouvel événement</translation>
     </message>

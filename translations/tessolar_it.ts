@@ -325,10 +325,6 @@
         <translation>Il calendario è pieno: contiene %1 eventi. Eliminane uno per aggiungerne un altro.</translation>
     </message>
     <message>
-        <source>current design only supports four events per day</source>
-        <translation>Un giorno può contenere al massimo quattro eventi.</translation>
-    </message>
-    <message>
         <source>New Entry</source>
         <translation>Nuovo evento</translation>
     </message>

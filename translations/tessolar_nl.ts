@@ -325,10 +325,6 @@
         <translation>De kalender is vol: hij bevat %1 gebeurtenissen. Verwijder er een om een nieuwe toe te voegen.</translation>
     </message>
     <message>
-        <source>current design only supports four events per day</source>
-        <translation>Een dag kan hoogstens vier gebeurtenissen bevatten.</translation>
-    </message>
-    <message>
         <source>New Entry</source>
         <translation>Nieuwe gebeurtenis</translation>
     </message>

@@ -126,19 +126,15 @@ void EntryEditing::DropFiles(const std::vector<std::string>& files, const ClickT
 void EntryEditing::DropOnDay(int month, int day, const std::string& file) {
   CCalDatabase& db = doc_.Db();
   const std::vector<CalEntry> entries = db.GetEntriesOfDay(month, day);
+  // The picture goes to one of the day's entries or a new one; as with a
+  // double-click, a day takes more than its cell shows.
   int choice = 0;
-  if (entries.size() >= 5) {
-    prompts_.ShowMessage(
-        TESSOLAR_TEXT("EntryEditing", "current design only supports four events per day"));
-    return;
-  }
   if (!entries.empty()) {
     std::vector<UserText> labels;
     for (const CalEntry& e : entries) labels.push_back(DropChoiceCaption(db, e));
-    if (entries.size() < 4) labels.push_back(TESSOLAR_TEXT("EntryEditing", "New Entry"));
+    labels.push_back(TESSOLAR_TEXT("EntryEditing", "New Entry"));
     choice = prompts_.RunPick(labels);
     if (choice < 0) return;
-    if (choice == 0 && entries.size() == 4) choice = 4;
   }
   if (choice == 0) {
     if (!HasRoom()) return;

@@ -78,25 +78,29 @@ TEST(EventFlows, ThreeFilesOnAnEmptyDayMeetOneTwoEntriesAndACancelledFirst) {
   EXPECT_EQ(s.display.navigations, 3);
 }
 
-TEST(EventFlows, FullDaysOfferNoNewEntryAndFiveEntriesRefuseTheDrop) {
+// A drop on a full day offers each entry and a new one, as a double-click
+// adds one: more than four wait behind the day's mark.
+TEST(EventFlows, ADropOnAFullDayOffersEveryEntryAndANewOne) {
   EventSession s;
   CCalDatabase& db = s.doc.Db();
-  for (const char* name : {"A", "B", "C", "D"}) {
+  for (const char* name : {"A", "B", "C", "D", "E"}) {
     db.SaveHolidayData(4, 20, 2027, kReminder, name, "null", 0, 0);
   }
   db.SortAndCompact();
-  s.prompts.picks.push_back(0);  // the last button: the fourth entry
+  s.prompts.picks.push_back(4);  // the fourth entry
   s.view.DropFiles({"/p/d.png"}, Token(DateToken(4, 20)));
-  EXPECT_EQ(s.prompts.lastPickLabels.size(), 4u);
+  ASSERT_EQ(s.prompts.lastPickLabels.size(), 6u);
+  EXPECT_EQ(s.prompts.lastPickLabels.back(), "New Entry");
   EXPECT_EQ(support::EntriesNamed(db, kReminder, "D")[0].pictureFile, "/p/d.png");
-  EXPECT_EQ(db.Count(), 4u);
-  db.SaveHolidayData(4, 20, 2027, kReminder, "E", "null", 0, 0);
-  db.SortAndCompact();
-  s.view.DropFiles({"/p/e.png"}, Token("caldate0420"));
-  EXPECT_EQ(s.prompts.messages.back(), "current design only supports four events per day");
+  s.prompts.picks.push_back(0);  // the last button: a new entry, the sixth
+  s.prompts.events.push_back({Describe("F"), EventAnswer::kOk});
+  s.view.DropFiles({"/p/f.png"}, Token("caldate0420"));
+  EXPECT_EQ(s.Day(20).size(), 6u);
+  EXPECT_TRUE(s.prompts.messages.empty());
   // Outside any day nothing happens.
+  const size_t dialogs = s.prompts.dialogs.size();
   s.view.DropFiles({"/p/e.png"}, Token(""));
-  EXPECT_EQ(s.prompts.dialogs.size(), 1u);
+  EXPECT_EQ(s.prompts.dialogs.size(), dialogs);
 }
 
 // The mark of a day's entries beyond its cell lists them all; the one picked
