@@ -46,7 +46,7 @@ fs::path Target(const std::string& path) {
 
 }  // namespace
 
-UserText ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+UserText ReplaceFileAtomically(const std::string& path, std::string_view bytes, bool flushToDisk) {
   if (path.empty()) return TESSOLAR_TEXT("CalendarFile", "no file name was given");
   const fs::path target = Target(path);
 
@@ -67,7 +67,7 @@ UserText ReplaceFileAtomically(const std::string& path, std::string_view bytes) 
 
   const mode_t mode = exists ? (existing.st_mode & 07777) : NewFileMode();
   int error = ::fchmod(fd, mode) != 0 ? errno : WriteAll(fd, bytes);
-  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (error == 0 && flushToDisk && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
@@ -75,6 +75,7 @@ UserText ReplaceFileAtomically(const std::string& path, std::string_view bytes) 
     return Reason(error);
   }
 
+  if (!flushToDisk) return {};
   // Makes the rename itself last through a power cut; some file systems
   // cannot sync a folder, and the file is in place by now either way.
   const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);

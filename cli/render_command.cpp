@@ -51,7 +51,8 @@ RenderedPage RenderCalendarPage(const std::string& file, const std::string& page
 
 void WriteOutput(const std::optional<std::string>& out, const std::string& text) {
   if (out) {
-    const UserText failure = ReplaceFileAtomically(*out, text);
+    // A page is made again at will: it needs no flush to the disk.
+    const UserText failure = ReplaceFileAtomically(*out, text, false);
     if (!failure.Empty()) {
       throw CommandError(kExitBadInput, "could not write " + *out + ": " + English(failure));
     }

@@ -38,6 +38,7 @@ void BigPicturesRow(std::string& page, const CCalDatabase& db, Notes* notes) {
 }  // namespace
 
 std::optional<PictureSize> MonthPictureSize(const std::string& file, Notes* notes) {
+  if (IsNoPicture(file)) return std::nullopt;
   std::string lower = file;
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (lower.find(".gif") != std::string::npos || lower.find(".png") != std::string::npos ||

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "caldata/cal_entry.h"
+
 namespace tessolar {
 namespace {
 
@@ -183,6 +185,7 @@ int SvgSize(const std::string& path, uint32_t* width, uint32_t* height, Notes* n
 }
 
 PictureSize ImageSize(const std::string& path, Notes* notes) {
+  if (IsNoPicture(path)) return kDefaultPictureSize;
   const std::string lower = Lower(path);
   const size_t jpg = lower.find(".jpg");
   uint32_t width = 0;
