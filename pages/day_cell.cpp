@@ -37,16 +37,23 @@ CellEntry EntryOfDay(const CCalDatabase& db, int month, int day, int k) {
           DayEntryPicture(db, month, day, k), DayEntrySlot(db, month, day, k)};
 }
 
+// What an element of an entry carries: the entry's store index, for
+// scripts, tests and assistive technology, and its click token.
+std::string EntryAction(uint32_t slot) {
+  return Printf("data-entry=%u onDblClick=onBtnOk(\"%s\")", slot, EntryToken(slot).c_str());
+}
+
 std::string Font(const CCalDatabase& db) { return EscapeCssString(db.FontMainBody()); }
 
 void AppendImage(std::string& page, const std::string& picture, PictureBox box, uint32_t slot,
                  Notes* notes) {
   const PictureSize size = ImageSize(picture, notes);
   const PictureSize fit = FitIntoBox(box.height, box.largestWidth, size.height, size.width);
-  AppendPiece(page, 12,
-              Printf("<img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025 "
-                     "onDblClick=onBtnOk(\"%s\") >\n",
-                     fit.width, fit.height, PictureUrl(picture).c_str(), EntryToken(slot).c_str()));
+  AppendPiece(
+      page, 12,
+      Printf("<img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025 "
+             "%s >\n",
+             fit.width, fit.height, PictureUrl(picture).c_str(), EntryAction(slot).c_str()));
 }
 
 void AppendTableOpening(std::string& page, bool twoColumns) {
@@ -87,8 +94,8 @@ void AppendOneEntry(std::string& page, const CCalDatabase& db, int month, int da
     size = entry.captionWidth > 48 ? ";font-size:7.0pt" : ";font-size:9.0pt";
   }
   AppendPiece(page, 12,
-              Printf("<span style='color:gray;font-family:\"%s\"%s' onDblClick=onBtnOk(\"%s\") >\n",
-                     Font(db).c_str(), size.c_str(), EntryToken(entry.slot).c_str()));
+              Printf("<span style='color:gray;font-family:\"%s\"%s' %s >\n", Font(db).c_str(),
+                     size.c_str(), EntryAction(entry.slot).c_str()));
   AppendPiece(page, 12, entry.caption + "\n");
   AppendPiece(page, 12, "</span>\n");
   AppendPiece(page, 12, "</p>\n");
@@ -117,9 +124,9 @@ void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int 
     AppendPiece(page, 8, "<td width=80 valign=top style='width:75pt;padding:0in .1pt 0in .1pt'>\n");
     AppendPiece(page, 8,
                 Printf("<span style='color:gray;font-size:%d;font-family:\"%s\"' "
-                       "onDblClick=onBtnOk(\"%s\") >%s</span>\n",
+                       "%s >%s</span>\n",
                        entry.captionWidth > 24 ? 8 : 10, Font(db).c_str(),
-                       EntryToken(entry.slot).c_str(), entry.caption.c_str()));
+                       EntryAction(entry.slot).c_str(), entry.caption.c_str()));
     AppendPiece(page, 8, "</td>\n");
   }
   AppendPiece(page, 4, "</tr>\n");
@@ -132,9 +139,9 @@ void AppendTwoEntries(std::string& page, const CCalDatabase& db, int month, int 
       if (stored != nullptr && stored->type == kSoberAnniversary) {
         AppendPiece(page, 12,
                     Printf("<img width=80 height=75 src=\"%s\" v:shapes=_x0000_i1025 "
-                           "onDblClick=onBtnOk(\"%s\") >\n",
+                           "%s >\n",
                            PictureUrl(db.PicturePathToShow(kSoberPicture)).c_str(),
-                           EntryToken(entry.slot).c_str()));
+                           EntryAction(entry.slot).c_str()));
       }
     } else if (!entry.picture.empty()) {
       AppendImage(page, entry.picture, kTwoEntriesBox, entry.slot, notes);
@@ -149,13 +156,12 @@ void AppendQuadrantCaption(std::string& page, const std::string& font, const Cel
                            bool emptyAsSpace) {
   const std::string caption = emptyAsSpace && entry.caption.empty() ? "&nbsp;" : entry.caption;
   // A quadrant without an entry acts on none when double-clicked.
-  const std::string action =
-      entry.present ? Printf("onDblClick=onBtnOk(\"%s\") ", EntryToken(entry.slot).c_str()) : "";
-  AppendPiece(page, 8,
-              Printf("<td width=80 valign=top style='width:50pt;padding:0in .1pt 0in "
-                     ".1pt;color:gray;font-size:%d;font-family:\"%s\" ' %s>%s\n",
-                     entry.captionWidth > 24 ? 7 : 9, font.c_str(), action.c_str(),
-                     caption.c_str()));
+  const std::string action = entry.present ? Printf("%s ", EntryAction(entry.slot).c_str()) : "";
+  AppendPiece(
+      page, 8,
+      Printf("<td width=80 valign=top style='width:50pt;padding:0in .1pt 0in "
+             ".1pt;color:gray;font-size:%d;font-family:\"%s\" ' %s>%s\n",
+             entry.captionWidth > 24 ? 7 : 9, font.c_str(), action.c_str(), caption.c_str()));
   AppendPiece(page, 8, "</td>\n");
 }
 

@@ -157,11 +157,11 @@ void BigDay(std::string& page, const CCalDatabase& db, int month, int day, Notes
   const int count = ShownEntryCount(db, month, day);
   AppendFormat(page, "<!-- DayCount is %d -->\n", count);
   if (count == 0) {
-    page += EmptyDayCell(month, day);
+    page += EmptyDayCell(db.Year(), month, day);
     return;
   }
-  AppendFormat(page, "<td class=xl25 x:num bgcolor=white data-token=\"%s\" >\n",
-               DateToken(month, day).c_str());
+  AppendFormat(page, "<td class=xl25 x:num bgcolor=white data-date=\"%s\" data-token=\"%s\" >\n",
+               DayCellDate(db.Year(), month, day).c_str(), DateToken(month, day).c_str());
   DayCell(page, db, month, day, static_cast<uint32_t>(count), notes);
   page += "</td>\n";
 }

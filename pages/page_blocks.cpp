@@ -64,9 +64,14 @@ std::string FolderLink() {
   return Printf(std::string(FolderLinkBlock()).c_str(), EscapeHtml(FileUrl(PageFolder())).c_str());
 }
 
-std::string EmptyDayCell(int month, int day) {
+std::string DayCellDate(int year, int month, int day) {
+  return Printf("%04d-%02d-%02d", year, month + 1, day);
+}
+
+std::string EmptyDayCell(int year, int month, int day) {
   const std::string token = DateToken(month, day);
-  return Printf(std::string(EmptyDayCellFormat()).c_str(), token.c_str(), token.c_str(), day);
+  return Printf(std::string(EmptyDayCellFormat()).c_str(), DayCellDate(year, month, day).c_str(),
+                token.c_str(), token.c_str(), day);
 }
 
 std::string MonthPictureCaption(const std::string& description) {

@@ -28,7 +28,7 @@ std::string_view MonthHeadBlock3();  // ends the head of the month pages
 std::string_view CommonHeadBlock();  // styles of the title and plain pages
 std::string_view BigPicturesHeadBlock();
 std::string_view PageCloseBlock();
-std::string_view WallHeadBlock();   // styles of the wall calendar's sheets
+std::string_view WallHeadBlock();  // styles of the wall calendar's sheets
 
 // The welcome panel with the markers "insert_welcome_title_here",
 // "text_create_new", "title_create_new", "text_open_existing",
@@ -41,7 +41,7 @@ std::string_view PanelMarkBlock();
 // printf-style formats. Their arguments take values already escaped for the
 // place they land in; the helpers below do that and are what builders call.
 std::string_view FolderLinkBlock();            // one %s: file URL of the page folder
-std::string_view EmptyDayCellFormat();         // %d month index, %d day, %d day
+std::string_view EmptyDayCellFormat();         // %s date, %s token twice, %d day
 std::string_view MonthPictureCaptionFormat();  // one %s: description, HTML-escaped
 // Two %s, the same HTML-escaped path; carries the markers "text_recent" and
 // "title_recent" and a link that sends "calendarrecent_" with the path.
@@ -51,7 +51,9 @@ std::string_view RecentFileLineFormat();
 std::string FolderLink();
 // The whole grid cell of a day without shown entries: its number, which a
 // double-click turns into the day token "caldate%02d%02d".
-std::string EmptyDayCell(int month, int day);
+// A day cell's date as its data-date attribute carries it: "YYYY-MM-DD".
+std::string DayCellDate(int year, int month, int day);  // month 0..11
+std::string EmptyDayCell(int year, int month, int day);
 // The caption line under a month picture of the all-months page.
 std::string MonthPictureCaption(const std::string& description);
 // One line of the welcome page's recent-files list for `path` (escaped here).

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
 #include <regex>
 #include <string>
 #include <vector>
@@ -95,7 +94,8 @@ TEST_F(DayCellTest, TwoEntriesSideBySideAndSoberAnniversariesGetTheShippedPictur
             std::vector<std::string>({"0003 Dentist", "0004 Meeting with the board"}));
   EXPECT_EQ(Pictures(cell),
             std::vector<std::string>({"75 56 src=\"file://" + kPicture + "\" 0003"}));
-  EXPECT_NE(cell.find("font-size:8;font-family:\"Verdana\"' onDblClick=onBtnOk(\"calidx0004\")"),
+  EXPECT_NE(cell.find("font-size:8;font-family:\"Verdana\"' data-entry=4 "
+                      "onDblClick=onBtnOk(\"calidx0004\")"),
             std::string::npos);
   EXPECT_NE(cell.find("onBtnOk(\"caldate0205\")"), std::string::npos);
   Add(6, 1990, kSoberAnniversary, "Bob", "null");
@@ -111,9 +111,8 @@ TEST_F(DayCellTest, QuadrantsUnderTheDayNumberAndAMarkForTheEntriesBeyondFour) {
   Add(5, 1985, kPersonalEvent, "Second of the three entries", "null");
   Add(5, 1990, kPersonalEvent, "Third", "null");
   const std::string three = Cell(3);
-  EXPECT_EQ(Captions(three), std::vector<std::string>({"0003 First",
-                                                       "0004 Second of the three entries",
-                                                       "0005 Third"}));
+  EXPECT_EQ(Captions(three), std::vector<std::string>(
+                                 {"0003 First", "0004 Second of the three entries", "0005 Third"}));
   // The empty fourth quadrant acts on no entry: it once opened the
   // calendar's first entry (slot 0) for editing.
   EXPECT_EQ(three.find("calidx0000"), std::string::npos);

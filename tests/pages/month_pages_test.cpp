@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "pages/month_grid.h"
 #include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
+#include "pages/page_text.h"
 #include "support/civil_reference.h"
 
 namespace tessolar {
@@ -168,6 +171,33 @@ TEST_F(CalendarPageTest, AllMonthsPageHasItsPartsInOrderAndEachMonthStartsWhereT
     EXPECT_EQ(Occurrences(page, "<p class=pagebreak>\n"), 12u);
     EXPECT_EQ(Occurrences(page, "<p class=pagebreak><br><br>\n"), 12u);
   }
+}
+
+// The page's contract with scripts, tests and assistive technology: each day
+// cell carries its date, each element of an entry the entry's store index
+// beside its click token.
+TEST_F(CalendarPageTest, DayCellsCarryTheirDatesAndEntriesTheirIndices) {
+  db_.SetYear(2028);
+  for (int day : {1, 1, 2, 2, 2, 29, 29, 29, 29, 29}) {
+    db_.SaveHolidayData(1, day, 2000, kPersonalEvent, "Event " + std::to_string(day), "null", 0, 0);
+  }
+  db_.SortAndCompact();
+  const std::string page = CalendarPageText(db_, 1, 2);
+  for (int day = 1; day <= 29; ++day) {
+    const std::string date =
+        Printf("data-date=\"2028-02-%02d\" data-token=\"caldate01%02d\"", day, day);
+    EXPECT_EQ(Occurrences(page, date), 1u) << day;
+  }
+  EXPECT_EQ(Occurrences(page, "data-date=\"2028-02-30\""), 0u);
+  const std::regex entry("data-entry=([0-9]+) onDblClick=onBtnOk\\(\"calidx([0-9]{4})\"\\)");
+  std::set<int> indices;
+  for (auto it = std::sregex_iterator(page.begin(), page.end(), entry);
+       it != std::sregex_iterator(); ++it) {
+    EXPECT_EQ(std::stoi((*it)[1]), std::stoi((*it)[2]));
+    indices.insert(std::stoi((*it)[1]));
+  }
+  // The fifth entry of the 29th waits behind the day's mark.
+  EXPECT_EQ(indices, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
 TEST_F(CalendarPageTest, MonthPictureKeepsItsProportionsWithinTheSheet) {
