@@ -5,6 +5,8 @@
 #include <QDesktopServices>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QMimeData>
 #include <QTimer>
 #include <QWebEngineProfile>
@@ -126,7 +128,7 @@ void CTessolarView::Attach(ViewController& controller, UserPrompts& prompts) {
   connect(
       page, &CTessolarPage::tokenClicked, this,
       [this](const ClickToken& token) {
-        if (controller_->RunToken(token)) NavigateToPage();
+        controller_->RunToken(token);
         emit tokenHandled();
       },
       Qt::QueuedConnection);
@@ -162,6 +164,14 @@ void CTessolarView::PageProcessEnded(QWebEnginePage::RenderProcessTerminationSta
 
 void CTessolarView::NavigateToPage() {
   load(QUrl::fromLocalFile(QString::fromStdString(PageFilePath())));
+}
+
+void CTessolarView::ReplacePage(const std::string& page) {
+  // The text goes in as a script's string literal, which JSON writes safely.
+  const QByteArray literal =
+      QJsonDocument(QJsonArray{QString::fromStdString(page)}).toJson(QJsonDocument::Compact);
+  this->page()->runJavaScript(
+      QStringLiteral("replacePage(%1[0]);").arg(QString::fromUtf8(literal)));
 }
 
 uint32_t CTessolarView::ClientWidth() const { return static_cast<uint32_t>(width()); }

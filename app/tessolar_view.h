@@ -22,6 +22,7 @@ class CTessolarView : public QWebEngineView, public PageDisplay {
   void Attach(ViewController& controller, UserPrompts& prompts);
 
   void NavigateToPage() override;
+  void ReplacePage(const std::string& page) override;
   uint32_t ClientWidth() const override;
   uint32_t ClientHeight() const override;
 

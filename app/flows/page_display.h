@@ -2,6 +2,7 @@
 // What the flows need of the browser view that shows the page file.
 
 #include <cstdint>
+#include <string>
 
 namespace tessolar {
 
@@ -10,6 +11,10 @@ class PageDisplay {
   virtual ~PageDisplay() = default;
   // Loads the page file again, so that what was last written is shown.
   virtual void NavigateToPage() = 0;
+  // Puts `page` (a whole page text) in place of the page on screen, which
+  // keeps its scroll position and script state: an edit's new version of
+  // the page shown.
+  virtual void ReplacePage(const std::string& page) = 0;
   // The view's size in pixels; the big-pictures page fits its pictures into it.
   virtual uint32_t ClientWidth() const = 0;
   virtual uint32_t ClientHeight() const = 0;

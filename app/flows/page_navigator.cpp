@@ -1,6 +1,7 @@
 #include "app/flows/page_navigator.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "caldata/calendar_text.h"
@@ -29,28 +30,28 @@ NavigationCheck PageNavigator::BeforeNavigate(const std::string& url) {
   return check;
 }
 
-void PageNavigator::RegeneratePage(UserText& message) {
+void PageNavigator::RegeneratePage(UserText& message, std::string* written) {
   if (state_.currentPageMode == state_.renderedPageMode) return;
   const CCalDatabase& db = doc_.Db();
+  std::string text;
   switch (state_.currentPageMode) {
     case PageMode::kWelcome: {
       const std::vector<std::string> recent = recent_.Read();
-      WritePage(BuildWelcomePage(db.Language(), {recent.rbegin(), recent.rend()}), message);
+      text = BuildWelcomePage(db.Language(), {recent.rbegin(), recent.rend()});
       break;
     }
     case PageMode::kOneMonth:
-      WritePage(CalendarPageText(db, state_.currentMonth, state_.currentMonth + 1), message);
+      text = CalendarPageText(db, state_.currentMonth, state_.currentMonth + 1);
       break;
-    case PageMode::kAllMonths:
-      WritePage(CalendarPageText(db, 0, 12), message);
-      break;
-    case PageMode::kHelp:
-      WritePage(BuildHelpPage(), message);
-      break;
-    default:
-      break;
+    case PageMode::kAllMonths: text = CalendarPageText(db, 0, 12); break;
+    case PageMode::kHelp: text = BuildHelpPage(); break;
+    default: break;
   }
+  if (!text.empty()) WritePage(text, message);
+  if (written != nullptr) *written = std::move(text);
   state_.renderedPageMode = state_.currentPageMode;
+  state_.shownPageMode = state_.currentPageMode;
+  state_.shownMonth = state_.currentMonth;
 }
 
 bool PageNavigator::WritePage(const std::string& text, UserText& message) {
@@ -69,7 +70,23 @@ bool PageNavigator::WritePageOrSay(const std::string& text) {
 
 void PageNavigator::Select(PageMode mode) {
   Choose(mode);
-  display_.NavigateToPage();
+  Show();
+}
+
+void PageNavigator::Show() {
+  const PageMode mode = state_.currentPageMode;
+  const bool onScreen = mode == state_.shownPageMode &&
+                        (mode == PageMode::kAllMonths ||
+                         (mode == PageMode::kOneMonth && state_.currentMonth == state_.shownMonth));
+  if (!onScreen) {
+    display_.NavigateToPage();
+    return;
+  }
+  UserText message;
+  std::string page;
+  RegeneratePage(message, &page);
+  if (!message.Empty()) prompts_.ShowMessage(message);
+  if (!page.empty()) display_.ReplacePage(page);
 }
 
 void PageNavigator::Choose(PageMode mode) {

@@ -14,9 +14,9 @@
 namespace tessolar {
 
 struct NavigationCheck {
-  bool accept = false;  // only the page file itself, without a token, loads
-  ClickToken token;     // the token the page file's query carries, to run next
-  UserText message;     // for the user, when the page file could not be written
+  bool accept = false;         // only the page file itself, without a token, loads
+  ClickToken token;            // the token the page file's query carries, to run next
+  UserText message;            // for the user, when the page file could not be written
   std::string openExternally;  // the help document, for the desktop's own viewer
 };
 
@@ -33,10 +33,13 @@ class PageNavigator {
   // the engine reports it, percent-encoded) may load. Runs no dialog.
   NavigationCheck BeforeNavigate(const std::string& url);
 
-  // Sets the page to show and loads it; the navigation hook writes it unless
-  // it is one of the pages written before (big pictures, listing, hidden
-  // events, title).
+  // Sets the page to show and shows it (Show).
   void Select(PageMode mode);
+  // Shows the page the state asks for: the page on screen, when it is that
+  // page and the calendar changed, is updated in place; any other page loads,
+  // and the navigation hook writes it unless it is one of the pages written
+  // before (big pictures, listing, hidden events, title).
+  void Show();
   // The same for a click's action, whose own navigation then shows the page.
   void Choose(PageMode mode);
   // The calendar changed: the page on screen is written again when it loads.
@@ -56,7 +59,9 @@ class PageNavigator {
   std::string BigPicturesPage() const;
 
  private:
-  void RegeneratePage(UserText& message);
+  // Writes the page the state asks for when the one written last is another
+  // or out of date; its text in `written` when given.
+  void RegeneratePage(UserText& message, std::string* written = nullptr);
   bool WritePage(const std::string& text, UserText& message);
 
   CalendarDocument& doc_;

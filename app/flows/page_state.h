@@ -19,6 +19,10 @@ struct PageState {
   PageMode currentPageMode = PageMode::kWelcome;  // the page that should be on screen
   PageMode renderedPageMode = PageMode::kNone;    // the page the navigation hook last wrote
   int currentMonth = 0;                           // 0..11, of the one-month page
+  // The page the hook last wrote for the view to load, and its month: the
+  // page on screen, which an edit updates in place.
+  PageMode shownPageMode = PageMode::kNone;
+  int shownMonth = -1;
 };
 
 }  // namespace tessolar

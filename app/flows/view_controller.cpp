@@ -4,33 +4,27 @@ namespace tessolar {
 
 bool ViewController::RunToken(const ClickToken& token) {
   const bool show = Route(token);
+  // The page first, then whatever follows a change (the recovery file): the
+  // person sees the change at once.
+  if (show) pages_.Show();
   Changed();
   return show;
 }
 
 bool ViewController::Route(const ClickToken& token) {
   switch (token.kind) {
-    case TokenKind::kCalendarNew:
-      return opening_.NewCalendar();
-    case TokenKind::kCalendarBrowse:
-      return opening_.Browse();
-    case TokenKind::kCalendarRecent:
-      return token.path.empty() || opening_.OpenRecent(token.path);
-    case TokenKind::kCalDate:
-      return editing_.AddEntryOnDay(token.first, token.second);
-    case TokenKind::kCalIdx:
-      return editing_.ChangeEntry(token.first);
+    case TokenKind::kCalendarNew: return opening_.NewCalendar();
+    case TokenKind::kCalendarBrowse: return opening_.Browse();
+    case TokenKind::kCalendarRecent: return token.path.empty() || opening_.OpenRecent(token.path);
+    case TokenKind::kCalDate: return editing_.AddEntryOnDay(token.first, token.second);
+    case TokenKind::kCalIdx: return editing_.ChangeEntry(token.first);
     case TokenKind::kCalBigPic:
       return token.first >= kBigPictureCount || editing_.ChangeBigPicture(token.first);
-    case TokenKind::kCalMore:
-      return editing_.ChooseEntryOfDay(token.first, token.second);
-    case TokenKind::kCalUnhide:
-      return editing_.ShowHiddenEntry(token.first);
+    case TokenKind::kCalMore: return editing_.ChooseEntryOfDay(token.first, token.second);
+    case TokenKind::kCalUnhide: return editing_.ShowHiddenEntry(token.first);
     case TokenKind::kCalTitleText:
-    case TokenKind::kCalTitlePic:
-      return editing_.ChangeTitle();
-    default:
-      return true;
+    case TokenKind::kCalTitlePic: return editing_.ChangeTitle();
+    default: return true;
   }
 }
 
@@ -41,8 +35,8 @@ void ViewController::OpenCalendarFile(const std::string& path) {
 }
 
 void ViewController::ShowIf(bool show) {
+  if (show) pages_.Show();
   Changed();
-  if (show) display_.NavigateToPage();
 }
 
 }  // namespace tessolar

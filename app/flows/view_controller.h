@@ -37,9 +37,9 @@ class ViewController {
 
   // See PageNavigator::BeforeNavigate.
   NavigationCheck BeforeNavigate(const std::string& url) { return pages_.BeforeNavigate(url); }
-  // Runs a token's action (from the event loop, where dialogs may run).
-  // Returns true when the page file should now be shown, false when the
-  // token's navigation is cancelled and the page on screen stays.
+  // Runs a token's action (from the event loop, where dialogs may run) and
+  // shows the page it leads to (PageNavigator::Show). Returns whether it led
+  // to one; false when the page on screen stays as it was.
   bool RunToken(const ClickToken& token);
 
   // Page and month commands.

@@ -60,9 +60,15 @@ class ScriptedPrompts : public UserPrompts {
 class CountingDisplay : public PageDisplay {
  public:
   void NavigateToPage() override { ++navigations; }
+  void ReplacePage(const std::string& page) override {
+    ++replacements;
+    replaced = page;
+  }
   uint32_t ClientWidth() const override { return 1000; }
   uint32_t ClientHeight() const override { return 700; }
   int navigations = 0;
+  int replacements = 0;
+  std::string replaced;  // the page last put in place
 };
 
 class MemorySettings : public SettingsStore {
