@@ -32,13 +32,13 @@ void BM_EasterSunday(benchmark::State& state) {
 BENCHMARK(BM_EasterSunday);
 
 // Entering and removing one year's days in an empty store.
-template <int (*Generate)(CCalDatabase&, int, int)>
+template <void (*Generate)(CCalDatabase&, int, bool)>
 void BM_EnterAndRemoveYear(benchmark::State& state) {
   CCalDatabase db;
   int year = 1775;
   for (auto _ : state) {
-    Generate(db, year, 0);
-    Generate(db, year, 1);
+    Generate(db, year, false);
+    Generate(db, year, true);
     db.SortAndCompact();
     year = year < 4000 ? year + 1 : 1775;
   }

@@ -19,7 +19,7 @@ void BM_BuildYearAllCategories(benchmark::State& state) {
     db.SetHebrew(true);
     db.SetEquinox(true);
     db.SetFullMoons(true);
-    CYearBuild().BuildYear(db, 2007, 0);
+    CYearBuild().BuildYear(db, 2007, false);
     benchmark::DoNotOptimize(db.Count());
   }
 }
@@ -38,7 +38,7 @@ void BM_BuildYearOfARegion(benchmark::State& state) {
     db.SetRegion(regions[i]);
     db.SetChristian(true);
     db.SetNational(true);
-    CYearBuild().BuildYear(db, 2027, 0);
+    CYearBuild().BuildYear(db, 2027, false);
     benchmark::DoNotOptimize(db.Count());
   }
   state.SetLabel(regions[i]);

@@ -34,7 +34,7 @@ int RunDaysCommand(const std::vector<std::string>& args) {
   db.SetRegion(region);
   db.SetLanguage(language);
   Notes notes;
-  CYearBuild().BuildYear(db, year, 0, &notes);
+  CYearBuild().BuildYear(db, year, false, &notes);
   PrintNotes(notes);
   for (uint32_t i = 0; i < db.Count(); ++i) {
     const CalEntry& e = *db.EntryAt(i);

@@ -59,7 +59,7 @@ int RunNewCommand(const std::vector<std::string>& args) {
   include.ApplyTo(db);
   db.SetClipartDirectory(clipart);
   if (const auto title = parsed.Option("--title")) db.SetTitle(*title);
-  CYearBuild().BuildYear(db, year, 0);
+  CYearBuild().BuildYear(db, year, false);
 
   UserText message;
   if (SaveCalendarFile(db, file, &message) != 0) {

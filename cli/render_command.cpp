@@ -37,7 +37,7 @@ RenderedPage RenderCalendar(const std::string& file, const PageBuilder& build) {
   CCalDatabase db;
   LoadCalendarOrThrow(db, file);
   Notes notes;
-  CYearBuild().BuildYear(db, db.Year(), 0, &notes);
+  CYearBuild().BuildYear(db, db.Year(), false, &notes);
   RenderedPage rendered{build(db, &notes), db.EntriesLeftOut()};
   PrintNotes(notes);
   return rendered;

@@ -5,8 +5,8 @@
 
 namespace tessolar {
 
-int GenerateChristianDays(CCalDatabase& db, int year, int remove) {
-  if (!IsStoredYear(year)) return 0;
+void GenerateChristianDays(CCalDatabase& db, int year, bool remove) {
+  if (!IsStoredYear(year)) return;
   for (const HolidayDay& day : EasterDaysOf(db.Country(), db.Region(), db.Language(), year)) {
     if (remove) {
       db.RemoveHolidayData(day.month, day.day, day.storedYear, day.type, day.name, day.picture);
@@ -14,7 +14,6 @@ int GenerateChristianDays(CCalDatabase& db, int year, int remove) {
       db.ReplaceHolidayData(day.month, day.day, day.storedYear, day.type, day.name, day.picture);
     }
   }
-  return 0;
 }
 
 }  // namespace tessolar

@@ -4,12 +4,12 @@
 
 namespace tessolar {
 
-// Enters (remove 0) or removes (remove 1) Easter and the movable Christian
+// Enters (remove false) or removes (remove true) Easter and the movable Christian
 // feasts that hang on it (type 4) for `year`, named in the calendar's
 // language: the six common ones, or those the country's list gives where the
 // calendar is. Removing deletes exactly what entering the same year, country,
 // region and language made. Years outside kFirstStoredYear..kLastStoredYear
-// are left alone. Returns 0.
-int GenerateChristianDays(CCalDatabase& db, int year, int remove);
+// are left alone.
+void GenerateChristianDays(CCalDatabase& db, int year, bool remove);
 
 }  // namespace tessolar

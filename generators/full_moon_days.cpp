@@ -38,10 +38,10 @@ void RemoveFullMoons(CCalDatabase& db, const std::string& name) {
 
 }  // namespace
 
-int GenerateFullMoons(CCalDatabase& db, int year, int remove) {
+void GenerateFullMoons(CCalDatabase& db, int year, bool remove) {
   const std::string name = LanguageString(db.Language(), lang::kAstronomicalDay);
   RemoveFullMoons(db, name);
-  if (remove != 0 || year < kFirstMoonYear || year > kLastMoonYear) return 0;
+  if (remove || year < kFirstMoonYear || year > kLastMoonYear) return;
 
   // Stepping from one new moon's date to the next can bracket the lunation
   // just handled again (a true new moon hours before its mean one); walking
@@ -56,7 +56,6 @@ int GenerateFullMoons(CCalDatabase& db, int year, int remove) {
                          kFullMoonPicture, 0, 1);
     }
   }
-  return 0;
 }
 
 }  // namespace tessolar

@@ -4,11 +4,11 @@
 
 namespace tessolar {
 
-// Enters (remove 0) every full moon of `year` exactly once (type 5, named in
-// the calendar's language), or removes them (remove 1). Both modes first clear
+// Enters (remove false) every full moon of `year` exactly once (type 5, named in
+// the calendar's language), or removes them (remove true). Both modes first clear
 // the full moons of any earlier build, so no year's moons stay beside
 // another's; a user's own entry of the same name is kept. Years outside
-// -4000..9999 get no full moons. Returns 0.
-int GenerateFullMoons(CCalDatabase& db, int year, int remove);
+// -4000..9999 get no full moons.
+void GenerateFullMoons(CCalDatabase& db, int year, bool remove);
 
 }  // namespace tessolar

@@ -49,8 +49,8 @@ void Enter(CCalDatabase& db, const JewishDay& row, bool secondInYear, int month,
 
 }  // namespace
 
-int GenerateJewishDays(CCalDatabase& db, int year, int remove) {
-  if (!IsStoredYear(year)) return 0;
+void GenerateJewishDays(CCalDatabase& db, int year, bool remove) {
+  if (!IsStoredYear(year)) return;
   bool seen[kJewishDayCount] = {};
   const int64_t january1 = GregorianJulianDay(year, 0, 1);
   int month = 0;
@@ -73,7 +73,6 @@ int GenerateJewishDays(CCalDatabase& db, int year, int remove) {
       ++month;
     }
   }
-  return 0;
 }
 
 }  // namespace tessolar

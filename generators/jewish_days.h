@@ -4,12 +4,12 @@
 
 namespace tessolar {
 
-// Enters (remove 0) or removes (remove 1) the Jewish holidays that fall in
+// Enters (remove false) or removes (remove true) the Jewish holidays that fall in
 // the Gregorian `year` (type 3, English names in every language): Rosh
 // Hashana, Yom Kippur, Passover (14 Nisan), Yom Hashoah and Hanukkah, each on
 // every day of the year on which its Hebrew date falls. Removing deletes
 // exactly what entering made. Years outside kFirstStoredYear..kLastStoredYear
-// are left alone. Returns 0.
-int GenerateJewishDays(CCalDatabase& db, int year, int remove);
+// are left alone.
+void GenerateJewishDays(CCalDatabase& db, int year, bool remove);
 
 }  // namespace tessolar

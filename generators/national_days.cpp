@@ -49,10 +49,10 @@ void RemoveOtherClockChanges(CCalDatabase& db, int year, const std::vector<Clock
 
 }  // namespace
 
-int GenerateNationalDays(CCalDatabase& db, int year, int remove, Notes* notes) {
+void GenerateNationalDays(CCalDatabase& db, int year, bool remove, Notes* notes) {
   const int country = db.Country();
-  if (country < 0 || country >= kCountryCount) return 0;
-  const bool removing = remove != 0;
+  if (country < 0 || country >= kCountryCount) return;
+  const bool removing = remove;
   if (!removing && year < kFirstRuleYear) {
     Note(notes, "National days on a weekday rule are computed from " +
                     std::to_string(kFirstRuleYear) + " on; " + std::to_string(year) +
@@ -74,7 +74,6 @@ int GenerateNationalDays(CCalDatabase& db, int year, int remove, Notes* notes) {
     EnterOrRemove(db, removing, change.month, change.day, year, kNationalHoliday,
                   LanguageString(db.Language(), entry), kClock);
   }
-  return 0;
 }
 
 }  // namespace tessolar

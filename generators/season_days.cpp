@@ -23,7 +23,7 @@ constexpr SeasonRow kSeasonRows[kSeasonCount] = {
 
 }  // namespace
 
-int GenerateSeasonDays(CCalDatabase& db, int year, int remove, Notes* notes) {
+void GenerateSeasonDays(CCalDatabase& db, int year, bool remove, Notes* notes) {
   if (!IsSeasonYear(year)) {
     // Only this category is skipped; the rest of the year build goes on.
     if (remove == 0) {
@@ -31,12 +31,12 @@ int GenerateSeasonDays(CCalDatabase& db, int year, int remove, Notes* notes) {
                       std::to_string(kFirstSeasonYear) + " to " + std::to_string(kLastSeasonYear) +
                       "; " + std::to_string(year) + " has none.");
     }
-    return 0;
+    return;
   }
   for (const SeasonRow& row : kSeasonRows) {
     const CivilDate date = SeasonDay(year, row.season);
     const std::string name = LanguageString(db.Language(), row.nameEntry);
-    if (remove != 0) {
+    if (remove) {
       db.RemoveHolidayData(date.month - 1, date.day, date.year, kAstronomicalDay, name,
                            row.picture);
     } else {
@@ -44,7 +44,6 @@ int GenerateSeasonDays(CCalDatabase& db, int year, int remove, Notes* notes) {
                             row.picture);
     }
   }
-  return 0;
 }
 
 }  // namespace tessolar

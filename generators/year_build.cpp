@@ -9,7 +9,7 @@
 namespace tessolar {
 namespace {
 
-using Generator = int (*)(CCalDatabase&, int, int, Notes*);
+using Generator = void (*)(CCalDatabase&, int, bool, Notes*);
 
 struct Category {
   bool (CCalDatabase::*included)() const;
@@ -17,30 +17,29 @@ struct Category {
 };
 
 constexpr std::array<Category, kDayCategoryCount> kCategories = {{
-    {&CCalDatabase::Christian, [](CCalDatabase& db, int year, int remove,
-                                  Notes*) { return GenerateChristianDays(db, year, remove); }},
+    {&CCalDatabase::Christian, [](CCalDatabase& db, int year, bool remove,
+                                  Notes*) { GenerateChristianDays(db, year, remove); }},
     {&CCalDatabase::National, &GenerateNationalDays},
-    {&CCalDatabase::Hebrew, [](CCalDatabase& db, int year, int remove,
-                               Notes*) { return GenerateJewishDays(db, year, remove); }},
+    {&CCalDatabase::Hebrew,
+     [](CCalDatabase& db, int year, bool remove, Notes*) { GenerateJewishDays(db, year, remove); }},
     {&CCalDatabase::Equinox, &GenerateSeasonDays},
-    {&CCalDatabase::FullMoons, [](CCalDatabase& db, int year, int remove,
-                                  Notes*) { return GenerateFullMoons(db, year, remove); }},
+    {&CCalDatabase::FullMoons,
+     [](CCalDatabase& db, int year, bool remove, Notes*) { GenerateFullMoons(db, year, remove); }},
 }};
 
 }  // namespace
 
-int CYearBuild::BuildYear(CCalDatabase& db, int year, int removeAll, Notes* notes) {
+void CYearBuild::BuildYear(CCalDatabase& db, int year, bool removeAll, Notes* notes) {
   bool changed = false;
   for (int i = 0; i < kDayCategoryCount; ++i) {
     const bool included = (db.*kCategories[i].included)();
-    if (included == lastBuilt_[i] && removeAll == 0) continue;
-    const bool add = included && removeAll == 0;
-    kCategories[i].generate(db, year, add ? 0 : 1, notes);
+    if (included == lastBuilt_[i] && !removeAll) continue;
+    const bool add = included && !removeAll;
+    kCategories[i].generate(db, year, !add, notes);
     lastBuilt_[i] = add;
     changed = true;
   }
   if (changed) db.SortAndCompact();
-  return 0;
 }
 
 }  // namespace tessolar

@@ -17,10 +17,10 @@ class CYearBuild {
  public:
   // Runs the generator of every category whose include flag differs from what
   // was last built (in add mode when the flag is on, else remove mode), or of
-  // every category in remove mode when `removeAll` is 1; sorts the store once
+  // every category in remove mode when `removeAll` is true; sorts the store once
   // if any generator ran. A category the year has no days of is noted in
-  // `notes` when given. Returns 0.
-  int BuildYear(CCalDatabase& db, int year, int removeAll, Notes* notes = nullptr);
+  // `notes` when given.
+  void BuildYear(CCalDatabase& db, int year, bool removeAll, Notes* notes = nullptr);
 
   // Whether a category's days for the current year, country and language are in the store.
   bool LastBuilt(DayCategory category) const { return lastBuilt_[static_cast<int>(category)]; }

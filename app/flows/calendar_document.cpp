@@ -26,7 +26,7 @@ bool CalendarDocument::Open(const std::string& path, UserText* message) {
   }
   Reset();
   db_ = std::move(*opened);
-  BuildYear(db_.Year(), 0);
+  BuildYear(db_.Year(), false);
   // A day double-clicked next dates its entry in this calendar's year, as
   // after the configuration dialog, not in the year of an earlier calendar.
   dialogYear_ = db_.Year();

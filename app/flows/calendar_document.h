@@ -22,7 +22,7 @@ class CalendarDocument {
   // `message` says why.
   bool Open(const std::string& path, UserText* message);
   // Runs the year build for `year` (removeAll 1 takes every computed day out).
-  void BuildYear(int year, int removeAll) { yearBuild_.BuildYear(db_, year, removeAll); }
+  void BuildYear(int year, bool removeAll) { yearBuild_.BuildYear(db_, year, removeAll); }
 
   // A calendar was started (opened calendars are started by Open).
   void MarkStarted() { started_ = true; }

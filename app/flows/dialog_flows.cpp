@@ -58,14 +58,14 @@ bool RunConfigurationFlow(CalendarDocument& doc, UserPrompts& prompts) {
   if (year != db.Year() || choices.country != db.Country() || choices.region != db.Region() ||
       choices.language != db.Language()) {
     hidden = db.GetHiddenEntries();
-    doc.BuildYear(db.Year(), 1);
+    doc.BuildYear(db.Year(), true);
     db.SetYear(year);
   }
   db.SetCountry(choices.country);
   db.SetRegion(choices.region);
   db.SetLanguage(choices.language);
   db.SetFirstWeekday(choices.firstWeekday);
-  doc.BuildYear(year, 0);
+  doc.BuildYear(year, false);
   db.RedateFloatingEntries();
   db.RestoreHiddenByDescription(hidden);
   return true;

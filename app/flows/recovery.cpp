@@ -135,7 +135,7 @@ bool Recovery::OfferLeftBehind(UserPrompts& prompts) {
       doc_.Db() = found.Db();
       doc_.Db().SetSavedText("");  // unsaved, whatever its file holds
       doc_.Db().SetSavedPath("");
-      doc_.BuildYear(doc_.Db().Year(), 0);  // the computed days it holds, as opening builds them
+      doc_.BuildYear(doc_.Db().Year(), false);  // the computed days it holds, as opening builds them
       doc_.MarkStarted();
       doc_.SetDialogYear(doc_.Db().Year());
       recovered = true;

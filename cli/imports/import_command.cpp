@@ -57,7 +57,7 @@ int RunImportCommand(const std::vector<std::string>& args) {
   ThrowIfEntriesLeftOut(db.EntriesLeftOut(), file);
   // The computed days too, as the calendar opens, so that they count as there.
   Notes notes;
-  CYearBuild().BuildYear(db, db.Year(), 0, &notes);
+  CYearBuild().BuildYear(db, db.Year(), false, &notes);
   PrintNotes(notes);
   UserText message;
   const auto plan = PlanImportFromFile(parsed.Positional(1), db, &message);

@@ -29,7 +29,7 @@ CCalDatabase Built(std::tuple<int, int, int> countryLanguageYear) {
   db.SetHebrew(true);
   db.SetEquinox(true);
   db.SetFullMoons(true);
-  CYearBuild().BuildYear(db, year, 0);
+  CYearBuild().BuildYear(db, year, false);
   return db;
 }
 

@@ -64,14 +64,14 @@ TEST(OutdatedNames, OldCalendarsOpenWithEachComputedDayOnceUnderItsCurrentName) 
     const std::string dir = std::string(TESSOLAR_TEST_DATA) + "/calendars/old_names/";
     ASSERT_EQ(LoadCalendarFile(db, dir + c.file + ".cal"), 1) << c.file;
     CYearBuild build;
-    build.BuildYear(db, db.Year(), 0);
+    build.BuildYear(db, db.Year(), false);
 
     CCalDatabase fresh;
     fresh.SetClipartDirectory(db.ClipartDirectory());
     fresh.SetLanguage(db.Language());
     fresh.SetCountry(db.Country());
     SetCategories(fresh, true);
-    CYearBuild().BuildYear(fresh, db.Year(), 0);
+    CYearBuild().BuildYear(fresh, db.Year(), false);
     std::map<Key, int> left = Counted(db);
     for (const auto& [key, count] : Counted(fresh)) {
       EXPECT_EQ(left[key], count) << c.file << ": " << std::get<4>(key);
@@ -84,7 +84,7 @@ TEST(OutdatedNames, OldCalendarsOpenWithEachComputedDayOnceUnderItsCurrentName) 
     EXPECT_EQ(others, expected) << c.file;
 
     SetCategories(db, false);
-    build.BuildYear(db, db.Year(), 0);
+    build.BuildYear(db, db.Year(), false);
     EXPECT_EQ(db.Count(), others.size()) << c.file;
     if (c.userEntry) {
       EXPECT_EQ(db.EntryAt(0)->description, c.userEntry) << c.file;

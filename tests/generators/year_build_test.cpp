@@ -31,19 +31,19 @@ class YearBuild : public support::CalendarTest {
 TEST_F(YearBuild, RemoveAllRunsEveryGeneratorAndTheNextBuildAddsWhatIsOn) {
   const auto userOnly = Snapshot(db_);
   Configure(db_, 1, 0, false);
-  build_.BuildYear(db_, 2007, 0);
+  build_.BuildYear(db_, 2007, false);
   // Season days that a calendar file carried although the category is off.
   db_.ReplaceHolidayData(2, 21, 2007, kAstronomicalDay, "March Equinox", "flowers54.jpg");
   db_.ReplaceHolidayData(5, 21, 2007, kAstronomicalDay, "June Solstice", "sunshine3.gif");
   db_.ReplaceHolidayData(8, 23, 2007, kAstronomicalDay, "September Equinox", "leaves1_tr.gif");
   db_.ReplaceHolidayData(11, 22, 2007, kAstronomicalDay, "December Solstice", "snowman1_tr.gif");
-  build_.BuildYear(db_, 2007, 1);
+  build_.BuildYear(db_, 2007, true);
   EXPECT_EQ(Snapshot(db_), userOnly);
   for (const auto category : {DayCategory::kChristian, DayCategory::kNational, DayCategory::kJewish,
                               DayCategory::kEquinox, DayCategory::kFullMoons}) {
     EXPECT_FALSE(build_.LastBuilt(category));
   }
-  build_.BuildYear(db_, 2007, 0);
+  build_.BuildYear(db_, 2007, false);
   EXPECT_EQ(EntriesNamed(db_, kNationalHoliday, "Victoria Day").size(), 1u);
   EXPECT_EQ(EntriesNamed(db_, kAstronomicalDay, "Full Moon").size(), 13u);
   EXPECT_TRUE(EntriesNamed(db_, kAstronomicalDay, "March Equinox").empty());
@@ -51,18 +51,18 @@ TEST_F(YearBuild, RemoveAllRunsEveryGeneratorAndTheNextBuildAddsWhatIsOn) {
 
 TEST_F(YearBuild, TheSameBuildTwiceChangesNothingAndDoesNotSort) {
   Configure(db_, 0, 0);
-  build_.BuildYear(db_, 2007, 0);
+  build_.BuildYear(db_, 2007, false);
   // Appended after the December days: only a sort would move it.
   db_.SaveHolidayData(0, 5, 2007, kPersonalEvent, "Party", "null", 0, 0);
   const auto before = Snapshot(db_);
-  build_.BuildYear(db_, 2007, 0);
+  build_.BuildYear(db_, 2007, false);
   EXPECT_EQ(Snapshot(db_), before);
 }
 
 TEST_F(YearBuild, AYearOutsideTheSeasonsRangeSkipsOnlyTheSeasons) {
   Configure(db_, 0, 0);
   Notes notes;
-  build_.BuildYear(db_, 4001, 0, &notes);
+  build_.BuildYear(db_, 4001, false, &notes);
   EXPECT_EQ(notes, Notes{"Equinoxes and solstices are computed for the years -100 to 4000; "
                          "4001 has none."});
   EXPECT_TRUE(EntriesNamed(db_, kAstronomicalDay, "March Equinox").empty());
@@ -82,9 +82,9 @@ TEST_F(YearBuild, RemoveAfterAddRestoresEverySlotForEveryCountryLanguageAndYear)
       db.SetHebrew(true);
       const auto before = Snapshot(db);
       for (int year = 1800; year <= 3400; year += year == 2200 ? 800 : 1) {
-        build.BuildYear(db, year, 0);
+        build.BuildYear(db, year, false);
         ASSERT_GT(db.Count(), before.size() + 8) << country << " " << language << " " << year;
-        build.BuildYear(db, year, 1);
+        build.BuildYear(db, year, true);
         ASSERT_EQ(Snapshot(db), before) << country << " " << language << " " << year;
       }
     }

@@ -22,7 +22,7 @@ TEST(ICalendar, ExportPassesValidationAndImportsBackTheShownEntries) {
   db.SetYear(2024);
   db.SetNational(true);
   db.SetChristian(true);
-  CYearBuild().BuildYear(db, 2024, 0);
+  CYearBuild().BuildYear(db, 2024, false);
   const std::string longName = "Anna \"Berg\", née Müller; the one from Zürich who sings in the choir";
   db.SaveHolidayData(2, 14, 1990, kBirthday, longName, kNoPicture, 0, 1);
   db.SaveHolidayData(5, 20, 2015, kAnniversary, "Ben & Cleo", kNoPicture, 0, 1);
