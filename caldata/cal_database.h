@@ -156,7 +156,9 @@ class CCalDatabase {
   // Entries the calendar's file lists beyond what the store holds, left out
   // when it was read; 0 again once the calendar is saved or reset.
   uint32_t EntriesLeftOut() const { return entriesLeftOut_; }
-  void ForgetEntriesLeftOut() {
+  // Once saved, the calendar's file holds it as it is: what the file read
+  // left out (entries, an unknown region) is no longer said.
+  void ForgetWhatWasLeftOut() {
     entriesLeftOut_ = 0;
     unknownRegion_.clear();
   }

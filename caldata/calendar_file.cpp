@@ -127,7 +127,7 @@ int SaveCalendarFile(CCalDatabase& db, const std::string& path, UserText* messag
   }
   db.SetSavedText(text);
   db.SetSavedPath(path);
-  db.ForgetEntriesLeftOut();  // the file now holds the calendar as it is
+  db.ForgetWhatWasLeftOut();  // the file now holds the calendar as it is
   return 0;
 }
 

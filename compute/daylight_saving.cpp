@@ -5,16 +5,11 @@
 
 namespace tessolar {
 
-bool HasZone(const std::string& zone) {
-  absl::TimeZone tz;
-  return absl::LoadTimeZone(zone, &tz);
-}
-
-std::vector<ClockChange> ClockChangesOf(const std::string& zone, int year) {
-  std::vector<ClockChange> changes;
+std::optional<std::vector<ClockChange>> ClockChangesOf(const std::string& zone, int year) {
   absl::TimeZone tz;
   // Abseil keeps each zone it loaded, so a zone is read from its file once.
-  if (!absl::LoadTimeZone(zone, &tz)) return changes;
+  if (!absl::LoadTimeZone(zone, &tz)) return std::nullopt;
+  std::vector<ClockChange> changes;
   absl::Time at = absl::FromCivil(absl::CivilSecond(year, 1, 1), tz) - absl::Seconds(1);
   absl::TimeZone::CivilTransition transition;
   while (tz.NextTransition(at, &transition) && transition.from.year() <= year) {

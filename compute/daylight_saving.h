@@ -3,6 +3,7 @@
 // zoneinfo files, through Abseil's time zones). Past the database's table of
 // transitions a zone follows its last rule, as the database says.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,11 +17,8 @@ struct ClockChange {
 
 // The clock changes of tz zone `zone` (such as "Europe/Berlin") in `year`,
 // in date order: those where summer time starts or ends, not a change of the
-// zone's standard time. None for a year or zone without summer time, or a
-// zone the system's database does not have.
-std::vector<ClockChange> ClockChangesOf(const std::string& zone, int year);
-
-// Whether the system's tz database has zone `zone`.
-bool HasZone(const std::string& zone);
+// zone's standard time; none for a year or zone without summer time. Nothing
+// at all for a zone the system's database does not have.
+std::optional<std::vector<ClockChange>> ClockChangesOf(const std::string& zone, int year);
 
 }  // namespace tessolar

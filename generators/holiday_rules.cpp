@@ -1,7 +1,6 @@
 #include "generators/holiday_rules.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string_view>
 
 #include "caldata/regions.h"
@@ -58,8 +57,8 @@ int WeekendShift(const FixedRow& row, int year) {
   const Weekend moves = row.weekend.moves;
   if (year < row.weekend.fromYear || moves == Weekend::kStays) return 0;
   const int weekday = (FirstWeekdayOfMonth(row.month, year) + row.day - 1) % 7;
-  if (weekday == kSun) return moves == Weekend::kSundayToSaturday ? -1 : 1;
-  return weekday == kSat && moves == Weekend::kSaturdayAndSunday ? 2 : 0;
+  if (weekday != kSun) return 0;
+  return moves == Weekend::kSundayToSaturday ? -1 : 1;
 }
 
 // A moved date may pass into the next month (30 April to 1 May).
@@ -268,6 +267,14 @@ std::string NameOf(const RowName& name, int language, int year) {
 }
 
 }  // namespace national
+
+void EnterOrRemove(CCalDatabase& db, bool remove, const HolidayDay& day) {
+  if (remove) {
+    db.RemoveHolidayData(day.month, day.day, day.storedYear, day.type, day.name, day.picture);
+  } else {
+    db.ReplaceHolidayData(day.month, day.day, day.storedYear, day.type, day.name, day.picture);
+  }
+}
 
 std::string FeastName(int country, int language, int languageEntry) {
   for (const LocalName& local : kLocalNames) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "caldata/cal_database.h"
+
 namespace tessolar {
 
 struct HolidayDay {
@@ -32,6 +34,10 @@ std::vector<HolidayDay> NationalDaysOf(int country, const std::string& region, i
 // the country keeps, in the order of its list.
 std::vector<HolidayDay> EasterDaysOf(int country, const std::string& region, int language,
                                      int year);
+
+// Enters `day` into the store (remove false) or removes it (remove true), as
+// the generators of both families do.
+void EnterOrRemove(CCalDatabase& db, bool remove, const HolidayDay& day);
 
 // The name of the feast of language-table entry `languageEntry` (49..58) in a
 // calendar of `country` in page language `language`: the table's, unless the

@@ -1,12 +1,13 @@
 #include "generators/national_days.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "caldata/regions.h"
-#include "compute/daylight_saving.h"
 #include "compute/date_arithmetic.h"
+#include "compute/daylight_saving.h"
 #include "compute/language_table.h"
 #include "generators/holiday_rules.h"
 
@@ -15,15 +16,6 @@ namespace {
 
 constexpr int kSummerTimeStarts = 81, kSummerTimeEnds = 82;
 constexpr const char* kClock = "daylight_savings1.gif";
-
-void EnterOrRemove(CCalDatabase& db, bool remove, int month, int day, int storedYear,
-                   uint32_t type, const std::string& name, const std::string& picture) {
-  if (remove) {
-    db.RemoveHolidayData(month, day, storedYear, type, name, picture);
-  } else {
-    db.ReplaceHolidayData(month, day, storedYear, type, name, picture);
-  }
-}
 
 // Clock changes a calendar's file carries for `year` that its zone does not
 // have: files written before the days came from the tz database hold them
@@ -52,27 +44,29 @@ void RemoveOtherClockChanges(CCalDatabase& db, int year, const std::vector<Clock
 void GenerateNationalDays(CCalDatabase& db, int year, bool remove, Notes* notes) {
   const int country = db.Country();
   if (country < 0 || country >= kCountryCount) return;
-  const bool removing = remove;
-  if (!removing && year < kFirstRuleYear) {
+  if (!remove && year < kFirstRuleYear) {
     Note(notes, "National days on a weekday rule are computed from " +
                     std::to_string(kFirstRuleYear) + " on; " + std::to_string(year) +
                     " has only those on a fixed date.");
   }
   for (const HolidayDay& day : NationalDaysOf(country, db.Region(), db.Language(), year)) {
-    EnterOrRemove(db, removing, day.month, day.day, day.storedYear, day.type, day.name,
-                  day.picture);
+    EnterOrRemove(db, remove, day);
   }
   const std::string zone = ZoneOf(country, db.Region());
-  if (!removing && !HasZone(zone)) {
-    Note(notes, "The system's time zone database has no zone " + zone +
-                    ": the days the clocks change are left out.");
+  const std::optional<std::vector<ClockChange>> changes = ClockChangesOf(zone, year);
+  if (!changes) {
+    if (!remove) {
+      Note(notes, "The system's time zone database has no zone " + zone +
+                      ": the days the clocks change are left out.");
+    }
+    return;
   }
-  const std::vector<ClockChange> changes = ClockChangesOf(zone, year);
-  if (!removing) RemoveOtherClockChanges(db, year, changes);
-  for (const ClockChange& change : changes) {
+  if (!remove) RemoveOtherClockChanges(db, year, *changes);
+  for (const ClockChange& change : *changes) {
     const int entry = change.forward ? kSummerTimeStarts : kSummerTimeEnds;
-    EnterOrRemove(db, removing, change.month, change.day, year, kNationalHoliday,
-                  LanguageString(db.Language(), entry), kClock);
+    EnterOrRemove(db, remove,
+                  {change.month, change.day, year, kNationalHoliday,
+                   LanguageString(db.Language(), entry), kClock, false, false});
   }
 }
 

@@ -63,11 +63,11 @@ struct Years {
 };
 
 // Which weekend days move a fixed date itself, in the years from `fromYear`
-// on: to the Monday after, or a Sunday to the Saturday before. This is for a
+// on: a Sunday to the Monday after, or to the Saturday before. This is for a
 // day whose celebration moves (Koningsdag); a day the law gives off instead
 // stays on its date and has a substitute rule. A row that moves lies after
 // its month's first day and before the year's last week.
-enum class Weekend : uint8_t { kStays, kSunday, kSaturdayAndSunday, kSundayToSaturday };
+enum class Weekend : uint8_t { kStays, kSunday, kSundayToSaturday };
 struct WeekendRule {
   Weekend moves = Weekend::kStays;
   int fromYear = kEarliest;

@@ -80,12 +80,13 @@ TEST(ClockChanges, EveryZoneOfARegionOrCountryMatchesZdumpFrom1970To2037) {
     for (const Region& region : RegionsOf(country)) zones.insert(region.zone);
   }
   for (const std::string& zone : zones) {
-    ASSERT_TRUE(HasZone(zone)) << zone;
+    ASSERT_TRUE(ClockChangesOf(zone, 1970).has_value()) << zone;
     const std::set<Change> expected = ZdumpChanges(zone);
     ASSERT_FALSE(expected.empty() && zone == "Europe/Berlin") << "zdump gave nothing";
     std::set<Change> ours;
     for (int year = 1970; year <= 2037; ++year) {
-      for (const ClockChange& c : ClockChangesOf(zone, year)) {
+      const auto changes = ClockChangesOf(zone, year);
+      for (const ClockChange& c : *changes) {
         ours.insert({year, c.month, c.day, c.forward});
       }
     }
@@ -94,16 +95,16 @@ TEST(ClockChanges, EveryZoneOfARegionOrCountryMatchesZdumpFrom1970To2037) {
 }
 
 TEST(ClockChanges, PastTheTableAZoneKeepsItsLastRuleAndAnUnknownZoneHasNone) {
-  const auto changes = ClockChangesOf("America/New_York", 2100);
+  const auto changes = *ClockChangesOf("America/New_York", 2100);
   ASSERT_EQ(changes.size(), 2u);
   // The second Sunday of March and the first of November.
   EXPECT_EQ(std::make_tuple(changes[0].month, changes[0].day, changes[0].forward),
             std::make_tuple(2, 14, true));
   EXPECT_EQ(std::make_tuple(changes[1].month, changes[1].day, changes[1].forward),
             std::make_tuple(10, 7, false));
-  EXPECT_TRUE(ClockChangesOf("Mars/Olympus_Mons", 2027).empty());
-  EXPECT_TRUE(ClockChangesOf("../../etc/passwd", 2027).empty());
-  EXPECT_TRUE(ClockChangesOf("Europe/Berlin", 1975).empty());
+  EXPECT_FALSE(ClockChangesOf("Mars/Olympus_Mons", 2027).has_value());
+  EXPECT_FALSE(ClockChangesOf("../../etc/passwd", 2027).has_value());
+  EXPECT_TRUE(ClockChangesOf("Europe/Berlin", 1975)->empty());
 }
 
 // A calendar's clock changes come from its region's zone, else its country's.
