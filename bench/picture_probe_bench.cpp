@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "pages/day_cell.h"
 #include "pages/image_size.h"
-#include "pages/page_conventions.h"
+#include "pages/month_grid.h"
 
 namespace tessolar {
 namespace {
@@ -22,21 +21,27 @@ BENCHMARK_CAPTURE(BM_ImageSize, progressive_jpeg, "progressive_200x600.jpg");
 BENCHMARK_CAPTURE(BM_ImageSize, gif, "screen_320x240.gif");
 BENCHMARK_CAPTURE(BM_ImageSize, png, "grey_1600x1200.png");
 
-// A day of four entries with pictures: the heaviest cell a grid writes.
-void BM_FourEntryDayCell(benchmark::State& state) {
+// A month of four entries with pictures every day, the heaviest grid there
+// is: each picture is looked for and measured once for the whole month.
+void BM_MonthOfFourEntryDays(benchmark::State& state) {
   CCalDatabase db;
   db.SetYear(2025);
-  for (int year = 1980; year < 1984; ++year) {
-    db.SaveHolidayData(2, 5, year, kBirthday, "Someone", kPictures + "baseline_320x240.jpg", 0, 1);
+  const char* const pictures[] = {"baseline_320x240.jpg", "screen_320x240.gif",
+                                  "grey_1600x1200.png", "progressive_200x600.jpg"};
+  for (int day = 1; day <= 31; ++day) {
+    for (int k = 0; k < 4; ++k) {
+      db.SaveHolidayData(2, day, 1980 + k, kBirthday, "Someone", kPictures + pictures[k], 0, 1);
+    }
   }
   db.SortAndCompact();
   for (auto _ : state) {
     std::string page;
-    DayCell(page, db, 2, 5, 4);
+    PictureMeasures measures;
+    AppendMonthGrid(page, BuildMonthView(db, 2, db.Year(), measures), GridPlace::kOwnPage);
     benchmark::DoNotOptimize(page);
   }
 }
-BENCHMARK(BM_FourEntryDayCell);
+BENCHMARK(BM_MonthOfFourEntryDays);
 
 }  // namespace
 }  // namespace tessolar

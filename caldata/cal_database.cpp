@@ -265,7 +265,8 @@ void CCalDatabase::SortAndCompact() {
 }
 
 bool CCalDatabase::IsShown(const CalEntry& entry) const {
-  if (entry.hidden) return false;
+  // An entry dated after the calendar's year has not happened yet.
+  if (entry.hidden || entry.year > year_) return false;
   return entry.type != kReminder || entry.year == year_;
 }
 

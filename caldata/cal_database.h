@@ -176,7 +176,8 @@ class CCalDatabase {
 
   void SortAndCompact();
 
-  // Entries of a day that are shown: not hidden, and reminders only in their own year.
+  // Entries of a day that are shown, in store order: not hidden, not dated
+  // after the calendar's year, and reminders only in their own year.
   std::vector<CalEntry> GetEntriesOfDay(int month, int day) const;
 
   // Slot `slot` for slot <= count, else nullptr.

@@ -1,8 +1,5 @@
 #include "caldata/captions.h"
 
-#include <filesystem>
-#include <system_error>
-#include <vector>
 
 #include "caldata/caption_grammar.h"
 #include "compute/language_table.h"
@@ -58,27 +55,6 @@ std::string AgeCaption(const CCalDatabase& db, const CaptionGrammar& grammar, in
   return caption;
 }
 
-// The k-th shown entry of the day, or nothing.
-bool FindShownEntry(const CCalDatabase& db, int month, int day, int k, CalEntry& found) {
-  int n = 0;
-  for (CalEntry& entry : db.GetEntriesOfDay(month, day)) {
-    if (entry.year > db.Year()) continue;
-    if (n++ == k) {
-      found = std::move(entry);
-      return true;
-    }
-  }
-  return false;
-}
-
-template <typename Predicate>
-int AnyShownEntry(const CCalDatabase& db, int month, int day, Predicate predicate) {
-  for (const CalEntry& entry : db.GetEntriesOfDay(month, day)) {
-    if (entry.year <= db.Year() && predicate(entry)) return 1;
-  }
-  return 0;
-}
-
 }  // namespace
 
 std::string AnniversaryOrdinal(const CCalDatabase& db, int year) {
@@ -119,15 +95,12 @@ std::string DropChoiceCaption(const CCalDatabase& db, const CalEntry& entry) {
   }
 }
 
-std::string DayEntryCaption(const CCalDatabase& db, int month, int day, int k) {
-  CalEntry entry;
-  if (!FindShownEntry(db, month, day, k, entry)) return {};
+std::string EntryCaption(const CCalDatabase& db, const CalEntry& entry) {
   return EntryCaption(db, entry.type, entry.year, entry.description, entry.showAge);
 }
 
-std::string DayEntryPicture(const CCalDatabase& db, int month, int day, int k) {
-  CalEntry entry;
-  if (!FindShownEntry(db, month, day, k, entry)) return {};
+std::string EntryPicture(const CCalDatabase& db, const CalEntry& entry,
+                         const std::function<bool(const std::string&)>& exists) {
   const bool birthday = entry.type == kBirthday;
   if (IsNoPicture(entry.pictureFile) && birthday) {
     return db.PicturePathToShow(kBirthdayPicture);
@@ -135,22 +108,8 @@ std::string DayEntryPicture(const CCalDatabase& db, int month, int day, int k) {
   // Entries read from a calendar without a clip-art folder keep bare names.
   const std::string picture =
       entry.pictureFile.empty() ? entry.pictureFile : db.PicturePathToShow(entry.pictureFile);
-  std::error_code error;
-  if (!picture.empty() && std::filesystem::exists(picture, error)) return picture;
+  if (!picture.empty() && exists(picture)) return picture;
   return birthday ? db.PicturePathToShow(kBirthdayPicture) : kNoPicture;
-}
-
-uint32_t DayEntrySlot(const CCalDatabase& db, int month, int day, int k) {
-  CalEntry entry;
-  return FindShownEntry(db, month, day, k, entry) ? entry.index : 0;
-}
-
-int DayHasEntries(const CCalDatabase& db, int month, int day) {
-  return AnyShownEntry(db, month, day, [](const CalEntry&) { return true; });
-}
-
-int DayHasHoliday(const CCalDatabase& db, int month, int day) {
-  return AnyShownEntry(db, month, day, [](const CalEntry& e) { return IsHolidayType(e.type); });
 }
 
 int CaptionWidth(const std::string& text) {

@@ -2,11 +2,10 @@
 // Captions and pictures of the entries of a day, as the day cells, the event
 // dialog and the hidden-events page show them.
 //
-// A shown entry of a day is one that CCalDatabase::GetEntriesOfDay returns
-// and whose year is not after the calendar year; shown entries are numbered
-// k = 0, 1, ... in store order.
+// The shown entries of a day are those CCalDatabase::GetEntriesOfDay returns.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "caldata/cal_database.h"
@@ -34,20 +33,13 @@ std::string EntryCaption(const CCalDatabase& db, uint32_t type, int year,
 // English-only caption that labels the choices of the picture-drop flow.
 std::string DropChoiceCaption(const CCalDatabase& db, const CalEntry& entry);
 
-// The caption of the k-th shown entry of the day; empty when there is none.
-std::string DayEntryCaption(const CCalDatabase& db, int month, int day, int k);
+// The caption of `entry` in the calendar's language.
+std::string EntryCaption(const CCalDatabase& db, const CalEntry& entry);
 
-// The picture path of the k-th shown entry: its file when that exists, the
-// clip-art birthday picture for a birthday without one, else "null"; empty
-// when there is no k-th entry.
-std::string DayEntryPicture(const CCalDatabase& db, int month, int day, int k);
-
-// The store slot of the k-th shown entry; 0 when there is none.
-uint32_t DayEntrySlot(const CCalDatabase& db, int month, int day, int k);
-
-// 1 when the day has a shown entry (of type 2 to 5 for DayHasHoliday), else 0.
-int DayHasEntries(const CCalDatabase& db, int month, int day);
-int DayHasHoliday(const CCalDatabase& db, int month, int day);
+// The picture a day shows for `entry`: its file when `exists` finds it, the
+// clip-art birthday picture for a birthday without one, else "null".
+std::string EntryPicture(const CCalDatabase& db, const CalEntry& entry,
+                         const std::function<bool(const std::string&)>& exists);
 
 // Estimated printed width of a caption: per character 1 for , . i l; 2 for a
 // space ' j t; 4 for M; 5 for W; 3 for every other character.

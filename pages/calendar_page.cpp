@@ -4,11 +4,10 @@
 #include <cctype>
 #include <optional>
 
-#include "compute/date_arithmetic.h"
-#include "compute/week_start.h"
 #include "pages/html_escape.h"
 #include "pages/image_size.h"
 #include "pages/month_grid.h"
+#include "pages/month_view.h"
 #include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
 #include "pages/page_text.h"
@@ -82,7 +81,7 @@ void MonthPictureRow(std::string& page, const CCalDatabase& db, int month, Notes
                "style='width:%dpt;padding:0in .1pt 0in .1pt'>\n",
                950, 700);
   page += "            <p class=pagebreak><br><br>\n";
-  AppendFormat(page, "            <img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025>\n",
+  AppendFormat(page, "            <img width=%u height=%u src=\"%s\">\n",
                width, height, PictureUrl(file).c_str());
   AppendFormat(page,
                "            <span style='color:gray;font-size:24.0pt;font-family:\"%s\"'><br>\n",
@@ -98,22 +97,19 @@ std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMont
   const bool allMonths = firstMonth == 0 && endMonth == 12;
   const int first = std::max(firstMonth, 0);
   const int end = std::min(endMonth, 12);
-  const int year = db.Year();
-
   std::string page;
   page.reserve(allMonths ? 1 << 20 : 1 << 17);
   AppendCalendarHead(page, db.FontMainBody());
   if (allMonths) TitleTable(page, db, notes);
-  // The column of each month's day 1 in weeks that start on the calendar's first day.
-  int column = first < 12 ? ColumnOfWeekday(FirstWeekdayOfMonth(first, year), db.FirstWeekday()) : 0;
+  PictureMeasures pictures(notes);
+  const GridPlace place = first + 1 == end ? GridPlace::kOwnPage : GridPlace::kYearbookRow;
   for (int month = first; month < end; ++month) {
-    MonthTable(page, db, month, year, GridKind::kBig, column, first + 1 == end, notes);
-    column = (column + DaysInMonth(month, year)) % 7;
+    AppendMonthGrid(page, BuildMonthView(db, month, db.Year(), pictures), place);
   }
   if (allMonths) {
     BigPicturesRow(page, db, notes);
     for (int month = 11; month >= 0; --month) MonthPictureRow(page, db, month, notes);
-    page += "</table><!-- table 8 main table -->\n";
+    page += "</table>\n";
   }
   page += PageCloseBlock();
   page += '\n';

@@ -46,12 +46,16 @@ std::optional<int> Digits(std::string_view text, size_t digits) {
 }  // namespace
 
 std::string RecentCalendarToken(const std::string& path) { return "calendarrecent_" + path; }
-std::string DateToken(int month, int day) { return Printf("caldate%02d%02d", month, day); }
-std::string EntryToken(uint32_t index) { return Printf("calidx%04u", index); }
+std::string DateToken(int month, int day) {
+  return "caldate" + ZeroPadded(month, 2) + ZeroPadded(day, 2);
+}
+std::string EntryToken(uint32_t index) { return "calidx" + ZeroPadded(index, 4); }
 std::string BigPictureToken(int slot) { return Printf("calbigpic%02d", slot); }
 std::string UnhideToken(uint32_t index) { return Printf("calunhide%04u", index); }
 std::string TitlePictureToken(int slot) { return Printf("caltitlepic%02d", slot); }
-std::string MoreEntriesToken(int month, int day) { return Printf("calmore%02d%02d", month, day); }
+std::string MoreEntriesToken(int month, int day) {
+  return "calmore" + ZeroPadded(month, 2) + ZeroPadded(day, 2);
+}
 
 std::string PercentDecoded(std::string_view text) { return HexUnescaped(text, '%'); }
 

@@ -56,7 +56,6 @@ std::string_view WallHeadBlock() { return Block("WallHeadBlock"); }
 std::string_view PanelHeadBlock() { return Block("PanelHeadBlock"); }
 std::string_view PanelMarkBlock() { return Block("PanelMarkBlock"); }
 std::string_view FolderLinkBlock() { return Block("FolderLinkBlock"); }
-std::string_view EmptyDayCellFormat() { return Block("EmptyDayCellFormat"); }
 std::string_view MonthPictureCaptionFormat() { return Block("MonthPictureCaptionFormat"); }
 std::string_view RecentFileLineFormat() { return Block("RecentFileLineFormat"); }
 
@@ -65,13 +64,7 @@ std::string FolderLink() {
 }
 
 std::string DayCellDate(int year, int month, int day) {
-  return Printf("%04d-%02d-%02d", year, month + 1, day);
-}
-
-std::string EmptyDayCell(int year, int month, int day) {
-  const std::string token = DateToken(month, day);
-  return Printf(std::string(EmptyDayCellFormat()).c_str(), DayCellDate(year, month, day).c_str(),
-                token.c_str(), token.c_str(), day);
+  return ZeroPadded(year, 4) + "-" + ZeroPadded(month + 1, 2) + "-" + ZeroPadded(day, 2);
 }
 
 std::string MonthPictureCaption(const std::string& description) {

@@ -41,7 +41,6 @@ std::string_view PanelMarkBlock();
 // printf-style formats. Their arguments take values already escaped for the
 // place they land in; the helpers below do that and are what builders call.
 std::string_view FolderLinkBlock();            // one %s: file URL of the page folder
-std::string_view EmptyDayCellFormat();         // %s date, %s token twice, %d day
 std::string_view MonthPictureCaptionFormat();  // one %s: description, HTML-escaped
 // Two %s, the same HTML-escaped path; carries the markers "text_recent" and
 // "title_recent" and a link that sends "calendarrecent_" with the path.
@@ -49,11 +48,8 @@ std::string_view RecentFileLineFormat();
 
 // FolderLinkBlock formatted with the page folder.
 std::string FolderLink();
-// The whole grid cell of a day without shown entries: its number, which a
-// double-click turns into the day token "caldate%02d%02d".
 // A day cell's date as its data-date attribute carries it: "YYYY-MM-DD".
 std::string DayCellDate(int year, int month, int day);  // month 0..11
-std::string EmptyDayCell(int year, int month, int day);
 // The caption line under a month picture of the all-months page.
 std::string MonthPictureCaption(const std::string& description);
 // One line of the welcome page's recent-files list for `path` (escaped here).

@@ -41,6 +41,14 @@ std::string Printf(const char* format, ...) {
   return out;
 }
 
+std::string ZeroPadded(long value, int digits) {
+  std::string text;
+  Append(text, value);
+  const auto width = static_cast<size_t>(digits);
+  if (value >= 0 && text.size() < width) text.insert(0, width - text.size(), '0');
+  return text;
+}
+
 void AppendPiece(std::string& page, int indent, std::string_view piece) {
   page.append(static_cast<size_t>(indent), ' ');
   page.append(piece);

@@ -129,15 +129,15 @@ std::string BigPicturesTable(const CCalDatabase& db, uint32_t width, uint32_t he
     const PictureSize size = ImageSize(picture, notes);
     const PictureSize fit = FitIntoBox(height / 4, width / 4, size.height, size.width);
     table += Printf(
-        "<img width=%u height=%u src=\"%s\" v:shapes=_x0000_i1025 "
+        "<img width=%u height=%u src=\"%s\" "
         "onDblClick=onBtnOk(\"%s\") >\n",
         fit.width, fit.height, PictureUrl(picture).c_str(), token.c_str());
     table += "</td></tr>";
-    table += "</table><!-- table 6 addbigpics row of 4 -->";
+    table += "</table>";
     table += "</td>";
     if (i % 4 == 3) table += "</tr>";
   }
-  table += "</table><!-- table 7 bigpics page -->";
+  table += "</table>";
   return table;
 }
 

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "compute/date_arithmetic.h"
-#include "compute/week_start.h"
 #include "pages/calendar_page.h"
 #include "pages/html_escape.h"
 #include "pages/image_size.h"
 #include "pages/month_grid.h"
+#include "pages/month_view.h"
 #include "pages/page_blocks.h"
 #include "pages/page_text.h"
 #include "pages/title_pages.h"
@@ -50,8 +49,8 @@ PictureBox PlacePicture(PictureSize picture, SheetArea frame, bool crop) {
           (static_cast<int>(frame.height) - static_cast<int>(height)) / 2, width, height};
 }
 
-void MonthSheet(std::string& page, const CCalDatabase& db, int month, int firstColumn,
-                SheetArea area, WallPictureFit fit, Notes* notes) {
+void MonthSheet(std::string& page, const CCalDatabase& db, int month, SheetArea area,
+                WallPictureFit fit, PictureMeasures& pictures, Notes* notes) {
   // The grid is the booklet's, scaled to the sheet's width; the picture
   // takes what is left above it, about half the sheet.
   const double zoom = area.width / kGridWidth;
@@ -73,7 +72,7 @@ void MonthSheet(std::string& page, const CCalDatabase& db, int month, int firstC
                EscapeCssString(db.FontMainBody()).c_str(),
                EscapeHtml(db.BigPictureAt(month).description).c_str());
   AppendFormat(page, "<div class=wallgrid style='zoom:%.4f'>\n", zoom);
-  MonthTable(page, db, month, db.Year(), GridKind::kBig, firstColumn, true, notes);
+  AppendMonthGrid(page, BuildMonthView(db, month, db.Year(), pictures), GridPlace::kWallSheet);
   page += "</div>\n</div>\n";
 }
 
@@ -94,12 +93,8 @@ std::string WallCalendarPageText(const CCalDatabase& db, int firstMonth, int end
     TitleSheet(page, db, sheet, notes);
     page += "</div>\n";
   }
-  int column =
-      first < 12 ? ColumnOfWeekday(FirstWeekdayOfMonth(first, db.Year()), db.FirstWeekday()) : 0;
-  for (int month = first; month < end; ++month) {
-    MonthSheet(page, db, month, column, sheet, fit, notes);
-    column = (column + DaysInMonth(month, db.Year())) % 7;
-  }
+  PictureMeasures pictures(notes);
+  for (int month = first; month < end; ++month) MonthSheet(page, db, month, sheet, fit, pictures, notes);
   page += PageCloseBlock();
   page += '\n';
   return page;

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "pages/day_cell.h"
 #include "pages/markup_shape_support.h"
+#include "pages/month_grid.h"
 #include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
 #include "pages/title_pages.h"
@@ -44,7 +44,7 @@ const std::vector<std::pair<std::string, std::string>> kPaths = {
     {"/tmp/x><script>alert(1)</script>.png", "/tmp/harmless.gif"},
     {"data:text/html,<script>alert(1)</script>", "tmp/harmless.gif"}};
 
-// The markup of the day cell with `count` entries, the title table or the big-pictures page.
+// The markup of a month whose 5th has `page` entries, the title table or the big-pictures page.
 Shape ShapeOf(int page, const Values& v) {
   CCalDatabase db;
   std::string html;
@@ -52,7 +52,8 @@ Shape ShapeOf(int page, const Values& v) {
   if (page <= 3) {
     for (int k = 0; k < page; ++k)
       db.SaveHolidayData(2, 5, 1990 + k, kPersonalEvent, v.text, v.picture, 0, 0);
-    DayCell(html, db, 2, 5, page);
+    PictureMeasures pictures;
+    AppendMonthGrid(html, BuildMonthView(db, 2, db.Year(), pictures), GridPlace::kOwnPage);
     html += WithFontMarker(std::string(MonthHeadBlock1()), v.font);
   } else {
     db.SetTitle(v.text);
@@ -65,7 +66,7 @@ Shape ShapeOf(int page, const Values& v) {
   return MarkupShape(html);
 }
 
-TEST(HostileValues, DayCellsTitleAndBigPicturesShowEveryValueAsTextOrAFile) {
+TEST(HostileValues, MonthsTitleAndBigPicturesShowEveryValueAsTextOrAFile) {
   for (int page = 1; page <= 5; ++page) {
     const Shape harmless = ShapeOf(page, {});
     std::vector<std::pair<Values, Values>> cases;

@@ -66,4 +66,12 @@ std::vector<std::string> MarkupShape(const std::string& html) {
   return shape;
 }
 
+size_t Occurrences(const std::string& text, const std::string& needle) {
+  size_t n = 0;
+  for (size_t pos = text.find(needle); pos != std::string::npos;
+       pos = text.find(needle, pos + needle.size()))
+    ++n;
+  return n;
+}
+
 }  // namespace tessolar::testing

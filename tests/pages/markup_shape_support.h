@@ -15,4 +15,7 @@ namespace tessolar::testing {
 // characters that structure them ({ } ; < and quotes).
 std::vector<std::string> MarkupShape(const std::string& html);
 
+// Number of non-overlapping occurrences of `needle` in `text`.
+size_t Occurrences(const std::string& text, const std::string& needle);
+
 }  // namespace tessolar::testing

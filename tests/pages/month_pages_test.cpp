@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "pages/calendar_page.h"
-#include "pages/grid_parse_support.h"
-#include "pages/month_grid.h"
+#include "pages/markup_shape_support.h"
+#include "pages/month_view.h"
+#include "pages/wall_calendar.h"
 #include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
 #include "pages/page_text.h"
@@ -26,8 +27,6 @@ using testing::Occurrences;
 
 using support::LibraryMonthLength;
 using support::LibraryWeekday;
-using testing::BigGridCells;
-using testing::GridCell;
 
 const char* const kMonthNames[] = {"January",   "February", "March",    "April",
                                    "May",       "June",     "July",     "August",
@@ -42,23 +41,19 @@ int Column(int year, int month, int day, int firstWeekday) {
   return (LibraryWeekday(year, month, day) - firstWeekday + 7) % 7;
 }
 
-class MonthGridTest : public ::testing::TestWithParam<int> {
+class MonthViewTest : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override { db_.SetFirstWeekday(GetParam()); }
-  BigGridCells Read(int month, int year) {
-    std::string page;
-    MonthTable(page, db_, month, year, GridKind::kBig, Column(year, month, 1, GetParam()), true);
-    size_t from = 0;
-    return testing::ReadBigGrid(page, from);
-  }
+  MonthView View(int month, int year) { return BuildMonthView(db_, month, year, pictures_); }
 
   CCalDatabase db_;
+  PictureMeasures pictures_;
 };
 
-// Where the mini months stand: the first and last free cells of a five-row
+// Where the small months stand: the first and last free cells of a five-week
 // grid, the first two when the month ends in the last column, and the first
-// and last cells of a six-row grid. Weeks start on Sunday or on Monday.
-TEST_P(MonthGridTest, EveryMonthOfFiveCenturiesPutsEachDayAndMiniMonthInItsCell) {
+// and last cells of a six-week grid. Weeks start on Sunday or on Monday.
+TEST_P(MonthViewTest, EveryMonthOfFiveCenturiesPutsEachDayAndSmallMonthInItsCell) {
   const int firstWeekday = GetParam();
   const std::vector<std::string> headings =
       firstWeekday == 0 ? std::vector<std::string>{"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"}
@@ -66,53 +61,50 @@ TEST_P(MonthGridTest, EveryMonthOfFiveCenturiesPutsEachDayAndMiniMonthInItsCell)
   for (int year = 1800; year <= 2300; ++year) {
     for (int month = 0; month < 12; ++month) {
       SCOPED_TRACE(Heading(month, year));
-      const BigGridCells grid = Read(month, year);
-      ASSERT_TRUE(grid.found);
-      EXPECT_EQ(grid.headings.at(0), Heading(month, year));
-      EXPECT_EQ(grid.weekdays, headings);
+      const MonthView view = View(month, year);
+      EXPECT_EQ(view.heading, Heading(month, year));
+      EXPECT_EQ(std::vector<std::string>(view.weekdays.begin(), view.weekdays.end()), headings);
       const int w = Column(year, month, 1, firstWeekday), days = LibraryMonthLength(year, month),
                 last = w + days - 1;
       const int cells = last >= 35 ? 42 : 35;
       const int previous = last >= 35 || last % 7 == 6 || w != 0 ? 0 : 32;
       const int next = last >= 35 ? 41 : last % 7 == 6 ? 2 : 34;
-      ASSERT_EQ(static_cast<int>(grid.cells.size()), cells);
-      ASSERT_EQ(grid.rows * 7, cells);
+      ASSERT_EQ(view.cells, cells);
+      ASSERT_EQ(static_cast<int>(view.days.size()), days);
       for (int i = 0; i < cells; ++i) {
-        const GridCell& cell = grid.cells[i];
         const int day = i - w + 1;
         if (day >= 1 && day <= days) {
-          char token[32];
-          std::snprintf(token, sizeof token, "caldate%02d%02d", month, day);
-          ASSERT_EQ(cell.kind, GridCell::kDay) << "cell " << i;
-          EXPECT_EQ(cell.token, token);
-          EXPECT_EQ(cell.dayCount, 0);
+          ASSERT_EQ(view.KindOfCell(i), CellKind::kDay) << "cell " << i;
+          const DayView& cell = view.DayOfCell(i);
+          EXPECT_EQ(cell.day, day);
+          EXPECT_EQ(cell.date, Printf("%04d-%02d-%02d", year, month + 1, day));
+          EXPECT_EQ(cell.layout, DayLayout::kEmpty);
           continue;
         }
-        const bool isPrevious = i == previous && (day < 1 || i != next);
+        const bool isPrevious = i == previous;
         if (!isPrevious && i != next) {
-          EXPECT_EQ(cell.kind, GridCell::kBlank) << "cell " << i;
+          EXPECT_EQ(view.KindOfCell(i), CellKind::kBlank) << "cell " << i;
           continue;
         }
-        ASSERT_EQ(cell.kind, GridCell::kMini) << "cell " << i;
+        ASSERT_EQ(view.KindOfCell(i), isPrevious ? CellKind::kPreviousMonth : CellKind::kNextMonth)
+            << "cell " << i;
+        const MiniMonthView& mini = isPrevious ? view.previous : view.next;
         const int miniMonth = isPrevious ? (month + 11) % 12 : (month + 1) % 12;
         const int miniYear = isPrevious && month == 0     ? year - 1
                              : !isPrevious && month == 11 ? year + 1
                                                           : year;
-        EXPECT_EQ(cell.mini.heading, Heading(miniMonth, miniYear));
-        EXPECT_EQ(cell.mini.firstWeekday, Column(miniYear, miniMonth, 1, firstWeekday));
-        ASSERT_EQ(static_cast<int>(cell.mini.days.size()), LibraryMonthLength(miniYear, miniMonth));
-        for (size_t d = 0; d < cell.mini.days.size(); ++d)
-          EXPECT_EQ(cell.mini.days[d], static_cast<int>(d) + 1);
-        EXPECT_EQ(cell.mini.rows, 6);
+        EXPECT_EQ(mini.heading, Heading(miniMonth, miniYear));
+        EXPECT_EQ(mini.firstColumn, Column(miniYear, miniMonth, 1, firstWeekday));
+        EXPECT_EQ(mini.days, LibraryMonthLength(miniYear, miniMonth));
       }
     }
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(WeeksFromSundayAndFromMonday, MonthGridTest, ::testing::Values(0, 1));
+INSTANTIATE_TEST_SUITE_P(WeeksFromSundayAndFromMonday, MonthViewTest, ::testing::Values(0, 1));
 
 // Weekdays head their columns as each language abbreviates them.
-TEST(MonthGrid, WeekdayHeadingsAsEachLanguageAbbreviatesThem) {
+TEST(MonthView, WeekdayHeadingsAsEachLanguageAbbreviatesThem) {
   const std::pair<int, std::vector<std::string>> cases[] = {
       {3, {"LUN", "MAR", "MER", "JEU", "VEN", "SAM", "DIM"}},
       {4, {"MA", "DI", "WO", "DO", "VR", "ZA", "ZO"}},
@@ -121,10 +113,46 @@ TEST(MonthGrid, WeekdayHeadingsAsEachLanguageAbbreviatesThem) {
     CCalDatabase db;
     db.SetLanguage(language);
     db.SetFirstWeekday(1);
-    std::string page;
-    MonthTable(page, db, 0, 2027, GridKind::kBig, Column(2027, 0, 1, 1), true);
-    size_t from = 0;
-    EXPECT_EQ(testing::ReadBigGrid(page, from).weekdays, headings) << language;
+    PictureMeasures pictures;
+    const MonthView view = BuildMonthView(db, 0, 2027, pictures);
+    EXPECT_EQ(std::vector<std::string>(view.weekdays.begin(), view.weekdays.end()), headings)
+        << language;
+  }
+}
+
+// Whole pages as written, against files kept under tests/data/pages: a leap
+// February with Hebrew months and days of one, two, three and six entries,
+// for the screen and booklet, and for the wall calendar. After a change to
+// the markup that is meant, TESSOLAR_UPDATE_GOLDEN=1 writes the files anew.
+TEST(GoldenPages, MonthPagesAreWrittenAsKept) {
+  const std::string data = TESSOLAR_TEST_DATA;
+  setenv("TESSOLAR_PAGE_DIR", "/golden/pages", 1);
+  CCalDatabase db;
+  db.SetYear(2028);
+  db.SetHebrew(true);
+  db.SetClipartDirectory(data + "/pictures/");
+  const std::pair<int, int> days[] = {{3, 1}, {10, 2}, {15, 3}, {29, 6}};
+  for (const auto& [day, count] : days) {
+    for (int k = 0; k < count; ++k) {
+      db.SaveHolidayData(1, day, 1990 + k, k % 2 ? kBirthday : kAnniversary,
+                         "Person " + std::to_string(day * 10 + k),
+                         k % 3 ? "null" : "baseline_320x240.jpg", 0, 1);
+    }
+  }
+  db.SortAndCompact();
+  const std::pair<const char*, std::string> pages[] = {
+      {"february_2028.html", CalendarPageText(db, 1, 2)},
+      {"february_2028_wall.html",
+       WallCalendarPageText(db, 1, 2, SheetArea{700, 1000}, WallPictureFit::kCrop)}};
+  unsetenv("TESSOLAR_PAGE_DIR");
+  for (const auto& [name, written] : pages) {
+    std::string page = written;
+    ReplaceMarker(page, data, "TEST_DATA");
+    const std::string path = data + "/pages/" + name;
+    if (std::getenv("TESSOLAR_UPDATE_GOLDEN") != nullptr) std::ofstream(path) << page;
+    std::stringstream kept;
+    kept << std::ifstream(path).rdbuf();
+    EXPECT_TRUE(kept.str() == page) << name << " differs from what was kept";
   }
 }
 
@@ -156,14 +184,11 @@ TEST_F(CalendarPageTest, AllMonthsPageHasItsPartsInOrderAndEachMonthStartsWhereT
     const std::string page = CalendarPageText(db_, 0, 12);
     size_t from = page.find("<table cols=1 class=\"MsoTableGrid yearbook\"");
     for (int month = 0; month < 12; ++month) {
-      const testing::BigGridCells grid = testing::ReadBigGrid(page, from);
-      ASSERT_TRUE(grid.found) << year << " " << month;
-      EXPECT_EQ(grid.headings.at(0), Heading(month, year));
-      int firstDay = 0;
-      while (grid.cells[firstDay].kind != testing::GridCell::kDay) ++firstDay;
-      EXPECT_EQ(firstDay, Column(year, month, 1, db_.FirstWeekday())) << year << " " << month;
+      ASSERT_NE(from = page.find(">" + Heading(month, year) + "</td>", from), std::string::npos);
+      const std::string first = Printf("data-date=\"%04d-%02d-01\"", year, month + 1);
+      EXPECT_EQ(Occurrences(page, first), 1u) << year << " " << month;
     }
-    from = page.find("</table><!-- table 7 bigpics page -->", from);
+    from = page.find("Made with Tessolar", from);
     for (int month = 11; month >= 0; --month) {
       ASSERT_NE(from = page.find("Picture of month " + std::to_string(month) + "\n", from),
                 std::string::npos);

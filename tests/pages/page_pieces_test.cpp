@@ -93,11 +93,6 @@ TEST(PageBlocks, FormatsTakeExactlyTheirArgumentsAndPagesDeclareUtf8) {
   EXPECT_EQ(Conversions(FolderLinkBlock()), Found{"%s"});
   EXPECT_EQ(Conversions(MonthPictureCaptionFormat()), Found{"%s"});
   EXPECT_EQ(Conversions(RecentFileLineFormat()), (Found{"%s", "%s"}));
-  EXPECT_EQ(Conversions(EmptyDayCellFormat()), (Found{"%s", "%s", "%s", "%d"}));
-  EXPECT_NE(EmptyDayCell(2027, 11, 31).find(
-                "data-date=\"2027-12-31\" data-token=\"caldate1131\" "
-                "onDblClick=onBtnOk(\"caldate1131\"); ><span class=daynum>31<"),
-            std::string::npos);
   const std::string line = RecentFileLine("/home/My \"cal\" 100%.cal", "Recent <b>", "Title");
   EXPECT_NE(line.find("calendarrecent_/home/My &quot;cal&quot; 100%.cal\""), std::string::npos);
   EXPECT_NE(line.find("Recent <b>"), std::string::npos);  // the program's own texts are markup

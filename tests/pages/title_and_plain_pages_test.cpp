@@ -7,7 +7,7 @@
 #include <string>
 
 #include "compute/language_table.h"
-#include "pages/grid_parse_support.h"
+#include "pages/markup_shape_support.h"
 #include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
 #include "pages/plain_pages.h"
