@@ -193,6 +193,29 @@ void CMainFrame::CreateMenusAndToolBar() {
        0,
        0,
        true},
+      {QT_TR_NOOP("&Edit"),
+       QT_TR_NOOP("&Add Event..."),
+       {QKeySequence(Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_E)},
+       theme("list-add"),
+       [this] { OnSelection(ViewController::EditCommand::kAddEvent); },
+       0,
+       0,
+       true},
+      {QT_TR_NOOP("&Edit"),
+       QT_TR_NOOP("&Edit Entry..."),
+       {QKeySequence(Qt::Key_F2)},
+       theme("document-properties"),
+       [this] { OnSelection(ViewController::EditCommand::kEditEntry); }},
+      {QT_TR_NOOP("&Edit"),
+       QT_TR_NOOP("&Hide Entry"),
+       {},
+       {},
+       [this] { OnSelection(ViewController::EditCommand::kHideEntry); }},
+      {QT_TR_NOOP("&Edit"),
+       QT_TR_NOOP("&Delete Entry..."),
+       {QKeySequence::Delete},
+       theme("edit-delete"),
+       [this] { OnSelection(ViewController::EditCommand::kDeleteEntry); }},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("&Welcome"),
        {},
@@ -329,6 +352,12 @@ QAction* CMainFrame::NewAction(const QString& text, std::function<void()> comman
   auto* action = new QAction(text, this);
   connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
   return action;
+}
+
+void CMainFrame::OnSelection(ViewController::EditCommand command) {
+  view_->WithSelection([this, command](const PageSelection& selection) {
+    controller_.RunEditCommand(command, selection);
+  });
 }
 
 void CMainFrame::ExportToPdf() {

@@ -48,6 +48,8 @@ class CMainFrame : public QMainWindow {
   QAction* NewAction(const QString& text, std::function<void()> command);
   void CreateMenusAndToolBar();
   void ExportToPdf();
+  // Runs an Edit menu command on what the page has selected.
+  void OnSelection(ViewController::EditCommand command);
   void UpdateTexts();
   void CalendarChanged();
   // The print layout menu shows `choices`; choosing there keeps them.

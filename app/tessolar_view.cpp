@@ -142,6 +142,14 @@ void CTessolarView::Attach(ViewController& controller, UserPrompts& prompts) {
       Qt::QueuedConnection);
   connect(page, &QWebEnginePage::renderProcessTerminated, this, &CTessolarView::PageProcessEnded,
           Qt::QueuedConnection);
+  // A page just shown takes the keys, so that its days can be moved through
+  // at once; the day the keyboard moved to gets the focus.
+  connect(page, &QWebEnginePage::loadFinished, this, [this](bool) {
+    if (QApplication::activeModalWidget() == nullptr) setFocus();
+    if (dayToSelect_.isEmpty()) return;
+    this->page()->runJavaScript(QStringLiteral("startKeyboard('%1');").arg(dayToSelect_));
+    dayToSelect_.clear();
+  });
 }
 
 // The engine's page process died (crashed, killed, out of memory): the view
@@ -172,6 +180,24 @@ void CTessolarView::ReplacePage(const std::string& page) {
       QJsonDocument(QJsonArray{QString::fromStdString(page)}).toJson(QJsonDocument::Compact);
   this->page()->runJavaScript(
       QStringLiteral("replacePage(%1[0]);").arg(QString::fromUtf8(literal)));
+}
+
+void CTessolarView::SelectDay(const std::string& date) {
+  // Only digits and dashes reach the script.
+  dayToSelect_.clear();
+  for (const char c : date) {
+    if ((c >= '0' && c <= '9') || c == '-') dayToSelect_ += QChar(c);
+  }
+}
+
+void CTessolarView::WithSelection(std::function<void(const PageSelection&)> then) {
+  page()->runJavaScript(
+      QStringLiteral("typeof selection === 'function' ? selection() : ''"),
+      [this, then = std::move(then)](const QVariant& text) {
+        const PageSelection selection = ReadPageSelection(text.toString().toStdString());
+        // Out of the engine's callback before any dialog runs.
+        QTimer::singleShot(0, this, [then, selection] { then(selection); });
+      });
 }
 
 uint32_t CTessolarView::ClientWidth() const { return static_cast<uint32_t>(width()); }

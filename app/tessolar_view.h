@@ -23,6 +23,9 @@ class CTessolarView : public QWebEngineView, public PageDisplay {
 
   void NavigateToPage() override;
   void ReplacePage(const std::string& page) override;
+  void SelectDay(const std::string& date) override;
+  // Calls `then`, from the event loop, with what the page has selected.
+  void WithSelection(std::function<void(const PageSelection&)> then);
   uint32_t ClientWidth() const override;
   uint32_t ClientHeight() const override;
 
@@ -40,6 +43,7 @@ class CTessolarView : public QWebEngineView, public PageDisplay {
   void PageProcessEnded(QWebEnginePage::RenderProcessTerminationStatus status);
 
   QElapsedTimer sinceRestart_;
+  QString dayToSelect_;  // for the page being loaded
   ViewController* controller_ = nullptr;
   UserPrompts* prompts_ = nullptr;
 };

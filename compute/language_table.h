@@ -7,7 +7,7 @@
 
 namespace tessolar {
 
-inline constexpr int kLanguageEntries = 148;
+inline constexpr int kLanguageEntries = 149;
 // 0 English, 1 Spanish, 2 German, 3 French, 4 Dutch, 5 Italian.
 inline constexpr int kLanguageCount = 6;
 // 0 the United States, 1 Canada, 2 the United Kingdom, 3 Australia, 4 Mexico,
@@ -28,6 +28,9 @@ inline constexpr int kFirstMonthName = 12;
 inline constexpr int kFirstWeekdayName = 24;
 inline constexpr int kAstronomicalDay = 63;
 inline constexpr int kObservedDayOff = 147;  // "(observed)" after a holiday's name
+// A whole date as the language writes it, with the markers {weekday}, {day},
+// {month} and {year}: what a screen reader says of a day.
+inline constexpr int kSpokenDate = 148;
 }  // namespace lang
 
 // Entry `index` of `language` (English for one out of range); "unknown

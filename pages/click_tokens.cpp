@@ -28,6 +28,7 @@ constexpr TokenForm kTokenForms[] = {
     {"caltitletext", TokenKind::kCalTitleText, 0, 0},
     {"caltitlepic", TokenKind::kCalTitlePic, 2, 0},
     {"calmore", TokenKind::kCalMore, 2, 2},
+    {"calshow", TokenKind::kCalShow, 2, 2},
 };
 constexpr std::string_view kRecentWord = "calendarrecent_";
 
@@ -58,6 +59,26 @@ std::string MoreEntriesToken(int month, int day) {
 }
 
 std::string PercentDecoded(std::string_view text) { return HexUnescaped(text, '%'); }
+
+PageSelection ReadPageSelection(std::string_view text) {
+  PageSelection selection;
+  const size_t space = text.find(' ');
+  const std::string_view date = text.substr(0, space);
+  if (date.size() == 10 && date[4] == '-' && date[7] == '-') {
+    const auto month = Digits(date.substr(5), 2);
+    const auto day = Digits(date.substr(8), 2);
+    if (month && day && *month >= 1 && *month <= 12 && *day >= 1 && *day <= 31) {
+      selection.month = *month - 1;
+      selection.day = *day;
+    }
+  }
+  if (space == std::string_view::npos) return selection;
+  const std::string_view entry = text.substr(space + 1);
+  if (!entry.empty() && entry.size() <= 4) {
+    if (const auto index = Digits(entry, entry.size())) selection.entry = *index;
+  }
+  return selection;
+}
 
 ClickToken ReadClickToken(std::string_view query) {
   ClickToken token;

@@ -4,7 +4,8 @@
 // use and the reader the program uses, side by side. The page script loads
 // the page file again with the token as its query; the view looks for the
 // token there. Day cells and big pictures also carry their token in a
-// data-token attribute, which the drop hit test reads.
+// data-token attribute, which the drop hit test reads. The page script
+// writes "calshow" itself, from a day cell's date.
 
 #include <cstdint>
 #include <string>
@@ -36,6 +37,7 @@ enum class TokenKind {
   kCalTitleText,    // "caltitletext"
   kCalTitlePic,     // "caltitlepic" NN (the number is not used)
   kCalMore,         // "calmore" MM DD: the entries of a day beyond what its cell shows
+  kCalShow,         // "calshow" MM DD: a day the keyboard moved to on a page without it
 };
 
 struct ClickToken {
@@ -49,6 +51,16 @@ struct ClickToken {
 // the words above with exactly its digits, or "calendarrecent_" and a path.
 // Anything else is no token (kNone).
 ClickToken ReadClickToken(std::string_view query);
+
+// What the page script's selection() reports: the selected day and the entry
+// whose caption has the keyboard focus, as "2027-03-05 17" ("2027-03-05 "
+// without an entry, " " on a page without days).
+struct PageSelection {
+  int month = -1;  // 0..11; -1 when no day is selected
+  int day = 0;
+  int entry = -1;  // store index; -1 when no entry has the focus
+};
+PageSelection ReadPageSelection(std::string_view text);
 
 // `text` with every "%XX" escape decoded (UTF-8 bytes pass through).
 std::string PercentDecoded(std::string_view text);

@@ -14,16 +14,24 @@ void AppendEntryAction(std::string& page, uint32_t slot) {
   Append(page, "data-entry=", slot, " onDblClick=onBtnOk(\"", EntryToken(slot), "\")");
 }
 
+// A caption is the entry's button for the keyboard and the screen reader:
+// Tab reaches the captions of the selected day, and Enter edits the entry.
+void AppendCaptionAction(std::string& page, uint32_t slot) {
+  page += "role=button tabindex=-1 ";
+  AppendEntryAction(page, slot);
+}
+
 void AppendImage(std::string& page, const EntryView& entry) {
   if (entry.box.width == 0) return;
   Append(page, "<img width=", entry.box.width, " height=", entry.box.height, " src=\"", entry.url,
-         "\" ");
+         "\" alt=\"", EscapeHtml(entry.caption), "\" ");
   AppendEntryAction(page, entry.slot);
   page += " >\n";
 }
 
 void AppendTableOpening(std::string& page, bool twoColumns) {
-  page += twoColumns ? "<table cols=2 class=MsoTableGrid" : "<table class=MsoTableGrid";
+  page += twoColumns ? "<table role=presentation cols=2 class=MsoTableGrid"
+                     : "<table role=presentation class=MsoTableGrid";
   page +=
       " border=0 cellspacing=0 cellpadding=0 width=125 style='width:95pt;"
       "border-collapse:collapse'>\n";
@@ -34,7 +42,7 @@ void AppendDayNumber(std::string& page, const std::string& font, const std::stri
                      int day) {
   Append(page,
          "<tr>\n<td width=8 nowrap valign=top style='width:.1in;padding:0in .1pt 0in .1pt'>\n"
-         "<p class=MsoNormal><span style='color:gray;font-family:\"",
+         "<p class=MsoNormal><span aria-hidden=true style='color:gray;font-family:\"",
          font, "\"' onDblClick=onBtnOk(\"", token, "\"); >", day, "</span></p>\n</td>\n");
 }
 
@@ -53,7 +61,7 @@ void AppendOneEntry(std::string& page, const DayView& day, const std::string& fo
          "style='width:99pt;padding:0in .1pt 0in .1pt'>\n"
          "<p class=MsoNormal><span style='color:gray;font-family:\"",
          font, "\"", size, "' ");
-  AppendEntryAction(page, entry.slot);
+  AppendCaptionAction(page, entry.slot);
   Append(page, " >", EscapeHtml(entry.caption),
          "</span></p>\n</td>\n</tr>\n<tr>\n"
          "<td colspan=3 width=150 align=center valign=top "
@@ -72,7 +80,7 @@ void AppendTwoEntries(std::string& page, const DayView& day, const std::string& 
            "<td width=80 valign=top style='width:75pt;padding:0in .1pt 0in .1pt'>\n"
            "<span style='color:gray;font-size:",
            CaptionWidth(entry.caption) > 24 ? 8 : 10, ";font-family:\"", font, "\"' ");
-    AppendEntryAction(page, entry.slot);
+    AppendCaptionAction(page, entry.slot);
     Append(page, " >", EscapeHtml(entry.caption), "</span>\n</td>\n");
   }
   page += "</tr>\n<tr>\n";
@@ -94,7 +102,7 @@ void AppendQuadrantCaption(std::string& page, const std::string& font, const Ent
          entry != nullptr && CaptionWidth(entry->caption) > 24 ? 7 : 9, ";font-family:\"", font,
          "\" ' ");
   if (entry != nullptr) {
-    AppendEntryAction(page, entry->slot);
+    AppendCaptionAction(page, entry->slot);
     page += " ";
   }
   const bool empty = entry == nullptr || entry->caption.empty();
@@ -114,7 +122,7 @@ void AppendFourEntries(std::string& page, const DayView& day, int month, const s
   AppendDayNumber(page, font, token, day.day);
   page += "<td align=right valign=top style='padding:0in .1pt 0in .1pt'>\n";
   if (day.more > 0) {
-    Append(page, "<span class=more style='color:gray;font-size:9;font-family:\"", font,
+    Append(page, "<span class=more role=button tabindex=-1 style='color:gray;font-size:9;font-family:\"", font,
            "\"' onDblClick=onBtnOk(\"", MoreEntriesToken(month, day.day), "\") >+", day.more,
            "</span>\n");
   }
@@ -138,14 +146,16 @@ void AppendFourEntries(std::string& page, const DayView& day, int month, const s
 
 void AppendDayCell(std::string& page, const DayView& day, int month, const std::string& font) {
   const std::string token = DateToken(month, day.day);
+  // The day as a cell of the grid: what a screen reader says of it, and a
+  // place in the page's keyboard order once selected.
+  const std::string cell = "data-date=\"" + day.date + "\" data-token=\"" + token +
+                           "\" tabindex=-1 aria-label=\"" + EscapeHtml(day.spoken) + "\"";
   if (day.layout == DayLayout::kEmpty) {
-    Append(page, "<td class=xl24 data-date=\"", day.date, "\" data-token=\"", token,
-           "\" onDblClick=onBtnOk(\"", token, "\"); ><span class=daynum>", day.day,
-           "</span></td>\n");
+    Append(page, "<td class=xl24 ", cell, " onDblClick=onBtnOk(\"", token,
+           "\"); ><span class=daynum aria-hidden=true>", day.day, "</span></td>\n");
     return;
   }
-  Append(page, "<td class=xl25 bgcolor=white data-date=\"", day.date, "\" data-token=\"", token,
-         "\" >\n");
+  Append(page, "<td class=xl25 bgcolor=white ", cell, " >\n");
   switch (day.layout) {
     case DayLayout::kOne: AppendOneEntry(page, day, font, token); break;
     case DayLayout::kTwo: AppendTwoEntries(page, day, font, token); break;

@@ -21,15 +21,16 @@ struct GridLengths {
 };
 
 constexpr GridLengths kBig{
-    "<table class=bigmonth border=0 cellpadding=0 cellspacing=0 vspace=8 width=945 "
+    "<table class=bigmonth role=grid border=0 cellpadding=0 cellspacing=0 vspace=8 width=945 "
     "style='border-collapse:collapse;table-layout:fixed;padding:0in .0pt 0in .0pt;",
     "<col width=135 span=7 style='width:101.25pt'>\n",
-    {"<tr height=40 style='height:38.00pt'>\n", "<tr height=40 style='height:76.00pt'>\n"},
+    {"<tr aria-hidden=true height=40 style='height:38.00pt'>\n",
+     "<tr aria-hidden=true height=40 style='height:76.00pt'>\n"},
     "<tr height=14 style='height:9.10pt'>\n",
     "<tr height=95 style='height:80.75pt'>\n"};
 
 constexpr GridLengths kSmall{
-    "<table cols=7 border=0 cellpadding=0 cellspacing=0 vspace=8 width=135 "
+    "<table cols=7 aria-hidden=true border=0 cellpadding=0 cellspacing=0 vspace=8 width=135 "
     "style='border-collapse:collapse;width:109pt; padding:0in .0pt 0in .0pt'>\n",
     "<col width=19 span=7 style='width:14.46pt'>\n",
     {"<tr height=10 style='height:9.50pt'>\n", "<tr height=10 style='height:19.00pt'>\n"},
@@ -81,7 +82,9 @@ void AppendHeadings(std::string& page, const MonthView& month) {
   for (int column = 0; column < kDaysPerWeek; ++column) {
     Append(page, column == 0 ? "<td height=14 class=xl26 style='height:9.10pt;"
                              : "<td class=xl26 style='border-left:none;",
-           "color:gray;font-size:10'>", EscapeHtml(month.weekdays[column]), "</td>\n");
+           "color:gray;font-size:10' role=columnheader aria-label=\"",
+           EscapeHtml(month.weekdayNames[column]), "\">", EscapeHtml(month.weekdays[column]),
+           "</td>\n");
   }
   page += "</tr>\n";
 }
@@ -99,8 +102,11 @@ void AppendMonthGrid(std::string& page, const MonthView& month, GridPlace place)
   // The wall calendar's sheet places the grid itself; the booklet's pages
   // keep a margin above it, larger above the shorter five-week months.
   if (place != GridPlace::kWallSheet) page += month.FiveWeeks() ? "<BR><BR>\n" : "<BR>\n";
-  Append(page, kBig.table, place == GridPlace::kWallSheet ? "width:100%'>\n" : "width:764pt'>\n",
-         kBig.columns);
+  // The grid is named by its headings, which a screen reader then skips.
+  std::string name = month.heading;
+  if (!month.hebrewMonths.empty()) name += ", " + month.hebrewMonths;
+  Append(page, kBig.table, place == GridPlace::kWallSheet ? "width:100%'" : "width:764pt'",
+         " aria-label=\"", EscapeHtml(name), "\">\n", kBig.columns);
   AppendHeadings(page, month);
   for (int cell = 0; cell < month.cells; ++cell) {
     if (cell % kDaysPerWeek == 0) page += kBig.weekRow;

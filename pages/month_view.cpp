@@ -9,6 +9,7 @@
 #include "compute/utf8.h"
 #include "compute/week_start.h"
 #include "pages/page_blocks.h"
+#include "pages/page_conventions.h"
 
 namespace tessolar {
 namespace {
@@ -66,11 +67,27 @@ void PlacePicture(const CCalDatabase& db, const CalEntry& entry, DayLayout layou
   view.box = Fit(box, pictures.Size(picture));
 }
 
-DayView BuildDay(const CCalDatabase& db, int month, int year, int day, PictureMeasures& pictures) {
+std::string SpokenDate(int language, int weekday, int month, int year, int day) {
+  std::string text = LanguageString(language, lang::kSpokenDate);
+  ReplaceMarker(text, "{weekday}", WeekdayName(language, weekday));
+  ReplaceMarker(text, "{day}", std::to_string(day));
+  ReplaceMarker(text, "{month}", MonthName(language, month));
+  ReplaceMarker(text, "{year}", std::to_string(year));
+  return text;
+}
+
+DayView BuildDay(const CCalDatabase& db, int month, int year, int day, int weekday,
+                 PictureMeasures& pictures) {
   DayView view;
   view.day = day;
   view.date = DayCellDate(year, month, day);
   const std::vector<CalEntry> shown = db.GetEntriesOfDay(month, day);
+  std::vector<std::string> captions;
+  view.spoken = SpokenDate(db.Language(), weekday, month, year, day);
+  for (const CalEntry& entry : shown) {
+    captions.push_back(EntryCaption(db, entry));
+    view.spoken += (captions.size() == 1 ? ": " : "; ") + captions.back();
+  }
   view.layout = LayoutFor(shown.size());
   const size_t drawn = std::min<size_t>(shown.size(), kEntriesShownPerDay);
   view.more = static_cast<uint32_t>(shown.size() - drawn);
@@ -79,7 +96,7 @@ DayView BuildDay(const CCalDatabase& db, int month, int year, int day, PictureMe
     EntryView entryView;
     entryView.slot = entry.index;
     entryView.type = entry.type;
-    entryView.caption = EntryCaption(db, entry);
+    entryView.caption = std::move(captions[k]);
     PlacePicture(db, entry, view.layout, pictures, entryView);
     view.entries.push_back(std::move(entryView));
   }
@@ -135,11 +152,13 @@ MonthView BuildMonthView(const CCalDatabase& db, int month, int year, PictureMea
   for (int column = 0; column < kDaysPerWeek; ++column) {
     const int weekday = WeekdayOfColumn(column, db.FirstWeekday());
     view.weekdays[column] = WeekdayInitials(db, weekday, letters);
+    view.weekdayNames[column] = WeekdayName(db.Language(), weekday);
     view.weekdayLetters[column] = WeekdayInitials(db, weekday, 1);
   }
 
   const int days = DaysInMonth(month, year);
-  view.firstColumn = ColumnOfWeekday(FirstWeekdayOfMonth(month, year), db.FirstWeekday());
+  const int firstWeekday = FirstWeekdayOfMonth(month, year);
+  view.firstColumn = ColumnOfWeekday(firstWeekday, db.FirstWeekday());
   // The small months take the first and last blank cells of five weeks, the
   // first two when the month ends a week, the first and last of six.
   const int last = view.firstColumn + days - 1;
@@ -153,7 +172,10 @@ MonthView BuildMonthView(const CCalDatabase& db, int month, int year, PictureMea
   } else {
     view.previousCell = 0, view.nextCell = 34;
   }
-  for (int day = 1; day <= days; ++day) view.days.push_back(BuildDay(db, month, year, day, pictures));
+  for (int day = 1; day <= days; ++day) {
+    const int weekday = (firstWeekday + day - 1) % kDaysPerWeek;
+    view.days.push_back(BuildDay(db, month, year, day, weekday, pictures));
+  }
   view.previous = month == 0 ? MiniMonth(db, 11, year - 1) : MiniMonth(db, month - 1, year);
   view.next = month == 11 ? MiniMonth(db, 0, year + 1) : MiniMonth(db, month + 1, year);
   return view;

@@ -40,6 +40,9 @@ struct EntryView {
 struct DayView {
   int day = 0;
   std::string date;  // "YYYY-MM-DD"
+  // What a screen reader says of the day: its date in the page's language
+  // and the captions of all its shown entries.
+  std::string spoken;
   DayLayout layout = DayLayout::kEmpty;
   std::vector<EntryView> entries;  // at most kEntriesShownPerDay
   uint32_t more = 0;               // shown entries beyond those
@@ -60,6 +63,7 @@ struct MonthView {
   std::string heading;       // "January 2027"
   std::string hebrewMonths;  // "Tevet/Sh'vat 5787"; empty when not shown
   std::array<std::string, kDaysPerWeek> weekdays;        // column headings, in capitals
+  std::array<std::string, kDaysPerWeek> weekdayNames;    // the same, whole
   std::array<std::string, kDaysPerWeek> weekdayLetters;  // the small months' headings
   int firstColumn = 0;          // the column of day 1 in the calendar's week
   int cells = 0;                // 35 or 42

@@ -67,6 +67,28 @@ bool EntryEditing::ChangeEntry(int index) {
   return true;
 }
 
+bool EntryEditing::HideEntry(int index) {
+  if (!ValidIndex(index)) return false;
+  doc_.Db().SetEntryHidden(static_cast<uint32_t>(index), true);
+  pages_.CalendarChanged();
+  return true;
+}
+
+bool EntryEditing::DeleteEntry(int index) {
+  if (!ValidIndex(index)) return false;
+  CCalDatabase& db = doc_.Db();
+  const CalEntry entry = *db.EntryAt(static_cast<uint32_t>(index));
+  if (!prompts_.AskYesNo({TESSOLAR_TEXT("EntryEditing", "Delete ‘%1’?"),
+                          {EntryCaption(db, entry)}})) {
+    return false;
+  }
+  db.RemoveHolidayData(entry.month, entry.day, entry.year, entry.type, entry.description,
+                       entry.pictureFile);
+  db.SortAndCompact();
+  pages_.CalendarChanged();
+  return true;
+}
+
 bool EntryEditing::ChooseEntryOfDay(int month, int day) {
   const CCalDatabase& db = doc_.Db();
   const std::vector<CalEntry> entries = db.GetEntriesOfDay(month, day);

@@ -27,6 +27,9 @@ class EntryEditing {
   // An entry's caption or picture (EntryToken): the event dialog over the
   // entry at `index`, which changes it in place or deletes it.
   bool ChangeEntry(int index);
+  // Edit menu: the entry at `index` hidden, or deleted once the person says so.
+  bool HideEntry(int index);
+  bool DeleteEntry(int index);
   // The mark of a day's entries beyond its cell (MoreEntriesToken): the pick
   // dialog of all the day's entries, then the event dialog of the one picked.
   bool ChooseEntryOfDay(int month, int day);

@@ -15,6 +15,9 @@ class PageDisplay {
   // keeps its scroll position and script state: an edit's new version of
   // the page shown.
   virtual void ReplacePage(const std::string& page) = 0;
+  // Selects the day `date` ("YYYY-MM-DD") of the page being loaded, with the
+  // keyboard focus on it, once it has loaded.
+  virtual void SelectDay(const std::string& date) = 0;
   // The view's size in pixels; the big-pictures page fits its pictures into it.
   virtual uint32_t ClientWidth() const = 0;
   virtual uint32_t ClientHeight() const = 0;

@@ -6,7 +6,9 @@
 
 #include "caldata/calendar_text.h"
 #include "caldata/data_paths.h"
+#include "compute/date_arithmetic.h"
 #include "pages/calendar_page.h"
+#include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
 #include "pages/plain_pages.h"
 #include "pages/title_pages.h"
@@ -102,6 +104,12 @@ void PageNavigator::ShowMonth(int month) {
   if (month < 0 || month > 11) return;
   state_.currentMonth = month;
   Select(PageMode::kOneMonth);
+}
+
+void PageNavigator::ShowDay(int month, int day) {
+  if (month < 0 || month > 11 || day < 1 || day > DaysInMonth(month, doc_.Db().Year())) return;
+  ShowMonth(month);
+  display_.SelectDay(DayCellDate(doc_.Db().Year(), month, day));
 }
 
 void PageNavigator::MonthPrevious() {

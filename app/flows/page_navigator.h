@@ -50,6 +50,9 @@ class PageNavigator {
   // The month of the one-month page, 0..11; others are ignored.
   void SetMonth(int month);
   void ShowMonth(int month);
+  // The month of `day` of `month` shown with that day selected: where the
+  // keyboard moved past the month on screen.
+  void ShowDay(int month, int day);
   void MonthPrevious();
   void MonthNext();
   void ShowBigPictures();

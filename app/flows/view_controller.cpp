@@ -21,11 +21,26 @@ bool ViewController::Route(const ClickToken& token) {
     case TokenKind::kCalBigPic:
       return token.first >= kBigPictureCount || editing_.ChangeBigPicture(token.first);
     case TokenKind::kCalMore: return editing_.ChooseEntryOfDay(token.first, token.second);
+    case TokenKind::kCalShow: pages_.ShowDay(token.first, token.second); return false;
     case TokenKind::kCalUnhide: return editing_.ShowHiddenEntry(token.first);
     case TokenKind::kCalTitleText:
     case TokenKind::kCalTitlePic: return editing_.ChangeTitle();
     default: return true;
   }
+}
+
+void ViewController::RunEditCommand(EditCommand command, const PageSelection& selection) {
+  bool show = false;
+  if (command == EditCommand::kAddEvent) {
+    show = selection.month >= 0 && editing_.AddEntryOnDay(selection.month, selection.day);
+  } else if (selection.entry >= 0) {
+    switch (command) {
+      case EditCommand::kEditEntry: show = editing_.ChangeEntry(selection.entry); break;
+      case EditCommand::kHideEntry: show = editing_.HideEntry(selection.entry); break;
+      default: show = editing_.DeleteEntry(selection.entry); break;
+    }
+  }
+  ShowIf(show);
 }
 
 void ViewController::OpenCalendarFile(const std::string& path) {

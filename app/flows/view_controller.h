@@ -56,6 +56,11 @@ class ViewController {
   void ShowHelp() { pages_.Select(PageMode::kHelp); }
   void ShowHiddenEvents() { pages_.ShowHiddenEvents(); }
 
+  // The Edit menu's commands on the page's selection: a new entry on the
+  // selected day; the focused entry changed, hidden or deleted.
+  enum class EditCommand { kAddEvent, kEditEntry, kHideEntry, kDeleteEntry };
+  void RunEditCommand(EditCommand command, const PageSelection& selection);
+
   // See EntryEditing::DropFiles.
   void DropFiles(const std::vector<std::string>& files, const ClickToken& target) {
     editing_.DropFiles(files, target);

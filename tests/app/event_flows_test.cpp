@@ -41,6 +41,40 @@ TEST(EventFlows, DoubleClickingADayAddsAnEntryOnOkOnly) {
   EXPECT_EQ(s.Day(12).size(), 1u);
 }
 
+// The Edit menu acts on the page's selection: a day for a new entry, the
+// focused entry for the others; deleting asks first.
+TEST(EventFlows, EditMenuAddsOnTheSelectedDayAndHidesOrDeletesTheFocusedEntry) {
+  EventSession s;
+  using Command = ViewController::EditCommand;
+  s.prompts.events.push_back({Describe("Ann"), EventAnswer::kOk});
+  s.view.RunEditCommand(Command::kAddEvent, ReadPageSelection("2027-05-12 "));
+  ASSERT_EQ(s.Day(12).size(), 1u);
+  const int slot = static_cast<int>(s.Day(12)[0].index);
+  const PageSelection onAnn = ReadPageSelection("2027-05-12 " + std::to_string(slot));
+  s.view.RunEditCommand(Command::kEditEntry, ReadPageSelection("2027-05-12 "));
+  EXPECT_TRUE(s.prompts.events.empty());  // no entry has the focus: nothing to edit
+  s.prompts.answers.push_back(false);
+  s.view.RunEditCommand(Command::kDeleteEntry, onAnn);
+  EXPECT_EQ(s.Day(12).size(), 1u);
+  s.view.RunEditCommand(Command::kHideEntry, onAnn);
+  EXPECT_TRUE(s.Day(12).empty());
+  s.doc.Db().SetEntryHidden(static_cast<uint32_t>(slot), false);
+  s.prompts.answers.push_back(true);
+  s.view.RunEditCommand(Command::kDeleteEntry, onAnn);
+  EXPECT_EQ(s.doc.Db().Count(), 0u);
+}
+
+// Where the keyboard moves past the month on screen, that month is shown
+// with the day selected.
+TEST(EventFlows, TheKeyboardMovingPastTheMonthShowsTheNextWithTheDaySelected) {
+  EventSession s;
+  s.Click("calshow0501");
+  EXPECT_EQ(s.view.State().currentMonth, 5);
+  EXPECT_EQ(s.display.selected, "2027-06-01");
+  s.Click("calshow0131");  // no such day
+  EXPECT_EQ(s.view.State().currentMonth, 5);
+}
+
 TEST(EventFlows, DoubleClickingAnEntryChangesOrDeletesItInPlace) {
   EventSession s;
   CCalDatabase& db = s.doc.Db();

@@ -64,8 +64,10 @@ class CountingDisplay : public PageDisplay {
     ++replacements;
     replaced = page;
   }
+  void SelectDay(const std::string& date) override { selected = date; }
   uint32_t ClientWidth() const override { return 1000; }
   uint32_t ClientHeight() const override { return 700; }
+  std::string selected;  // the day last asked to be selected
   int navigations = 0;
   int replacements = 0;
   std::string replaced;  // the page last put in place

@@ -56,6 +56,7 @@ TEST(ClickTokens, QueriesAreReadWholeOrNotAtAll) {
       {"calbigpic11", TokenKind::kCalBigPic, 11, 0, ""},
       {"caltitlepic03", TokenKind::kCalTitlePic, 3, 0, ""},
       {"caltitletext", TokenKind::kCalTitleText, 0, 0, ""},
+      {"calshow1131", TokenKind::kCalShow, 11, 31, ""},
       {"calendarrecent_/home/ann/My Calendars/a.cal", TokenKind::kCalendarRecent, 0, 0,
        "/home/ann/My Calendars/a.cal"},
       {"caldate", TokenKind::kNone, 0, 0, ""},
@@ -77,6 +78,23 @@ TEST(ClickTokens, QueriesAreReadWholeOrNotAtAll) {
     EXPECT_EQ(t.path, c.path) << c.query;
   }
   EXPECT_EQ(PercentDecoded("a%20b%2Fc%C3%B1%zz%4"), "a b/c\xC3\xB1%zz%4");
+}
+
+// The page script's selection: a day, and an entry when one has the focus.
+TEST(ClickTokens, SelectionsReadDayAndEntryOrNothing) {
+  const struct {
+    const char* text;
+    int month, day, entry;
+  } cases[] = {{"2027-03-05 17", 2, 5, 17}, {"2027-12-31 ", 11, 31, -1},
+               {" ", -1, 0, -1},            {"", -1, 0, -1},
+               {"2027-13-05 1", -1, 0, 1},  {"2027-03-05 12345", 2, 5, -1},
+               {"2027-03-05 x1", 2, 5, -1}, {"27-3-5 1", -1, 0, 1}};
+  for (const auto& c : cases) {
+    const PageSelection s = ReadPageSelection(c.text);
+    EXPECT_EQ(s.month, c.month) << c.text;
+    EXPECT_EQ(s.day, c.day) << c.text;
+    EXPECT_EQ(s.entry, c.entry) << c.text;
+  }
 }
 
 }  // namespace

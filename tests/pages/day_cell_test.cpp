@@ -83,8 +83,8 @@ TEST_F(DayCellTest, TwoEntriesSideBySideAndSoberAnniversariesGetTheShippedPictur
   EXPECT_EQ(Day(5).layout, DayLayout::kTwo);
   EXPECT_EQ(Shown(Day(5)), std::vector<std::string>({"3 Dentist " + kPictureUrl + " 75x56",
                                                      "4 Meeting with the board  0x0"}));
-  EXPECT_NE(Cell(5).find("font-size:8;font-family:\"Verdana\"' data-entry=4 "
-                         "onDblClick=onBtnOk(\"calidx0004\")"),
+  EXPECT_NE(Cell(5).find("font-size:8;font-family:\"Verdana\"' role=button tabindex=-1 "
+                         "data-entry=4 onDblClick=onBtnOk(\"calidx0004\")"),
             std::string::npos);
   Add(6, 1990, kSoberAnniversary, "Bob", "null");
   Add(6, 1995, kAnniversary, "Cy", "null");
