@@ -296,6 +296,7 @@ void CMainFrame::CreateMenusAndToolBar() {
     action->setShortcuts(command.keys);
     action->setIcon(command.icon);
     menu->addAction(action);
+    if (std::string_view(command.text) == "&Open...") AddRecentMenu(menu);
     if (command.kept != nullptr) {
       action->setCheckable(true);
       *command.kept = action;
@@ -324,6 +325,32 @@ void CMainFrame::CreateMenusAndToolBar() {
     settings_.SetValue(kPlacementGroup, kPrintChoicesName, PrintChoicesText(choices));
   });
   UpdateTexts();
+}
+
+// The recent calendars, newest first, as the welcome page lists them; read
+// each time the menu opens, as the welcome page and other windows change them.
+void CMainFrame::AddRecentMenu(QMenu* fileMenu) {
+  QMenu* menu = fileMenu->addMenu(QIcon::fromTheme("document-open-recent"), tr("Open &Recent"));
+  connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+    menu->clear();
+    const std::vector<std::string> paths = recent_.Read();
+    int n = 0;
+    for (auto path = paths.rbegin(); path != paths.rend(); ++path) {
+      const QFileInfo file(QString::fromStdString(*path));
+      QAction* open = menu->addAction(
+          QStringLiteral("&%1 %2  [%3]").arg(++n % 10).arg(file.fileName(), file.path()));
+      open->setStatusTip(file.filePath());
+      connect(open, &QAction::triggered, this,
+              [this, target = *path] { controller_.OpenRecent(target); });
+    }
+    menu->addSeparator();
+    QAction* clear = menu->addAction(tr("&Clear Menu"));
+    clear->setEnabled(!paths.empty());
+    connect(clear, &QAction::triggered, this, [this] {
+      recent_.Clear();
+      if (controller_.State().currentPageMode == PageMode::kWelcome) controller_.ShowWelcome();
+    });
+  });
 }
 
 void CMainFrame::ShowPrintChoices(const PrintChoices& choices) {

@@ -53,6 +53,7 @@ class CMainFrame : public QMainWindow {
   void UpdateTexts();
   void CalendarChanged();
   // The print layout menu shows `choices`; choosing there keeps them.
+  void AddRecentMenu(QMenu* fileMenu);
   void ShowPrintChoices(const PrintChoices& choices);
   void ChoosePrint();
   std::optional<std::string> WallPage(SheetArea area, WallPictureFit fit) const;

@@ -47,6 +47,10 @@ void RecentFiles::Remove(const std::string& path) {
   }
 }
 
+void RecentFiles::Clear() {
+  for (int n = 1; n <= kRecentFileSlots; ++n) SetSlot(n, kFreeSlot);
+}
+
 std::vector<std::string> RecentFiles::Read() const {
   std::vector<std::string> paths;
   for (int n = 1; n <= kRecentFileSlots; ++n) {

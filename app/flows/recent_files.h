@@ -22,6 +22,8 @@ class RecentFiles {
   void Add(const std::string& path);
   // Frees the first slot that holds `path`; later slots stay.
   void Remove(const std::string& path);
+  // Frees every slot.
+  void Clear();
   // The listed paths in slot order, oldest first.
   std::vector<std::string> Read() const;
 

@@ -71,6 +71,8 @@ class ViewController {
   void NewCalendar() { ShowIf(opening_.NewCalendar()); }
   void OpenCalendar() { ShowIf(opening_.Browse()); }
   void OpenCalendarFile(const std::string& path);
+  // File > Open Recent, as the welcome page's list opens it.
+  void OpenRecent(const std::string& path) { ShowIf(opening_.OpenRecent(path)); }
   // A calendar file dropped on the window: opened as File Open opens it.
   void OpenDroppedCalendar(const std::string& path) { ShowIf(opening_.OpenDropped(path)); }
 
