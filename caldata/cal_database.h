@@ -49,7 +49,7 @@ class CCalDatabase {
 
   // Back to a new calendar. The title font, colour, size, position, picture
   // index and width, the include flags and the clip-art folder are kept.
-  int ResetDatabase();
+  void ResetDatabase();
 
   // --- Configuration -------------------------------------------------------
   int Year() const { return year_; }
@@ -139,8 +139,7 @@ class CCalDatabase {
 
   // --- Entries -------------------------------------------------------------
   uint32_t Count() const { return count_; }
-  int ClearEntry(uint32_t slot);
-  uint32_t PutEntry(const CalEntry& entry, uint32_t slot);
+  void PutEntry(const CalEntry& entry, uint32_t slot);
   void CommitNewEntry();
 
   // Appends a day with the checks below; returns the count as it was on entry.
@@ -167,12 +166,13 @@ class CCalDatabase {
   uint32_t ReplaceHolidayData(int month, int day, int year, uint32_t type,
                               const std::string& description, const std::string& pictureFile);
 
-  // Marks the first entry with this date, type and description deleted;
-  // returns its slot or 0. The picture is not compared: a computed day keeps a
-  // picture the user gave it. Does not sort.
-  uint32_t RemoveHolidayData(int month, int day, int year, uint32_t type,
-                             const std::string& description, const std::string& pictureFile);
-  int RemoveEntryByDescription(const std::string& description);
+  // Marks the first entry with this date, type and description deleted. The
+  // picture is not compared: a computed day keeps a picture the user gave it.
+  // Does not sort.
+  void RemoveHolidayData(int month, int day, int year, uint32_t type,
+                         const std::string& description, const std::string& pictureFile);
+  // Removes the first entry with this description, and sorts.
+  void RemoveEntryByDescription(const std::string& description);
 
   void SortAndCompact();
 
@@ -184,13 +184,13 @@ class CCalDatabase {
 
   std::vector<CalEntry> GetHiddenEntries() const;
   std::vector<uint32_t> GetHiddenEntryIndices() const;
-  int SetEntryHidden(uint32_t slot, bool hidden);
-  // For each copy, the first entry with the same description is hidden again.
-  // Returns -1 when more copies are given than the table holds.
-  int RestoreHiddenByDescription(const std::vector<CalEntry>& hidden);
+  void SetEntryHidden(uint32_t slot, bool hidden);
+  // For each copy, the first entry with the same description is hidden again;
+  // none is when more copies are given than the table holds.
+  void RestoreHiddenByDescription(const std::vector<CalEntry>& hidden);
 
   // Dates every floating entry for Year(); sorts once if any moved.
-  int RedateFloatingEntries();
+  void RedateFloatingEntries();
 
  private:
   void MarkDeleted(uint32_t slot);

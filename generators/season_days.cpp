@@ -26,7 +26,7 @@ constexpr SeasonRow kSeasonRows[kSeasonCount] = {
 void GenerateSeasonDays(CCalDatabase& db, int year, bool remove, Notes* notes) {
   if (!IsSeasonYear(year)) {
     // Only this category is skipped; the rest of the year build goes on.
-    if (remove == 0) {
+    if (!remove) {
       Note(notes, "Equinoxes and solstices are computed for the years " +
                       std::to_string(kFirstSeasonYear) + " to " + std::to_string(kLastSeasonYear) +
                       "; " + std::to_string(year) + " has none.");
