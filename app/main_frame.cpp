@@ -116,7 +116,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        {QKeySequence::SaveAs},
        {},
        [this] {
-         files_.SaveAs(doc_.Db().CalendarFileName());
+         files_.SaveAs(doc_.FileName());
          CalendarChanged();
          UpdateTexts();
        }},
@@ -320,8 +320,7 @@ QAction* CMainFrame::NewAction(const QString& text, std::function<void()> comman
 }
 
 void CMainFrame::ExportToPdf() {
-  const QString start =
-      QFileInfo(QString::fromStdString(doc_.Db().CalendarFileName())).completeBaseName();
+  const QString start = QFileInfo(QString::fromStdString(doc_.FileName())).completeBaseName();
   const QString path = QFileDialog::getSaveFileName(this, tr("Export as PDF"),
                                                     (start.isEmpty() ? "calendar" : start) + ".pdf",
                                                     tr("PDF Files (*.pdf)"));
@@ -340,7 +339,7 @@ void CMainFrame::UpdateTexts() {
     action->setStatusTip(tip);
     if (entry < 0) action->setText(tip);
   }
-  const std::string& name = doc_.Db().CalendarFileName();
+  const std::string& name = doc_.FileName();
   setWindowTitle(
       (name.empty() ? QString(kUntitled) : QFileInfo(QString::fromStdString(name)).fileName()) +
       " - Tessolar");
@@ -350,7 +349,7 @@ void CMainFrame::UpdateTexts() {
 // calendar's file follow the calendar in hand.
 void CMainFrame::CalendarChanged() {
   recovery_.Update();
-  locks_.Follow(doc_.Db().CalendarFileName());
+  locks_.Follow(doc_.FileName());
 }
 
 void CMainFrame::Start(const QString& calendarPath) {

@@ -35,11 +35,8 @@ void CCalDatabase::ResetDatabase() {
   excludedDays_.clear();
   entriesLeftOut_ = 0;
   unknownRegion_.clear();
-  savedText_.clear();
-  savedPath_.clear();
   title_ = "Blank Title";
   fontMainBody_ = "Verdana";
-  calendarFileName_.clear();
 }
 
 void CCalDatabase::SetLanguage(int language) {
@@ -111,10 +108,6 @@ std::string CCalDatabase::BigPicturePath(int slot) const {
   const std::string& picture = BigPictureAt(slot).pictureFile;
   if (IsNoPicture(picture)) return picture;
   return PicturePathToShow(picture);
-}
-
-void CCalDatabase::SetCalendarFileName(const std::string& name) {
-  if (!name.empty()) calendarFileName_ = name;
 }
 
 bool CCalDatabase::AddExcludedDay(const ExcludedDay& day) {

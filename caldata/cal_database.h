@@ -101,14 +101,6 @@ class CCalDatabase {
   // The slot's picture as the pages load it (PicturePathToShow); empty and no picture stay as they are.
   std::string BigPicturePath(int slot) const;
 
-  const std::string& CalendarFileName() const { return calendarFileName_; }
-  void SetCalendarFileName(const std::string& name);  // empty ignored
-  const std::string& SavedText() const { return savedText_; }
-  void SetSavedText(const std::string& text) { savedText_ = text; }
-  // The file that SavedText was last loaded from or saved to.
-  const std::string& SavedPath() const { return savedPath_; }
-  void SetSavedPath(const std::string& path) { savedPath_ = path; }
-
   const std::vector<ExcludedDay>& ExcludedDays() const { return excludedDays_; }
   // Adds a record only while fewer than kMaxExcludedDays are held, the month is
   // below 12 and the day is not 0. Returns whether it was added.
@@ -216,9 +208,6 @@ class CCalDatabase {
   uint32_t titlePictureIndex_ = 0;
   uint32_t titleWidth_ = 700;
   std::array<BigPicture, kBigPictureCount> bigPictures_{};
-  std::string calendarFileName_;
-  std::string savedText_;
-  std::string savedPath_;
   std::vector<ExcludedDay> excludedDays_;
   bool christian_ = false;
   bool hebrew_ = false;
