@@ -31,18 +31,6 @@ constexpr char kPlacementName[] = "MainWndPos";
 constexpr char kPrintChoicesName[] = "PrintLayout";
 constexpr char kUntitled[] = "Orlenby Calendar Creator";
 
-// Entries of the language table that name the toolbar's page commands.
-enum TooltipEntry {
-  kWelcomeTip = 31,
-  kConfigurationTip = 32,
-  kBigPicturesTip = 33,
-  kOneMonthTip = 34,
-  kAllMonthsTip = 35,
-  kPreviousMonthTip = 36,
-  kNextMonthTip = 37,
-  kTitlePageTip = 38,
-};
-
 // The toolbar's first button, after which the month buttons come, and the
 // first of the page buttons, after a separator.
 constexpr int kPreviousMonthPlace = 1;
@@ -128,7 +116,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        {QKeySequence::SaveAs},
        {},
        [this] {
-         files_.SaveAs(doc_.Db().CalendarFileName());
+         files_.SaveAs(doc_.FileName());
          CalendarChanged();
          UpdateTexts();
        }},
@@ -221,56 +209,56 @@ void CMainFrame::CreateMenusAndToolBar() {
        {},
        icon(ToolbarCommand::kWelcome),
        [&c] { c.ShowWelcome(); },
-       kWelcomeTip,
+       lang::kShowWelcomePage,
        3},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("&Big Pictures"),
        {},
        icon(ToolbarCommand::kBigPictures),
        [&c] { c.ShowBigPictures(); },
-       kBigPicturesTip,
+       lang::kShowBigPicturesPage,
        6},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("&Title Page"),
        {},
        icon(ToolbarCommand::kTitlePage),
        [&c] { c.ShowTitlePage(); },
-       kTitlePageTip,
+       lang::kShowTitlePage,
        5},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("&One Month"),
        {},
        icon(ToolbarCommand::kOneMonth),
        [&c] { c.ShowOneMonth(); },
-       kOneMonthTip,
+       lang::kShowOneMonth,
        7},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("&All Months"),
        {},
        icon(ToolbarCommand::kAllMonths),
        [&c] { c.ShowAllMonths(); },
-       kAllMonthsTip,
+       lang::kShowAllMonths,
        8},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("Month &Previous"),
        {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
        icon(ToolbarCommand::kMonthPrevious),
        [&c] { c.MonthPrevious(); },
-       kPreviousMonthTip,
+       lang::kGoToPreviousMonth,
        kPreviousMonthPlace},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("Month &Next"),
        {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
        icon(ToolbarCommand::kMonthNext),
        [&c] { c.MonthNext(); },
-       kNextMonthTip,
+       lang::kGoToNextMonth,
        2},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("&Configuration"),
        {},
        icon(ToolbarCommand::kConfiguration),
        [&c] { c.Configuration(); },
-       kConfigurationTip,
+       lang::kChangeCalendarSettings,
        4},
       {QT_TR_NOOP("&Page"), QT_TR_NOOP("&Hidden Events"), {}, {}, [&c] { c.ShowHiddenEvents(); }},
       {QT_TR_NOOP("&Page"), QT_TR_NOOP("CalDatabase"), {}, {}, [&c] { c.ShowCalDatabase(); }},
@@ -388,8 +376,7 @@ void CMainFrame::OnSelection(ViewController::EditCommand command) {
 }
 
 void CMainFrame::ExportToPdf() {
-  const QString start =
-      QFileInfo(QString::fromStdString(doc_.Db().CalendarFileName())).completeBaseName();
+  const QString start = QFileInfo(QString::fromStdString(doc_.FileName())).completeBaseName();
   const QString path = QFileDialog::getSaveFileName(this, tr("Export as PDF"),
                                                     (start.isEmpty() ? "calendar" : start) + ".pdf",
                                                     tr("PDF Files (*.pdf)"));
@@ -408,7 +395,7 @@ void CMainFrame::UpdateTexts() {
     action->setStatusTip(tip);
     if (entry < 0) action->setText(tip);
   }
-  const std::string& name = doc_.Db().CalendarFileName();
+  const std::string& name = doc_.FileName();
   setWindowTitle(
       (name.empty() ? QString(kUntitled) : QFileInfo(QString::fromStdString(name)).fileName()) +
       " - Tessolar");
@@ -418,7 +405,7 @@ void CMainFrame::UpdateTexts() {
 // calendar's file follow the calendar in hand.
 void CMainFrame::CalendarChanged() {
   recovery_.Update();
-  locks_.Follow(doc_.Db().CalendarFileName());
+  locks_.Follow(doc_.FileName());
 }
 
 void CMainFrame::Start(const QString& calendarPath) {

@@ -115,8 +115,7 @@ void BM_WriteRecoveryFile(benchmark::State& state) {
   const std::string path = BenchFile();
   int64_t changedAt = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(
-        WriteRecoveryFile(path, db.CalendarFileName(), CalendarText(db), ++changedAt));
+    benchmark::DoNotOptimize(WriteRecoveryFile(path, "", CalendarText(db), ++changedAt));
   }
   std::filesystem::remove(path);
 }

@@ -24,7 +24,7 @@ const BigPicture kEmptyBigPicture;
 
 CCalDatabase::CCalDatabase() { ResetDatabase(); }
 
-int CCalDatabase::ResetDatabase() {
+void CCalDatabase::ResetDatabase() {
   for (auto& picture : bigPictures_) picture = BigPicture{};
   for (uint32_t i = 0; i < kMaxEntries; ++i) {
     entries_[i] = CalEntry{};
@@ -35,12 +35,8 @@ int CCalDatabase::ResetDatabase() {
   excludedDays_.clear();
   entriesLeftOut_ = 0;
   unknownRegion_.clear();
-  savedText_.clear();
-  savedPath_.clear();
   title_ = "Blank Title";
   fontMainBody_ = "Verdana";
-  calendarFileName_.clear();
-  return 0;
 }
 
 void CCalDatabase::SetLanguage(int language) {
@@ -114,10 +110,6 @@ std::string CCalDatabase::BigPicturePath(int slot) const {
   return PicturePathToShow(picture);
 }
 
-void CCalDatabase::SetCalendarFileName(const std::string& name) {
-  if (!name.empty()) calendarFileName_ = name;
-}
-
 bool CCalDatabase::AddExcludedDay(const ExcludedDay& day) {
   if (excludedDays_.size() >= kMaxExcludedDays || day.month >= 12 || day.day == 0) return false;
   excludedDays_.push_back(day);
@@ -133,18 +125,8 @@ std::string CCalDatabase::PicturePathToShow(const std::string& picture) const {
   return (clipartDirectory_.empty() ? ShippedClipartDirectory() : clipartDirectory_) + picture;
 }
 
-int CCalDatabase::ClearEntry(uint32_t slot) {
-  if (slot < kMaxEntries) {
-    const uint32_t index = entries_[slot].index;
-    entries_[slot] = CalEntry{};
-    entries_[slot].index = index;
-  }
-  return 0;
-}
-
-uint32_t CCalDatabase::PutEntry(const CalEntry& entry, uint32_t slot) {
+void CCalDatabase::PutEntry(const CalEntry& entry, uint32_t slot) {
   if (slot < kMaxEntries) entries_[slot] = entry;
-  return slot;
 }
 
 void CCalDatabase::CommitNewEntry() {
@@ -216,26 +198,27 @@ uint32_t CCalDatabase::ReplaceHolidayData(int month, int day, int year, uint32_t
 }
 
 void CCalDatabase::MarkDeleted(uint32_t slot) {
-  ClearEntry(slot);
+  const uint32_t index = entries_[slot].index;
+  entries_[slot] = CalEntry{};
+  entries_[slot].index = index;
   entries_[slot].month = kDeletedMark;
   entries_[slot].day = kDeletedMark;
   entries_[slot].year = kDeletedYear;
 }
 
-uint32_t CCalDatabase::RemoveHolidayData(int month, int day, int year, uint32_t type,
-                                         const std::string& description, const std::string&) {
+void CCalDatabase::RemoveHolidayData(int month, int day, int year, uint32_t type,
+                                     const std::string& description, const std::string&) {
   for (uint32_t i = 0; i < count_; ++i) {
     const CalEntry& e = entries_[i];
     if (e.type == type && e.description == description && e.month == month && e.day == day &&
         e.year == year) {
       MarkDeleted(i);
-      return i;
+      return;
     }
   }
-  return 0;
 }
 
-int CCalDatabase::RemoveEntryByDescription(const std::string& description) {
+void CCalDatabase::RemoveEntryByDescription(const std::string& description) {
   for (uint32_t i = 0; i < count_; ++i) {
     if (entries_[i].description == description) {
       MarkDeleted(i);
@@ -243,7 +226,6 @@ int CCalDatabase::RemoveEntryByDescription(const std::string& description) {
     }
   }
   SortAndCompact();
-  return 0;
 }
 
 void CCalDatabase::SortAndCompact() {
@@ -304,13 +286,12 @@ std::vector<uint32_t> CCalDatabase::GetHiddenEntryIndices() const {
   return result;
 }
 
-int CCalDatabase::SetEntryHidden(uint32_t slot, bool hidden) {
+void CCalDatabase::SetEntryHidden(uint32_t slot, bool hidden) {
   if (slot < count_) entries_[slot].hidden = hidden ? 1 : 0;
-  return 0;
 }
 
-int CCalDatabase::RestoreHiddenByDescription(const std::vector<CalEntry>& hidden) {
-  if (hidden.size() > count_) return -1;
+void CCalDatabase::RestoreHiddenByDescription(const std::vector<CalEntry>& hidden) {
+  if (hidden.size() > count_) return;
   for (const CalEntry& copy : hidden) {
     for (uint32_t i = 0; i < count_; ++i) {
       if (entries_[i].description == copy.description) {
@@ -319,10 +300,9 @@ int CCalDatabase::RestoreHiddenByDescription(const std::vector<CalEntry>& hidden
       }
     }
   }
-  return 0;
 }
 
-int CCalDatabase::RedateFloatingEntries() {
+void CCalDatabase::RedateFloatingEntries() {
   bool changed = false;
   for (uint32_t i = 0; i < count_; ++i) {
     CalEntry& e = entries_[i];
@@ -336,7 +316,6 @@ int CCalDatabase::RedateFloatingEntries() {
     changed = true;
   }
   if (changed) SortAndCompact();
-  return 0;
 }
 
 }  // namespace tessolar

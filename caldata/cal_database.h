@@ -49,7 +49,7 @@ class CCalDatabase {
 
   // Back to a new calendar. The title font, colour, size, position, picture
   // index and width, the include flags and the clip-art folder are kept.
-  int ResetDatabase();
+  void ResetDatabase();
 
   // --- Configuration -------------------------------------------------------
   int Year() const { return year_; }
@@ -101,14 +101,6 @@ class CCalDatabase {
   // The slot's picture as the pages load it (PicturePathToShow); empty and no picture stay as they are.
   std::string BigPicturePath(int slot) const;
 
-  const std::string& CalendarFileName() const { return calendarFileName_; }
-  void SetCalendarFileName(const std::string& name);  // empty ignored
-  const std::string& SavedText() const { return savedText_; }
-  void SetSavedText(const std::string& text) { savedText_ = text; }
-  // The file that SavedText was last loaded from or saved to.
-  const std::string& SavedPath() const { return savedPath_; }
-  void SetSavedPath(const std::string& path) { savedPath_ = path; }
-
   const std::vector<ExcludedDay>& ExcludedDays() const { return excludedDays_; }
   // Adds a record only while fewer than kMaxExcludedDays are held, the month is
   // below 12 and the day is not 0. Returns whether it was added.
@@ -139,8 +131,7 @@ class CCalDatabase {
 
   // --- Entries -------------------------------------------------------------
   uint32_t Count() const { return count_; }
-  int ClearEntry(uint32_t slot);
-  uint32_t PutEntry(const CalEntry& entry, uint32_t slot);
+  void PutEntry(const CalEntry& entry, uint32_t slot);
   void CommitNewEntry();
 
   // Appends a day with the checks below; returns the count as it was on entry.
@@ -167,12 +158,13 @@ class CCalDatabase {
   uint32_t ReplaceHolidayData(int month, int day, int year, uint32_t type,
                               const std::string& description, const std::string& pictureFile);
 
-  // Marks the first entry with this date, type and description deleted;
-  // returns its slot or 0. The picture is not compared: a computed day keeps a
-  // picture the user gave it. Does not sort.
-  uint32_t RemoveHolidayData(int month, int day, int year, uint32_t type,
-                             const std::string& description, const std::string& pictureFile);
-  int RemoveEntryByDescription(const std::string& description);
+  // Marks the first entry with this date, type and description deleted. The
+  // picture is not compared: a computed day keeps a picture the user gave it.
+  // Does not sort.
+  void RemoveHolidayData(int month, int day, int year, uint32_t type,
+                         const std::string& description, const std::string& pictureFile);
+  // Removes the first entry with this description, and sorts.
+  void RemoveEntryByDescription(const std::string& description);
 
   void SortAndCompact();
 
@@ -185,13 +177,13 @@ class CCalDatabase {
 
   std::vector<CalEntry> GetHiddenEntries() const;
   std::vector<uint32_t> GetHiddenEntryIndices() const;
-  int SetEntryHidden(uint32_t slot, bool hidden);
-  // For each copy, the first entry with the same description is hidden again.
-  // Returns -1 when more copies are given than the table holds.
-  int RestoreHiddenByDescription(const std::vector<CalEntry>& hidden);
+  void SetEntryHidden(uint32_t slot, bool hidden);
+  // For each copy, the first entry with the same description is hidden again;
+  // none is when more copies are given than the table holds.
+  void RestoreHiddenByDescription(const std::vector<CalEntry>& hidden);
 
   // Dates every floating entry for Year(); sorts once if any moved.
-  int RedateFloatingEntries();
+  void RedateFloatingEntries();
 
  private:
   void MarkDeleted(uint32_t slot);
@@ -217,9 +209,6 @@ class CCalDatabase {
   uint32_t titlePictureIndex_ = 0;
   uint32_t titleWidth_ = 700;
   std::array<BigPicture, kBigPictureCount> bigPictures_{};
-  std::string calendarFileName_;
-  std::string savedText_;
-  std::string savedPath_;
   std::vector<ExcludedDay> excludedDays_;
   bool christian_ = false;
   bool hebrew_ = false;

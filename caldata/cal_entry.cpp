@@ -49,7 +49,7 @@ std::string EntryTypeName(int language, uint32_t type) {
                                                                   "Personal Event",
                                                                   "Historical Event",
                                                                   ""};
-  if (type == kAstronomicalDay) return LanguageString(language, lang::kAstronomicalDay);
+  if (type == kAstronomicalDay) return LanguageString(language, lang::kFullMoon);
   return type < kNames.size() ? kNames[type] : "";
 }
 

@@ -100,20 +100,20 @@ UserText UnknownRegionMessage(const std::string& path, const std::string& code) 
           {path, code}};
 }
 
-int ReadCalendarBytes(CCalDatabase& db, std::string_view bytes) {
-  const auto text = DecodeCalendarBytes(bytes);
-  if (!text) return 0;
+std::optional<std::string> ReadCalendarBytes(CCalDatabase& db, std::string_view bytes) {
+  std::optional<std::string> text = DecodeCalendarBytes(bytes);
+  if (!text) return std::nullopt;
   // Read into a copy, so that a file failing half-way leaves no setting of its own behind.
   auto read = std::make_unique<CCalDatabase>(db);
-  if (ReadCalendarText(*read, *text) != 1) return 0;
+  if (ReadCalendarText(*read, *text) != 1) return std::nullopt;
   db = std::move(*read);
-  db.SetSavedText(*text);
-  return 1;
+  return text;
 }
 
-int SaveCalendarFile(CCalDatabase& db, const std::string& path, UserText* message) {
+int SaveCalendarFile(CCalDatabase& db, const std::string& path, SavedState* saved,
+                     UserText* message) {
   const std::string text = CalendarText(db);
-  if (text == db.SavedText() && SameFile(path, db.SavedPath())) return 0;
+  if (saved && text == saved->text && SameFile(path, saved->path)) return 0;
   UserText reason;
   try {
     reason = ReplaceFileAtomically(path, SealEnvelope(text));
@@ -125,13 +125,13 @@ int SaveCalendarFile(CCalDatabase& db, const std::string& path, UserText* messag
          {TESSOLAR_TEXT("CalendarFile", "Could not save the calendar to %1: %2."), {path, reason}});
     return -1;
   }
-  db.SetSavedText(text);
-  db.SetSavedPath(path);
+  if (saved) *saved = {text, path};
   db.ForgetWhatWasLeftOut();  // the file now holds the calendar as it is
   return 0;
 }
 
-int LoadCalendarFile(CCalDatabase& db, const std::string& path, UserText* message) {
+int LoadCalendarFile(CCalDatabase& db, const std::string& path, SavedState* saved,
+                     UserText* message) {
   struct stat info {};
   if (path.empty() || ::stat(path.c_str(), &info) != 0) {
     const int error = path.empty() ? ENOENT : errno;
@@ -160,12 +160,13 @@ int LoadCalendarFile(CCalDatabase& db, const std::string& path, UserText* messag
     Tell(message, NotOpened(path, TESSOLAR_TEXT("CalendarFile", "the file is empty")));
     return 0;
   }
-  if (ReadCalendarBytes(db, bytes) != 1) {
+  std::optional<std::string> text = ReadCalendarBytes(db, bytes);
+  if (!text) {
     Tell(message, NotOpened(path, TESSOLAR_TEXT("CalendarFile",
                                                 "it is not a calendar file, or it is damaged")));
     return 0;
   }
-  db.SetSavedPath(path);
+  if (saved) *saved = {std::move(*text), path};
   return 1;
 }
 

@@ -22,8 +22,8 @@ inline constexpr int kBuildWithTitlePosition = 4031;   // title position line
 // Reads `text` into `db`, which the caller has reset. Values go through the
 // store's setters with their limits; entry lines the store refuses are
 // dropped. Returns 1 when the text was read, 0 when it is not a calendar or
-// a line it must hold is missing; what was read before stays in the store. Does not touch
-// SavedText and does not run the year build.
+// a line it must hold is missing; what was read before stays in the store. Does not run
+// the year build.
 int ReadCalendarText(CCalDatabase& db, std::string_view text);
 
 }  // namespace tessolar

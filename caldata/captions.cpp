@@ -8,9 +8,6 @@
 namespace tessolar {
 namespace {
 
-constexpr int kAgePhrase = 130;
-constexpr int kBirthPhrase = 131;
-constexpr int kAgePhraseSeveral = 132;
 const char kBirthdayPicture[] = "birthday_bear.gif";
 
 bool IsHolidayType(uint32_t type) {
@@ -45,12 +42,12 @@ std::string AgeCaption(const CCalDatabase& db, const CaptionGrammar& grammar, in
   const bool several = NamesCouple(description);
   if (year == db.Year()) {
     if (several && grammar.bornSeveral != nullptr) return description + " " + grammar.bornSeveral;
-    return description + " " + LanguageString(db.Language(), kBirthPhrase);
+    return description + " " + LanguageString(db.Language(), lang::kIsBorn);
   }
   const int age = db.Year() - year;
   std::string caption = description + " " +
-                        LanguageString(db.Language(), several ? kAgePhraseSeveral : kAgePhrase) +
-                        " " + std::to_string(age);
+                        LanguageString(db.Language(), several ? lang::kTurn : lang::kTurns) + " " +
+                        std::to_string(age);
   if (grammar.yearWord != nullptr) caption += std::string(" ") + grammar.yearWord(age);
   return caption;
 }

@@ -38,8 +38,7 @@ bool ReadRecoveryFile(const std::string& path, CCalDatabase& db, RecoveryInfo& i
   read.calendarFile = file;
   std::ostringstream rest;
   rest << in.rdbuf();
-  if (ReadCalendarBytes(db, rest.str()) != 1) return false;
-  db.SetCalendarFileName(file);
+  if (!ReadCalendarBytes(db, rest.str())) return false;
   info = read;
   return true;
 }

@@ -5,14 +5,16 @@
 
 namespace tessolar::cli {
 
-void LoadCalendarOrThrow(CCalDatabase& db, const std::string& file) {
+SavedState LoadCalendarOrThrow(CCalDatabase& db, const std::string& file) {
   UserText message;
-  if (LoadCalendarFile(db, file, &message) != 1) {
+  SavedState saved;
+  if (LoadCalendarFile(db, file, &saved, &message) != 1) {
     throw CommandError(kExitBadInput, message.Empty() ? "no file " + file : English(message));
   }
   if (!db.UnknownRegion().empty()) {
     PrintNotes({English(UnknownRegionMessage(file, db.UnknownRegion()))});
   }
+  return saved;
 }
 
 void ThrowIfEntriesLeftOut(uint32_t leftOut, const std::string& file) {

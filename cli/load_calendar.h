@@ -5,12 +5,13 @@
 #include <string>
 
 #include "caldata/cal_database.h"
+#include "caldata/calendar_file.h"
 
 namespace tessolar::cli {
 
-// Reads `file` into `db`; throws a bad-input CommandError that says why when
-// it cannot be read.
-void LoadCalendarOrThrow(CCalDatabase& db, const std::string& file);
+// Reads `file` into `db` and returns what it held, for a save back to it;
+// throws a bad-input CommandError that says why when it cannot be read.
+SavedState LoadCalendarOrThrow(CCalDatabase& db, const std::string& file);
 
 // Throws a bad-input CommandError when reading `file` left entries out
 // (`leftOut`, CCalDatabase::EntriesLeftOut); the commands call it once their

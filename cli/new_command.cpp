@@ -62,7 +62,7 @@ int RunNewCommand(const std::vector<std::string>& args) {
   CYearBuild().BuildYear(db, year, false);
 
   UserText message;
-  if (SaveCalendarFile(db, file, &message) != 0) {
+  if (SaveCalendarFile(db, file, nullptr, &message) != 0) {
     throw CommandError(kExitBadInput, English(message));
   }
   return kExitOk;

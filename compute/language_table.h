@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "compute/language_entries.h"
+
 namespace tessolar {
 
 inline constexpr int kLanguageEntries = 149;
@@ -14,24 +16,6 @@ inline constexpr int kLanguageCount = 6;
 // 5 Ireland, 6 Germany, 7 New Zealand, 8 France, 9 Belgium, 10 the
 // Netherlands, 11 Italy, 12 Spain, 13 Austria.
 inline constexpr int kCountryCount = 14;
-
-// Well-known entries of the table.
-namespace lang {
-inline constexpr int kOutOfRange = 0;
-// Names of the first three languages and the first eight countries; the
-// others came later and follow the table's original entries.
-inline constexpr int kFirstLanguageName = 1;
-inline constexpr int kFirstCountryName = 4;
-inline constexpr int kLaterLanguageName = 138;  // language 3 on
-inline constexpr int kLaterCountryName = 141;   // country 8 on
-inline constexpr int kFirstMonthName = 12;
-inline constexpr int kFirstWeekdayName = 24;
-inline constexpr int kAstronomicalDay = 63;
-inline constexpr int kObservedDayOff = 147;  // "(observed)" after a holiday's name
-// A whole date as the language writes it, with the markers {weekday}, {day},
-// {month} and {year}: what a screen reader says of a day.
-inline constexpr int kSpokenDate = 148;
-}  // namespace lang
 
 // Entry `index` of `language` (English for one out of range); "unknown
 // language index" past the end.

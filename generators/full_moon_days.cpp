@@ -39,7 +39,7 @@ void RemoveFullMoons(CCalDatabase& db, const std::string& name) {
 }  // namespace
 
 void GenerateFullMoons(CCalDatabase& db, int year, bool remove) {
-  const std::string name = LanguageString(db.Language(), lang::kAstronomicalDay);
+  const std::string name = LanguageString(db.Language(), lang::kFullMoon);
   RemoveFullMoons(db, name);
   if (remove || year < kFirstMoonYear || year > kLastMoonYear) return;
 

@@ -33,9 +33,9 @@ struct LocalName {
   const char* text;
 };
 constexpr LocalName kLocalNames[] = {
-    {country::kBelgium, page_language::kDutch, 50, "Paasmaandag"},
-    {country::kBelgium, page_language::kDutch, 55, "O.L.H. Hemelvaart"},
-    {country::kBelgium, page_language::kDutch, 57, "Pinkstermaandag"},
+    {country::kBelgium, page_language::kDutch, lang::kEasterMonday, "Paasmaandag"},
+    {country::kBelgium, page_language::kDutch, lang::kAscensionDay, "O.L.H. Hemelvaart"},
+    {country::kBelgium, page_language::kDutch, lang::kWhitMonday, "Pinkstermaandag"},
 };
 
 struct Date {
@@ -296,7 +296,7 @@ std::vector<HolidayDay> NationalDaysOf(int country, const std::string& region, i
                  int storedYear, bool off, bool observed) {
     const Date d = MonthDayOf(date, year);
     std::string text = NameOf(name, language, year);
-    if (observed) text += " " + LanguageString(language, lang::kObservedDayOff);
+    if (observed) text += " " + LanguageString(language, lang::kObserved);
     days.push_back({d.month, d.day, storedYear, type, text, picture, off, observed});
   };
   rows.Fixed([&](int64_t date, const FixedRow& row) {

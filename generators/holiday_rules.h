@@ -39,9 +39,10 @@ std::vector<HolidayDay> EasterDaysOf(int country, const std::string& region, int
 // the generators of both families do.
 void EnterOrRemove(CCalDatabase& db, bool remove, const HolidayDay& day);
 
-// The name of the feast of language-table entry `languageEntry` (49..58) in a
-// calendar of `country` in page language `language`: the table's, unless the
-// country writes it otherwise in that language.
+// The name of the Easter feast of language-table entry `languageEntry`
+// (lang::kEasterMonday, ...) in a calendar of `country` in page language
+// `language`: the table's, unless the country writes it otherwise in that
+// language.
 std::string FeastName(int country, int language, int languageEntry);
 
 }  // namespace tessolar

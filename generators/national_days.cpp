@@ -14,15 +14,14 @@
 namespace tessolar {
 namespace {
 
-constexpr int kSummerTimeStarts = 81, kSummerTimeEnds = 82;
 constexpr const char* kClock = "daylight_savings1.gif";
 
 // Clock changes a calendar's file carries for `year` that its zone does not
 // have: files written before the days came from the tz database hold them
 // on dates of a rule of thumb, and the build would leave them standing.
 void RemoveOtherClockChanges(CCalDatabase& db, int year, const std::vector<ClockChange>& changes) {
-  const std::string names[] = {LanguageString(db.Language(), kSummerTimeStarts),
-                               LanguageString(db.Language(), kSummerTimeEnds)};
+  const std::string names[] = {LanguageString(db.Language(), lang::kDaylightSavingTimeBegins),
+                               LanguageString(db.Language(), lang::kDaylightSavingTimeEnds)};
   std::vector<CalEntry> stale;
   for (uint32_t slot = 0; slot < db.Count(); ++slot) {
     const CalEntry& e = *db.EntryAt(slot);
@@ -63,7 +62,8 @@ void GenerateNationalDays(CCalDatabase& db, int year, bool remove, Notes* notes)
   }
   if (!remove) RemoveOtherClockChanges(db, year, *changes);
   for (const ClockChange& change : *changes) {
-    const int entry = change.forward ? kSummerTimeStarts : kSummerTimeEnds;
+    const int entry =
+        change.forward ? lang::kDaylightSavingTimeBegins : lang::kDaylightSavingTimeEnds;
     EnterOrRemove(db, remove,
                   {change.month, change.day, year, kNationalHoliday,
                    LanguageString(db.Language(), entry), kClock, false, false});

@@ -1,3 +1,4 @@
+#include "compute/language_entries.h"
 #include "generators/easter_rows.h"
 #include "generators/national_lists.h"
 
@@ -23,11 +24,11 @@ constexpr NameEra kQuebecMayMonday[] = {{kEarliest, "Fête de Dollard"},
                                         {2003, "National Patriots' Day"}};
 constexpr RowName kTruthAndReconciliation = Text("National Day for Truth and Reconciliation");
 constexpr FixedRow kCaFixed[] = {
-    Off({kJan, 1, Entry(102), "new_year.jpg"}),
+    Off({kJan, 1, Entry(lang::kNewYearsDay), "new_year.jpg"}),
     {kMar, 17, Text("St. Patrick's Day"), "shamrock.jpg"},
-    Off({kDec, 25, Entry(75), "santa.png", kChristianHoliday}),
+    Off({kDec, 25, Entry(lang::kChristmasDay), "santa.png", kChristianHoliday}),
     In("* ON NT", Off({kDec, 26, Text("Boxing Day"), "null"})),
-    {kDec, 31, Entry(103), "new_years_eve1.gif"},
+    {kDec, 31, Entry(lang::kNewYearsEve), "new_years_eve1.gif"},
     // Newfoundland's provincial government holidays, not days off by law.
     In("* NL", {kApr, 23, Text("St George's Day"), "null"}),
     In("* NL", From(1997, {kJun, 24, Text("Discovery Day"), "null"})),
@@ -105,7 +106,7 @@ constexpr FixedRow kMxFixed[] = {
     Off({kJan, 1, Text("Año Nuevo"), "new_year.jpg"}),
     From(1857, Until(2005, Off({kFeb, 5, Text("Aniversario de la Constitución"), kConstitution}))),
     {kFeb, 14, Text("Día de San Valentín"), "hearts3.gif"},
-    From(1937, {kFeb, 24, Entry(88), "mexico_flag.gif"}),
+    From(1937, {kFeb, 24, Entry(lang::kFlagDay), "mexico_flag.gif"}),
     From(1806, Until(2006, Off({kMar, 21, Text("Natalicio de Benito Juárez"), kJuarez}))),
     From(1913, Off({kMay, 1, Text("Día del Trabajo"), "labor_day_tr.gif"})),
     From(1863, {kMay, 5, Text("Batalla de Puebla"), "cinco.gif"}),
@@ -116,14 +117,14 @@ constexpr FixedRow kMxFixed[] = {
     {kNov, 2, Text("Día de los Fieles Difuntos"), "AllSouls.jpg"},
     From(1911, Until(2005, Off({kNov, 20, Text("Aniversario de la Revolución"), kRevolution}))),
     {kDec, 12, Text("Nuestra Señora de Guadalupe"), "guadalupe.jpg"},
-    Off({kDec, 25, Entry(75), "santa.png", kChristianHoliday}),
+    Off({kDec, 25, Entry(lang::kChristmasDay), "santa.png", kChristianHoliday}),
     {kDec, 31, Text("Nochevieja"), "new_years_eve1.gif"},
 };
 constexpr FloatingRow kMxFloating[] = {
     From(2006,
          Off({Text("Aniversario de la Constitución"), kWeekFirst, kMon, kFeb, kConstitution})),
     From(2007, Off({Text("Natalicio de Benito Juárez"), kWeekThird, kMon, kMar, kJuarez})),
-    {Entry(87), kWeekThird, kSun, kJun, "fathers_day.gif"},
+    {Entry(lang::kFathersDay), kWeekThird, kSun, kJun, "fathers_day.gif"},
     From(2006, Off({Text("Aniversario de la Revolución"), kWeekThird, kMon, kNov, kRevolution})),
 };
 

@@ -1,3 +1,4 @@
+#include "compute/language_entries.h"
 #include "generators/easter_rows.h"
 #include "generators/national_lists.h"
 
@@ -17,9 +18,9 @@ constexpr FixedRow UkDayOff(FixedRow row) {
 }
 constexpr FixedRow kUkFixed[] = {
     // New Year's Day: a bank holiday in Scotland since 1871, elsewhere from 1974.
-    In("* SCT", UkDayOff({kJan, 1, Entry(102), "new_year.jpg"})),
-    Until(1973, In("EAW NIR", {kJan, 1, Entry(102), "new_year.jpg"})),
-    From(1974, In("EAW NIR", UkDayOff({kJan, 1, Entry(102), "new_year.jpg"}))),
+    In("* SCT", UkDayOff({kJan, 1, Entry(lang::kNewYearsDay), "new_year.jpg"})),
+    Until(1973, In("EAW NIR", {kJan, 1, Entry(lang::kNewYearsDay), "new_year.jpg"})),
+    From(1974, In("EAW NIR", UkDayOff({kJan, 1, Entry(lang::kNewYearsDay), "new_year.jpg"}))),
     From(1971, In("SCT", UkDayOff({kJan, 2, Text("2nd January"), "null"}))),
     Until(1902, In("* NIR", {kMar, 17, Text("St. Patrick's Day"), "shamrock.jpg"})),
     From(1903, In("* NIR", UkDayOff({kMar, 17, Text("St. Patrick's Day"), "shamrock.jpg"}))),
@@ -31,7 +32,7 @@ constexpr FixedRow kUkFixed[] = {
     // Monday after.
     From(2007,
          In("SCT", Observed(Substitute::kMonday, {kNov, 30, Text("St Andrew's Day"), "null"}))),
-    UkDayOff({kDec, 25, Entry(75), "santa.png", kChristianHoliday}),
+    UkDayOff({kDec, 25, Entry(lang::kChristmasDay), "santa.png", kChristianHoliday}),
     // Boxing Day: a bank holiday from 1871, in Scotland from 1974.
     From(1871, In("* EAW NIR", UkDayOff({kDec, 26, Text("Boxing Day"), "null"}))),
     From(1974, In("SCT", UkDayOff({kDec, 26, Text("Boxing Day"), "null"}))),
@@ -108,11 +109,11 @@ constexpr FixedRow IeDayOff(FixedRow row) {
   return Observed(Substitute::kNextWeekday, row, {1974, kLatest});
 }
 constexpr FixedRow kIeFixed[] = {
-    Until(1973, {kJan, 1, Entry(102), "new_year.jpg"}),
-    From(1974, IeDayOff({kJan, 1, Entry(102), "new_year.jpg"})),
+    Until(1973, {kJan, 1, Entry(lang::kNewYearsDay), "new_year.jpg"}),
+    From(1974, IeDayOff({kJan, 1, Entry(lang::kNewYearsDay), "new_year.jpg"})),
     Until(1902, {kMar, 17, Text("St Patrick's Day"), "shamrock.jpg"}),
     From(1903, IeDayOff({kMar, 17, Text("St Patrick's Day"), "shamrock.jpg"})),
-    IeDayOff({kDec, 25, Entry(75), "santa.png", kChristianHoliday}),
+    IeDayOff({kDec, 25, Entry(lang::kChristmasDay), "santa.png", kChristianHoliday}),
     From(1871, IeDayOff({kDec, 26, Text("St Stephen's Day"), "st_stephen.png"})),
 };
 constexpr FloatingRow kIeFloating[] = {

@@ -1,3 +1,4 @@
+#include "compute/language_entries.h"
 #include "generators/easter_rows.h"
 #include "generators/national_lists.h"
 
@@ -15,7 +16,7 @@ namespace {
 // Christi in parts of Saxony and Thuringia and the Assumption in Bavaria's
 // Catholic communities are no days off for the whole state.
 constexpr FixedRow kDeFixed[] = {
-    Off({kJan, 1, Entry(102), "new_year.jpg"}),
+    Off({kJan, 1, Entry(lang::kNewYearsDay), "new_year.jpg"}),
     In("* BW BY", Off({kJan, 6, Text("Heilige Drei Könige"), "null"})),
     In("ST", From(1990, Off({kJan, 6, Text("Heilige Drei Könige"), "null"}))),
     In("BE", From(2019, Off({kMar, 8, Text("Internationaler Frauentag"), "null"}))),
@@ -39,7 +40,7 @@ constexpr FixedRow kDeFixed[] = {
     // these four kept it from 2018.
     In("HB HH NI SH", From(2017, Off({kOct, 31, Text("Reformationstag"), "null"}))),
     In("* BW BY NW RP SL", Off({kNov, 1, Text("Allerheiligen"), "null"})),
-    Off({kDec, 25, Entry(75), "santa.png", kChristianHoliday}),
+    Off({kDec, 25, Entry(lang::kChristmasDay), "santa.png", kChristianHoliday}),
     Off({kDec, 26, Text("Zweiter Weihnachtstag"), "null"}),
 };
 constexpr ListedDate kDeReformation500[] = {{2017, kOct, 31}};

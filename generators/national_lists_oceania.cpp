@@ -1,3 +1,4 @@
+#include "compute/language_entries.h"
 #include "generators/easter_rows.h"
 #include "generators/national_lists.h"
 
@@ -21,7 +22,7 @@ constexpr NameEra kSovereignsBirthday[] = {{kEarliest, "Queen's Birthday"},
 constexpr FixedRow kAuBoxingDay = {kDec, 26, Text("Boxing Day"), "null"};
 constexpr FixedRow kAuAnzacDay = {kApr, 25, Text("Anzac Day"), "null"};
 constexpr FixedRow kAuFixed[] = {
-    Observed(Substitute::kMonday, {kJan, 1, Entry(102), "new_year.jpg"}),
+    Observed(Substitute::kMonday, {kJan, 1, Entry(lang::kNewYearsDay), "new_year.jpg"}),
     // Australia Day by this name in every state from 1935; a day off on the
     // Monday after a weekend from 1946.
     From(1935,
@@ -33,7 +34,8 @@ constexpr FixedRow kAuFixed[] = {
     From(2026, In("NSW", Observed(Substitute::kMonday, kAuAnzacDay))),
     From(1921, In("ACT WA", Observed(Substitute::kMonday, kAuAnzacDay))),
     From(1921, In("NT QLD", Observed(Substitute::kSundayToNext, kAuAnzacDay))),
-    Observed(Substitute::kNextWeekday, {kDec, 25, Entry(75), "santa.png", kChristianHoliday}),
+    Observed(Substitute::kNextWeekday,
+             {kDec, 25, Entry(lang::kChristmasDay), "santa.png", kChristianHoliday}),
     In("* ACT NSW NT QLD TAS VIC WA", Observed(Substitute::kNextWeekday, kAuBoxingDay)),
     In("SA", Observed(Substitute::kNextWeekday, {kDec, 26, Text("Proclamation Day"), "null"})),
 };
@@ -48,8 +50,8 @@ constexpr FloatingRow kAuSovereignWa = {ByYear(kSovereignsBirthday), kWeekLast, 
 constexpr FloatingRow kAuCanberraDay = {Text("Canberra Day"), kWeekSecond, kMon, kMar, "null"};
 constexpr FloatingRow kAuFloating[] = {
     // Father's Day from its first September Sunday in 1936, Mother's Day from 1924.
-    From(1936, {Entry(87), kWeekFirst, kSun, kSep, "null"}),
-    From(1924, {Entry(99), kWeekSecond, kSun, kMay, "null"}),
+    From(1936, {Entry(lang::kFathersDay), kWeekFirst, kSun, kSep, "null"}),
+    From(1924, {Entry(lang::kMothersDay), kWeekSecond, kSun, kMay, "null"}),
     In("* ACT NSW SA", Off(kAuLabourDayOctober)),
     In("VIC", Off({Text("Labour Day"), kWeekSecond, kMon, kMar, "null"})),
     In("WA", Off({Text("Labour Day"), kWeekFirst, kMon, kMar, "null"})),
@@ -142,13 +144,13 @@ constexpr FixedRow NzDayOff(FixedRow row) {
   return Observed(Substitute::kNextWeekday, row, {1955, kLatest});
 }
 constexpr FixedRow kNzFixed[] = {
-    NzDayOff({kJan, 1, Entry(102), "new_year.jpg"}),
+    NzDayOff({kJan, 1, Entry(lang::kNewYearsDay), "new_year.jpg"}),
     From(1873, NzDayOff({kJan, 2, Text("Day after New Year's Day"), "null"})),
     From(1974, Observed(Substitute::kMonday, {kFeb, 6, ByYear(kWaitangiDay), "nz_flag.png"},
                         kNzMondayisedFrom2014)),
     From(1921, Observed(Substitute::kMonday, {kApr, 25, Text("Anzac Day"), "vets2.jpg"},
                         kNzMondayisedFrom2014)),
-    NzDayOff({kDec, 25, Entry(75), "santa.png", kChristianHoliday}),
+    NzDayOff({kDec, 25, Entry(lang::kChristmasDay), "santa.png", kChristianHoliday}),
     From(1873, NzDayOff({kDec, 26, Text("Boxing Day"), "null"})),
 };
 // The sovereign's birthday on the first Monday of June from 1938 (its day

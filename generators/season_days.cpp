@@ -15,10 +15,10 @@ struct SeasonRow {
 };
 
 constexpr SeasonRow kSeasonRows[kSeasonCount] = {
-    {Season::kMarchEquinox, 59, "flowers54.jpg"},
-    {Season::kJuneSolstice, 61, "sunshine3.gif"},
-    {Season::kSeptemberEquinox, 60, "leaves1_tr.gif"},
-    {Season::kDecemberSolstice, 62, "snowman1_tr.gif"},
+    {Season::kMarchEquinox, lang::kMarchEquinox, "flowers54.jpg"},
+    {Season::kJuneSolstice, lang::kJuneSolstice, "sunshine3.gif"},
+    {Season::kSeptemberEquinox, lang::kSeptemberEquinox, "leaves1_tr.gif"},
+    {Season::kDecemberSolstice, lang::kDecemberSolstice, "snowman1_tr.gif"},
 };
 
 }  // namespace
@@ -26,7 +26,7 @@ constexpr SeasonRow kSeasonRows[kSeasonCount] = {
 void GenerateSeasonDays(CCalDatabase& db, int year, bool remove, Notes* notes) {
   if (!IsSeasonYear(year)) {
     // Only this category is skipped; the rest of the year build goes on.
-    if (remove == 0) {
+    if (!remove) {
       Note(notes, "Equinoxes and solstices are computed for the years " +
                       std::to_string(kFirstSeasonYear) + " to " + std::to_string(kLastSeasonYear) +
                       "; " + std::to_string(year) + " has none.");

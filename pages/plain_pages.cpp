@@ -17,17 +17,6 @@ namespace {
 // The plain pages keep one font whatever the calendar's.
 constexpr const char* kPlainFont = "Verdana";
 
-// Language table entries of the welcome page.
-constexpr int kWelcomeTitle = 39;
-constexpr int kCreateNewText = 40;
-constexpr int kOpenExistingText = 41;
-constexpr int kRecentText = 42;
-constexpr int kCreateNewTitle = 43;
-constexpr int kOpenExistingTitle = 44;
-constexpr int kRecentTitle = 45;
-constexpr int kCreateNewLinkWord = 46;
-constexpr int kOpenExistingLinkWord = 47;
-
 std::string CommonStart() {
   std::string page;
   page += PageOpenBlock();
@@ -59,20 +48,21 @@ std::string BuildWelcomePage(int language, const std::vector<std::string>& recen
   std::string page = CommonStart();
   std::string panel(PanelHeadBlock());
   ReplaceMarker(panel, "insert_welcome_title_here",
-                EscapeHtml(LanguageString(language, kWelcomeTitle)));
+                EscapeHtml(LanguageString(language, lang::kWelcomeTitle)));
   ReplaceMarker(panel, "text_create_new",
-                WithLinkWord(language, kCreateNewText, kCreateNewLinkWord));
-  ReplaceMarker(panel, "title_create_new", EscapeHtml(LanguageString(language, kCreateNewTitle)));
+                WithLinkWord(language, lang::kNewCalendarText, lang::kNewCalendarLinkWord));
+  ReplaceMarker(panel, "title_create_new",
+                EscapeHtml(LanguageString(language, lang::kNewCalendarTitle)));
   ReplaceMarker(panel, "token_create_new", kNewCalendarToken);
   ReplaceMarker(panel, "token_open_existing", kBrowseCalendarsToken);
   ReplaceMarker(panel, "text_open_existing",
-                WithLinkWord(language, kOpenExistingText, kOpenExistingLinkWord));
+                WithLinkWord(language, lang::kOpenCalendarText, lang::kSavedCalendarLinkWord));
   ReplaceMarker(panel, "title_open_existing",
-                EscapeHtml(LanguageString(language, kOpenExistingTitle)));
+                EscapeHtml(LanguageString(language, lang::kOpenCalendarTitle)));
   page += WithFontMarker(panel, kPlainFont);
 
-  const std::string textRecent = EscapeHtml(LanguageString(language, kRecentText));
-  const std::string titleRecent = EscapeHtml(LanguageString(language, kRecentTitle));
+  const std::string textRecent = EscapeHtml(LanguageString(language, lang::kRecentCalendarsText));
+  const std::string titleRecent = EscapeHtml(LanguageString(language, lang::kRecentCalendarsTitle));
   for (std::string path : recentFiles) {
     std::replace(path.begin(), path.end(), '\\', '/');
     page += RecentFileLine(path, textRecent, titleRecent);

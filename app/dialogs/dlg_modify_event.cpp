@@ -16,7 +16,6 @@
 namespace tessolar {
 namespace {
 
-constexpr int kFirstWeekOfMonthText = 133;  // "first" .. "last", in WeekCode order
 constexpr int kWeekOfMonthRows = kWeekLast - kWeekFirst + 1;
 constexpr int kWeekdays = 7;
 constexpr int kMonths = 12;
@@ -113,7 +112,8 @@ void CDlgModifyEvent::FillLists() {
   }
   ui_->weekOfMonthList->clear();
   for (int row = 0; row < kWeekOfMonthRows; ++row) {
-    ui_->weekOfMonthList->addItem(UpperFirst(LanguageString(calendar_.Language(), kFirstWeekOfMonthText + row)));
+    ui_->weekOfMonthList->addItem(
+        UpperFirst(LanguageString(calendar_.Language(), lang::kFirstWeekOfMonth + row)));
   }
   ui_->weekdayList->clear();
   for (int weekday = 0; weekday < kWeekdays; ++weekday) {

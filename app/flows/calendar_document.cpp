@@ -10,6 +10,8 @@ namespace tessolar {
 
 void CalendarDocument::Reset() {
   db_.ResetDatabase();
+  fileName_.clear();
+  saved_ = SavedState();
   yearBuild_ = CYearBuild();
   started_ = false;
 }
@@ -18,14 +20,16 @@ bool CalendarDocument::Open(const std::string& path, UserText* message) {
   // Read beside the calendar in hand, which stays as it is when the file does not open.
   auto opened = std::make_unique<CCalDatabase>(db_);
   opened->ResetDatabase();
-  opened->SetCalendarFileName(path);
-  const int loaded = LoadCalendarFile(*opened, path, message);
+  SavedState saved;
+  const int loaded = LoadCalendarFile(*opened, path, &saved, message);
   if (loaded != 1) {
     if (loaded == -1 && message) *message = TESSOLAR_TEXT("CalendarOpening", "No such file.");
     return false;
   }
   Reset();
   db_ = std::move(*opened);
+  fileName_ = path;
+  saved_ = std::move(saved);
   BuildYear(db_.Year(), false);
   // A day double-clicked next dates its entry in this calendar's year, as
   // after the configuration dialog, not in the year of an earlier calendar.
@@ -37,7 +41,7 @@ bool CalendarDocument::Open(const std::string& path, UserText* message) {
 bool CalendarDocument::HasUnsavedChanges() const { return HasUnsavedChanges(CalendarText(db_)); }
 
 bool CalendarDocument::HasUnsavedChanges(const std::string& calendarText) const {
-  return started_ && calendarText != db_.SavedText();
+  return started_ && calendarText != saved_.text;
 }
 
 }  // namespace tessolar

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "caldata/cal_database.h"
+#include "caldata/calendar_file.h"
 #include "caldata/user_text.h"
 #include "generators/year_build.h"
 
@@ -14,6 +15,13 @@ class CalendarDocument {
  public:
   CCalDatabase& Db() { return db_; }
   const CCalDatabase& Db() const { return db_; }
+
+  // The calendar's file, where Save writes it; empty for one never opened or saved.
+  const std::string& FileName() const { return fileName_; }
+  void SetFileName(const std::string& path) { fileName_ = path; }
+  // What the calendar's file held when last loaded or saved.
+  SavedState& Saved() { return saved_; }
+  const SavedState& Saved() const { return saved_; }
 
   // Back to an empty calendar, with no computed days built.
   void Reset();
@@ -39,6 +47,8 @@ class CalendarDocument {
 
  private:
   CCalDatabase db_;
+  std::string fileName_;
+  SavedState saved_;
   CYearBuild yearBuild_;
   bool started_ = false;
   int dialogYear_ = 2007;

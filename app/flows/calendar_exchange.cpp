@@ -35,7 +35,7 @@ std::string CalendarExchange::UtcStamp() {
 }
 
 bool CalendarExchange::PhotoFolderReady(const ImportPlan& plan) {
-  if (!HasCheckedPhoto(plan) || !doc_.Db().CalendarFileName().empty()) return true;
+  if (!HasCheckedPhoto(plan) || !doc_.FileName().empty()) return true;
   prompts_.ShowMessage(
       TESSOLAR_TEXT("CalendarExchange",
                     "Imported pictures are kept in a folder beside the calendar file, "
@@ -49,7 +49,7 @@ bool CalendarExchange::Import() {
                                        "Start a new calendar or open one, then import into it."));
     return false;
   }
-  const std::string source = prompts_.ChooseImportSource(doc_.Db().CalendarFileName());
+  const std::string source = prompts_.ChooseImportSource(doc_.FileName());
   if (source.empty()) return false;
   CCalDatabase& db = doc_.Db();
   UserText message;
@@ -61,7 +61,7 @@ bool CalendarExchange::Import() {
   if (!prompts_.RunImportPreview(*plan, db)) return false;
   const int firstMonth = FirstCheckedMonth(*plan);
   if (firstMonth < 0 || !PhotoFolderReady(*plan)) return false;
-  if (!ApplyImportPlan(*plan, db, db.CalendarFileName(), &message)) {
+  if (!ApplyImportPlan(*plan, db, doc_.FileName(), &message)) {
     prompts_.ShowMessage(message);
     return false;
   }
@@ -77,7 +77,7 @@ bool CalendarExchange::Import() {
 
 void CalendarExchange::Export() {
   // Beside the calendar file, with its name, when it has one.
-  std::filesystem::path calendar = doc_.Db().CalendarFileName();
+  std::filesystem::path calendar = doc_.FileName();
   const std::string suggested =
       calendar.empty() ? std::string("calendar.ics") : calendar.replace_extension(".ics").string();
   const std::string target = prompts_.ChooseExportTarget(suggested);

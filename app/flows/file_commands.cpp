@@ -23,17 +23,17 @@ std::string WithSingleCalExtension(std::string path) {
 
 bool FileCommands::Write(const std::string& path) {
   UserText message;
-  if (SaveCalendarFile(doc_.Db(), path, &message) != 0) {
+  if (SaveCalendarFile(doc_.Db(), path, &doc_.Saved(), &message) != 0) {
     prompts_.ShowMessage(message);
     return false;
   }
-  doc_.Db().SetCalendarFileName(path);
+  doc_.SetFileName(path);
   recent_.Add(path);
   return true;
 }
 
 bool FileCommands::Save() {
-  std::string path = doc_.Db().CalendarFileName();
+  std::string path = doc_.FileName();
   if (path.empty()) path = WithSingleCalExtension(prompts_.ChooseCalendarToSave(""));
   if (path.empty()) return false;
   if (!Exists(path)) return Write(path);
@@ -63,9 +63,7 @@ bool FileCommands::SaveAs(const std::string& path) {
   return false;
 }
 
-bool FileCommands::SaveUnnamedOrNamed() {
-  return doc_.Db().CalendarFileName().empty() ? SaveAs("") : Save();
-}
+bool FileCommands::SaveUnnamedOrNamed() { return doc_.FileName().empty() ? SaveAs("") : Save(); }
 
 bool FileCommands::ConfirmExit() {
   if (!doc_.HasUnsavedChanges() ||
@@ -73,7 +71,7 @@ bool FileCommands::ConfirmExit() {
     return true;
   }
   const std::string calendarText = CalendarText(doc_.Db());
-  const std::string savedText = doc_.Db().SavedText();
+  const std::string savedText = doc_.Saved().text;
   const bool saved = SaveUnnamedOrNamed();
   WriteDiagnostic(calendarText, "dbMemory");
   WriteDiagnostic(savedText, "dbDisk");

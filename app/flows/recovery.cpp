@@ -97,7 +97,7 @@ void Recovery::Update() {
   std::error_code ignored;
   std::filesystem::create_directories(folder_, ignored);
   // A recovery that cannot be written must not stop the editing; the next change tries again.
-  if (WriteRecoveryFile(FileOf(pid_), doc_.Db().CalendarFileName(), text, clock_.now()).Empty()) {
+  if (WriteRecoveryFile(FileOf(pid_), doc_.FileName(), text, clock_.now()).Empty()) {
     written_ = std::move(text);
   }
 }
@@ -117,10 +117,10 @@ bool Recovery::OfferLeftBehind(UserPrompts& prompts) {
   }
   bool recovered = false;
   for (const int pid : left) {
-    CalendarDocument found;
+    CCalDatabase found;
     RecoveryInfo info;
     const std::string path = FileOf(pid);
-    if (!ReadRecoveryFile(path, found.Db(), info)) {
+    if (!ReadRecoveryFile(path, found, info)) {
       ::unlink(path.c_str());
       continue;
     }
@@ -131,10 +131,9 @@ bool Recovery::OfferLeftBehind(UserPrompts& prompts) {
                                         "Tessolar ended without saving the changes to %1 (last "
                                         "changed %2). Recover them?"),
                           {name, LocalTime(info.changedAt)}})) {
-      doc_.Reset();
-      doc_.Db() = found.Db();
-      doc_.Db().SetSavedText("");  // unsaved, whatever its file holds
-      doc_.Db().SetSavedPath("");
+      doc_.Reset();  // nothing counts as saved, whatever its file holds
+      doc_.Db() = found;
+      doc_.SetFileName(info.calendarFile);
       doc_.BuildYear(doc_.Db().Year(), false);  // the computed days it holds, as opening builds them
       doc_.MarkStarted();
       doc_.SetDialogYear(doc_.Db().Year());

@@ -53,7 +53,7 @@ int RunImportCommand(const std::vector<std::string>& args) {
   const std::string& file = parsed.Positional(0);
 
   CCalDatabase db;
-  LoadCalendarOrThrow(db, file);
+  SavedState saved = LoadCalendarOrThrow(db, file);
   ThrowIfEntriesLeftOut(db.EntriesLeftOut(), file);
   // The computed days too, as the calendar opens, so that they count as there.
   Notes notes;
@@ -67,7 +67,7 @@ int RunImportCommand(const std::vector<std::string>& args) {
   if (!apply) return kExitOk;
   std::vector<std::string> photos;
   if (!ApplyImportPlan(*plan, db, file, &message, &photos)) throw CommandError(kExitBadInput, English(message));
-  if (SaveCalendarFile(db, file, &message) != 0) {
+  if (SaveCalendarFile(db, file, &saved, &message) != 0) {
     // The calendar file is as it was, so the photos written for it go.
     std::error_code ignored;
     for (const std::string& photo : photos) std::filesystem::remove(photo, ignored);

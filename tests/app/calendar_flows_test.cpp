@@ -122,7 +122,7 @@ TEST(CalendarFlows, OpeningRunsTheYearBuildEvenAfterAnotherCalendarWasBuilt) {
   EXPECT_TRUE(s.Click("calendarbrowse"));
   EXPECT_EQ(s.doc.Db().Count(), built + 1);  // its national days and Ann
   EXPECT_EQ(s.recent.Read(), std::vector<std::string>{path});
-  EXPECT_EQ(s.doc.Db().CalendarFileName(), path);
+  EXPECT_EQ(s.doc.FileName(), path);
   // Cancelling the chooser changes nothing and shows nothing.
   s.prompts.answers.push_back(false);
   s.prompts.paths.push_back("");
@@ -141,9 +141,9 @@ TEST(CalendarFlows, AnUnknownRegionOpensAsTheWholeCountryWithANote) {
   EXPECT_EQ(s.prompts.messages[0],
             path + " names a region its country has not (DE-ATLANTIS): it shows the whole country.");
   EXPECT_EQ(s.doc.Db().Region(), "");
-  EXPECT_EQ(SaveCalendarFile(s.doc.Db(), (s.folder / "atlantis.cal").string()), 0);
+  EXPECT_EQ(SaveCalendarFile(s.doc.Db(), (s.folder / "atlantis.cal").string(), &s.doc.Saved()), 0);
   EXPECT_EQ(s.doc.Db().UnknownRegion(), "");
-  EXPECT_NE(s.doc.Db().SavedText().find("\n6\t1\tCountry, FirstWeekday\n"), std::string::npos);
+  EXPECT_NE(s.doc.Saved().text.find("\n6\t1\tCountry, FirstWeekday\n"), std::string::npos);
 }
 
 // Files that are no calendar, opened over a calendar in hand: each is said,
@@ -176,7 +176,7 @@ TEST(CalendarFlows, WhatDoesNotOpenLeavesTheCalendarInHand) {
     ASSERT_EQ(s.prompts.messages.size(), 1u) << name;
     EXPECT_EQ(s.prompts.messages[0].rfind("Could not open file (", 0), 0u) << name;
     EXPECT_EQ(CalendarText(s.doc.Db()), before) << name;
-    EXPECT_EQ(s.doc.Db().CalendarFileName(), path) << name;
+    EXPECT_EQ(s.doc.FileName(), path) << name;
     EXPECT_EQ(s.view.State().currentMonth, 3) << name;
   }
 }
@@ -197,12 +197,12 @@ TEST(CalendarFlows, RecentCalendarsOpenAndAMissingOneIsSaidAndForgotten) {
   std::string encoded = path;
   encoded.replace(encoded.find(' '), 1, "%20");
   EXPECT_TRUE(s.Click("calendarrecent_" + encoded));
-  EXPECT_EQ(s.doc.Db().CalendarFileName(), path);
+  EXPECT_EQ(s.doc.FileName(), path);
   EXPECT_EQ(s.doc.DialogYear(), 2027);  // new entries start in its year
   EXPECT_EQ(s.view.State().currentPageMode, PageMode::kOneMonth);
   // "calendarrecent" without its path is no token: the page loads as it is.
   EXPECT_TRUE(s.view.BeforeNavigate(s.PageUrlWith("calendarrecent")).accept);
-  EXPECT_EQ(s.doc.Db().CalendarFileName(), path);
+  EXPECT_EQ(s.doc.FileName(), path);
   // A recent calendar whose path holds the words of other tokens opens.
   const auto tokenWords = s.folder / "caldate0101";
   std::filesystem::create_directories(tokenWords);
@@ -210,7 +210,7 @@ TEST(CalendarFlows, RecentCalendarsOpenAndAMissingOneIsSaidAndForgotten) {
   std::filesystem::copy_file(path, named);
   s.prompts.answers.push_back(false);  // the calendar in hand stays unsaved
   EXPECT_TRUE(s.Click("calendarrecent_" + named));
-  EXPECT_EQ(s.doc.Db().CalendarFileName(), named);
+  EXPECT_EQ(s.doc.FileName(), named);
 }
 
 TEST(FileCommands, SaveAsksWhereAndWhetherToOverwrite) {
@@ -220,7 +220,7 @@ TEST(FileCommands, SaveAsksWhereAndWhetherToOverwrite) {
   const std::string path = (s.folder / "new.cal").string();
   s.prompts.paths.push_back(path + ".cal");  // the dialog added its own extension
   EXPECT_TRUE(s.files.Save());
-  EXPECT_EQ(s.doc.Db().CalendarFileName(), path);
+  EXPECT_EQ(s.doc.FileName(), path);
   EXPECT_FALSE(s.doc.HasUnsavedChanges());
 
   s.prompts.answers.push_back(true);  // "Overwrite existing file?" Yes

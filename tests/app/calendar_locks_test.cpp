@@ -60,7 +60,7 @@ TEST(CalendarLocks, NoToAHeldFileLeavesTheCalendarInHand) {
   EXPECT_EQ(s.doc.Db().Title(), "Mine");
   s.prompts.answers.push_back(true);
   s.view.OpenCalendarFile(path);
-  EXPECT_EQ(s.doc.Db().CalendarFileName(), path);
+  EXPECT_EQ(s.doc.FileName(), path);
 }
 
 }  // namespace

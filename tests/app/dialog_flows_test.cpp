@@ -30,13 +30,17 @@ TEST(ConfigurationFlow, ANewYearReplacesTheComputedDaysAndHiddenDaysStayHidden) 
   CCalDatabase& db = s.doc.Db();
   db.SaveHolidayData(6, 4, 1950, kBirthday, "Ann", "null", 0, 1);
   db.SortAndCompact();
-  ASSERT_EQ(support::EntriesNamed(db, kChristianHoliday, LanguageString(0, 49)).size(), 1u);
-  const uint32_t easter = support::EntriesNamed(db, kChristianHoliday, LanguageString(0, 49))[0].index;
+  ASSERT_EQ(
+      support::EntriesNamed(db, kChristianHoliday, LanguageString(0, lang::kEasterSunday)).size(),
+      1u);
+  const uint32_t easter =
+      support::EntriesNamed(db, kChristianHoliday, LanguageString(0, lang::kEasterSunday))[0].index;
   db.SetEntryHidden(easter, true);
 
   s.prompts.configs.push_back({[](ConfigChoices& c) { c.year = 2007; }, true});
   s.view.Configuration();
-  const auto easters = support::EntriesNamed(db, kChristianHoliday, LanguageString(0, 49));
+  const auto easters =
+      support::EntriesNamed(db, kChristianHoliday, LanguageString(0, lang::kEasterSunday));
   ASSERT_EQ(easters.size(), 1u);
   EXPECT_EQ(easters[0].year, 2007);
   EXPECT_EQ(easters[0].day, 8);
@@ -86,11 +90,13 @@ TEST(ConfigurationFlow, AnotherLanguageRenamesTheComputedDays) {
   StartCalendar(s, 2027);
   s.prompts.configs.push_back({[](ConfigChoices& c) { c.language = 1; }, true});
   s.view.Configuration();
-  constexpr int kEasterSunday = 49;
   const CCalDatabase& db = s.doc.Db();
   EXPECT_EQ(db.Language(), 1);
-  EXPECT_TRUE(support::EntriesNamed(db, kChristianHoliday, LanguageString(0, kEasterSunday)).empty());
-  EXPECT_EQ(support::EntriesNamed(db, kChristianHoliday, LanguageString(1, kEasterSunday)).size(), 1u);
+  EXPECT_TRUE(
+      support::EntriesNamed(db, kChristianHoliday, LanguageString(0, lang::kEasterSunday)).empty());
+  EXPECT_EQ(
+      support::EntriesNamed(db, kChristianHoliday, LanguageString(1, lang::kEasterSunday)).size(),
+      1u);
 }
 
 // Another region takes away the days off of the one before and brings its own.

@@ -34,7 +34,7 @@ std::string RecoveryFileOf(const Session& s, int pid) {
 struct RecoverySession : Session {
   RecoverySession() {
     doc.Db().SetYear(2027);
-    doc.Db().SetCalendarFileName((folder / "family.cal").string());
+    doc.SetFileName((folder / "family.cal").string());
     doc.MarkStarted();
     view.SetChangeListener([this] { recovery.Update(); });
     view.ShowMonth(4);
@@ -80,7 +80,7 @@ TEST(Recovery, EachKindOfChangeIsKeptAndAProgramStartedAfterACrashRestoresIt) {
                                            " (last changed 2027-01-01"),
             std::string::npos);
   EXPECT_EQ(CalendarText(doc.Db()), last);
-  EXPECT_EQ(doc.Db().CalendarFileName(), (s.folder / "family.cal").string());
+  EXPECT_EQ(doc.FileName(), (s.folder / "family.cal").string());
   EXPECT_TRUE(doc.HasUnsavedChanges());
   EXPECT_FALSE(std::filesystem::exists(RecoveryFileOf(s, 1)));
   EXPECT_TRUE(std::filesystem::exists(RecoveryFileOf(s, 2)));

@@ -56,9 +56,10 @@ class CalendarFile : public support::CalendarTest {
         std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
   }
   // Loads `bytes` written to a file; returns the loader's result.
-  int LoadBytes(CCalDatabase& db, const std::string& bytes, UserText* message = nullptr) {
+  int LoadBytes(CCalDatabase& db, const std::string& bytes, SavedState* saved = nullptr,
+                UserText* message = nullptr) {
     WriteFile(Path("load.cal"), bytes);
-    return LoadCalendarFile(db, Path("load.cal"), message);
+    return LoadCalendarFile(db, Path("load.cal"), saved, message);
   }
 
   const fs::path dir_ =
@@ -74,40 +75,44 @@ TEST_F(CalendarFile, AFullTableSavesAndLoadsWholeEncipheredOrPlain) {
   FillRandomCalendar(db_, rng, 2000);
   ASSERT_EQ(db_.Count(), kMaxEntries);
   const std::string path = Path("full.cal"), text = CalendarText(db_);
-  ASSERT_EQ(SaveCalendarFile(db_, path), 0);
+  SavedState saved;
+  ASSERT_EQ(SaveCalendarFile(db_, path, &saved), 0);
   EXPECT_EQ(ReadFile(path).substr(0, 3), "cal");
-  EXPECT_EQ(db_.SavedText(), text);
+  EXPECT_EQ(saved.text, text);
   EXPECT_NE(text.find("\n500\n"), std::string::npos);
   std::string crlf;
   for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   for (const std::string& bytes : {ReadFile(path), text, crlf}) {
     CCalDatabase back;
-    ASSERT_EQ(LoadBytes(back, bytes), 1);
+    SavedState loaded;
+    ASSERT_EQ(LoadBytes(back, bytes, &loaded), 1);
     EXPECT_EQ(CalendarText(back), text);
-    EXPECT_EQ(back.SavedText(), text);
+    EXPECT_EQ(loaded.text, text);
   }
 }
 
 // Saving replaces the file by renaming a new one over it, so a real write shows as a new inode.
 TEST_F(CalendarFile, SavingReplacesTheFileUnlessItAlreadyHoldsTheCalendar) {
   const std::string path = Path("a.cal");
-  ASSERT_EQ(SaveCalendarFile(db_, path), 0);
+  SavedState saved;
+  ASSERT_EQ(SaveCalendarFile(db_, path, &saved), 0);
   const ino_t first = Inode(path);
-  ASSERT_EQ(SaveCalendarFile(db_, path), 0);
+  ASSERT_EQ(SaveCalendarFile(db_, path, &saved), 0);
   EXPECT_EQ(Inode(path), first) << "an unchanged calendar was written again";
   // Same text, but last saved elsewhere: written again.
-  ASSERT_EQ(SaveCalendarFile(db_, Path("b.cal")), 0);
-  ASSERT_EQ(SaveCalendarFile(db_, path), 0);
+  ASSERT_EQ(SaveCalendarFile(db_, Path("b.cal"), &saved), 0);
+  ASSERT_EQ(SaveCalendarFile(db_, path, &saved), 0);
   EXPECT_NE(Inode(path), first) << "the file was written in place";
   fs::remove(path);
-  ASSERT_EQ(SaveCalendarFile(db_, path), 0);
+  ASSERT_EQ(SaveCalendarFile(db_, path, &saved), 0);
   EXPECT_TRUE(fs::exists(path));
   EXPECT_EQ(FilesInDir(), 2u);
 }
 
 TEST_F(CalendarFile, AWriteThatFailsHalfwayIsReportedAndLeavesTheOldFileWhole) {
   const std::string path = Path("keep.cal");
-  ASSERT_EQ(SaveCalendarFile(db_, path), 0);
+  SavedState saved;
+  ASSERT_EQ(SaveCalendarFile(db_, path, &saved), 0);
   const std::string before = ReadFile(path);
   std::mt19937 rng(8);
   FillRandomCalendar(db_, rng, 500);
@@ -119,8 +124,8 @@ TEST_F(CalendarFile, AWriteThatFailsHalfwayIsReportedAndLeavesTheOldFileWhole) {
     const rlimit limit{static_cast<rlim_t>(before.size()), static_cast<rlim_t>(before.size())};
     setrlimit(RLIMIT_FSIZE, &limit);
     UserText message;
-    const bool ok = SaveCalendarFile(db_, path, &message) == -1 && !message.Empty() &&
-                    db_.SavedText() != CalendarText(db_);
+    const bool ok = SaveCalendarFile(db_, path, &saved, &message) == -1 && !message.Empty() &&
+                    saved.text != CalendarText(db_);
     _exit(ok ? 0 : 1);
   }
   int status = 0;
@@ -132,10 +137,11 @@ TEST_F(CalendarFile, AWriteThatFailsHalfwayIsReportedAndLeavesTheOldFileWhole) {
 
 TEST_F(CalendarFile, WhatIsNotACalendarFileIsRefusedWithAReason) {
   UserText message;
-  EXPECT_EQ(LoadCalendarFile(db_, Path("none.cal"), &message), -1);
+  EXPECT_EQ(LoadCalendarFile(db_, Path("none.cal"), nullptr, &message), -1);
   ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0600), 0);
-  EXPECT_EQ(LoadCalendarFile(db_, Path("fifo"), &message), 0) << "a pipe must not be opened";
-  EXPECT_EQ(LoadBytes(db_, "", &message), 0);
+  EXPECT_EQ(LoadCalendarFile(db_, Path("fifo"), nullptr, &message), 0)
+      << "a pipe must not be opened";
+  EXPECT_EQ(LoadBytes(db_, "", nullptr, &message), 0);
   EXPECT_NE(English(message).find("empty"), std::string::npos);
   // A calendar cut off after its settings leaves the store as it was, its
   // language and country too, which the file had set while it was read.
@@ -143,7 +149,7 @@ TEST_F(CalendarFile, WhatIsNotACalendarFileIsRefusedWithAReason) {
   const std::string cut = "4034\tBuild\n" + std::to_string((db_.Language() + 1) % kLanguageCount) +
                           "\tLanguage\n" + std::to_string((db_.Country() + 1) % kCountryCount) +
                           "\tCountry\n2031\tYear\n";
-  EXPECT_EQ(LoadBytes(db_, cut, &message), 0);
+  EXPECT_EQ(LoadBytes(db_, cut, nullptr, &message), 0);
   EXPECT_EQ(CalendarText(db_), before);
 }
 
@@ -156,8 +162,7 @@ TEST_F(CalendarFile, DamagedEnvelopesAreRefusedAndHugeLinesRead) {
         sealed.substr(0, sealed.size() - 5), sealed.substr(0, 3) + "A" + sealed.substr(3),
         flipped}) {
     CCalDatabase back;
-    EXPECT_EQ(ReadCalendarBytes(back, damaged), 0) << damaged.substr(0, 20);
-    EXPECT_EQ(back.SavedText(), "");
+    EXPECT_FALSE(ReadCalendarBytes(back, damaged)) << damaged.substr(0, 20);
   }
   std::string huge = text;
   huge.insert(huge.find("\tTitle"), std::string(4 << 20, 'x'));
@@ -178,12 +183,12 @@ TEST_F(CalendarFile, FuzzSeedsAndInputsThatOnceFailedReadBackTheSame) {
       for (const std::string& input : {bytes, SealEnvelope(bytes)}) {
         CCalDatabase db;
         // A clip-art folder without a separator is put in front of fixed pictures on every load.
-        if (ReadCalendarBytes(db, input) != 1) continue;
+        if (!ReadCalendarBytes(db, input)) continue;
         const std::string& folder = db.ClipartDirectory();
         if (!folder.empty() && folder.find_first_of("/\\") == std::string::npos) continue;
         const std::string text = CalendarText(db);
         CCalDatabase again;
-        ASSERT_EQ(ReadCalendarBytes(again, text), 1);
+        ASSERT_TRUE(ReadCalendarBytes(again, text));
         EXPECT_EQ(CalendarText(again), text);
       }
     }

@@ -30,7 +30,9 @@ TEST(LanguageTable, EveryLanguageHasEveryEntryAndNameInItsOwnWords) {
         EXPECT_EQ(kAsInEnglish.count(text), 1u) << language << " " << entry << " " << text;
       }
     }
-    for (const auto& [text, word] : {std::pair(40, 46), std::pair(41, 47)}) {
+    for (const auto& [text, word] :
+         {std::pair(lang::kNewCalendarText, lang::kNewCalendarLinkWord),
+          std::pair(lang::kOpenCalendarText, lang::kSavedCalendarLinkWord)}) {
       EXPECT_NE(LanguageString(language, text).find(LanguageString(language, word)),
                 std::string::npos)
           << language << " " << text;

@@ -341,7 +341,7 @@ class MainWindowTest : public QObject {
     AcceptNextDialog();
     next.Start(QString());
     QVERIFY(ShowsMonth(next, "January 2027"));
-    QCOMPARE(QString::fromStdString(next.Document().Db().CalendarFileName()), calendar);
+    QCOMPARE(QString::fromStdString(next.Document().FileName()), calendar);
     QVERIFY(next.Document().HasUnsavedChanges());
     QVERIFY(!state.exists(recovery));
   }
@@ -356,7 +356,7 @@ class MainWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     DropFile(frame, "body", calendar);
     QVERIFY(ShowsMonth(frame, "January 2027"));
-    QCOMPARE(QString::fromStdString(frame.Document().Db().CalendarFileName()), calendar);
+    QCOMPARE(QString::fromStdString(frame.Document().FileName()), calendar);
     const QString junk = home_.filePath("junk.cal");
     QFile file(junk);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -380,7 +380,7 @@ class MainWindowTest : public QObject {
     answer->start(50);
     DropFile(frame, "body", junk);
     QVERIFY(QTest::qWaitFor([&] { return said; }, 15000));
-    QCOMPARE(QString::fromStdString(frame.Document().Db().CalendarFileName()), calendar);
+    QCOMPARE(QString::fromStdString(frame.Document().FileName()), calendar);
     QVERIFY(ShowsMonth(frame, "January 2027"));
   }
 

@@ -24,10 +24,10 @@ bool ResolvesOnce(const tessolar::CCalDatabase& db) {
 
 void CheckReadsBackTheSame(std::string_view bytes) {
   tessolar::CCalDatabase db;
-  if (tessolar::ReadCalendarBytes(db, bytes) != 1 || !ResolvesOnce(db)) return;
+  if (!tessolar::ReadCalendarBytes(db, bytes) || !ResolvesOnce(db)) return;
   const std::string text = tessolar::CalendarText(db);
   tessolar::CCalDatabase again;
-  if (tessolar::ReadCalendarBytes(again, text) != 1 || tessolar::CalendarText(again) != text) {
+  if (!tessolar::ReadCalendarBytes(again, text) || tessolar::CalendarText(again) != text) {
     std::abort();
   }
 }

@@ -126,9 +126,12 @@ TEST(ClockChanges, ACalendarShowsTheChangesOfItsRegionsZone) {
     ASSERT_TRUE(db.SetRegion(c.region)) << c.region;
     GenerateNationalDays(db, c.year, 0);
     db.SortAndCompact();
-    const size_t found =
-        support::EntriesNamed(db, kNationalHoliday, LanguageString(0, 81)).size() +
-        support::EntriesNamed(db, kNationalHoliday, LanguageString(0, 82)).size();
+    const size_t found = support::EntriesNamed(db, kNationalHoliday,
+                                               LanguageString(0, lang::kDaylightSavingTimeBegins))
+                             .size() +
+                         support::EntriesNamed(db, kNationalHoliday,
+                                               LanguageString(0, lang::kDaylightSavingTimeEnds))
+                             .size();
     EXPECT_EQ(found, c.changes) << c.country << " " << c.region << " " << c.year;
   }
 }

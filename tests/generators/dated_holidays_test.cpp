@@ -156,9 +156,9 @@ TEST(DatedHolidays, BelgianNamesFollowThePageLanguage) {
   EXPECT_EQ(national::NameOf(row.name, page_language::kDutch, 2024), "Nationale feestdag");
   EXPECT_EQ(national::NameOf(row.name, page_language::kItalian, 2024), "Fête nationale");
   // Easter Monday as Belgians write it in Dutch; the Dutch table's name in the Netherlands.
-  EXPECT_EQ(FeastName(kBelgium, page_language::kDutch, 50), "Paasmaandag");
-  EXPECT_EQ(FeastName(kNetherlands, page_language::kDutch, 50),
-            LanguageString(page_language::kDutch, 50));
+  EXPECT_EQ(FeastName(kBelgium, page_language::kDutch, lang::kEasterMonday), "Paasmaandag");
+  EXPECT_EQ(FeastName(kNetherlands, page_language::kDutch, lang::kEasterMonday),
+            LanguageString(page_language::kDutch, lang::kEasterMonday));
 }
 
 // A Canadian province shows its own days off only, and the days moved off a

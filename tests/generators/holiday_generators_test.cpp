@@ -13,6 +13,7 @@
 
 #include "compute/date_arithmetic.h"
 #include "compute/easter.h"
+#include "compute/language_table.h"
 #include "generators/christian_days.h"
 #include "generators/jewish_days.h"
 #include "support/hebrew_reference.h"
@@ -83,22 +84,31 @@ const struct Feast {
   int entry;
   const char* picture;
   int month, day;  // of 2024
-} kFeasts[] = {{49, "bunnies.gif", 3, 31},      {50, "bunny2.gif", 4, 1},
-               {51, "madonna2.jpg", 2, 14},     {52, "mardi_gras1.jpg", 2, 13},
-               {53, "palm_sunday1.gif", 3, 24}, {54, "good_friday1_tr.gif", 3, 29},
-               {55, "ascension.jpg", 5, 9},     {58, "christ_cross.jpg", 5, 30},
-               {56, "pentecost.jpg", 5, 19},    {57, "st_nicholas.jpg", 5, 20}};
+} kFeasts[] = {{lang::kEasterSunday, "bunnies.gif", 3, 31},
+               {lang::kEasterMonday, "bunny2.gif", 4, 1},
+               {lang::kAshWednesday, "madonna2.jpg", 2, 14},
+               {lang::kShroveTuesday, "mardi_gras1.jpg", 2, 13},
+               {lang::kPalmSunday, "palm_sunday1.gif", 3, 24},
+               {lang::kGoodFriday, "good_friday1_tr.gif", 3, 29},
+               {lang::kAscensionDay, "ascension.jpg", 5, 9},
+               {lang::kCorpusChristi, "christ_cross.jpg", 5, 30},
+               {lang::kPentecost, "pentecost.jpg", 5, 19},
+               {lang::kWhitMonday, "st_nicholas.jpg", 5, 20}};
 
 // Days from Easter Sunday to the feast, as 2024 has them.
 long OffsetFromEaster(const Feast& feast) {
   return DayNumber(2024, feast.month, feast.day, false) - DayNumber(2024, 3, 31, false);
 }
 
-// Every country keeps the first six; these the feasts they keep besides
-// (Ascension 55, Pentecost 56, Whit Monday 57, Corpus Christi 58).
+// Every country keeps the first six; these the feasts they keep besides.
+constexpr int kAscension = lang::kAscensionDay;
+const std::set<int> kWhitsun = {kAscension, lang::kPentecost, lang::kWhitMonday};
+const std::set<int> kAllFour = {kAscension, lang::kPentecost, lang::kWhitMonday,
+                                lang::kCorpusChristi};
 const std::set<int> kFeastsBesides[kCountryCount] = {
-    {}, {},           {},           {},           {55, 58}, {}, {55, 56, 57, 58},
-    {}, {55, 56, 57}, {55, 56, 57}, {55, 56, 57}, {},       {}, {55, 56, 57, 58}};
+    {},       {},       {}, {},       {kAscension, lang::kCorpusChristi},
+    {},       kAllFour, {}, kWhitsun, kWhitsun,
+    kWhitsun, {},       {}, kAllFour};
 
 TEST_F(HolidayGenerators, EachCountryKeepsItsFeastsWithTheirPictures) {
   for (int country = 0; country < kCountryCount; ++country) {
@@ -108,7 +118,7 @@ TEST_F(HolidayGenerators, EachCountryKeepsItsFeastsWithTheirPictures) {
     std::set<std::pair<std::string, std::string>> kept, expected;
     for (const CalEntry& e : support::Snapshot(db)) kept.insert({e.description, e.pictureFile});
     for (const Feast& feast : kFeasts) {
-      if (feast.entry < 55 || kFeastsBesides[country].count(feast.entry) != 0) {
+      if (feast.entry < kAscension || kFeastsBesides[country].count(feast.entry) != 0) {
         expected.insert({LanguageString(0, feast.entry), feast.picture});
       }
     }

@@ -83,7 +83,9 @@ TEST(PlainPages, RecentFilesInOrderWithForwardSlashesAndTheCalendarTextEscaped) 
   const std::string welcome = BuildWelcomePage(0, {"C:\\cal\\a.cal", "/home/u/b.cal", "c d.cal"});
   size_t at = 0;
   for (const char* file : {"C:/cal/a.cal", "/home/u/b.cal", "c d.cal"}) {
-    at = welcome.find(RecentFileLine(file, LanguageString(0, 42), LanguageString(0, 45)), at);
+    at = welcome.find(RecentFileLine(file, LanguageString(0, lang::kRecentCalendarsText),
+                                     LanguageString(0, lang::kRecentCalendarsTitle)),
+                      at);
     EXPECT_NE(at, std::string::npos) << file;
   }
   EXPECT_TRUE(Has(BuildDatabasePage("a <b>\nc"), "a &lt;b&gt;\n<br>c"));
