@@ -18,6 +18,7 @@
 #include "app/dialogs/dlg_about.h"
 #include "app/flows/window_placement.h"
 #include "app/toolbar_icons.h"
+#include "app/translations.h"
 #include "caldata/locale_defaults.h"
 #include "compute/language_table.h"
 #include "pages/page_conventions.h"
@@ -35,6 +36,7 @@ constexpr char kUntitled[] = "Orlenby Calendar Creator";
 // first of the page buttons, after a separator.
 constexpr int kPreviousMonthPlace = 1;
 constexpr int kFirstPageButtonPlace = 3;
+constexpr int kUndoPlace = 9;
 
 // A command of the menus, and of the toolbar when it has a place there.
 struct WindowCommand {
@@ -46,7 +48,7 @@ struct WindowCommand {
   int tooltip = 0;       // entry of the language table that says what it does; 0: none
   int toolbarPlace = 0;  // 1.. from the left; 0: menu only
   bool separatorBefore = false;
-  QAction** kept = nullptr;  // where the window keeps a checkable action
+  QAction** kept = nullptr;  // where the window keeps the action
 };
 
 }  // namespace
@@ -182,6 +184,24 @@ void CMainFrame::CreateMenusAndToolBar() {
        0,
        true},
       {QT_TR_NOOP("&Edit"),
+       QT_TR_NOOP("&Undo"),
+       {QKeySequence::Undo},
+       icon(ToolbarCommand::kUndo),
+       [&c] { c.Undo(); },
+       0,
+       kUndoPlace,
+       false,
+       &undo_},
+      {QT_TR_NOOP("&Edit"),
+       QT_TR_NOOP("&Redo"),
+       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+       icon(ToolbarCommand::kRedo),
+       [&c] { c.Redo(); },
+       0,
+       kUndoPlace + 1,
+       false,
+       &redo_},
+      {QT_TR_NOOP("&Edit"),
        QT_TR_NOOP("&Add Event..."),
        {QKeySequence(Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_E)},
        theme("list-add"),
@@ -285,10 +305,7 @@ void CMainFrame::CreateMenusAndToolBar() {
     action->setIcon(command.icon);
     menu->addAction(action);
     if (std::string_view(command.text) == "&Open...") AddRecentMenu(menu);
-    if (command.kept != nullptr) {
-      action->setCheckable(true);
-      *command.kept = action;
-    }
+    if (command.kept != nullptr) *command.kept = action;
     if (command.tooltip != 0) translated_.push_back({action, command.tooltip});
     if (command.toolbarPlace != 0) toolbarPlaces[command.toolbarPlace] = action;
   }
@@ -297,7 +314,7 @@ void CMainFrame::CreateMenusAndToolBar() {
   bar->setObjectName("pages");
   bar->setIconSize(QSize(24, 24));
   for (const auto& [place, action] : toolbarPlaces) {
-    if (place == kFirstPageButtonPlace) bar->addSeparator();
+    if (place == kFirstPageButtonPlace || place == kUndoPlace) bar->addSeparator();
     bar->addAction(action);
     if (place != kPreviousMonthPlace) continue;
     for (int month = 0; month < 12; ++month) {
@@ -307,7 +324,10 @@ void CMainFrame::CreateMenusAndToolBar() {
       translated_.push_back({monthAction, -1 - month});
     }
   }
+  wallLayout_->setCheckable(true);
+  cropPictures_->setCheckable(true);
   ShowPrintChoices(printer_.Choices());
+  UpdateUndo();
   connect(&printer_, &CPrintHandler::ChoicesChanged, this, [this](const PrintChoices& choices) {
     ShowPrintChoices(choices);
     settings_.SetValue(kPlacementGroup, kPrintChoicesName, PrintChoicesText(choices));
@@ -406,6 +426,23 @@ void CMainFrame::UpdateTexts() {
 void CMainFrame::CalendarChanged() {
   recovery_.Update();
   locks_.Follow(doc_.FileName());
+  UpdateUndo();
+  UpdateTexts();
+}
+
+// Undo and Redo name the change they take back or make again, and are
+// greyed when there is none.
+void CMainFrame::UpdateUndo() {
+  const EditHistory& history = doc_.History();
+  const auto show = [](QAction* action, bool can, const QString& text) {
+    action->setEnabled(can);
+    action->setText(text);
+    action->setToolTip(QString(text).remove('&'));
+  };
+  show(undo_, history.CanUndo(),
+       history.CanUndo() ? tr("&Undo %1").arg(Translated(history.UndoName())) : tr("&Undo"));
+  show(redo_, history.CanRedo(),
+       history.CanRedo() ? tr("&Redo %1").arg(Translated(history.RedoName())) : tr("&Redo"));
 }
 
 void CMainFrame::Start(const QString& calendarPath) {

@@ -54,6 +54,7 @@ class CMainFrame : public QMainWindow {
   void CalendarChanged();
   // The print layout menu shows `choices`; choosing there keeps them.
   void AddRecentMenu(QMenu* fileMenu);
+  void UpdateUndo();
   void ShowPrintChoices(const PrintChoices& choices);
   void ChoosePrint();
   std::optional<std::string> WallPage(SheetArea area, WallPictureFit fit) const;
@@ -70,6 +71,8 @@ class CMainFrame : public QMainWindow {
   Recovery recovery_;
   CalendarLocks locks_;
   CPrintHandler printer_;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
   QAction* wallLayout_ = nullptr;
   QAction* cropPictures_ = nullptr;
   // Actions whose tooltips follow the calendar's language, with their entry

@@ -25,6 +25,8 @@ QIcon ToolbarIcon(ToolbarCommand command) {
     case ToolbarCommand::kBigPictures: return IconFile(QStringLiteral("big_pictures"));
     case ToolbarCommand::kOneMonth: return IconFile(QStringLiteral("one_month"));
     case ToolbarCommand::kAllMonths: return IconFile(QStringLiteral("all_months"));
+    case ToolbarCommand::kUndo: return IconFile(QStringLiteral("undo"));
+    case ToolbarCommand::kRedo: return IconFile(QStringLiteral("redo"));
   }
   return {};
 }

@@ -14,6 +14,8 @@ enum class ToolbarCommand {
   kBigPictures,
   kOneMonth,
   kAllMonths,
+  kUndo,
+  kRedo,
 };
 
 QIcon ToolbarIcon(ToolbarCommand command);

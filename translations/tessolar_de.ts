@@ -77,6 +77,13 @@
     </message>
 </context>
 <context>
+    <name>CalendarDocument</name>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+</context>
+<context>
     <name>CalendarExchange</name>
     <message>
         <source>Imported pictures are kept in a folder beside the calendar file, so the calendar is saved first.</source>
@@ -89,6 +96,10 @@
     <message>
         <source>The calendar could not be written to %1.</source>
         <translation>Der Kalender konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
     </message>
 </context>
 <context>
@@ -164,6 +175,10 @@
     <message>
         <source>%1 Saving will not replace the file without asking.</source>
         <translation>%1 Beim Speichern wird die Datei nicht ohne Rückfrage ersetzt.</translation>
+    </message>
+    <message>
+        <source>Change Configuration</source>
+        <translation>Einstellungen ändern</translation>
     </message>
 </context>
 <context>
@@ -327,6 +342,42 @@
     <message>
         <source>New Entry</source>
         <translation>Neuer Eintrag</translation>
+    </message>
+    <message>
+        <source>Add ‘%1’</source>
+        <translation>„%1“ hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change ‘%1’</source>
+        <translation>„%1“ ändern</translation>
+    </message>
+    <message>
+        <source>Delete ‘%1’</source>
+        <translation>„%1“ löschen</translation>
+    </message>
+    <message>
+        <source>Hide ‘%1’</source>
+        <translation>„%1“ ausblenden</translation>
+    </message>
+    <message>
+        <source>Delete ‘%1’?</source>
+        <translation>„%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>Show ‘%1’</source>
+        <translation>„%1“ wieder anzeigen</translation>
+    </message>
+    <message>
+        <source>Change Big Picture</source>
+        <translation>Großes Bild ändern</translation>
+    </message>
+    <message>
+        <source>Change Title Page</source>
+        <translation>Titelseite ändern</translation>
+    </message>
+    <message>
+        <source>Drop Picture</source>
+        <translation>Bild ablegen</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1353,50 @@
     <message>
         <source>Export as iCa&amp;lendar...</source>
         <translation>Als iCa&amp;lendar exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Add Event...</source>
+        <translation>Ereignis &amp;hinzufügen…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Entry...</source>
+        <translation>Eintrag &amp;bearbeiten…</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Entry</source>
+        <translation>Eintrag &amp;ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Entry...</source>
+        <translation>Eintrag &amp;löschen…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
 </context>
 <context>

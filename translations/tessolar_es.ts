@@ -77,6 +77,13 @@
     </message>
 </context>
 <context>
+    <name>CalendarDocument</name>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+</context>
+<context>
     <name>CalendarExchange</name>
     <message>
         <source>Imported pictures are kept in a folder beside the calendar file, so the calendar is saved first.</source>
@@ -89,6 +96,10 @@
     <message>
         <source>The calendar could not be written to %1.</source>
         <translation>No se pudo escribir el calendario en %1.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importación</translation>
     </message>
 </context>
 <context>
@@ -164,6 +175,10 @@
     <message>
         <source>%1 Saving will not replace the file without asking.</source>
         <translation>%1 Al guardar, el archivo no se reemplazará sin preguntar.</translation>
+    </message>
+    <message>
+        <source>Change Configuration</source>
+        <translation>Cambiar configuración</translation>
     </message>
 </context>
 <context>
@@ -327,6 +342,42 @@
     <message>
         <source>New Entry</source>
         <translation>Nueva entrada</translation>
+    </message>
+    <message>
+        <source>Add ‘%1’</source>
+        <translation>Añadir «%1»</translation>
+    </message>
+    <message>
+        <source>Change ‘%1’</source>
+        <translation>Cambiar «%1»</translation>
+    </message>
+    <message>
+        <source>Delete ‘%1’</source>
+        <translation>Eliminar «%1»</translation>
+    </message>
+    <message>
+        <source>Hide ‘%1’</source>
+        <translation>Ocultar «%1»</translation>
+    </message>
+    <message>
+        <source>Delete ‘%1’?</source>
+        <translation>¿Eliminar «%1»?</translation>
+    </message>
+    <message>
+        <source>Show ‘%1’</source>
+        <translation>Mostrar «%1»</translation>
+    </message>
+    <message>
+        <source>Change Big Picture</source>
+        <translation>Cambiar imagen grande</translation>
+    </message>
+    <message>
+        <source>Change Title Page</source>
+        <translation>Cambiar portada</translation>
+    </message>
+    <message>
+        <source>Drop Picture</source>
+        <translation>Soltar imagen</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1353,50 @@
     <message>
         <source>Export as iCa&amp;lendar...</source>
         <translation>Exportar como iCa&amp;lendar…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Add Event...</source>
+        <translation>&amp;Añadir evento…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Entry...</source>
+        <translation>&amp;Editar entrada…</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Entry</source>
+        <translation>&amp;Ocultar entrada</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Entry...</source>
+        <translation>E&amp;liminar entrada…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;recientes</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>&amp;Borrar lista</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
     </message>
 </context>
 <context>

@@ -77,6 +77,13 @@
     </message>
 </context>
 <context>
+    <name>CalendarDocument</name>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+</context>
+<context>
     <name>CalendarExchange</name>
     <message>
         <source>Imported pictures are kept in a folder beside the calendar file, so the calendar is saved first.</source>
@@ -89,6 +96,10 @@
     <message>
         <source>The calendar could not be written to %1.</source>
         <translation>Impossible d’écrire le calendrier dans %1.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importation</translation>
     </message>
 </context>
 <context>
@@ -164,6 +175,10 @@
     <message>
         <source>%1 Saving will not replace the file without asking.</source>
         <translation>%1 L’enregistrement ne remplacera pas le fichier sans vous le demander.</translation>
+    </message>
+    <message>
+        <source>Change Configuration</source>
+        <translation>Modification de la configuration</translation>
     </message>
 </context>
 <context>
@@ -327,6 +342,42 @@
     <message>
         <source>New Entry</source>
         <translation>Nouvel événement</translation>
+    </message>
+    <message>
+        <source>Add ‘%1’</source>
+        <translation>Ajout de « %1 »</translation>
+    </message>
+    <message>
+        <source>Change ‘%1’</source>
+        <translation>Modification de « %1 »</translation>
+    </message>
+    <message>
+        <source>Delete ‘%1’</source>
+        <translation>Suppression de « %1 »</translation>
+    </message>
+    <message>
+        <source>Hide ‘%1’</source>
+        <translation>Masquage de « %1 »</translation>
+    </message>
+    <message>
+        <source>Delete ‘%1’?</source>
+        <translation>Supprimer « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Show ‘%1’</source>
+        <translation>Affichage de « %1 »</translation>
+    </message>
+    <message>
+        <source>Change Big Picture</source>
+        <translation>Modification de la grande image</translation>
+    </message>
+    <message>
+        <source>Change Title Page</source>
+        <translation>Modification de la page de titre</translation>
+    </message>
+    <message>
+        <source>Drop Picture</source>
+        <translation>Dépôt d’image</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1353,50 @@
     <message>
         <source>Export as iCa&amp;lendar...</source>
         <translation>Exporter en iCa&amp;lendar…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Add Event...</source>
+        <translation>&amp;Ajouter un événement…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Entry...</source>
+        <translation>&amp;Modifier l’entrée…</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Entry</source>
+        <translation>&amp;Masquer l’entrée</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Entry...</source>
+        <translation>&amp;Supprimer l’entrée…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>&amp;Effacer la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
 </context>
 <context>

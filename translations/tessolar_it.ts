@@ -77,6 +77,13 @@
     </message>
 </context>
 <context>
+    <name>CalendarDocument</name>
+    <message>
+        <source>Change</source>
+        <translation>Modifica</translation>
+    </message>
+</context>
+<context>
     <name>CalendarExchange</name>
     <message>
         <source>Imported pictures are kept in a folder beside the calendar file, so the calendar is saved first.</source>
@@ -89,6 +96,10 @@
     <message>
         <source>The calendar could not be written to %1.</source>
         <translation>Impossibile scrivere il calendario in %1.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importazione</translation>
     </message>
 </context>
 <context>
@@ -164,6 +175,10 @@
     <message>
         <source>%1 Saving will not replace the file without asking.</source>
         <translation>%1 Al salvataggio il file non verrà sostituito senza chiedere conferma.</translation>
+    </message>
+    <message>
+        <source>Change Configuration</source>
+        <translation>Modifica della configurazione</translation>
     </message>
 </context>
 <context>
@@ -327,6 +342,42 @@
     <message>
         <source>New Entry</source>
         <translation>Nuovo evento</translation>
+    </message>
+    <message>
+        <source>Add ‘%1’</source>
+        <translation>Aggiunta di «%1»</translation>
+    </message>
+    <message>
+        <source>Change ‘%1’</source>
+        <translation>Modifica di «%1»</translation>
+    </message>
+    <message>
+        <source>Delete ‘%1’</source>
+        <translation>Eliminazione di «%1»</translation>
+    </message>
+    <message>
+        <source>Hide ‘%1’</source>
+        <translation>Occultamento di «%1»</translation>
+    </message>
+    <message>
+        <source>Delete ‘%1’?</source>
+        <translation>Eliminare «%1»?</translation>
+    </message>
+    <message>
+        <source>Show ‘%1’</source>
+        <translation>Visualizzazione di «%1»</translation>
+    </message>
+    <message>
+        <source>Change Big Picture</source>
+        <translation>Modifica dell’immagine grande</translation>
+    </message>
+    <message>
+        <source>Change Title Page</source>
+        <translation>Modifica del frontespizio</translation>
+    </message>
+    <message>
+        <source>Drop Picture</source>
+        <translation>Rilascio dell’immagine</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1353,50 @@
     <message>
         <source>Export as iCa&amp;lendar...</source>
         <translation>Esporta come iCa&amp;lendar…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Add Event...</source>
+        <translation>&amp;Aggiungi evento…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Entry...</source>
+        <translation>&amp;Modifica voce…</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Entry</source>
+        <translation>&amp;Nascondi voce</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Entry...</source>
+        <translation>&amp;Elimina voce…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Apri &amp;recenti</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>&amp;Cancella elenco</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annulla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ripeti %1</translation>
     </message>
 </context>
 <context>

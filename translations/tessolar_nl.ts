@@ -77,6 +77,13 @@
     </message>
 </context>
 <context>
+    <name>CalendarDocument</name>
+    <message>
+        <source>Change</source>
+        <translation>Wijziging</translation>
+    </message>
+</context>
+<context>
     <name>CalendarExchange</name>
     <message>
         <source>Imported pictures are kept in a folder beside the calendar file, so the calendar is saved first.</source>
@@ -89,6 +96,10 @@
     <message>
         <source>The calendar could not be written to %1.</source>
         <translation>Kan de kalender niet naar %1 schrijven.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeren</translation>
     </message>
 </context>
 <context>
@@ -164,6 +175,10 @@
     <message>
         <source>%1 Saving will not replace the file without asking.</source>
         <translation>%1 Bij het opslaan wordt het bestand niet zonder te vragen vervangen.</translation>
+    </message>
+    <message>
+        <source>Change Configuration</source>
+        <translation>Instellingen wijzigen</translation>
     </message>
 </context>
 <context>
@@ -327,6 +342,42 @@
     <message>
         <source>New Entry</source>
         <translation>Nieuwe gebeurtenis</translation>
+    </message>
+    <message>
+        <source>Add ‘%1’</source>
+        <translation>‘%1’ toevoegen</translation>
+    </message>
+    <message>
+        <source>Change ‘%1’</source>
+        <translation>‘%1’ wijzigen</translation>
+    </message>
+    <message>
+        <source>Delete ‘%1’</source>
+        <translation>‘%1’ verwijderen</translation>
+    </message>
+    <message>
+        <source>Hide ‘%1’</source>
+        <translation>‘%1’ verbergen</translation>
+    </message>
+    <message>
+        <source>Delete ‘%1’?</source>
+        <translation>‘%1’ verwijderen?</translation>
+    </message>
+    <message>
+        <source>Show ‘%1’</source>
+        <translation>‘%1’ weer tonen</translation>
+    </message>
+    <message>
+        <source>Change Big Picture</source>
+        <translation>Grote afbeelding wijzigen</translation>
+    </message>
+    <message>
+        <source>Change Title Page</source>
+        <translation>Titelpagina wijzigen</translation>
+    </message>
+    <message>
+        <source>Drop Picture</source>
+        <translation>Afbeelding neerzetten</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1353,50 @@
     <message>
         <source>Export as iCa&amp;lendar...</source>
         <translation>Exporteren als i&amp;Calendar…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Op&amp;nieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Add Event...</source>
+        <translation>Gebeurtenis &amp;toevoegen…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Entry...</source>
+        <translation>Item &amp;bewerken…</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Entry</source>
+        <translation>Item &amp;verbergen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Entry...</source>
+        <translation>Item &amp;verwijderen…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Recent geopend</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>Lijst &amp;wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>%1 &amp;ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>%1 op&amp;nieuw</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,7 @@ bool CalendarExchange::Import() {
     return false;
   }
   if (!prompts_.RunImportPreview(*plan, db)) return false;
+  doc_.NameChange(TESSOLAR_TEXT("CalendarExchange", "Import"));
   const int firstMonth = FirstCheckedMonth(*plan);
   if (firstMonth < 0 || !PhotoFolderReady(*plan)) return false;
   if (!ApplyImportPlan(*plan, db, doc_.FileName(), &message)) {

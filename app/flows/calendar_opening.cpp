@@ -86,6 +86,7 @@ bool CalendarOpening::Open(const std::string& path, bool addToRecent, bool forge
 }
 
 bool CalendarOpening::Configure() {
+  doc_.NameChange(TESSOLAR_TEXT("CalendarOpening", "Change Configuration"));
   if (!RunConfigurationFlow(doc_, prompts_)) return false;
   doc_.MarkStarted();
   pages_.Choose(PageMode::kOneMonth);

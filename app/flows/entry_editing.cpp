@@ -17,6 +17,9 @@ CalEntry NewEntryOn(int month, int day, int year) {
   return entry;
 }
 
+// A change's name with the entry's description in it.
+UserText Named(Phrase phrase, const CalEntry& entry) { return {phrase, {entry.description}}; }
+
 }  // namespace
 
 bool EntryEditing::ValidIndex(int index) {
@@ -39,6 +42,7 @@ bool EntryEditing::AddEntryOnDay(int month, int day) {
   CCalDatabase& db = doc_.Db();
   CalEntry entry = NewEntryOn(month, day, doc_.DialogYear());
   if (prompts_.RunEvent(entry, db, true) != EventAnswer::kOk) return false;
+  doc_.NameChange(Named(TESSOLAR_TEXT("EntryEditing", "Add ‘%1’"), entry));
   db.SaveHolidayData(entry);
   db.SortAndCompact();
   pages_.CalendarChanged();
@@ -52,10 +56,12 @@ bool EntryEditing::ChangeEntry(int index) {
   CalEntry entry = original;
   switch (prompts_.RunEvent(entry, db, false)) {
     case EventAnswer::kOk:
+      doc_.NameChange(Named(TESSOLAR_TEXT("EntryEditing", "Change ‘%1’"), original));
       // In place, whatever its slot: the edit never adds a copy.
       db.PutEntry(entry, static_cast<uint32_t>(index));
       break;
     case EventAnswer::kDelete:
+      doc_.NameChange(Named(TESSOLAR_TEXT("EntryEditing", "Delete ‘%1’"), original));
       db.RemoveHolidayData(original.month, original.day, original.year, original.type,
                            original.description, original.pictureFile);
       break;
@@ -69,6 +75,8 @@ bool EntryEditing::ChangeEntry(int index) {
 
 bool EntryEditing::HideEntry(int index) {
   if (!ValidIndex(index)) return false;
+  doc_.NameChange(
+      Named(TESSOLAR_TEXT("EntryEditing", "Hide ‘%1’"), *doc_.Db().EntryAt(static_cast<uint32_t>(index))));
   doc_.Db().SetEntryHidden(static_cast<uint32_t>(index), true);
   pages_.CalendarChanged();
   return true;
@@ -78,10 +86,10 @@ bool EntryEditing::DeleteEntry(int index) {
   if (!ValidIndex(index)) return false;
   CCalDatabase& db = doc_.Db();
   const CalEntry entry = *db.EntryAt(static_cast<uint32_t>(index));
-  if (!prompts_.AskYesNo({TESSOLAR_TEXT("EntryEditing", "Delete ‘%1’?"),
-                          {EntryCaption(db, entry)}})) {
+  if (!prompts_.AskYesNo({TESSOLAR_TEXT("EntryEditing", "Delete ‘%1’?"), {entry.description}})) {
     return false;
   }
+  doc_.NameChange(Named(TESSOLAR_TEXT("EntryEditing", "Delete ‘%1’"), entry));
   db.RemoveHolidayData(entry.month, entry.day, entry.year, entry.type, entry.description,
                        entry.pictureFile);
   db.SortAndCompact();
@@ -107,6 +115,8 @@ bool EntryEditing::ChooseEntryOfDay(int month, int day) {
 bool EntryEditing::ShowHiddenEntry(int index) {
   if (!ValidIndex(index)) return true;
   CCalDatabase& db = doc_.Db();
+  doc_.NameChange(
+      Named(TESSOLAR_TEXT("EntryEditing", "Show ‘%1’"), *db.EntryAt(static_cast<uint32_t>(index))));
   db.SetEntryHidden(static_cast<uint32_t>(index), false);
   pages_.WritePageOrSay(BuildHiddenEntriesPage(db));
   pages_.Choose(PageMode::kHiddenEvents);
@@ -114,6 +124,7 @@ bool EntryEditing::ShowHiddenEntry(int index) {
 }
 
 bool EntryEditing::ChangeBigPicture(int slot) {
+  doc_.NameChange(TESSOLAR_TEXT("EntryEditing", "Change Big Picture"));
   if (!RunBigPictureFlow(doc_.Db(), prompts_, slot)) return false;
   if (!pages_.WritePageOrSay(pages_.BigPicturesPage())) return false;
   pages_.Choose(PageMode::kBigPictures);
@@ -122,6 +133,7 @@ bool EntryEditing::ChangeBigPicture(int slot) {
 
 bool EntryEditing::ChangeTitle() {
   CCalDatabase& db = doc_.Db();
+  doc_.NameChange(TESSOLAR_TEXT("EntryEditing", "Change Title Page"));
   if (!RunTitleFlow(db, prompts_)) return false;
   pages_.WritePageOrSay(BuildTitlePage(db));
   pages_.Choose(PageMode::kTitlePage);
@@ -130,6 +142,7 @@ bool EntryEditing::ChangeTitle() {
 
 void EntryEditing::DropFiles(const std::vector<std::string>& files, const ClickToken& target) {
   if (files.empty()) return;
+  doc_.NameChange(TESSOLAR_TEXT("EntryEditing", "Drop Picture"));
   const PageMode mode = pages_.State().currentPageMode;
   if (mode == PageMode::kBigPictures) {
     if (target.kind == TokenKind::kCalBigPic && target.first < kBigPictureCount &&

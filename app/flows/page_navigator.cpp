@@ -132,6 +132,20 @@ void PageNavigator::ShowCalDatabase() {
   if (WritePageOrSay(BuildDatabasePage(CalendarText(doc_.Db())))) Select(PageMode::kCalDatabase);
 }
 
+void PageNavigator::Refresh() {
+  switch (state_.currentPageMode) {
+    case PageMode::kBigPictures: ShowBigPictures(); return;
+    case PageMode::kCalDatabase: ShowCalDatabase(); return;
+    case PageMode::kHiddenEvents: ShowHiddenEvents(); return;
+    case PageMode::kTitlePage:
+      if (WritePageOrSay(BuildTitlePage(doc_.Db()))) Select(PageMode::kTitlePage);
+      return;
+    default:
+      CalendarChanged();
+      Show();
+  }
+}
+
 void PageNavigator::ShowHiddenEvents() {
   WritePageOrSay(BuildHiddenEntriesPage(doc_.Db()));
   Select(PageMode::kHiddenEvents);

@@ -58,6 +58,8 @@ class PageNavigator {
   void ShowBigPictures();
   void ShowCalDatabase();
   void ShowHiddenEvents();
+  // Writes the page on screen again from the calendar as it now is, and shows it.
+  void Refresh();
   // The big-pictures page as large as the view.
   std::string BigPicturesPage() const;
 

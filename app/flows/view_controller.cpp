@@ -3,7 +3,7 @@
 namespace tessolar {
 
 bool ViewController::RunToken(const ClickToken& token) {
-  const bool show = Route(token);
+  const bool show = AsChange([&] { return Route(token); });
   // The page first, then whatever follows a change (the recovery file): the
   // person sees the change at once.
   if (show) pages_.Show();
@@ -29,7 +29,13 @@ bool ViewController::Route(const ClickToken& token) {
   }
 }
 
+void ViewController::Step(bool stepped) {
+  if (stepped) pages_.Refresh();
+  Changed();
+}
+
 void ViewController::RunEditCommand(EditCommand command, const PageSelection& selection) {
+  doc_.BeginChange();
   bool show = false;
   if (command == EditCommand::kAddEvent) {
     show = selection.month >= 0 && editing_.AddEntryOnDay(selection.month, selection.day);
@@ -40,6 +46,7 @@ void ViewController::RunEditCommand(EditCommand command, const PageSelection& se
       default: show = editing_.DeleteEntry(selection.entry); break;
     }
   }
+  doc_.EndChange();
   ShowIf(show);
 }
 

@@ -27,7 +27,8 @@ class ViewController {
   ViewController(CalendarDocument& doc, UserPrompts& prompts, RecentFiles& recent,
                  FileCommands& files, PageDisplay& display,
                  std::function<int()> currentYear = SystemCurrentYear)
-      : display_(display),
+      : doc_(doc),
+        display_(display),
         pages_(doc, prompts, recent, display),
         editing_(doc, prompts, pages_),
         opening_(doc, prompts, recent, files, pages_, std::move(currentYear)),
@@ -50,9 +51,9 @@ class ViewController {
   void MonthPrevious() { pages_.MonthPrevious(); }
   void MonthNext() { pages_.MonthNext(); }
   void ShowMonth(int month) { pages_.ShowMonth(month); }
-  void Configuration() { ShowIf(opening_.Configure()); }
+  void Configuration() { ShowIf(AsChange([this] { return opening_.Configure(); })); }
   void ShowCalDatabase() { pages_.ShowCalDatabase(); }
-  void ShowTitlePage() { ShowIf(editing_.ChangeTitle()); }
+  void ShowTitlePage() { ShowIf(AsChange([this] { return editing_.ChangeTitle(); })); }
   void ShowHelp() { pages_.Select(PageMode::kHelp); }
   void ShowHiddenEvents() { pages_.ShowHiddenEvents(); }
 
@@ -63,9 +64,14 @@ class ViewController {
 
   // See EntryEditing::DropFiles.
   void DropFiles(const std::vector<std::string>& files, const ClickToken& target) {
-    editing_.DropFiles(files, target);
+    AsChange([&] { return (editing_.DropFiles(files, target), true); });
     Changed();
   }
+
+  // Edit > Undo and Redo: the calendar before the last change, or after the
+  // last change undone, on the page on screen.
+  void Undo() { Step(doc_.Undo()); }
+  void Redo() { Step(doc_.Redo()); }
 
   // File New, File Open, and a calendar named on the command line.
   void NewCalendar() { ShowIf(opening_.NewCalendar()); }
@@ -77,7 +83,7 @@ class ViewController {
   void OpenDroppedCalendar(const std::string& path) { ShowIf(opening_.OpenDropped(path)); }
 
   // File Import and File Export as iCalendar.
-  void Import() { ShowIf(exchange_.Import()); }
+  void Import() { ShowIf(AsChange([this] { return exchange_.Import(); })); }
   void ExportICalendar() { exchange_.Export(); }
 
   // Called after every click and command that may have changed the calendar.
@@ -95,12 +101,22 @@ class ViewController {
 
  private:
   bool Route(const ClickToken& token);
+  // Runs a command that may change the calendar as one change of its history.
+  template <typename Command>
+  bool AsChange(Command command) {
+    doc_.BeginChange();
+    const bool result = command();
+    doc_.EndChange();
+    return result;
+  }
+  void Step(bool stepped);
   // After a command: tells the listener, then loads the page when `show`.
   void ShowIf(bool show);
   void Changed() {
     if (changed_) changed_();
   }
 
+  CalendarDocument& doc_;
   PageDisplay& display_;
   PageNavigator pages_;
   EntryEditing editing_;

@@ -43,7 +43,7 @@ class TranslationsTest : public QObject {
     CMainFrame frame;
     QStringList menus;
     for (const QAction* menu : frame.menuBar()->actions()) menus << menu->text();
-    QCOMPARE(menus, QStringList({"&Datei", "&Seite", "&Hilfe"}));
+    QCOMPARE(menus, QStringList({"&Datei", "&Bearbeiten", "&Seite", "&Hilfe"}));
     // The welcome page, before any calendar, speaks it too.
     const CCalDatabase& db = frame.Document().Db();
     QCOMPARE(std::make_tuple(db.Language(), db.Country(), db.FirstWeekday()), std::make_tuple(2, 6, 1));
