@@ -1,5 +1,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QDBusVariant>
 
 #include <cstdio>
 #include <cstring>
@@ -39,6 +42,19 @@ bool OnlyPrints(int argc, char* argv[]) {
   return false;
 }
 
+// Whether the desktop's accessibility bus says an assistive technology (a
+// screen reader) is on, or the user asked for accessibility always.
+bool AssistiveTechnologyOn() {
+  if (!qEnvironmentVariableIsEmpty("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) return true;
+  QDBusInterface bus(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                     QStringLiteral("org.freedesktop.DBus.Properties"));
+  if (!bus.isValid()) return false;
+  bus.setTimeout(500);
+  const QDBusReply<QDBusVariant> enabled =
+      bus.call(QStringLiteral("Get"), QStringLiteral("org.a11y.Status"), QStringLiteral("IsEnabled"));
+  return enabled.isValid() && enabled.value().variant().toBool();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -65,6 +81,12 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral("tessolar"));
   QApplication::setWindowIcon(tessolar::ApplicationIcon());
   const QString calendar = CalendarArgument(app);
+  // With a screen reader running, the engine builds the pages' accessible
+  // tree from the start; it reads its flags when the first page is made.
+  if (AssistiveTechnologyOn()) {
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.append(" --force-renderer-accessibility"));
+  }
 
   tessolar::CMainFrame frame;
   frame.Start(calendar);

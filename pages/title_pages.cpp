@@ -74,12 +74,14 @@ void TitleSheet(std::string& page, const CCalDatabase& db, SheetArea area, Notes
 
   AppendFormat(page, "<div class=titlesheet style='height:%upx'>\n", area.height);
   AppendFormat(page,
-               "<img width=\"%u\" height=\"%u\" style='top:%upx' src=\"%s\" "
-               "onDblClick=onBtnOk(\"%s\"); >\n",
+               "<img width=\"%u\" height=\"%u\" style='top:%upx' src=\"%s\" alt=\"%s\" "
+               "role=button tabindex=0 onDblClick=onBtnOk(\"%s\"); >\n",
                fit.width, fit.height, pictureTop, PictureUrl(picture).c_str(),
+               EscapeHtml(db.BigPictureAt(slot).description).c_str(),
                TitlePictureToken(slot).c_str());
   AppendFormat(page,
-               "<div class=titletext onDblClick=onBtnOk(\"%s\"); style='left:%upx; top:%upx; "
+               "<div class=titletext role=button tabindex=0 onDblClick=onBtnOk(\"%s\"); "
+               "style='left:%upx; top:%upx; "
                "width:%upx; max-width:calc(100%% - %upx); color:%s; font-size:%u.0pt; "
                "font-family:\"%s\"'>",
                kTitleTextToken, layout.left, layout.top, layout.width, layout.left,
@@ -122,16 +124,18 @@ std::string BigPicturesTable(const CCalDatabase& db, uint32_t width, uint32_t he
     const std::string token = BigPictureToken(i);
     table += Printf("<td valign=top width=\"25%%\" data-token=\"%s\" >", token.c_str());
     table += "<table cols=1 width=100% valign=top >";
+    const std::string description = EscapeHtml(big.description);
     table += Printf("<tr><td align=center ><span onDblClick=onBtnOk(\"%s\") >%s</span></td></tr>",
-                    token.c_str(), EscapeHtml(big.description).c_str());
+                    token.c_str(), description.c_str());
     table += "<tr><td>";
     const std::string picture = db.BigPicturePath(i);
     const PictureSize size = ImageSize(picture, notes);
     const PictureSize fit = FitIntoBox(height / 4, width / 4, size.height, size.width);
+    // Each picture in the keyboard order, named by its description.
     table += Printf(
-        "<img width=%u height=%u src=\"%s\" "
+        "<img width=%u height=%u src=\"%s\" alt=\"%s\" role=button tabindex=0 "
         "onDblClick=onBtnOk(\"%s\") >\n",
-        fit.width, fit.height, PictureUrl(picture).c_str(), token.c_str());
+        fit.width, fit.height, PictureUrl(picture).c_str(), description.c_str(), token.c_str());
     table += "</td></tr>";
     table += "</table>";
     table += "</td>";

@@ -346,6 +346,64 @@ class MainWindowTest : public QObject {
     QVERIFY(state.entryList({"recovery-*.cal"}).isEmpty());
   }
 
+  // Keys alone, as a person without a mouse: the 1st is selected, the
+  // arrows reach another day, Enter adds an entry there, Tab reaches an
+  // entry, Delete deletes it once asked and Ctrl+Z brings it back; the
+  // focus stays on the day throughout.
+  void theKeyboardAloneAddsDeletesAndUndoesAndTheFocusStays() {
+    CMainFrame frame;
+    frame.Start(TESSOLAR_SOURCE_DIR "/resources/sample.cal");
+    QVERIFY(ShowsMonth(frame, "January 2027"));
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QWidget* keys = frame.View()->focusProxy();
+    const auto selected = [&](const QString& selection) {
+      return QTest::qWaitFor([&] { return Evaluate(frame, "selection()").toString() == selection; },
+                             10000);
+    };
+    const auto focusOnDay = [&](const QString& date) {
+      return QTest::qWaitFor(
+          [&] {
+            return Evaluate(frame, "document.activeElement.getAttribute('data-date')").toString() ==
+                   date;
+          },
+          10000);
+    };
+    QVERIFY(selected("2027-01-01 "));
+    QTest::keyClick(keys, Qt::Key_Right);
+    QTest::keyClick(keys, Qt::Key_Down);
+    QVERIFY(selected("2027-01-09 "));
+    const auto& db = frame.Document().Db();
+    AcceptNextDialog();
+    QTest::keyClick(keys, Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor([&] { return db.GetEntriesOfDay(0, 9).size() == 2; }, 15000));
+    QVERIFY(focusOnDay("2027-01-09"));
+    QTest::keyClick(keys, Qt::Key_Tab);
+    const QString grandma = QString::number(db.GetEntriesOfDay(0, 9).at(0).index);
+    QVERIFY(selected("2027-01-09 " + grandma));
+    // The window's shortcuts, as a desktop gives the window back its
+    // activation when a dialog closes.
+    const auto activated = [&] {
+      frame.activateWindow();
+      return QTest::qWaitForWindowActive(&frame);
+    };
+    QVERIFY(activated());
+    AcceptNextDialog();
+    QTest::keyClick(keys, Qt::Key_Delete);
+    QVERIFY(QTest::qWaitFor([&] { return db.GetEntriesOfDay(0, 9).size() == 1; }, 15000));
+    QVERIFY(focusOnDay("2027-01-09"));
+    QVERIFY(activated());
+    QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitFor([&] { return db.GetEntriesOfDay(0, 9).size() == 2; }, 15000));
+    QVERIFY(focusOnDay("2027-01-09"));
+    // Past the month's last day the next month comes, its 1st selected.
+    for (int week = 0; week < 4; ++week) QTest::keyClick(keys, Qt::Key_Down);
+    QVERIFY(selected("2027-01-30 "));
+    QTest::keyClick(keys, Qt::Key_Down);
+    QVERIFY(ShowsMonth(frame, "February 2027"));
+    QVERIFY(focusOnDay("2027-02-06"));
+  }
+
   void aDroppedCalendarOpensAndADroppedNonCalendarIsSaid() {
     const QString calendar = home_.filePath("dropped.cal");
     QFile::remove(calendar);

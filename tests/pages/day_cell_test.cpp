@@ -126,6 +126,23 @@ TEST_F(DayCellTest, QuadrantsUnderTheDayNumberAndAMarkForTheEntriesBeyondFour) {
   EXPECT_NE(Cell(5).find("onBtnOk(\"calmore0205\") >+3</span>"), std::string::npos);
 }
 
+// What a screen reader says of a day: its date in the page's language and
+// the captions of all its shown entries, those behind the mark too.
+TEST_F(DayCellTest, EachDayIsSpokenWithItsDateAndAllItsEntries) {
+  for (int k = 0; k < 5; ++k) Add(9, 1990 + k, kPersonalEvent, "Visit " + std::to_string(k), "null");
+  EXPECT_EQ(Day(9).spoken,
+            "Friday, 9 March 2007: Visit 0; Visit 1; Visit 2; Visit 3; Visit 4");
+  EXPECT_EQ(Day(10).spoken, "Saturday, 10 March 2007");
+  EXPECT_NE(Cell(10).find("aria-label=\"Saturday, 10 March 2007\""), std::string::npos);
+  const std::pair<int, const char*> languages[] = {{1, "Sábado, 10 de Marzo de 2007"},
+                                                   {2, "Samstag, 10. März 2007"},
+                                                   {3, "Samedi 10 Mars 2007"}};
+  for (const auto& [language, spoken] : languages) {
+    db_.SetLanguage(language);
+    EXPECT_EQ(Day(10).spoken, spoken);
+  }
+}
+
 // A picture that cannot be read is said once however many days show it.
 TEST_F(DayCellTest, APictureIsMeasuredOncePerPage) {
   const std::string broken = ::testing::TempDir() + "broken_picture.jpg";
