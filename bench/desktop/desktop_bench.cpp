@@ -2,7 +2,7 @@
 // window and browser: process start to the welcome page shown, and for a
 // full calendar of 500 entries a double-click on an entry to its dialog
 // shown, OK to the changed entry shown in place beside a reload of the same
-// page, and the all-months page
+// page, undo and redo of such a change, and the all-months page
 // printed to a PDF file and onto a 300 dpi printer. Prints medians.
 
 #include <unistd.h>
@@ -137,6 +137,25 @@ int main(int argc, char* argv[]) {
     reload.push_back(clock.nsecsElapsed() / 1e6);
   }
 
+  // The renames taken back one by one and made again: the calendar's step
+  // alone, and to the name before (or after) shown on the page.
+  std::vector<double> stepOnly, stepShown;
+  const auto step = [&](bool undo, int run) {
+    QElapsedTimer clock;
+    clock.start();
+    undo ? frame.Controller().Undo() : frame.Controller().Redo();
+    stepOnly.push_back(clock.nsecsElapsed() / 1e6);
+    if (!WaitForText(frame, QString("Renamed %1").arg(run))) return false;
+    stepShown.push_back(clock.nsecsElapsed() / 1e6);
+    return true;
+  };
+  for (int run = 13; run >= 4; --run) {
+    if (!step(true, run)) return 1;
+  }
+  for (int run = 5; run <= 14; ++run) {
+    if (!step(false, run)) return 1;
+  }
+
   frame.Controller().ShowAllMonths();
   WaitForLoad(frame);
   std::vector<double> toPdf, toPrinter;
@@ -167,6 +186,9 @@ int main(int argc, char* argv[]) {
       Median(toDialog), toDialog.size());
   std::printf("500 entries, OK to the renamed entry shown in place: %.1f ms (median of %zu)\n",
               Median(toPage), toPage.size());
+  std::printf("500 entries, undo or redo of a rename: %.2f ms, to the page showing it: %.1f ms "
+              "(medians of %zu)\n",
+              Median(stepOnly), Median(stepShown), stepOnly.size());
   std::printf("500 entries, the same month page loaded again: %.1f ms (median of %zu)\n",
               Median(reload), reload.size());
   std::printf("500 entries, all-months page (26 sheets) to a PDF file: %.0f ms (median of %zu)\n",
