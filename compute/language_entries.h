@@ -89,6 +89,30 @@ inline constexpr int kObserved = 147;  // "(observed)" after the name of a day o
 // {month} and {year}: what a screen reader says of a day.
 inline constexpr int kSpokenDate = 148;
 
+// The Jewish days beyond the first five, which keep one name in every language.
+inline constexpr int kRoshHashanahII = 149;
+inline constexpr int kTzomGedaliah = 150;
+inline constexpr int kSukkot = 151;
+inline constexpr int kSukkotII = 152;
+inline constexpr int kSheminiAtzeret = 153;
+inline constexpr int kSimchatTorah = 154;
+inline constexpr int kHanukkahFirstCandle = 155;
+inline constexpr int kAsaraBTevet = 156;
+inline constexpr int kTuBiShvat = 157;
+inline constexpr int kTaanitEsther = 158;
+inline constexpr int kPurim = 159;
+inline constexpr int kPassoverI = 160;
+inline constexpr int kPassoverII = 161;
+inline constexpr int kPassoverVII = 162;
+inline constexpr int kPassoverVIII = 163;
+inline constexpr int kYomHaZikaron = 164;
+inline constexpr int kYomHaAtzmaut = 165;
+inline constexpr int kLagBaOmer = 166;
+inline constexpr int kShavuot = 167;
+inline constexpr int kShavuotII = 168;
+inline constexpr int kTzomTammuz = 169;
+inline constexpr int kTishaBAv = 170;
+
 // The words of captions: "Ann turns 30", "Ann is born", "Ann & Ben turn 30".
 inline constexpr int kTurns = 130;
 inline constexpr int kIsBorn = 131;

@@ -12,7 +12,10 @@ namespace {
 // Names and words that other languages write as English does.
 const std::set<std::string> kAsInEnglish = {
     "Canada", "Australia", "Mexico",         "France",    "Austria",  "Cinco de Mayo", "Halloween",
-    "April",  "August",    "Corpus Christi", "September", "November", "December"};
+    "April",  "August",    "Corpus Christi", "September", "November", "December",
+    // Jewish days many languages write in the same transliteration.
+    "Sukkot", "Sukkot II", "Tu BiShvat", "Purim", "Yom HaZikaron", "Yom HaAtzmaut", "Lag BaOmer",
+    "Shavuot", "Shavuot II"};
 
 // No entry is empty or left in English; each welcome text holds the word its
 // link shows; every language and country has a name of its own in every
