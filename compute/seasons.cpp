@@ -23,9 +23,11 @@ double SeasonInstant(int year, Season season) {
   return c[0] + y * (c[1] + y * (c[2] + y * (c[3] + y * c[4])));
 }
 
+double SeasonMoment(int year, Season season) { return SeasonInstant(year, season) + kFourMinutes; }
+
 CivilDate SeasonDay(int year, Season season) {
   // A Julian date's day begins at noon: half a day more makes it a civil day number.
-  const double instant = SeasonInstant(year, season) + 0.5 + kFourMinutes;
+  const double instant = SeasonMoment(year, season) + 0.5;
   return JulianDayToDate(static_cast<int64_t>(std::trunc(instant)));
 }
 

@@ -28,8 +28,12 @@ inline bool IsSeasonYear(int year) { return year >= kFirstSeasonYear && year <= 
 // outside 1000..3000 the error grows to hours.
 double SeasonInstant(int year, Season season);
 
-// The calendar day (proleptic Gregorian, Universal Time, no time zone) of the
-// season's mean instant shifted four minutes later; year, month 1..12, day.
+// The season's mean instant shifted four minutes later, as a Julian date in
+// Universal Time: the moment its day is dated by, in any zone.
+double SeasonMoment(int year, Season season);
+
+// The calendar day (proleptic Gregorian, Universal Time, no time zone) of
+// SeasonMoment; year, month 1..12, day.
 CivilDate SeasonDay(int year, Season season);
 
 }  // namespace tessolar

@@ -4,6 +4,7 @@
 
 #include "compute/language_table.h"
 #include "compute/seasons.h"
+#include "generators/sky_zone.h"
 
 namespace tessolar {
 namespace {
@@ -34,11 +35,13 @@ void GenerateSeasonDays(CCalDatabase& db, int year, bool remove, Notes* notes) {
     return;
   }
   for (const SeasonRow& row : kSeasonRows) {
-    const CivilDate date = SeasonDay(year, row.season);
+    // Within 25 minutes of the true instant over 1800-2200 (seasons.h), dated
+    // in the calendar's zone.
+    const CivilDate date = SkyDate(db, SeasonMoment(year, row.season));
     const std::string name = LanguageString(db.Language(), row.nameEntry);
     if (remove) {
-      db.RemoveHolidayData(date.month - 1, date.day, date.year, kAstronomicalDay, name,
-                           row.picture);
+      // On whatever day the zone of the build that entered it put it.
+      RemoveSkyDays(db, year, name);
     } else {
       db.ReplaceHolidayData(date.month - 1, date.day, date.year, kAstronomicalDay, name,
                             row.picture);
