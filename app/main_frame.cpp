@@ -16,11 +16,11 @@
 #include <string>
 
 #include "app/dialogs/dlg_about.h"
+#include "app/flows/program_names.h"
 #include "app/flows/window_placement.h"
 #include "app/toolbar_icons.h"
 #include "app/translations.h"
 #include "caldata/locale_defaults.h"
-#include "compute/language_table.h"
 #include "pages/page_conventions.h"
 #include "pages/wall_calendar.h"
 
@@ -45,8 +45,8 @@ struct WindowCommand {
   QList<QKeySequence> keys;
   QIcon icon;
   std::function<void()> run;
-  int tooltip = 0;       // entry of the language table that says what it does; 0: none
-  int toolbarPlace = 0;  // 1.. from the left; 0: menu only
+  const char* tooltip = nullptr;  // what it does, untranslated; none: its text
+  int toolbarPlace = 0;           // 1.. from the left; 0: menu only
   bool separatorBefore = false;
   QAction** kept = nullptr;  // where the window keeps the action
 };
@@ -78,7 +78,7 @@ CMainFrame::CMainFrame()
   printer_.SetWallPageSource([this](SheetArea area, WallPictureFit fit) { return WallPage(area, fit); });
   CreateMenusAndToolBar();
   statusBar()->showMessage(tr("Ready"));
-  connect(view_, &QWebEngineView::loadStarted, this, &CMainFrame::UpdateTexts);
+  connect(view_, &QWebEngineView::loadStarted, this, &CMainFrame::UpdateWindowTitle);
 }
 
 CMainFrame::~CMainFrame() {
@@ -111,7 +111,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        [this] {
          files_.Save();
          CalendarChanged();
-         UpdateTexts();
+         UpdateWindowTitle();
        }},
       {QT_TR_NOOP("&File"),
        QT_TR_NOOP("Save &As..."),
@@ -120,14 +120,14 @@ void CMainFrame::CreateMenusAndToolBar() {
        [this] {
          files_.SaveAs(doc_.FileName());
          CalendarChanged();
-         UpdateTexts();
+         UpdateWindowTitle();
        }},
       {QT_TR_NOOP("&File"),
        QT_TR_NOOP("&Import..."),
        {QKeySequence(Qt::CTRL | Qt::Key_I)},
        theme("document-import"),
        [&c] { c.Import(); },
-       0,
+       nullptr,
        0,
        true},
       {QT_TR_NOOP("&File"),
@@ -140,7 +140,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        {},
        {},
        [this] { printer_.PageSetup(); },
-       0,
+       nullptr,
        0,
        true},
       {QT_TR_NOOP("&File"),
@@ -148,7 +148,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        {},
        {},
        [this] { ChoosePrint(); },
-       0,
+       nullptr,
        0,
        false,
        &wallLayout_},
@@ -157,7 +157,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        {},
        {},
        [this] { ChoosePrint(); },
-       0,
+       nullptr,
        0,
        false,
        &cropPictures_},
@@ -180,7 +180,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        {QKeySequence::Quit},
        {},
        [this] { close(); },
-       0,
+       nullptr,
        0,
        true},
       {QT_TR_NOOP("&Edit"),
@@ -188,7 +188,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        {QKeySequence::Undo},
        icon(ToolbarCommand::kUndo),
        [&c] { c.Undo(); },
-       0,
+       nullptr,
        kUndoPlace,
        false,
        &undo_},
@@ -197,7 +197,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
        icon(ToolbarCommand::kRedo),
        [&c] { c.Redo(); },
-       0,
+       nullptr,
        kUndoPlace + 1,
        false,
        &redo_},
@@ -206,7 +206,7 @@ void CMainFrame::CreateMenusAndToolBar() {
        {QKeySequence(Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_E)},
        theme("list-add"),
        [this] { OnSelection(ViewController::EditCommand::kAddEvent); },
-       0,
+       nullptr,
        0,
        true},
       {QT_TR_NOOP("&Edit"),
@@ -229,56 +229,56 @@ void CMainFrame::CreateMenusAndToolBar() {
        {},
        icon(ToolbarCommand::kWelcome),
        [&c] { c.ShowWelcome(); },
-       lang::kShowWelcomePage,
+       QT_TR_NOOP("Show the welcome page"),
        3},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("&Big Pictures"),
        {},
        icon(ToolbarCommand::kBigPictures),
        [&c] { c.ShowBigPictures(); },
-       lang::kShowBigPicturesPage,
+       QT_TR_NOOP("Show the big pictures page"),
        6},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("&Title Page"),
        {},
        icon(ToolbarCommand::kTitlePage),
        [&c] { c.ShowTitlePage(); },
-       lang::kShowTitlePage,
+       QT_TR_NOOP("Show the title page"),
        5},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("&One Month"),
        {},
        icon(ToolbarCommand::kOneMonth),
        [&c] { c.ShowOneMonth(); },
-       lang::kShowOneMonth,
+       QT_TR_NOOP("Show one month"),
        7},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("&All Months"),
        {},
        icon(ToolbarCommand::kAllMonths),
        [&c] { c.ShowAllMonths(); },
-       lang::kShowAllMonths,
+       QT_TR_NOOP("Show all twelve months"),
        8},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("Month &Previous"),
        {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
        icon(ToolbarCommand::kMonthPrevious),
        [&c] { c.MonthPrevious(); },
-       lang::kGoToPreviousMonth,
+       QT_TR_NOOP("Go to the previous month"),
        kPreviousMonthPlace},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("Month &Next"),
        {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
        icon(ToolbarCommand::kMonthNext),
        [&c] { c.MonthNext(); },
-       lang::kGoToNextMonth,
+       QT_TR_NOOP("Go to the next month"),
        2},
       {QT_TR_NOOP("&Page"),
        QT_TR_NOOP("&Configuration"),
        {},
        icon(ToolbarCommand::kConfiguration),
        [&c] { c.Configuration(); },
-       lang::kChangeCalendarSettings,
+       QT_TR_NOOP("Change the calendar settings"),
        4},
       {QT_TR_NOOP("&Page"), QT_TR_NOOP("&Hidden Events"), {}, {}, [&c] { c.ShowHiddenEvents(); }},
       {QT_TR_NOOP("&Page"), QT_TR_NOOP("CalDatabase"), {}, {}, [&c] { c.ShowCalDatabase(); }},
@@ -306,7 +306,10 @@ void CMainFrame::CreateMenusAndToolBar() {
     menu->addAction(action);
     if (std::string_view(command.text) == "&Open...") AddRecentMenu(menu);
     if (command.kept != nullptr) *command.kept = action;
-    if (command.tooltip != 0) translated_.push_back({action, command.tooltip});
+    if (command.tooltip != nullptr) {
+      action->setToolTip(tr(command.tooltip));
+      action->setStatusTip(action->toolTip());
+    }
     if (command.toolbarPlace != 0) toolbarPlaces[command.toolbarPlace] = action;
   }
 
@@ -318,10 +321,11 @@ void CMainFrame::CreateMenusAndToolBar() {
     bar->addAction(action);
     if (place != kPreviousMonthPlace) continue;
     for (int month = 0; month < 12; ++month) {
-      QAction* monthAction = NewAction(QString(), [&c, month] { c.ShowMonth(month); });
+      const QString name = Translated(MonthPhrase(month));
+      QAction* monthAction = NewAction(name, [&c, month] { c.ShowMonth(month); });
+      monthAction->setStatusTip(name);
       monthAction->setIcon(MonthIcon(month));
       bar->addAction(monthAction);
-      translated_.push_back({monthAction, -1 - month});
     }
   }
   wallLayout_->setCheckable(true);
@@ -332,7 +336,6 @@ void CMainFrame::CreateMenusAndToolBar() {
     ShowPrintChoices(choices);
     settings_.SetValue(kPlacementGroup, kPrintChoicesName, PrintChoicesText(choices));
   });
-  UpdateTexts();
 }
 
 // The recent calendars, newest first, as the welcome page lists them; read
@@ -405,16 +408,7 @@ void CMainFrame::ExportToPdf() {
   if (!printer_.ExportToPdf(path, error)) prompts_.ShowMessage(error.toStdString());
 }
 
-void CMainFrame::UpdateTexts() {
-  for (const auto& [action, entry] : translated_) {
-    const int language = doc_.Db().Language();
-    const std::string text =
-        entry < 0 ? MonthName(language, -1 - entry) : LanguageString(language, entry);
-    const QString tip = QString::fromStdString(text);
-    action->setToolTip(tip);
-    action->setStatusTip(tip);
-    if (entry < 0) action->setText(tip);
-  }
+void CMainFrame::UpdateWindowTitle() {
   const std::string& name = doc_.FileName();
   setWindowTitle(
       (name.empty() ? QString(kUntitled) : QFileInfo(QString::fromStdString(name)).fileName()) +
@@ -427,7 +421,7 @@ void CMainFrame::CalendarChanged() {
   recovery_.Update();
   locks_.Follow(doc_.FileName());
   UpdateUndo();
-  UpdateTexts();
+  UpdateWindowTitle();
 }
 
 // Undo and Redo name the change they take back or make again, and are

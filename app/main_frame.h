@@ -7,8 +7,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "app/flows/calendar_document.h"
 #include "app/flows/file_commands.h"
@@ -50,7 +48,7 @@ class CMainFrame : public QMainWindow {
   void ExportToPdf();
   // Runs an Edit menu command on what the page has selected.
   void OnSelection(ViewController::EditCommand command);
-  void UpdateTexts();
+  void UpdateWindowTitle();
   void CalendarChanged();
   // The print layout menu shows `choices`; choosing there keeps them.
   void AddRecentMenu(QMenu* fileMenu);
@@ -75,9 +73,6 @@ class CMainFrame : public QMainWindow {
   QAction* redo_ = nullptr;
   QAction* wallLayout_ = nullptr;
   QAction* cropPictures_ = nullptr;
-  // Actions whose tooltips follow the calendar's language, with their entry
-  // of the language table (months: -1 - month).
-  std::vector<std::pair<QAction*, int>> translated_;
 };
 
 }  // namespace tessolar

@@ -127,8 +127,8 @@ std::string QtUserPrompts::ChooseImportSource(const std::string& calendar) {
   return QFile::encodeName(path).toStdString();
 }
 
-bool QtUserPrompts::RunImportPreview(ImportPlan& plan, const CCalDatabase& calendar) {
-  CDlgImportPreview dialog(plan, calendar, importName_, parent_);
+bool QtUserPrompts::RunImportPreview(ImportPlan& plan) {
+  CDlgImportPreview dialog(plan, importName_, parent_);
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -27,7 +27,7 @@ class QtUserPrompts : public UserPrompts {
   std::string ChooseCalendarToOpen() override;
   std::string ChooseCalendarToSave(const std::string& suggested) override;
   std::string ChooseImportSource(const std::string& calendar) override;
-  bool RunImportPreview(ImportPlan& plan, const CCalDatabase& calendar) override;
+  bool RunImportPreview(ImportPlan& plan) override;
   std::string ChooseExportTarget(const std::string& suggested) override;
 
  private:

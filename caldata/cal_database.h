@@ -126,9 +126,6 @@ class CCalDatabase {
   // without a clip-art folder takes bare names from the shipped clip-art.
   std::string PicturePathToShow(const std::string& picture) const;
 
-  // Display name of an entry type in the calendar's language.
-  std::string TypeName(uint32_t type) const { return EntryTypeName(language_, type); }
-
   // --- Entries -------------------------------------------------------------
   uint32_t Count() const { return count_; }
   void PutEntry(const CalEntry& entry, uint32_t slot);

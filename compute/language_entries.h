@@ -15,16 +15,6 @@ inline constexpr int kLaterCountryName = 141;   // country 8 on
 inline constexpr int kFirstMonthName = 12;      // January; the other months follow
 inline constexpr int kFirstWeekdayName = 24;    // Sunday; the other weekdays follow
 
-// What the toolbar's page commands do.
-inline constexpr int kShowWelcomePage = 31;
-inline constexpr int kChangeCalendarSettings = 32;
-inline constexpr int kShowBigPicturesPage = 33;
-inline constexpr int kShowOneMonth = 34;
-inline constexpr int kShowAllMonths = 35;
-inline constexpr int kGoToPreviousMonth = 36;
-inline constexpr int kGoToNextMonth = 37;
-inline constexpr int kShowTitlePage = 38;
-
 // The welcome page: each text holds the link word of its panel.
 inline constexpr int kWelcomeTitle = 39;
 inline constexpr int kNewCalendarText = 40;
@@ -117,8 +107,5 @@ inline constexpr int kTishaBAv = 170;
 inline constexpr int kTurns = 130;
 inline constexpr int kIsBorn = 131;
 inline constexpr int kTurn = 132;
-
-// "first"; "second", "third", "fourth" and "last" follow, in WeekCode order.
-inline constexpr int kFirstWeekOfMonth = 133;
 
 }  // namespace tessolar::lang

@@ -182,6 +182,65 @@
     </message>
 </context>
 <context>
+    <name>Country</name>
+    <message>
+        <source>United States</source>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Kanada</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Vereinigtes Königreich</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australien</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Mexiko</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Irland</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Neuseeland</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Belgien</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Niederlande</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Spanien</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Österreich</translation>
+    </message>
+</context>
+<context>
     <name>DlgAbout</name>
     <message>
         <source>About Tessolar</source>
@@ -381,6 +440,49 @@
     </message>
 </context>
 <context>
+    <name>EntryType</name>
+    <message>
+        <source>Anniversary</source>
+        <translation>Jahrestag</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>National Holiday</source>
+        <translation>Gesetzlicher Feiertag</translation>
+    </message>
+    <message>
+        <source>Hebrew Holiday</source>
+        <translation>Jüdischer Feiertag</translation>
+    </message>
+    <message>
+        <source>Christian Holiday</source>
+        <translation>Christlicher Feiertag</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>Sober Anniversary</source>
+        <translation>Abstinenzjubiläum</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Erinnerung</translation>
+    </message>
+    <message>
+        <source>Personal Event</source>
+        <translation>Persönliches Ereignis</translation>
+    </message>
+    <message>
+        <source>Historical Event</source>
+        <translation>Historisches Ereignis</translation>
+    </message>
+</context>
+<context>
     <name>EventEntry</name>
     <message>
         <source>The day must be a number from 1 to %1 (%2 %3).</source>
@@ -500,6 +602,84 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+</context>
+<context>
+    <name>Month</name>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+</context>
+<context>
     <name>PageNavigator</name>
     <message>
         <source>The page could not be written to %1.</source>
@@ -527,6 +707,13 @@
     <message>
         <source>the page %1 did not load within %2 s</source>
         <translation>Die Seite %1 wurde nicht innerhalb von %2 s geladen</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramNames</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1292,60 @@
     </message>
 </context>
 <context>
+    <name>WeekRule</name>
+    <message>
+        <source>First</source>
+        <translation>Erster</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Zweiter</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Dritter</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Vierter</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzter</translation>
+    </message>
+</context>
+<context>
+    <name>Weekday</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Builds a personalised calendar for one year and prints it.</source>
@@ -1397,6 +1638,38 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Show the welcome page</source>
+        <translation>Startseite anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the big pictures page</source>
+        <translation>Seite mit großen Bildern anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the title page</source>
+        <translation>Titelseite anzeigen</translation>
+    </message>
+    <message>
+        <source>Show one month</source>
+        <translation>Einen Monat anzeigen</translation>
+    </message>
+    <message>
+        <source>Show all twelve months</source>
+        <translation>Alle zwölf Monate anzeigen</translation>
+    </message>
+    <message>
+        <source>Go to the previous month</source>
+        <translation>Zum vorherigen Monat</translation>
+    </message>
+    <message>
+        <source>Go to the next month</source>
+        <translation>Zum nächsten Monat</translation>
+    </message>
+    <message>
+        <source>Change the calendar settings</source>
+        <translation>Kalendereinstellungen ändern</translation>
     </message>
 </context>
 <context>

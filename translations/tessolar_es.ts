@@ -182,6 +182,65 @@
     </message>
 </context>
 <context>
+    <name>Country</name>
+    <message>
+        <source>United States</source>
+        <translation>Estados Unidos</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canadá</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Reino Unido</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>México</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Irlanda</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Alemania</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Nueva Zelanda</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Francia</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Bélgica</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Países Bajos</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italia</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>España</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Austria</translation>
+    </message>
+</context>
+<context>
     <name>DlgAbout</name>
     <message>
         <source>About Tessolar</source>
@@ -381,6 +440,49 @@
     </message>
 </context>
 <context>
+    <name>EntryType</name>
+    <message>
+        <source>Anniversary</source>
+        <translation>Aniversario</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Cumpleaños</translation>
+    </message>
+    <message>
+        <source>National Holiday</source>
+        <translation>Festivo nacional</translation>
+    </message>
+    <message>
+        <source>Hebrew Holiday</source>
+        <translation>Festividad judía</translation>
+    </message>
+    <message>
+        <source>Christian Holiday</source>
+        <translation>Festividad cristiana</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Luna llena</translation>
+    </message>
+    <message>
+        <source>Sober Anniversary</source>
+        <translation>Aniversario de sobriedad</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Recordatorio</translation>
+    </message>
+    <message>
+        <source>Personal Event</source>
+        <translation>Evento personal</translation>
+    </message>
+    <message>
+        <source>Historical Event</source>
+        <translation>Evento histórico</translation>
+    </message>
+</context>
+<context>
     <name>EventEntry</name>
     <message>
         <source>The day must be a number from 1 to %1 (%2 %3).</source>
@@ -500,6 +602,84 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Neerlandés</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+</context>
+<context>
+    <name>Month</name>
+    <message>
+        <source>January</source>
+        <translation>enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>diciembre</translation>
+    </message>
+</context>
+<context>
     <name>PageNavigator</name>
     <message>
         <source>The page could not be written to %1.</source>
@@ -527,6 +707,13 @@
     <message>
         <source>the page %1 did not load within %2 s</source>
         <translation>La página %1 no se cargó en %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramNames</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1292,60 @@
     </message>
 </context>
 <context>
+    <name>WeekRule</name>
+    <message>
+        <source>First</source>
+        <translation>Primer</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Segundo</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Tercer</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Cuarto</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Último</translation>
+    </message>
+</context>
+<context>
+    <name>Weekday</name>
+    <message>
+        <source>Sunday</source>
+        <translation>domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sábado</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Builds a personalised calendar for one year and prints it.</source>
@@ -1397,6 +1638,38 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <source>Show the welcome page</source>
+        <translation>Mostrar la página de bienvenida</translation>
+    </message>
+    <message>
+        <source>Show the big pictures page</source>
+        <translation>Mostrar la página de imágenes grandes</translation>
+    </message>
+    <message>
+        <source>Show the title page</source>
+        <translation>Mostrar la portada</translation>
+    </message>
+    <message>
+        <source>Show one month</source>
+        <translation>Mostrar un mes</translation>
+    </message>
+    <message>
+        <source>Show all twelve months</source>
+        <translation>Mostrar los doce meses</translation>
+    </message>
+    <message>
+        <source>Go to the previous month</source>
+        <translation>Ir al mes anterior</translation>
+    </message>
+    <message>
+        <source>Go to the next month</source>
+        <translation>Ir al mes siguiente</translation>
+    </message>
+    <message>
+        <source>Change the calendar settings</source>
+        <translation>Cambiar la configuración del calendario</translation>
     </message>
 </context>
 <context>

@@ -182,6 +182,65 @@
     </message>
 </context>
 <context>
+    <name>Country</name>
+    <message>
+        <source>United States</source>
+        <translation>États-Unis</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canada</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Royaume-Uni</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australie</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Mexique</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Irlande</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Allemagne</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Nouvelle-Zélande</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Belgique</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Pays-Bas</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italie</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Espagne</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Autriche</translation>
+    </message>
+</context>
+<context>
     <name>DlgAbout</name>
     <message>
         <source>About Tessolar</source>
@@ -381,6 +440,49 @@
     </message>
 </context>
 <context>
+    <name>EntryType</name>
+    <message>
+        <source>Anniversary</source>
+        <translation>Anniversaire de mariage</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Anniversaire</translation>
+    </message>
+    <message>
+        <source>National Holiday</source>
+        <translation>Jour férié national</translation>
+    </message>
+    <message>
+        <source>Hebrew Holiday</source>
+        <translation>Fête juive</translation>
+    </message>
+    <message>
+        <source>Christian Holiday</source>
+        <translation>Fête chrétienne</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Pleine lune</translation>
+    </message>
+    <message>
+        <source>Sober Anniversary</source>
+        <translation>Anniversaire d’abstinence</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Rappel</translation>
+    </message>
+    <message>
+        <source>Personal Event</source>
+        <translation>Événement personnel</translation>
+    </message>
+    <message>
+        <source>Historical Event</source>
+        <translation>Événement historique</translation>
+    </message>
+</context>
+<context>
     <name>EventEntry</name>
     <message>
         <source>The day must be a number from 1 to %1 (%2 %3).</source>
@@ -500,6 +602,84 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Néerlandais</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italien</translation>
+    </message>
+</context>
+<context>
+    <name>Month</name>
+    <message>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+</context>
+<context>
     <name>PageNavigator</name>
     <message>
         <source>The page could not be written to %1.</source>
@@ -527,6 +707,13 @@
     <message>
         <source>the page %1 did not load within %2 s</source>
         <translation>La page %1 ne s’est pas chargée en %2&#xa0;s</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramNames</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1292,60 @@
     </message>
 </context>
 <context>
+    <name>WeekRule</name>
+    <message>
+        <source>First</source>
+        <translation>Premier</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Deuxième</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Troisième</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Quatrième</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Dernier</translation>
+    </message>
+</context>
+<context>
+    <name>Weekday</name>
+    <message>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Builds a personalised calendar for one year and prints it.</source>
@@ -1397,6 +1638,38 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Show the welcome page</source>
+        <translation>Afficher la page d’accueil</translation>
+    </message>
+    <message>
+        <source>Show the big pictures page</source>
+        <translation>Afficher la page des grandes images</translation>
+    </message>
+    <message>
+        <source>Show the title page</source>
+        <translation>Afficher la page de titre</translation>
+    </message>
+    <message>
+        <source>Show one month</source>
+        <translation>Afficher un mois</translation>
+    </message>
+    <message>
+        <source>Show all twelve months</source>
+        <translation>Afficher les douze mois</translation>
+    </message>
+    <message>
+        <source>Go to the previous month</source>
+        <translation>Aller au mois précédent</translation>
+    </message>
+    <message>
+        <source>Go to the next month</source>
+        <translation>Aller au mois suivant</translation>
+    </message>
+    <message>
+        <source>Change the calendar settings</source>
+        <translation>Modifier les réglages du calendrier</translation>
     </message>
 </context>
 <context>

@@ -182,6 +182,65 @@
     </message>
 </context>
 <context>
+    <name>Country</name>
+    <message>
+        <source>United States</source>
+        <translation>Stati Uniti</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canada</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Regno Unito</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Messico</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Irlanda</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Germania</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Nuova Zelanda</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Francia</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Belgio</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Paesi Bassi</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italia</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Spagna</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Austria</translation>
+    </message>
+</context>
+<context>
     <name>DlgAbout</name>
     <message>
         <source>About Tessolar</source>
@@ -381,6 +440,49 @@
     </message>
 </context>
 <context>
+    <name>EntryType</name>
+    <message>
+        <source>Anniversary</source>
+        <translation>Anniversario</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Compleanno</translation>
+    </message>
+    <message>
+        <source>National Holiday</source>
+        <translation>Festività nazionale</translation>
+    </message>
+    <message>
+        <source>Hebrew Holiday</source>
+        <translation>Festività ebraica</translation>
+    </message>
+    <message>
+        <source>Christian Holiday</source>
+        <translation>Festività cristiana</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Luna piena</translation>
+    </message>
+    <message>
+        <source>Sober Anniversary</source>
+        <translation>Anniversario di sobrietà</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Promemoria</translation>
+    </message>
+    <message>
+        <source>Personal Event</source>
+        <translation>Evento personale</translation>
+    </message>
+    <message>
+        <source>Historical Event</source>
+        <translation>Evento storico</translation>
+    </message>
+</context>
+<context>
     <name>EventEntry</name>
     <message>
         <source>The day must be a number from 1 to %1 (%2 %3).</source>
@@ -500,6 +602,84 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spagnolo</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tedesco</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Olandese</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+</context>
+<context>
+    <name>Month</name>
+    <message>
+        <source>January</source>
+        <translation>gennaio</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>febbraio</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>aprile</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>maggio</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>giugno</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>luglio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>settembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>ottobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>dicembre</translation>
+    </message>
+</context>
+<context>
     <name>PageNavigator</name>
     <message>
         <source>The page could not be written to %1.</source>
@@ -527,6 +707,13 @@
     <message>
         <source>the page %1 did not load within %2 s</source>
         <translation>La pagina %1 non si è caricata entro %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramNames</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1292,60 @@
     </message>
 </context>
 <context>
+    <name>WeekRule</name>
+    <message>
+        <source>First</source>
+        <translation>Primo</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Secondo</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Terzo</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Quarto</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Ultimo</translation>
+    </message>
+</context>
+<context>
+    <name>Weekday</name>
+    <message>
+        <source>Sunday</source>
+        <translation>domenica</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lunedì</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>martedì</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercoledì</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>giovedì</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>venerdì</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sabato</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Builds a personalised calendar for one year and prints it.</source>
@@ -1397,6 +1638,38 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Ripeti %1</translation>
+    </message>
+    <message>
+        <source>Show the welcome page</source>
+        <translation>Mostra la pagina di benvenuto</translation>
+    </message>
+    <message>
+        <source>Show the big pictures page</source>
+        <translation>Mostra la pagina delle immagini grandi</translation>
+    </message>
+    <message>
+        <source>Show the title page</source>
+        <translation>Mostra il frontespizio</translation>
+    </message>
+    <message>
+        <source>Show one month</source>
+        <translation>Mostra un mese</translation>
+    </message>
+    <message>
+        <source>Show all twelve months</source>
+        <translation>Mostra tutti i dodici mesi</translation>
+    </message>
+    <message>
+        <source>Go to the previous month</source>
+        <translation>Vai al mese precedente</translation>
+    </message>
+    <message>
+        <source>Go to the next month</source>
+        <translation>Vai al mese successivo</translation>
+    </message>
+    <message>
+        <source>Change the calendar settings</source>
+        <translation>Modifica le impostazioni del calendario</translation>
     </message>
 </context>
 <context>

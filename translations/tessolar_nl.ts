@@ -182,6 +182,65 @@
     </message>
 </context>
 <context>
+    <name>Country</name>
+    <message>
+        <source>United States</source>
+        <translation>Verenigde Staten</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canada</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Verenigd Koninkrijk</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australië</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Mexico</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Ierland</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Duitsland</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Nieuw-Zeeland</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankrijk</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>België</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Nederland</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italië</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Spanje</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Oostenrijk</translation>
+    </message>
+</context>
+<context>
     <name>DlgAbout</name>
     <message>
         <source>About Tessolar</source>
@@ -381,6 +440,49 @@
     </message>
 </context>
 <context>
+    <name>EntryType</name>
+    <message>
+        <source>Anniversary</source>
+        <translation>Trouwdag</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Verjaardag</translation>
+    </message>
+    <message>
+        <source>National Holiday</source>
+        <translation>Nationale feestdag</translation>
+    </message>
+    <message>
+        <source>Hebrew Holiday</source>
+        <translation>Joodse feestdag</translation>
+    </message>
+    <message>
+        <source>Christian Holiday</source>
+        <translation>Christelijke feestdag</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Volle maan</translation>
+    </message>
+    <message>
+        <source>Sober Anniversary</source>
+        <translation>Nuchterheidsjubileum</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Herinnering</translation>
+    </message>
+    <message>
+        <source>Personal Event</source>
+        <translation>Persoonlijke gebeurtenis</translation>
+    </message>
+    <message>
+        <source>Historical Event</source>
+        <translation>Historische gebeurtenis</translation>
+    </message>
+</context>
+<context>
     <name>EventEntry</name>
     <message>
         <source>The day must be a number from 1 to %1 (%2 %3).</source>
@@ -500,6 +602,84 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <translation>Engels</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spaans</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Duits</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Frans</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiaans</translation>
+    </message>
+</context>
+<context>
+    <name>Month</name>
+    <message>
+        <source>January</source>
+        <translation>januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>maart</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>april</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>augustus</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>september</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>november</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>december</translation>
+    </message>
+</context>
+<context>
     <name>PageNavigator</name>
     <message>
         <source>The page could not be written to %1.</source>
@@ -527,6 +707,13 @@
     <message>
         <source>the page %1 did not load within %2 s</source>
         <translation>De pagina %1 is niet binnen %2 s geladen</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramNames</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1292,60 @@
     </message>
 </context>
 <context>
+    <name>WeekRule</name>
+    <message>
+        <source>First</source>
+        <translation>Eerste</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Tweede</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Derde</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Vierde</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Laatste</translation>
+    </message>
+</context>
+<context>
+    <name>Weekday</name>
+    <message>
+        <source>Sunday</source>
+        <translation>zondag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>maandag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>dinsdag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>woensdag</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>donderdag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vrijdag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>zaterdag</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Builds a personalised calendar for one year and prints it.</source>
@@ -1397,6 +1638,38 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>%1 op&amp;nieuw</translation>
+    </message>
+    <message>
+        <source>Show the welcome page</source>
+        <translation>Welkomstpagina weergeven</translation>
+    </message>
+    <message>
+        <source>Show the big pictures page</source>
+        <translation>Pagina met grote afbeeldingen weergeven</translation>
+    </message>
+    <message>
+        <source>Show the title page</source>
+        <translation>Titelpagina weergeven</translation>
+    </message>
+    <message>
+        <source>Show one month</source>
+        <translation>Eén maand weergeven</translation>
+    </message>
+    <message>
+        <source>Show all twelve months</source>
+        <translation>Alle twaalf maanden weergeven</translation>
+    </message>
+    <message>
+        <source>Go to the previous month</source>
+        <translation>Naar de vorige maand</translation>
+    </message>
+    <message>
+        <source>Go to the next month</source>
+        <translation>Naar de volgende maand</translation>
+    </message>
+    <message>
+        <source>Change the calendar settings</source>
+        <translation>Kalenderinstellingen wijzigen</translation>
     </message>
 </context>
 <context>

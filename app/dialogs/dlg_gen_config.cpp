@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/flows/program_names.h"
+#include "app/translations.h"
 #include "caldata/calendar_text.h"
 #include "caldata/regions.h"
 #include "compute/language_table.h"
@@ -23,15 +25,13 @@ CDlgGenConfig::CDlgGenConfig(ConfigChoices& choices, QWidget* parent)
   ui_->spinYear->setRange(kMinCalendarYear, kMaxCalendarYear);
   ui_->spinYear->setValue(choices.year);
   for (int language = 0; language < kLanguageCount; ++language)
-    ui_->comboLanguage->addItem(QString::fromStdString(LanguageName(choices.language, language)));
+    ui_->comboLanguage->addItem(Translated(LanguagePhrase(language)));
   for (int country = 0; country < kCountryCount; ++country)
-    ui_->comboCountry->addItem(QString::fromStdString(CountryName(choices.language, country)));
+    ui_->comboCountry->addItem(Translated(CountryPhrase(country)));
   ui_->comboLanguage->setCurrentIndex(choices.language);
   ui_->comboCountry->setCurrentIndex(choices.country);
-  for (const int weekday : {kMondayFirst, kSundayFirst}) {
-    ui_->comboWeekStart->addItem(QString::fromStdString(WeekdayName(choices.language, weekday)),
-                                 weekday);
-  }
+  for (const int weekday : {kMondayFirst, kSundayFirst})
+    ui_->comboWeekStart->addItem(Translated(WeekdayPhrase(weekday)), weekday);
   ShowFirstWeekday(choices.firstWeekday);
   ShowRegions(choices.country, choices.region);
   // Another country brings its usual first day and the whole country; the

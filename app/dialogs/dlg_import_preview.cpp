@@ -20,14 +20,13 @@ namespace {
 // The type of a yearly entry: one of the yearly types, from a list.
 class YearlyTypeDelegate : public QStyledItemDelegate {
  public:
-  explicit YearlyTypeDelegate(const ImportPlanModel& model, QObject* parent)
-      : QStyledItemDelegate(parent), model_(model) {}
+  using QStyledItemDelegate::QStyledItemDelegate;
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                         const QModelIndex&) const override {
     auto* box = new QComboBox(parent);
     for (const uint32_t type : {kBirthday, kAnniversary, kSoberAnniversary}) {
-      box->addItem(model_.TypeName(type), type);
+      box->addItem(ImportPlanModel::TypeName(type), type);
     }
     return box;
   }
@@ -39,9 +38,6 @@ class YearlyTypeDelegate : public QStyledItemDelegate {
                     const QModelIndex& index) const override {
     model->setData(index, static_cast<QComboBox*>(editor)->currentData(), Qt::EditRole);
   }
-
- private:
-  const ImportPlanModel& model_;
 };
 
 QString SkippedText(const ImportPlan& plan) {
@@ -56,11 +52,10 @@ QString SkippedText(const ImportPlan& plan) {
 
 }  // namespace
 
-CDlgImportPreview::CDlgImportPreview(ImportPlan& plan, const CCalDatabase& calendar,
-                                     const QString& sourceName, QWidget* parent)
+CDlgImportPreview::CDlgImportPreview(ImportPlan& plan, const QString& sourceName, QWidget* parent)
     : QDialog(parent),
       plan_(plan),
-      model_(new ImportPlanModel(plan, calendar, this)),
+      model_(new ImportPlanModel(plan, this)),
       table_(new QTableView(this)),
       room_(new QLabel(this)) {
   setWindowTitle(tr("Import"));
@@ -77,7 +72,7 @@ CDlgImportPreview::CDlgImportPreview(ImportPlan& plan, const CCalDatabase& calen
   layout->addWidget(heading);
 
   table_->setModel(model_);
-  table_->setItemDelegateForColumn(ImportPlanModel::kType, new YearlyTypeDelegate(*model_, this));
+  table_->setItemDelegateForColumn(ImportPlanModel::kType, new YearlyTypeDelegate(this));
   table_->setEditTriggers(QAbstractItemView::AllEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setWordWrap(false);

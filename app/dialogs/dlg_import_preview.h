@@ -6,7 +6,6 @@
 
 #include <QDialog>
 
-#include "caldata/cal_database.h"
 #include "imports/import_plan.h"
 
 class QLabel;
@@ -22,8 +21,7 @@ class CDlgImportPreview : public QDialog {
 
  public:
   // The dialog edits `plan` in place: checks and yearly types.
-  CDlgImportPreview(ImportPlan& plan, const CCalDatabase& calendar, const QString& sourceName,
-                    QWidget* parent);
+  CDlgImportPreview(ImportPlan& plan, const QString& sourceName, QWidget* parent);
 
   QTableView* Table() const { return table_; }
   QPushButton* OkButton() const { return ok_; }

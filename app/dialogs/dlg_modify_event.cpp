@@ -5,18 +5,17 @@
 #include <QImageReader>
 #include <QPushButton>
 
+#include "app/flows/program_names.h"
 #include "app/translations.h"
 #include "caldata/captions.h"
 #include "caldata/data_paths.h"
 #include "caldata/picture_files.h"
 #include "compute/date_arithmetic.h"
-#include "compute/language_table.h"
 #include "ui_dlg_modify_event.h"
 
 namespace tessolar {
 namespace {
 
-constexpr int kWeekOfMonthRows = kWeekLast - kWeekFirst + 1;
 constexpr int kWeekdays = 7;
 constexpr int kMonths = 12;
 constexpr int kUserTypes = 10;  // every type but the empty entry
@@ -25,13 +24,6 @@ constexpr int kPreviewHeight = 96;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 std::string Text(const QString& text) { return text.toStdString(); }
-
-// "first" -> "First", "último" -> "Último": Unicode upper case of the first letter.
-QString UpperFirst(const std::string& text) {
-  QString s = Text(text);
-  if (!s.isEmpty()) s.replace(0, 1, s.left(1).toUpper());
-  return s;
-}
 
 int Clamped(int value, int rows) { return value >= 0 && value < rows ? value : 0; }
 
@@ -105,20 +97,17 @@ void CDlgModifyEvent::SetEntry(const CalEntry& entry, bool isNew) {
 
 void CDlgModifyEvent::FillLists() {
   ui_->monthList->clear();
-  for (int month = 0; month < kMonths; ++month) ui_->monthList->addItem(Text(MonthName(calendar_.Language(), month)));
+  for (int month = 0; month < kMonths; ++month)
+    ui_->monthList->addItem(Translated(MonthPhrase(month)));
   ui_->typeList->clear();
-  for (int type = 0; type < kUserTypes; ++type) {
-    ui_->typeList->addItem(Text(calendar_.TypeName(type)));
-  }
+  for (int type = 0; type < kUserTypes; ++type)
+    ui_->typeList->addItem(Translated(EntryTypePhrase(static_cast<uint32_t>(type))));
   ui_->weekOfMonthList->clear();
-  for (int row = 0; row < kWeekOfMonthRows; ++row) {
-    ui_->weekOfMonthList->addItem(
-        UpperFirst(LanguageString(calendar_.Language(), lang::kFirstWeekOfMonth + row)));
-  }
+  for (int weekCode = kWeekFirst; weekCode <= kWeekLast; ++weekCode)
+    ui_->weekOfMonthList->addItem(Translated(WeekRulePhrase(weekCode)));
   ui_->weekdayList->clear();
-  for (int weekday = 0; weekday < kWeekdays; ++weekday) {
-    ui_->weekdayList->addItem(Text(WeekdayName(calendar_.Language(), weekday)));
-  }
+  for (int weekday = 0; weekday < kWeekdays; ++weekday)
+    ui_->weekdayList->addItem(Translated(WeekdayPhrase(weekday)));
 }
 
 CalEntry CDlgModifyEvent::Entry() const {
@@ -164,7 +153,7 @@ bool CDlgModifyEvent::Fixed() const { return ui_->fixedRadio->isChecked(); }
 
 EntryProblem CDlgModifyEvent::CurrentProblem() const {
   return CheckEventEntry(ui_->monthList->currentIndex(), Fixed(), Text(ui_->dayEdit->text()),
-                         Text(ui_->yearEdit->text()), calendar_.Year(), calendar_.Language());
+                         Text(ui_->yearEdit->text()), calendar_.Year());
 }
 
 void CDlgModifyEvent::ShowProblem(const EntryProblem& problem) {

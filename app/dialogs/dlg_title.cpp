@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRegularExpressionValidator>
 
+#include "app/translations.h"
 #include "ui_dlg_title.h"
 
 namespace tessolar {
@@ -36,8 +37,7 @@ CDlgTitle::CDlgTitle(TitleFields& fields, QWidget* parent)
   ui_->buttonFont->setText(fontFace_);
   ui_->editColor->setText(QString::fromStdString(fields.fontColor));
   ui_->editSize->setText(QString::number(fields.fontSize));
-  for (const std::string& name : fields.pictureNames)
-    ui_->comboPicture->addItem(QString::fromStdString(name));
+  for (const UserText& name : fields.pictureNames) ui_->comboPicture->addItem(Translated(name));
   ui_->comboPicture->setCurrentIndex(fields.pictureIndex <
                                              static_cast<uint32_t>(ui_->comboPicture->count())
                                          ? static_cast<int>(fields.pictureIndex)

@@ -4,13 +4,14 @@
 #include <QImage>
 #include <QLocale>
 
+#include "app/flows/program_names.h"
 #include "app/translations.h"
 #include "imports/icalendar_export.h"
 
 namespace tessolar {
 
-ImportPlanModel::ImportPlanModel(ImportPlan& plan, const CCalDatabase& calendar, QObject* parent)
-    : QAbstractTableModel(parent), plan_(plan), calendar_(calendar) {}
+ImportPlanModel::ImportPlanModel(ImportPlan& plan, QObject* parent)
+    : QAbstractTableModel(parent), plan_(plan) {}
 
 int ImportPlanModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(plan_.candidates.size());
@@ -20,9 +21,7 @@ int ImportPlanModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : kColumnCount;
 }
 
-QString ImportPlanModel::TypeName(uint32_t type) const {
-  return QString::fromStdString(calendar_.TypeName(type));
-}
+QString ImportPlanModel::TypeName(uint32_t type) { return Translated(EntryTypePhrase(type)); }
 
 QString ImportPlanModel::DateText(const ImportCandidate& candidate) const {
   const CalEntry& e = candidate.entry;

@@ -8,7 +8,6 @@
 #include <QHash>
 #include <QPixmap>
 
-#include "caldata/cal_database.h"
 #include "imports/import_plan.h"
 
 namespace tessolar {
@@ -20,7 +19,7 @@ class ImportPlanModel : public QAbstractTableModel {
   enum Column { kDate, kType, kDescription, kPicture, kNote, kColumnCount };
   static constexpr int kThumbnailSize = 48;
 
-  ImportPlanModel(ImportPlan& plan, const CCalDatabase& calendar, QObject* parent);
+  ImportPlanModel(ImportPlan& plan, QObject* parent);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -31,8 +30,8 @@ class ImportPlanModel : public QAbstractTableModel {
 
   // Checks or unchecks every candidate.
   void CheckAll(bool checked);
-  // The name of `type` in the calendar's language.
-  QString TypeName(uint32_t type) const;
+  // The name of `type` in the program's language.
+  static QString TypeName(uint32_t type);
 
  signals:
   void CheckedChanged();
@@ -43,7 +42,6 @@ class ImportPlanModel : public QAbstractTableModel {
   QPixmap Thumbnail(int row) const;
 
   ImportPlan& plan_;
-  const CCalDatabase& calendar_;
   mutable QHash<int, QPixmap> thumbnails_;
 };
 

@@ -58,7 +58,7 @@ bool CalendarExchange::Import() {
     prompts_.ShowMessage(message);
     return false;
   }
-  if (!prompts_.RunImportPreview(*plan, db)) return false;
+  if (!prompts_.RunImportPreview(*plan)) return false;
   doc_.NameChange(TESSOLAR_TEXT("CalendarExchange", "Import"));
   const int firstMonth = FirstCheckedMonth(*plan);
   if (firstMonth < 0 || !PhotoFolderReady(*plan)) return false;

@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "app/flows/program_names.h"
 #include "caldata/calendar_text.h"
-#include "compute/language_table.h"
 
 namespace tessolar {
 namespace {
@@ -85,7 +85,7 @@ bool RunTitleFlow(CCalDatabase& db, UserPrompts& prompts) {
   for (int slot = 0; slot < kBigPictureCount; ++slot) {
     const std::string& description = db.BigPictureAt(slot).description;
     const bool named = !description.empty() && description.find("null") == std::string::npos;
-    f.pictureNames.push_back(named ? description : MonthName(db.Language(), slot));
+    f.pictureNames.push_back(named ? UserText(description) : MonthPhrase(slot));
   }
   if (!prompts.RunTitle(f)) return false;
   db.SetTitlePictureIndex(f.pictureIndex);

@@ -1,7 +1,7 @@
 #include "app/flows/event_entry_check.h"
 
+#include "app/flows/program_names.h"
 #include "compute/date_arithmetic.h"
-#include "compute/language_table.h"
 
 namespace tessolar {
 namespace {
@@ -30,10 +30,10 @@ std::optional<int> WholeNumber(std::string_view text) {
 }
 
 EntryProblem CheckEventEntry(int month, bool fixed, std::string_view dayText,
-                             std::string_view yearText, int calendarYear, int language) {
+                             std::string_view yearText, int calendarYear) {
   if (fixed) {
     const int days = DaysInMonth(month, calendarYear);
-    const std::string monthName = MonthName(language, month);
+    const UserText monthName = MonthPhrase(month);
     const std::string year = std::to_string(calendarYear);
     const std::optional<int> day = WholeNumber(dayText);
     if (!day) {

@@ -45,7 +45,9 @@ struct TitleFields {
   std::string title;
   std::string fontFace;
   std::string fontColor;  // "#rrggbb"
-  std::vector<std::string> pictureNames;  // the twelve choices of the picture list
+  // The twelve choices of the picture list: each picture's description, or
+  // its month's name when it has none.
+  std::vector<UserText> pictureNames;
 };
 
 // The big-picture dialog's two edits.
@@ -83,9 +85,9 @@ class UserPrompts {
   // A vCard or iCalendar file to import into the calendar saved at `calendar`
   // (a path, or empty when never saved), or empty when the user cancelled.
   virtual std::string ChooseImportSource(const std::string& calendar) = 0;
-  // The preview of an import into `calendar`: the user checks and unchecks
-  // candidates and may change the type of a yearly one.
-  virtual bool RunImportPreview(ImportPlan& plan, const CCalDatabase& calendar) = 0;
+  // The preview of an import: the user checks and unchecks candidates and
+  // may change the type of a yearly one.
+  virtual bool RunImportPreview(ImportPlan& plan) = 0;
   // Where to write the calendar as iCalendar (starting at `suggested`, a
   // path or a bare file name), or empty when the user cancelled.
   virtual std::string ChooseExportTarget(const std::string& suggested) = 0;

@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
       return 1;
     }
     candidates = plan->candidates.size();
-    tessolar::CDlgImportPreview dialog(*plan, calendar, "book.vcf", nullptr);
+    tessolar::CDlgImportPreview dialog(*plan, "book.vcf", nullptr);
     FirstPaint paint(dialog);
     dialog.Table()->viewport()->installEventFilter(&paint);
     dialog.exec();

@@ -141,8 +141,8 @@ TEST(TitleFlow, TheDialogOpensOnTheStoredValuesAndOkStoresTheFields) {
   const TitleFields& shown = s.prompts.lastTitle;
   EXPECT_EQ(std::make_tuple(shown.x, shown.y, shown.width, shown.fontSize),
             std::make_tuple(kMaxTitleX, kMaxTitleY, kMaxTitleWidth, 256));
-  EXPECT_EQ(shown.pictureNames[0], "January");
-  EXPECT_EQ(shown.pictureNames[3], "Spring");
+  EXPECT_EQ(English(shown.pictureNames[0]), "January");
+  EXPECT_EQ(English(shown.pictureNames[3]), "Spring");
   EXPECT_EQ(db.Title(), "The Millers");
   EXPECT_EQ(db.TitleFontColor(), "#ff0000");
   EXPECT_EQ(std::make_tuple(db.TitleXPos(), db.TitleYPos(), db.TitleWidth()),

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/flows/event_entry_check.h"
-#include "compute/language_table.h"
 
 namespace tessolar {
 namespace {
@@ -48,7 +47,7 @@ TEST(EventEntryCheck, DayMustBeADayOfTheMonthInTheCalendarYearAndYearANonZeroNum
       {0, true, "1", "-10000", 2025, EntryField::kYear, "cannot be 0"},
   };
   for (const Case& c : cases) {
-    const EntryProblem problem = CheckEventEntry(c.month, c.fixed, c.day, c.year, c.calendarYear, 0);
+    const EntryProblem problem = CheckEventEntry(c.month, c.fixed, c.day, c.year, c.calendarYear);
     SCOPED_TRACE(std::string("day '") + c.day + "' year '" + c.year + "'");
     EXPECT_EQ(problem.field, c.field);
     const std::string message = English(problem.message);

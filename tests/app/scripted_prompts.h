@@ -32,7 +32,7 @@ class ScriptedPrompts : public UserPrompts {
   std::string ChooseCalendarToOpen() override { return Next(paths, "open"); }
   std::string ChooseCalendarToSave(const std::string& suggested) override;
   std::string ChooseImportSource(const std::string&) override { return Next(paths, "import"); }
-  bool RunImportPreview(ImportPlan& plan, const CCalDatabase& calendar) override;
+  bool RunImportPreview(ImportPlan& plan) override;
   std::string ChooseExportTarget(const std::string& suggested) override;
 
   // Each dialog edits its fields with the next function and answers its bool.

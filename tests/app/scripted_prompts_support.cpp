@@ -81,7 +81,7 @@ std::string ScriptedPrompts::ChooseCalendarToSave(const std::string& suggested) 
   return Next(paths, "save");
 }
 
-bool ScriptedPrompts::RunImportPreview(ImportPlan& plan, const CCalDatabase&) {
+bool ScriptedPrompts::RunImportPreview(ImportPlan& plan) {
   dialogs.push_back("preview");
   lastPreview = plan;
   EXPECT_FALSE(previews.empty()) << "unexpected import preview";

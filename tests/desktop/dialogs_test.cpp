@@ -130,7 +130,7 @@ class DialogsTest : public QObject {
     fields.y = 200;
     fields.width = 500;
     fields.pictureIndex = 12;
-    fields.pictureNames = {"January", "February"};
+    fields.pictureNames = {std::string("January"), std::string("February")};
     QString chosenFace;
     WhenShown<QDialog>([&](QDialog& dialog) {
       WhenShown<QColorDialog>([](QColorDialog& colors) {
@@ -258,7 +258,6 @@ class DialogsTest : public QObject {
   // The preview edits the plan: checks through the checkboxes, a yearly type
   // through its list; OK is off while nothing or more than fits is checked.
   void importPreviewEditsThePlanAndKeepsToTheRoom() {
-    CCalDatabase calendar;
     ImportPlan plan;
     for (int i = 0; i < 3; ++i) {
       ImportCandidate candidate;
@@ -272,7 +271,7 @@ class DialogsTest : public QObject {
     plan.candidates[0].photoBytes = png.toStdString();
     plan.skipped.push_back({"Cleo", {std::string("the date 1999-02-31 does not exist")}});
     plan.room = 2;
-    CDlgImportPreview dialog(plan, calendar, "people.vcf", nullptr);
+    CDlgImportPreview dialog(plan, "people.vcf", nullptr);
     QAbstractItemModel* model = dialog.Table()->model();
     QVERIFY(!dialog.OkButton()->isEnabled());  // 3 checked, room for 2
     QVERIFY(dialog.RoomText().contains("Uncheck 1"));

@@ -1,16 +1,25 @@
 // The program in German, as a person with a German desktop (LANG=de_DE.UTF-8)
 // starts it: the translations load as main() loads them, and the menus,
 // dialogs, the flows' questions and Qt's own buttons speak German.
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 #include <functional>
 #include <tuple>
 
+#include "app/dialogs/dlg_gen_config.h"
+#include "app/dialogs/dlg_modify_event.h"
+#include "app/dialogs/import_plan_model.h"
+#include "app/flows/event_entry_check.h"
 #include "app/main_frame.h"
 #include "app/translations.h"
+#include "compute/week_start.h"
 
 namespace tessolar {
 namespace {
@@ -37,7 +46,12 @@ class TranslationsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QCOMPARE(InstallTranslations(*qApp), "de_DE"); }
+  void initTestCase() {
+    QCOMPARE(InstallTranslations(*qApp), "de_DE");
+    // The calendar opened below leaves a recovery file, which a later run would offer back.
+    QVERIFY(state_.isValid());
+    qputenv("XDG_STATE_HOME", state_.path().toUtf8());
+  }
 
   void menusAndDialogsSpeakGerman() {
     CMainFrame frame;
@@ -55,6 +69,43 @@ class TranslationsTest : public QObject {
     });
     QVERIFY2(about.contains("Über Tessolar") && about.contains("Tessolar Version 4.0.34"),
              qPrintable(about.join(" | ")));
+  }
+
+  // With an English calendar open, what the program lists and explains still
+  // speaks German; only the event dialog's caption, page text, stays English.
+  void listsAndTooltipsFollowTheDesktopNotTheCalendar() {
+    CMainFrame frame;
+    QSignalSpy loaded(frame.View(), &QWebEngineView::loadFinished);
+    frame.Start(TESSOLAR_SOURCE_DIR "/resources/sample.cal");
+    QVERIFY(loaded.wait(15000));
+    QCOMPARE(frame.Document().Db().Language(), 0);
+    QStringList tips;
+    for (const QAction* action : frame.findChild<QToolBar*>("pages")->actions())
+      tips << action->toolTip();
+    QVERIFY2(tips.contains("Kalendereinstellungen ändern") && tips.contains("Januar"),
+             qPrintable(tips.join(" | ")));
+
+    ConfigChoices choices;
+    choices.firstWeekday = kSundayFirst;
+    const CDlgGenConfig config(choices);
+    QStringList configTexts;
+    for (const char* name : {"comboLanguage", "comboCountry", "comboWeekStart"})
+      configTexts << config.findChild<QComboBox*>(name)->currentText();
+    QCOMPARE(configTexts, QStringList({"Englisch", "Vereinigte Staaten", "Sonntag"}));
+
+    CCalDatabase calendar;
+    calendar.SetYear(2025);
+    CDlgModifyEvent event(calendar, nullptr);
+    event.SetEntry(DatedEntry(0, 20, 2015, kBirthday, "Ann", kNoPicture), false);
+    const auto list = [&event](const char* name) { return event.findChild<QComboBox*>(name); };
+    QCOMPARE(list("monthList")->currentText(), "Januar");
+    QCOMPARE(list("typeList")->currentText(), "Geburtstag");
+    QCOMPARE(list("weekOfMonthList")->itemText(2) + " " + list("weekdayList")->itemText(1),
+             "Dritter Montag");
+    QCOMPARE(event.findChild<QLineEdit*>("captionEdit")->text(), "Ann turns 10");
+    QCOMPARE(Translated(CheckEventEntry(1, true, "31", "1985", 2025).message),
+             "Im Februar 2025 gibt es keinen Tag 31: Geben Sie einen Tag von 1 bis 28 ein.");
+    QCOMPARE(ImportPlanModel::TypeName(kSoberAnniversary), "Abstinenzjubiläum");
   }
 
   // A flow's question: its English source translated, its value put in after,
@@ -93,6 +144,9 @@ class TranslationsTest : public QObject {
     for (int i = 0; i < 4; ++i) qputenv(names[i], environment[i].toUtf8());
     QCOMPARE(DesktopLanguages(), languages);
   }
+
+ private:
+  QTemporaryDir state_;
 };
 
 }  // namespace tessolar
