@@ -1,6 +1,7 @@
 # Builds the Debian package from the build tree and checks what it would put on
 # a machine: the programs, the desktop entry, icons, metainfo, MIME type, manual
-# pages and clip-art, nothing of the tests, and the libraries it depends on.
+# pages, copyright, changelog and clip-art, nothing of the tests, and the
+# libraries it depends on.
 # Variables: CPACK, CPACK_CONFIG, WORK, SAMPLE, DPKG_DEB, DESKTOP_FILE_VALIDATE,
 # APPSTREAMCLI, UPDATE_MIME_DATABASE and GIO.
 
@@ -48,7 +49,8 @@ foreach(expected
     ${share}/icons/hicolor/16x16/apps/tessolar.png ${share}/icons/hicolor/32x32/apps/tessolar.png
     ${share}/icons/hicolor/48x48/apps/tessolar.png ${share}/icons/hicolor/64x64/apps/tessolar.png
     ${share}/icons/hicolor/128x128/apps/tessolar.png ${share}/icons/hicolor/256x256/apps/tessolar.png
-    ${share}/man/man1/tessolar.1 ${share}/man/man1/tessolar-cli.1
+    ${share}/man/man1/tessolar.1.gz ${share}/man/man1/tessolar-cli.1.gz
+    ${share}/doc/tessolar/copyright ${share}/doc/tessolar/changelog.gz
     ${share}/tessolar/clipart/LICENSE.txt ${share}/tessolar/Tessolar_help.pdf
     ${share}/tessolar/sample.cal)
   if(NOT expected IN_LIST paths)
@@ -67,7 +69,7 @@ if(extra)
 endif()
 
 run(${DPKG_DEB} -f ${debs} Package Section Maintainer Depends Recommends)
-foreach(pattern "Package: tessolar\n" "Section: utils\n" "Maintainer: Tessolar developers\n"
+foreach(pattern "Package: tessolar\n" "Section: utils\n" "Maintainer: Tessolar developers <tessolar@example.org>\n"
                 "Depends:[^\n]*libqt6webenginewidgets6"
                 "Depends:[^\n]*libqt6webenginecore6-bin" "Depends:[^\n]*qt6-qpa-plugins"
                 "Depends:[^\n]*libqt6svg6" "Depends:[^\n]*libqt6pdf6" "Recommends:[^\n]*pdf-viewer")
