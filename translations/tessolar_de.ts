@@ -75,6 +75,10 @@
         <source>De&amp;lete</source>
         <translation>&amp;Löschen</translation>
     </message>
+    <message>
+        <source>Picture preview</source>
+        <translation>Bildvorschau</translation>
+    </message>
 </context>
 <context>
     <name>CalendarDocument</name>
@@ -1438,6 +1442,10 @@
     <message>
         <source>Uncheck %1 to import the rest.</source>
         <translation>Wählen Sie %1 ab, um die übrigen zu importieren.</translation>
+    </message>
+    <message>
+        <source>Days to import</source>
+        <translation>Zu importierende Tage</translation>
     </message>
 </context>
 <context>

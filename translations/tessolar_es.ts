@@ -75,6 +75,10 @@
         <source>De&amp;lete</source>
         <translation>Elim&amp;inar</translation>
     </message>
+    <message>
+        <source>Picture preview</source>
+        <translation>Vista previa de la imagen</translation>
+    </message>
 </context>
 <context>
     <name>CalendarDocument</name>
@@ -1438,6 +1442,10 @@
     <message>
         <source>Uncheck %1 to import the rest.</source>
         <translation>Desmarque %1 para importar el resto.</translation>
+    </message>
+    <message>
+        <source>Days to import</source>
+        <translation>Días para importar</translation>
     </message>
 </context>
 <context>

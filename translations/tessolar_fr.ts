@@ -75,6 +75,10 @@
         <source>De&amp;lete</source>
         <translation>&amp;Supprimer</translation>
     </message>
+    <message>
+        <source>Picture preview</source>
+        <translation>Aperçu de l’image</translation>
+    </message>
 </context>
 <context>
     <name>CalendarDocument</name>
@@ -1438,6 +1442,10 @@
     <message>
         <source>Uncheck %1 to import the rest.</source>
         <translation>Décochez-en %1 pour importer les autres.</translation>
+    </message>
+    <message>
+        <source>Days to import</source>
+        <translation>Jours à importer</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,10 @@
         <source>De&amp;lete</source>
         <translation>E&amp;limina</translation>
     </message>
+    <message>
+        <source>Picture preview</source>
+        <translation>Anteprima dell’immagine</translation>
+    </message>
 </context>
 <context>
     <name>CalendarDocument</name>
@@ -1438,6 +1442,10 @@
     <message>
         <source>Uncheck %1 to import the rest.</source>
         <translation>Deselezionane %1 per importare gli altri.</translation>
+    </message>
+    <message>
+        <source>Days to import</source>
+        <translation>Giorni da importare</translation>
     </message>
 </context>
 <context>

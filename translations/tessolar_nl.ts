@@ -75,6 +75,10 @@
         <source>De&amp;lete</source>
         <translation>Verw&amp;ijderen</translation>
     </message>
+    <message>
+        <source>Picture preview</source>
+        <translation>Voorbeeld van de afbeelding</translation>
+    </message>
 </context>
 <context>
     <name>CalendarDocument</name>
@@ -1438,6 +1442,10 @@
     <message>
         <source>Uncheck %1 to import the rest.</source>
         <translation>Vink er %1 uit om de rest te importeren.</translation>
+    </message>
+    <message>
+        <source>Days to import</source>
+        <translation>Te importeren dagen</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,9 @@ CDlgImportPreview::CDlgImportPreview(ImportPlan& plan, const QString& sourceName
   heading->setWordWrap(true);
   layout->addWidget(heading);
 
+  // A screen reader names the list and the skipped lines by what they hold.
+  table_->setAccessibleName(tr("Days to import"));
+  table_->setAccessibleDescription(heading->text());
   table_->setModel(model_);
   table_->setItemDelegateForColumn(ImportPlanModel::kType, new YearlyTypeDelegate(this));
   table_->setEditTriggers(QAbstractItemView::AllEditTriggers);
@@ -96,6 +99,7 @@ CDlgImportPreview::CDlgImportPreview(ImportPlan& plan, const QString& sourceName
   if (!plan.skipped.empty()) {
     layout->addWidget(new QLabel(tr("Skipped (%1):").arg(plan.skipped.size()), this));
     auto* skipped = new QPlainTextEdit(SkippedText(plan), this);
+    skipped->setAccessibleName(tr("Skipped (%1):").arg(plan.skipped.size()));
     skipped->setReadOnly(true);
     skipped->setMaximumHeight(fontMetrics().height() * 5 + 12);
     layout->addWidget(skipped);
