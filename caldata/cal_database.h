@@ -76,6 +76,11 @@ class CCalDatabase {
   // ignored). A reset keeps it with the country.
   int FirstWeekday() const { return firstWeekday_; }
   void SetFirstWeekday(int weekday);
+  // Whether the pages mark the days off: a public holiday's number in the
+  // holiday colour and the weekend's columns tinted. Off for calendars whose
+  // file does not say; new calendars turn it on.
+  bool MarkDaysOff() const { return markDaysOff_; }
+  void SetMarkDaysOff(bool on) { markDaysOff_ = on; }
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& title) { title_ = title; }
   const std::string& FontMainBody() const { return fontMainBody_; }
@@ -196,6 +201,7 @@ class CCalDatabase {
   std::string region_;
   std::string unknownRegion_;
   int firstWeekday_ = 0;
+  bool markDaysOff_ = false;
   std::string title_ = "Blank Title";
   std::string fontMainBody_ = "Verdana";
   std::string titleFontStyle_ = "Verdana";

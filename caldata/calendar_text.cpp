@@ -64,8 +64,13 @@ std::string CalendarText(const CCalDatabase& db) {
   TextBuilder out;
   out.Line(kBuildText, "Build");
   out.Line(db.Language(), "Language");
-  // The region after the week start, so that readers that know no region still read the line.
-  if (db.Region().empty()) {
+  // The region and the marking of days off after the week start, so that
+  // readers that know neither still read the line; a calendar with neither
+  // writes the line as before.
+  if (db.MarkDaysOff()) {
+    out.Line(db.Country(), db.FirstWeekday(), db.Region(), 1,
+             "Country, FirstWeekday, Region, MarkDaysOff");
+  } else if (db.Region().empty()) {
     out.Line(db.Country(), db.FirstWeekday(), "Country, FirstWeekday");
   } else {
     out.Line(db.Country(), db.FirstWeekday(), db.Region(), "Country, FirstWeekday, Region");

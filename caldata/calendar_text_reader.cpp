@@ -87,6 +87,7 @@ class TextReader {
     if (countryFields >= 4 && !Field(2).empty() && !db_.SetRegion(Field(2))) {
       db_.SetUnknownRegion(Field(2));
     }
+    db_.SetMarkDaysOff(countryFields >= 5 && Number(Field(3)).value_or(0) == 1);
     if (!NextLine(1)) return false;
     if (auto v = NumberIn(Field(0), kMinCalendarYear, kMaxCalendarYear)) {
       db_.SetYear(static_cast<int>(*v));

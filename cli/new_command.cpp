@@ -55,6 +55,7 @@ int RunNewCommand(const std::vector<std::string>& args) {
   db.SetCountry(country);
   db.SetRegion(region);
   db.SetFirstWeekday(firstWeekday);
+  db.SetMarkDaysOff(true);
   db.SetYear(year);
   include.ApplyTo(db);
   db.SetClipartDirectory(clipart);

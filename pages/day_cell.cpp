@@ -37,20 +37,22 @@ void AppendTableOpening(std::string& page, bool twoColumns) {
       "border-collapse:collapse'>\n";
 }
 
-// The first row's opening and the narrow cell with the day number.
+// The first row's opening and the narrow cell with the day number, in the
+// holiday colour on a day off.
 void AppendDayNumber(std::string& page, const std::string& font, const std::string& token,
-                     int day) {
+                     const DayView& day) {
   Append(page,
          "<tr>\n<td width=8 nowrap valign=top style='width:.1in;padding:0in .1pt 0in .1pt'>\n"
-         "<p class=MsoNormal><span aria-hidden=true style='color:gray;font-family:\"",
-         font, "\"' onDblClick=onBtnOk(\"", token, "\"); >", day, "</span></p>\n</td>\n");
+         "<p class=MsoNormal><span aria-hidden=true style='",
+         day.dayOff ? "color:#b3261e;font-weight:bold" : "color:gray", ";font-family:\"", font,
+         "\"' onDblClick=onBtnOk(\"", token, "\"); >", day.day, "</span></p>\n</td>\n");
 }
 
 void AppendOneEntry(std::string& page, const DayView& day, const std::string& font,
                     const std::string& token) {
   const EntryView& entry = day.entries[0];
   AppendTableOpening(page, false);
-  AppendDayNumber(page, font, token, day.day);
+  AppendDayNumber(page, font, token, day);
   // Short captions keep the page's size; longer ones shrink by their width.
   const char* size = "";
   if (CodePointCount(entry.caption) > kShortCaptionLength) {
@@ -73,7 +75,7 @@ void AppendOneEntry(std::string& page, const DayView& day, const std::string& fo
 void AppendTwoEntries(std::string& page, const DayView& day, const std::string& font,
                       const std::string& token) {
   AppendTableOpening(page, true);
-  AppendDayNumber(page, font, token, day.day);
+  AppendDayNumber(page, font, token, day);
   page += "<td></td>\n</tr>\n<tr>\n";
   for (const EntryView& entry : day.entries) {
     Append(page,
@@ -119,7 +121,7 @@ void AppendQuadrantPicture(std::string& page, const EntryView* entry) {
 void AppendFourEntries(std::string& page, const DayView& day, int month, const std::string& font,
                        const std::string& token) {
   AppendTableOpening(page, true);
-  AppendDayNumber(page, font, token, day.day);
+  AppendDayNumber(page, font, token, day);
   page += "<td align=right valign=top style='padding:0in .1pt 0in .1pt'>\n";
   if (day.more > 0) {
     Append(page, "<span class=more role=button tabindex=-1 style='color:gray;font-size:9;font-family:\"", font,
@@ -150,12 +152,16 @@ void AppendDayCell(std::string& page, const DayView& day, int month, const std::
   // place in the page's keyboard order once selected.
   const std::string cell = "data-date=\"" + day.date + "\" data-token=\"" + token +
                            "\" tabindex=-1 aria-label=\"" + EscapeHtml(day.spoken) + "\"";
+  const char* marks = day.dayOff && day.weekend ? " dayoff weekend"
+                      : day.dayOff               ? " dayoff"
+                      : day.weekend              ? " weekend"
+                                                 : "";
   if (day.layout == DayLayout::kEmpty) {
-    Append(page, "<td class=xl24 ", cell, " onDblClick=onBtnOk(\"", token,
+    Append(page, "<td class=\"xl24", marks, "\" ", cell, " onDblClick=onBtnOk(\"", token,
            "\"); ><span class=daynum aria-hidden=true>", day.day, "</span></td>\n");
     return;
   }
-  Append(page, "<td class=xl25 bgcolor=white ", cell, " >\n");
+  Append(page, "<td class=\"xl25", marks, "\" bgcolor=white ", cell, " >\n");
   switch (day.layout) {
     case DayLayout::kOne: AppendOneEntry(page, day, font, token); break;
     case DayLayout::kTwo: AppendTwoEntries(page, day, font, token); break;

@@ -1,6 +1,8 @@
 #include "pages/month_view.h"
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 #include "caldata/captions.h"
 #include "compute/date_arithmetic.h"
@@ -8,6 +10,7 @@
 #include "compute/language_table.h"
 #include "compute/utf8.h"
 #include "compute/week_start.h"
+#include "generators/days_off.h"
 #include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
 
@@ -172,9 +175,14 @@ MonthView BuildMonthView(const CCalDatabase& db, int month, int year, PictureMea
   } else {
     view.previousCell = 0, view.nextCell = 34;
   }
+  const std::set<std::pair<int, int>> daysOff =
+      db.MarkDaysOff() ? DaysOffOf(db) : std::set<std::pair<int, int>>();
   for (int day = 1; day <= days; ++day) {
     const int weekday = (firstWeekday + day - 1) % kDaysPerWeek;
     view.days.push_back(BuildDay(db, month, year, day, weekday, pictures));
+    if (!db.MarkDaysOff()) continue;
+    view.days.back().dayOff = daysOff.count({month, day}) != 0;
+    view.days.back().weekend = weekday == 0 || weekday == kDaysPerWeek - 1;
   }
   view.previous = month == 0 ? MiniMonth(db, 11, year - 1) : MiniMonth(db, month - 1, year);
   view.next = month == 11 ? MiniMonth(db, 0, year + 1) : MiniMonth(db, month + 1, year);

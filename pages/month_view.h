@@ -46,6 +46,9 @@ struct DayView {
   DayLayout layout = DayLayout::kEmpty;
   std::vector<EntryView> entries;  // at most kEntriesShownPerDay
   uint32_t more = 0;               // shown entries beyond those
+  // Marked on calendars that mark days off: a public holiday, a weekend day.
+  bool dayOff = false;
+  bool weekend = false;
 };
 
 struct MiniMonthView {

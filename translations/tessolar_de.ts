@@ -344,6 +344,10 @@
         <source>The public holidays shown are those of this region; the whole country shows every region&apos;s</source>
         <translation>Angezeigt werden die gesetzlichen Feiertage dieser Region; beim ganzen Land die aller Regionen</translation>
     </message>
+    <message>
+        <source>Mark &amp;days off (holidays in colour, weekends tinted)</source>
+        <translation>&amp;Freie Tage hervorheben (Feiertage farbig, Wochenenden getönt)</translation>
+    </message>
 </context>
 <context>
     <name>DlgTitle</name>

@@ -344,6 +344,10 @@
         <source>The public holidays shown are those of this region; the whole country shows every region&apos;s</source>
         <translation>Se muestran los días festivos de esta región; con todo el país, los de todas las regiones</translation>
     </message>
+    <message>
+        <source>Mark &amp;days off (holidays in colour, weekends tinted)</source>
+        <translation>Marcar los &amp;días libres (festivos en color, fines de semana sombreados)</translation>
+    </message>
 </context>
 <context>
     <name>DlgTitle</name>

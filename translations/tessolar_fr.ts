@@ -344,6 +344,10 @@
         <source>The public holidays shown are those of this region; the whole country shows every region&apos;s</source>
         <translation>Les jours fériés affichés sont ceux de cette région&#x202f;; avec tout le pays, ceux de toutes les régions</translation>
     </message>
+    <message>
+        <source>Mark &amp;days off (holidays in colour, weekends tinted)</source>
+        <translation>Marquer les &amp;jours chômés (fériés en couleur, week-ends teintés)</translation>
+    </message>
 </context>
 <context>
     <name>DlgTitle</name>

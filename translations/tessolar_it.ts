@@ -344,6 +344,10 @@
         <source>The public holidays shown are those of this region; the whole country shows every region&apos;s</source>
         <translation>Vengono mostrati i giorni festivi di questa regione; con tutto il paese, quelli di tutte le regioni</translation>
     </message>
+    <message>
+        <source>Mark &amp;days off (holidays in colour, weekends tinted)</source>
+        <translation>Evidenzia i &amp;giorni liberi (festivi a colori, fine settimana ombreggiati)</translation>
+    </message>
 </context>
 <context>
     <name>DlgTitle</name>

@@ -344,6 +344,10 @@
         <source>The public holidays shown are those of this region; the whole country shows every region&apos;s</source>
         <translation>Getoond worden de feestdagen van deze regio; bij het hele land die van alle regio’s</translation>
     </message>
+    <message>
+        <source>Mark &amp;days off (holidays in colour, weekends tinted)</source>
+        <translation>&amp;Vrije dagen markeren (feestdagen in kleur, weekenden getint)</translation>
+    </message>
 </context>
 <context>
     <name>DlgTitle</name>

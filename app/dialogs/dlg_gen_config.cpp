@@ -47,6 +47,7 @@ CDlgGenConfig::CDlgGenConfig(ConfigChoices& choices, QWidget* parent)
   ui_->checkFullMoons->setChecked(choices.fullMoons);
   ui_->checkChristian->setChecked(choices.christian);
   ui_->checkNational->setChecked(choices.national);
+  ui_->checkDaysOff->setChecked(choices.markDaysOff);
 
   connect(ui_->buttonFont, &QPushButton::clicked, this, &CDlgGenConfig::ChooseFont);
   connect(ui_->buttonBrowse, &QPushButton::clicked, this, &CDlgGenConfig::ChooseClipartFolder);
@@ -70,6 +71,7 @@ void CDlgGenConfig::done(int result) {
   choices_.fullMoons = ui_->checkFullMoons->isChecked();
   choices_.christian = ui_->checkChristian->isChecked();
   choices_.national = ui_->checkNational->isChecked();
+  choices_.markDaysOff = ui_->checkDaysOff->isChecked();
   choices_.font = font_;
   choices_.clipartDirectory = QFile::encodeName(ui_->editClipart->text()).toStdString();
   QDialog::done(result);

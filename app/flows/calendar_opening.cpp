@@ -28,6 +28,7 @@ bool CalendarOpening::NewCalendar() {
   db.SetCountry(local.country);
   db.SetRegion(RegionOfZone(local.country, desktopZone()));
   db.SetFirstWeekday(local.firstWeekday);
+  db.SetMarkDaysOff(true);
   db.SetNational(true);
   db.SetChristian(true);
   db.SetHebrew(false);

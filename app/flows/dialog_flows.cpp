@@ -24,6 +24,7 @@ ConfigChoices ChoicesOf(const CCalDatabase& db) {
   c.fullMoons = db.FullMoons();
   c.christian = db.Christian();
   c.national = db.National();
+  c.markDaysOff = db.MarkDaysOff();
   c.font = db.FontMainBody();
   c.clipartDirectory = db.ClipartDirectory();
   return c;
@@ -65,6 +66,7 @@ bool RunConfigurationFlow(CalendarDocument& doc, UserPrompts& prompts) {
   db.SetRegion(choices.region);
   db.SetLanguage(choices.language);
   db.SetFirstWeekday(choices.firstWeekday);
+  db.SetMarkDaysOff(choices.markDaysOff);
   doc.BuildYear(year, false);
   db.RedateFloatingEntries();
   db.RestoreHiddenByDescription(hidden);

@@ -30,6 +30,7 @@ struct ConfigChoices {
   bool fullMoons = false;
   bool christian = false;
   bool national = false;
+  bool markDaysOff = false;  // a public holiday's number in colour, the weekends tinted
   std::string font;              // main body font
   std::string clipartDirectory;  // ends with "/" when chosen by Browse
 };

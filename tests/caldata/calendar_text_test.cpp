@@ -235,6 +235,25 @@ TEST_F(CalendarTextReader, TheRegionFollowsTheWeekStartAndAnUnknownOneLeavesTheW
   EXPECT_EQ(db.Region(), "DE-HH");
   db.SetCountry(13);  // Austria
   EXPECT_EQ(db.Region(), "");
+
+  // The marking of days off follows the region, read back; a file without it
+  // keeps the plain look.
+  EXPECT_FALSE(db.MarkDaysOff());
+  for (const char* region : {"", "DE-BY"}) {
+    CCalDatabase marked;
+    marked.SetCountry(6);
+    marked.SetFirstWeekday(1);
+    ASSERT_TRUE(marked.SetRegion(region));
+    marked.SetMarkDaysOff(true);
+    const std::string text = CalendarText(marked);
+    EXPECT_NE(text.find("\n6\t1\t" + std::string(region) +
+                        "\t1\tCountry, FirstWeekday, Region, MarkDaysOff\n"),
+              std::string::npos);
+    CCalDatabase again;
+    ASSERT_EQ(ReadCalendarText(again, text), 1);
+    EXPECT_TRUE(again.MarkDaysOff());
+    EXPECT_EQ(again.Region(), region);
+  }
 }
 
 TEST_F(CalendarTextReader, FloatingEntriesAreDatedByTheirWeekCodeForTheCalendarYear) {

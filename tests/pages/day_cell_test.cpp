@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "generators/year_build.h"
 #include "pages/month_view.h"
 
 namespace tessolar {
@@ -141,6 +142,39 @@ TEST_F(DayCellTest, EachDayIsSpokenWithItsDateAndAllItsEntries) {
     db_.SetLanguage(language);
     EXPECT_EQ(Day(10).spoken, spoken);
   }
+}
+
+// A calendar that marks days off marks the public holidays where it is, not
+// the observances, and its weekends; one that does not marks nothing.
+TEST(DaysOff, PublicHolidaysAndWeekendsAreMarkedWhereTheCalendarIs) {
+  CCalDatabase db;
+  db.SetYear(2027);
+  db.SetCountry(6);  // Germany
+  ASSERT_TRUE(db.SetRegion("DE-BY"));
+  db.SetNational(true);
+  db.SetChristian(true);
+  CYearBuild().BuildYear(db, 2027, false);
+  const auto may = [&db] {
+    PictureMeasures pictures;
+    return BuildMonthView(db, 4, 2027, pictures);
+  };
+  EXPECT_FALSE(may().days.at(0).dayOff);
+  db.SetMarkDaysOff(true);
+  const MonthView view = may();
+  const auto marks = [&view](int day) {
+    const DayView& d = view.days.at(static_cast<size_t>(day - 1));
+    return std::make_pair(d.dayOff, d.weekend);
+  };
+  EXPECT_EQ(marks(1), std::make_pair(true, true));    // Tag der Arbeit, a Saturday
+  EXPECT_EQ(marks(6), std::make_pair(true, false));   // Christi Himmelfahrt
+  EXPECT_EQ(marks(9), std::make_pair(false, true));   // Muttertag, an observance
+  EXPECT_EQ(marks(16), std::make_pair(false, true));  // Pfingstsonntag: no day off in Bavaria
+  EXPECT_EQ(marks(27), std::make_pair(true, false));  // Fronleichnam in Bavaria
+  EXPECT_EQ(marks(4), std::make_pair(false, false));
+  std::string cell;
+  AppendDayCell(cell, view.days.at(5), 4, "Verdana");
+  EXPECT_NE(cell.find("class=\"xl25 dayoff\""), std::string::npos);
+  EXPECT_NE(cell.find("color:#b3261e;font-weight:bold"), std::string::npos);
 }
 
 // A picture that cannot be read is said once however many days show it.
