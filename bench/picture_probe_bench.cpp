@@ -36,8 +36,8 @@ void BM_MonthOfFourEntryDays(benchmark::State& state) {
   db.SortAndCompact();
   for (auto _ : state) {
     std::string page;
-    PictureMeasures measures;
-    AppendMonthGrid(page, BuildMonthView(db, 2, db.Year(), measures), GridPlace::kOwnPage);
+    PageFacts facts(db);
+    AppendMonthGrid(page, BuildMonthView(db, 2, db.Year(), facts), GridPlace::kOwnPage);
     benchmark::DoNotOptimize(page);
   }
 }

@@ -20,7 +20,7 @@ namespace tessolar {
 CivilDate SkyDate(const CCalDatabase& db, double julianDate);
 
 // Takes out the computed days of type kAstronomicalDay named `name` in
-// `year`, on whatever day an earlier zone put them; a user's own entry of the
+// `year` (in every year for 0), on whatever day an earlier zone put them; a user's own entry of the
 // same name stays. Returns whether any went.
 bool RemoveSkyDays(CCalDatabase& db, int year, const std::string& name);
 

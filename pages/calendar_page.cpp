@@ -101,10 +101,10 @@ std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMont
   page.reserve(allMonths ? 1 << 20 : 1 << 17);
   AppendCalendarHead(page, db.FontMainBody());
   if (allMonths) TitleTable(page, db, notes);
-  PictureMeasures pictures(notes);
+  PageFacts facts(db, notes);
   const GridPlace place = first + 1 == end ? GridPlace::kOwnPage : GridPlace::kYearbookRow;
   for (int month = first; month < end; ++month) {
-    AppendMonthGrid(page, BuildMonthView(db, month, db.Year(), pictures), place);
+    AppendMonthGrid(page, BuildMonthView(db, month, db.Year(), facts), place);
   }
   if (allMonths) {
     BigPicturesRow(page, db, notes);

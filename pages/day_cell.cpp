@@ -108,7 +108,10 @@ void AppendQuadrantCaption(std::string& page, const std::string& font, const Ent
     page += " ";
   }
   const bool empty = entry == nullptr || entry->caption.empty();
-  Append(page, ">", empty && lower ? "&nbsp;" : empty ? "" : EscapeHtml(entry->caption),
+  Append(page, ">",
+         empty && lower ? "&nbsp;"
+         : empty        ? ""
+                        : EscapeHtml(entry->caption),
          "\n</td>\n");
 }
 
@@ -124,8 +127,9 @@ void AppendFourEntries(std::string& page, const DayView& day, int month, const s
   AppendDayNumber(page, font, token, day);
   page += "<td align=right valign=top style='padding:0in .1pt 0in .1pt'>\n";
   if (day.more > 0) {
-    Append(page, "<span class=more role=button tabindex=-1 style='color:gray;font-size:9;font-family:\"", font,
-           "\"' onDblClick=onBtnOk(\"", MoreEntriesToken(month, day.day), "\") >+", day.more,
+    Append(page,
+           "<span class=more role=button tabindex=-1 style='color:gray;font-size:9;font-family:\"",
+           font, "\"' onDblClick=onBtnOk(\"", MoreEntriesToken(month, day.day), "\") >+", day.more,
            "</span>\n");
   }
   page += "</td>\n</tr>\n";
@@ -153,9 +157,9 @@ void AppendDayCell(std::string& page, const DayView& day, int month, const std::
   const std::string cell = "data-date=\"" + day.date + "\" data-token=\"" + token +
                            "\" tabindex=-1 aria-label=\"" + EscapeHtml(day.spoken) + "\"";
   const char* marks = day.dayOff && day.weekend ? " dayoff weekend"
-                      : day.dayOff               ? " dayoff"
-                      : day.weekend              ? " weekend"
-                                                 : "";
+                      : day.dayOff              ? " dayoff"
+                      : day.weekend             ? " weekend"
+                                                : "";
   if (day.layout == DayLayout::kEmpty) {
     Append(page, "<td class=\"xl24", marks, "\" ", cell, " onDblClick=onBtnOk(\"", token,
            "\"); ><span class=daynum aria-hidden=true>", day.day, "</span></td>\n");

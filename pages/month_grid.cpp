@@ -13,9 +13,9 @@ constexpr int kSmallMonthCells = 42;
 // small one a seventh of the big one); a five-week month has a heading row
 // twice as high.
 struct GridLengths {
-  const char* table;         // the table's opening up to its width in points
-  const char* columns;       // the columns' element
-  const char* headingRow[2]; // the heading row's opening: six weeks, five weeks
+  const char* table;          // the table's opening up to its width in points
+  const char* columns;        // the columns' element
+  const char* headingRow[2];  // the heading row's opening: six weeks, five weeks
   const char* weekdayRow;
   const char* weekRow;
 };
@@ -59,8 +59,7 @@ void AppendSmallMonth(std::string& page, const MiniMonthView& mini, const MonthV
     if (cell < mini.firstColumn) {
       page += "<td></td>\n";
     } else if (cell <= last) {
-      Append(page,
-             "<td align=center class=xl23><span style='color:gray;font-size:9;font-family:\"",
+      Append(page, "<td align=center class=xl23><span style='color:gray;font-size:9;font-family:\"",
              font, "\"; padding:0in .0pt 0in .0pt'>", cell - mini.firstColumn + 1,
              "</span></td>\n");
     }
@@ -72,16 +71,17 @@ void AppendSmallMonth(std::string& page, const MiniMonthView& mini, const MonthV
 void AppendHeadings(std::string& page, const MonthView& month) {
   const bool five = month.FiveWeeks();
   const char* height = five ? "76.00" : "38.00";
-  Append(page, kBig.headingRow[five ? 1 : 0], "<td height=", five ? 80 : 40, " colspan=4 class=",
-         five ? "xl30" : "xl27", " align=left width=540 style='height:", height,
-         "pt;width:403.99pt'>", EscapeHtml(month.heading), "</td>\n",
-         "<td height=40 colspan=3 class=xl27 align=right width=540 style='height:", height,
-         "pt;width:403.99pt'>",
-         month.hebrewMonths.empty() ? "&nbsp;" : EscapeHtml(month.hebrewMonths), "</td>\n</tr>\n",
-         kBig.weekdayRow);
+  Append(
+      page, kBig.headingRow[five ? 1 : 0], "<td height=", five ? 80 : 40,
+      " colspan=4 class=", five ? "xl30" : "xl27", " align=left width=540 style='height:", height,
+      "pt;width:403.99pt'>", EscapeHtml(month.heading), "</td>\n",
+      "<td height=40 colspan=3 class=xl27 align=right width=540 style='height:", height,
+      "pt;width:403.99pt'>", month.hebrewMonths.empty() ? "&nbsp;" : EscapeHtml(month.hebrewMonths),
+      "</td>\n</tr>\n", kBig.weekdayRow);
   for (int column = 0; column < kDaysPerWeek; ++column) {
-    Append(page, column == 0 ? "<td height=14 class=xl26 style='height:9.10pt;"
-                             : "<td class=xl26 style='border-left:none;",
+    Append(page,
+           column == 0 ? "<td height=14 class=xl26 style='height:9.10pt;"
+                       : "<td class=xl26 style='border-left:none;",
            "color:gray;font-size:10' role=columnheader aria-label=\"",
            EscapeHtml(month.weekdayNames[column]), "\">", EscapeHtml(month.weekdays[column]),
            "</td>\n");

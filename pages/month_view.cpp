@@ -1,8 +1,6 @@
 #include "pages/month_view.h"
 
 #include <algorithm>
-#include <set>
-#include <utility>
 
 #include "caldata/captions.h"
 #include "compute/date_arithmetic.h"
@@ -51,8 +49,8 @@ PictureSize Fit(Box box, PictureSize picture) {
 // entry has none; the smaller layouts leave its place empty.
 void PlacePicture(const CCalDatabase& db, const CalEntry& entry, DayLayout layout,
                   PictureMeasures& pictures, EntryView& view) {
-  const std::string picture =
-      EntryPicture(db, entry, [&pictures](const std::string& path) { return pictures.Exists(path); });
+  const std::string picture = EntryPicture(
+      db, entry, [&pictures](const std::string& path) { return pictures.Exists(path); });
   if (IsNoPicture(picture)) {
     if (layout == DayLayout::kOne) {
       view.url = kNoPicture;
@@ -130,20 +128,26 @@ std::string WeekdayInitials(const CCalDatabase& db, int weekday, size_t letters)
 }
 
 MiniMonthView MiniMonth(const CCalDatabase& db, int month, int year) {
-  return {Heading(db, month, year), ColumnOfWeekday(FirstWeekdayOfMonth(month, year), db.FirstWeekday()),
+  return {Heading(db, month, year),
+          ColumnOfWeekday(FirstWeekdayOfMonth(month, year), db.FirstWeekday()),
           DaysInMonth(month, year)};
 }
 
 }  // namespace
 
 CellKind MonthView::KindOfCell(int cell) const {
-  if (cell >= firstColumn && cell < firstColumn + static_cast<int>(days.size())) return CellKind::kDay;
+  if (cell >= firstColumn && cell < firstColumn + static_cast<int>(days.size()))
+    return CellKind::kDay;
   if (cell == previousCell) return CellKind::kPreviousMonth;
   if (cell == nextCell) return CellKind::kNextMonth;
   return CellKind::kBlank;
 }
 
-MonthView BuildMonthView(const CCalDatabase& db, int month, int year, PictureMeasures& pictures) {
+PageFacts::PageFacts(const CCalDatabase& db, Notes* notes) : pictures(notes) {
+  if (db.MarkDaysOff()) daysOff = DaysOffOf(db);
+}
+
+MonthView BuildMonthView(const CCalDatabase& db, int month, int year, PageFacts& facts) {
   if (month < 0 || month > 11) month = 0;
   MonthView view;
   view.month = month;
@@ -175,13 +179,11 @@ MonthView BuildMonthView(const CCalDatabase& db, int month, int year, PictureMea
   } else {
     view.previousCell = 0, view.nextCell = 34;
   }
-  const std::set<std::pair<int, int>> daysOff =
-      db.MarkDaysOff() ? DaysOffOf(db) : std::set<std::pair<int, int>>();
   for (int day = 1; day <= days; ++day) {
     const int weekday = (firstWeekday + day - 1) % kDaysPerWeek;
-    view.days.push_back(BuildDay(db, month, year, day, weekday, pictures));
+    view.days.push_back(BuildDay(db, month, year, day, weekday, facts.pictures));
     if (!db.MarkDaysOff()) continue;
-    view.days.back().dayOff = daysOff.count({month, day}) != 0;
+    view.days.back().dayOff = facts.daysOff.count({month, day}) != 0;
     view.days.back().weekend = weekday == 0 || weekday == kDaysPerWeek - 1;
   }
   view.previous = month == 0 ? MiniMonth(db, 11, year - 1) : MiniMonth(db, month - 1, year);

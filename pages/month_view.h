@@ -8,10 +8,13 @@
 
 #include <array>
 #include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "caldata/cal_database.h"
+#include "compute/notes.h"
 #include "pages/image_size.h"
 #include "pages/picture_measures.h"
 
@@ -63,16 +66,16 @@ struct MonthView {
   int month = 0;  // 0..11
   int year = 0;
   std::string font;
-  std::string heading;       // "January 2027"
-  std::string hebrewMonths;  // "Tevet/Sh'vat 5787"; empty when not shown
-  std::array<std::string, kDaysPerWeek> weekdays;        // column headings, in capitals
-  std::array<std::string, kDaysPerWeek> weekdayNames;    // the same, whole
+  std::string heading;                                 // "January 2027"
+  std::string hebrewMonths;                            // "Tevet/Sh'vat 5787"; empty when not shown
+  std::array<std::string, kDaysPerWeek> weekdays;      // column headings, in capitals
+  std::array<std::string, kDaysPerWeek> weekdayNames;  // the same, whole
   std::array<std::string, kDaysPerWeek> weekdayLetters;  // the small months' headings
-  int firstColumn = 0;          // the column of day 1 in the calendar's week
-  int cells = 0;                // 35 or 42
-  int previousCell = 0;         // the blank cells holding the small months
+  int firstColumn = 0;   // the column of day 1 in the calendar's week
+  int cells = 0;         // 35 or 42
+  int previousCell = 0;  // the blank cells holding the small months
   int nextCell = 0;
-  std::vector<DayView> days;    // day d at d - 1
+  std::vector<DayView> days;  // day d at d - 1
   MiniMonthView previous, next;
 
   bool FiveWeeks() const { return cells == 35; }
@@ -80,8 +83,16 @@ struct MonthView {
   const DayView& DayOfCell(int cell) const { return days[cell - firstColumn]; }
 };
 
+// What a page build finds out once for all its months: its pictures, and the
+// calendar's days off when it marks them.
+struct PageFacts {
+  explicit PageFacts(const CCalDatabase& db, Notes* notes = nullptr);
+  PictureMeasures pictures;
+  std::set<std::pair<int, int>> daysOff;  // (month 0..11, day)
+};
+
 // The view of `month` (0..11) of `year`, its entries from `db`, its pictures
-// measured through `pictures`. A month out of range is taken as January.
-MonthView BuildMonthView(const CCalDatabase& db, int month, int year, PictureMeasures& pictures);
+// and days off from `facts`. A month out of range is taken as January.
+MonthView BuildMonthView(const CCalDatabase& db, int month, int year, PageFacts& facts);
 
 }  // namespace tessolar

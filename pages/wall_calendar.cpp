@@ -50,7 +50,7 @@ PictureBox PlacePicture(PictureSize picture, SheetArea frame, bool crop) {
 }
 
 void MonthSheet(std::string& page, const CCalDatabase& db, int month, SheetArea area,
-                WallPictureFit fit, PictureMeasures& pictures, Notes* notes) {
+                WallPictureFit fit, PageFacts& facts, Notes* notes) {
   // The grid is the booklet's, scaled to the sheet's width; the picture
   // takes what is left above it, about half the sheet.
   const double zoom = area.width / kGridWidth;
@@ -72,7 +72,7 @@ void MonthSheet(std::string& page, const CCalDatabase& db, int month, SheetArea 
                EscapeCssString(db.FontMainBody()).c_str(),
                EscapeHtml(db.BigPictureAt(month).description).c_str());
   AppendFormat(page, "<div class=wallgrid style='zoom:%.4f'>\n", zoom);
-  AppendMonthGrid(page, BuildMonthView(db, month, db.Year(), pictures), GridPlace::kWallSheet);
+  AppendMonthGrid(page, BuildMonthView(db, month, db.Year(), facts), GridPlace::kWallSheet);
   page += "</div>\n</div>\n";
 }
 
@@ -93,8 +93,8 @@ std::string WallCalendarPageText(const CCalDatabase& db, int firstMonth, int end
     TitleSheet(page, db, sheet, notes);
     page += "</div>\n";
   }
-  PictureMeasures pictures(notes);
-  for (int month = first; month < end; ++month) MonthSheet(page, db, month, sheet, fit, pictures, notes);
+  PageFacts facts(db, notes);
+  for (int month = first; month < end; ++month) MonthSheet(page, db, month, sheet, fit, facts, notes);
   page += PageCloseBlock();
   page += '\n';
   return page;

@@ -64,7 +64,9 @@ class ViewController {
 
   // See EntryEditing::DropFiles.
   void DropFiles(const std::vector<std::string>& files, const ClickToken& target) {
-    AsChange([&] { return (editing_.DropFiles(files, target), true); });
+    doc_.BeginChange();
+    editing_.DropFiles(files, target);
+    doc_.EndChange();
     Changed();
   }
 

@@ -44,8 +44,8 @@ class DayCellTest : public ::testing::Test {
     db_.SortAndCompact();
   }
   DayView Day(int day) {
-    PictureMeasures pictures(&notes_);
-    return BuildMonthView(db_, 2, db_.Year(), pictures).days.at(day - 1);
+    PageFacts facts(db_, &notes_);
+    return BuildMonthView(db_, 2, db_.Year(), facts).days.at(day - 1);
   }
   std::string Cell(int day) {
     std::string cell;
@@ -155,8 +155,8 @@ TEST(DaysOff, PublicHolidaysAndWeekendsAreMarkedWhereTheCalendarIs) {
   db.SetChristian(true);
   CYearBuild().BuildYear(db, 2027, false);
   const auto may = [&db] {
-    PictureMeasures pictures;
-    return BuildMonthView(db, 4, 2027, pictures);
+    PageFacts facts(db);
+    return BuildMonthView(db, 4, 2027, facts);
   };
   EXPECT_FALSE(may().days.at(0).dayOff);
   db.SetMarkDaysOff(true);
@@ -184,8 +184,8 @@ TEST_F(DayCellTest, APictureIsMeasuredOncePerPage) {
   std::fputs("not a picture", file);
   std::fclose(file);
   for (int day = 10; day <= 20; ++day) Add(day, 1990, kPersonalEvent, "Broken", broken);
-  PictureMeasures pictures(&notes_);
-  const MonthView march = BuildMonthView(db_, 2, db_.Year(), pictures);
+  PageFacts facts(db_, &notes_);
+  const MonthView march = BuildMonthView(db_, 2, db_.Year(), facts);
   EXPECT_EQ(march.days.at(14).entries.at(0).box, (PictureSize{133, 95}));
   EXPECT_EQ(notes_.size(), 1u);
 }

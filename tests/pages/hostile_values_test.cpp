@@ -52,8 +52,8 @@ Shape ShapeOf(int page, const Values& v) {
   if (page <= 3) {
     for (int k = 0; k < page; ++k)
       db.SaveHolidayData(2, 5, 1990 + k, kPersonalEvent, v.text, v.picture, 0, 0);
-    PictureMeasures pictures;
-    AppendMonthGrid(html, BuildMonthView(db, 2, db.Year(), pictures), GridPlace::kOwnPage);
+    PageFacts facts(db);
+    AppendMonthGrid(html, BuildMonthView(db, 2, db.Year(), facts), GridPlace::kOwnPage);
     html += WithFontMarker(std::string(MonthHeadBlock1()), v.font);
   } else {
     db.SetTitle(v.text);

@@ -44,10 +44,10 @@ int Column(int year, int month, int day, int firstWeekday) {
 class MonthViewTest : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override { db_.SetFirstWeekday(GetParam()); }
-  MonthView View(int month, int year) { return BuildMonthView(db_, month, year, pictures_); }
+  MonthView View(int month, int year) { return BuildMonthView(db_, month, year, facts_); }
 
   CCalDatabase db_;
-  PictureMeasures pictures_;
+  PageFacts facts_{db_};
 };
 
 // Where the small months stand: the first and last free cells of a five-week
@@ -113,8 +113,8 @@ TEST(MonthView, WeekdayHeadingsAsEachLanguageAbbreviatesThem) {
     CCalDatabase db;
     db.SetLanguage(language);
     db.SetFirstWeekday(1);
-    PictureMeasures pictures;
-    const MonthView view = BuildMonthView(db, 0, 2027, pictures);
+    PageFacts facts(db);
+    const MonthView view = BuildMonthView(db, 0, 2027, facts);
     EXPECT_EQ(std::vector<std::string>(view.weekdays.begin(), view.weekdays.end()), headings)
         << language;
   }
