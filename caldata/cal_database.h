@@ -81,6 +81,10 @@ class CCalDatabase {
   // file does not say; new calendars turn it on.
   bool MarkDaysOff() const { return markDaysOff_; }
   void SetMarkDaysOff(bool on) { markDaysOff_ = on; }
+  // Whether the month grids show each week's ISO 8601 number. Off for
+  // calendars whose file does not say; new ones follow the country's custom.
+  bool WeekNumbers() const { return weekNumbers_; }
+  void SetWeekNumbers(bool on) { weekNumbers_ = on; }
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& title) { title_ = title; }
   const std::string& FontMainBody() const { return fontMainBody_; }
@@ -119,6 +123,9 @@ class CCalDatabase {
   void SetEquinox(bool on) { equinox_ = on; }
   bool FullMoons() const { return fullMoons_; }
   void SetFullMoons(bool on) { fullMoons_ = on; }
+  // The new moons and the quarters, a family beside the full moons.
+  bool MoonPhases() const { return moonPhases_; }
+  void SetMoonPhases(bool on) { moonPhases_ = on; }
   bool National() const { return national_; }
   void SetNational(bool on) { national_ = on; }
 
@@ -202,6 +209,7 @@ class CCalDatabase {
   std::string unknownRegion_;
   int firstWeekday_ = 0;
   bool markDaysOff_ = false;
+  bool weekNumbers_ = false;
   std::string title_ = "Blank Title";
   std::string fontMainBody_ = "Verdana";
   std::string titleFontStyle_ = "Verdana";
@@ -217,6 +225,7 @@ class CCalDatabase {
   bool hebrew_ = false;
   bool equinox_ = false;
   bool fullMoons_ = false;
+  bool moonPhases_ = false;
   bool national_ = false;
   std::string clipartDirectory_;
 };

@@ -64,10 +64,13 @@ std::string CalendarText(const CCalDatabase& db) {
   TextBuilder out;
   out.Line(kBuildText, "Build");
   out.Line(db.Language(), "Language");
-  // The region and the marking of days off after the week start, so that
-  // readers that know neither still read the line; a calendar with neither
-  // writes the line as before.
-  if (db.MarkDaysOff()) {
+  // The region, the marking of days off and the week numbers after the week
+  // start, so that readers that know none of them still read the line; a
+  // calendar with none writes the line as before.
+  if (db.WeekNumbers()) {
+    out.Line(db.Country(), db.FirstWeekday(), db.Region(), int{db.MarkDaysOff()}, 1,
+             "Country, FirstWeekday, Region, MarkDaysOff, WeekNumbers");
+  } else if (db.MarkDaysOff()) {
     out.Line(db.Country(), db.FirstWeekday(), db.Region(), 1,
              "Country, FirstWeekday, Region, MarkDaysOff");
   } else if (db.Region().empty()) {
@@ -79,7 +82,13 @@ std::string CalendarText(const CCalDatabase& db) {
   out.Line(int{db.Christian()}, "Christian");
   out.Line(int{db.Hebrew()}, "Hebrew");
   out.Line(int{db.Equinox()}, "Equinox");
-  out.Line(int{db.FullMoons()}, "FullMoons");
+  // The moon's other phases after the full moons, so that readers that do
+  // not know them still read the line; without them the line is as before.
+  if (db.MoonPhases()) {
+    out.Line(int{db.FullMoons()}, 1, "FullMoons, MoonPhases");
+  } else {
+    out.Line(int{db.FullMoons()}, "FullMoons");
+  }
   out.Line(int{db.National()}, "National");
   out.Line(db.ClipartDirectory(), "ClipartDirectory");
   out.Line(db.FontMainBody(), "FontMainBody");

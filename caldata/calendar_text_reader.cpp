@@ -88,6 +88,7 @@ class TextReader {
       db_.SetUnknownRegion(Field(2));
     }
     db_.SetMarkDaysOff(countryFields >= 5 && Number(Field(3)).value_or(0) == 1);
+    db_.SetWeekNumbers(countryFields >= 6 && Number(Field(4)).value_or(0) == 1);
     if (!NextLine(1)) return false;
     if (auto v = NumberIn(Field(0), kMinCalendarYear, kMaxCalendarYear)) {
       db_.SetYear(static_cast<int>(*v));
@@ -95,8 +96,13 @@ class TextReader {
     for (void (CCalDatabase::*set)(bool) :
          {&CCalDatabase::SetChristian, &CCalDatabase::SetHebrew, &CCalDatabase::SetEquinox,
           &CCalDatabase::SetFullMoons, &CCalDatabase::SetNational}) {
-      if (!NextLine(1)) return false;
+      const size_t fields = lines_.NextLine();
+      if (fields < 1) return false;
       (db_.*set)(Number(Field(0)).value_or(0) != 0);
+      // The full moons' line may go on with the moon's other phases.
+      if (set == &CCalDatabase::SetFullMoons) {
+        db_.SetMoonPhases(fields >= 3 && Number(Field(1)).value_or(0) != 0);
+      }
     }
     if (build_ >= kBuildWithClipart) {
       if (!NextLine(1)) return false;

@@ -18,9 +18,10 @@ const std::vector<Command>& CoreCommands() {
   static const std::vector<Command> commands = {
       {"new",
        "FILE --year Y [--country N] [--region CODE] [--language N] [--include LIST] "
-       "[--clipart DIR] [--title TEXT] [--week-start monday|sunday]",
+       "[--clipart DIR] [--title TEXT] [--week-start monday|sunday] [--week-numbers on|off]",
        "creates a calendar with its computed days and saves it, enciphered, to FILE (which must "
-       "not exist); its weeks start on the country's usual day unless --week-start names one",
+       "not exist); its weeks start on the country's usual day unless --week-start names one, "
+       "and show week numbers where the country's calendars do unless --week-numbers says",
        &RunNewCommand},
       {"dump", "FILE", "prints the calendar text of FILE (enciphered or plain), plain",
        &RunDumpCommand},
@@ -31,8 +32,8 @@ const std::vector<Command>& CoreCommands() {
       {"import", kImportUsage, kImportSummary, &HandOverImport},
       {"export", kExportUsage, kExportSummary, &HandOverExport},
       {"days", "--year Y [--country N] [--region CODE] [--language N] [--include LIST]",
-       "prints the computed days of year Y (LIST: christian,national,hebrew,equinox,fullmoons "
-       "or all); with a region, its days off and not other regions'",
+       "prints the computed days of year Y (LIST: christian,national,hebrew,equinox,fullmoons,"
+       "moonphases or all); with a region, its days off and not other regions'",
        &RunDaysCommand},
       {"regions", "--country N",
        "lists the regions of country N a calendar can show the days off of: code, tab, name",

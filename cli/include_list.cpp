@@ -10,6 +10,7 @@ void IncludeFlags::ApplyTo(CCalDatabase& db) const {
   db.SetHebrew(hebrew);
   db.SetEquinox(equinox);
   db.SetFullMoons(fullMoons);
+  db.SetMoonPhases(moonPhases);
 }
 
 IncludeFlags ParseIncludeList(const std::string& list) {
@@ -18,7 +19,7 @@ IncludeFlags ParseIncludeList(const std::string& list) {
     const size_t comma = list.find(',', start);
     const std::string name = list.substr(start, comma == std::string::npos ? comma : comma - start);
     if (name == "all") {
-      flags = {true, true, true, true, true};
+      flags = {true, true, true, true, true, true};
     } else if (name == "christian") {
       flags.christian = true;
     } else if (name == "national") {
@@ -29,10 +30,12 @@ IncludeFlags ParseIncludeList(const std::string& list) {
       flags.equinox = true;
     } else if (name == "fullmoons") {
       flags.fullMoons = true;
+    } else if (name == "moonphases") {
+      flags.moonPhases = true;
     } else {
       throw CommandError(kExitBadInput,
-                         "--include takes christian, national, hebrew, equinox, fullmoons or "
-                         "all, not '" +
+                         "--include takes christian, national, hebrew, equinox, fullmoons, "
+                         "moonphases or all, not '" +
                              name + "'");
     }
     if (comma == std::string::npos) return flags;

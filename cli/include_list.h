@@ -13,12 +13,13 @@ struct IncludeFlags {
   bool hebrew = false;
   bool equinox = false;
   bool fullMoons = false;
+  bool moonPhases = false;
 
   void ApplyTo(CCalDatabase& db) const;
 };
 
-// A comma-separated list of christian, national, hebrew, equinox, fullmoons
-// and all (every family). Throws a bad-input CommandError for an unknown or
+// A comma-separated list of christian, national, hebrew, equinox, fullmoons,
+// moonphases and all (every family). Throws a bad-input CommandError for an unknown or
 // empty name (",," or a comma at either end, or an empty list).
 IncludeFlags ParseIncludeList(const std::string& list);
 

@@ -20,7 +20,7 @@ int RunNewCommand(const std::vector<std::string>& args) {
   const ParsedArguments parsed(
       args,
       {"--year", "--country", "--region", "--language", "--include", "--clipart", "--title",
-       "--week-start"},
+       "--week-start", "--week-numbers"},
       1);
   const std::string& file = parsed.Positional(0);
   if (!parsed.Option("--year")) throw CommandError(kExitUsage, "--year is required");
@@ -35,6 +35,14 @@ int RunNewCommand(const std::vector<std::string>& args) {
       throw CommandError(kExitUsage, "--week-start must be monday or sunday, not '" + *weekStart + "'");
     }
     firstWeekday = *weekStart == "monday" ? kMondayFirst : kSundayFirst;
+  }
+
+  bool weekNumbers = UsualWeekNumbers(country);
+  if (const auto numbers = parsed.Option("--week-numbers")) {
+    if (*numbers != "on" && *numbers != "off") {
+      throw CommandError(kExitUsage, "--week-numbers must be on or off, not '" + *numbers + "'");
+    }
+    weekNumbers = *numbers == "on";
   }
 
   std::error_code ec;
@@ -56,6 +64,7 @@ int RunNewCommand(const std::vector<std::string>& args) {
   db.SetRegion(region);
   db.SetFirstWeekday(firstWeekday);
   db.SetMarkDaysOff(true);
+  db.SetWeekNumbers(weekNumbers);
   db.SetYear(year);
   include.ApplyTo(db);
   db.SetClipartDirectory(clipart);

@@ -35,6 +35,12 @@ int WeekdayOfDays(int64_t days) {
   return static_cast<int>(w < 0 ? w + 7 : w);
 }
 
+int IsoWeekOfDays(int64_t days) {
+  const int64_t thursday = days - (WeekdayOfDays(days) + 6) % 7 + 3;
+  const int year = JulianDayToDate(thursday + kJulianDayOf1970).year;
+  return static_cast<int>((thursday - DaysFromCivil(year, 0, 1)) / 7 + 1);
+}
+
 int FirstWeekdayOfMonth(int month, int year) {
   int weekday = WeekdayOfDays(DaysFromCivil(year, 0, 1));
   for (int i = 0; i < month; ++i) weekday = (weekday + DaysInMonth(i, year)) % 7;

@@ -29,8 +29,13 @@ int FirstWeekdayOfMonth(int month, int year);  // 0..6
 // Days since 1 January 1970 of a proleptic Gregorian date (month 0-based).
 // Valid for every year a signed 32-bit day count reaches.
 int64_t DaysFromCivil(int64_t year, int month, int day);
+// The Julian day number of day count 0 (1 January 1970).
+inline constexpr int64_t kJulianDayOf1970 = 2440588;
 // Weekday 0..6 of a day count from DaysFromCivil.
 int WeekdayOfDays(int64_t days);
+// ISO 8601 week (1..53) of a day count from DaysFromCivil: the week, Monday
+// to Sunday, numbered in the year that holds its Thursday.
+int IsoWeekOfDays(int64_t days);
 
 struct CivilDate {
   int year;

@@ -14,7 +14,6 @@ constexpr int64_t kFirstMoladDay = 2;      // Monday ...
 constexpr int64_t kFirstMoladParts = 5604; // ... 5 hours 204 parts
 // Day count 0 of the molad arithmetic as a Julian day number.
 constexpr int64_t kMoladDayToJulianDay = 347996;
-constexpr int64_t kJulianDayOf1970 = 2440588;
 
 // Weekdays of molad day counts (day mod 7).
 constexpr int64_t kSunday = 1;

@@ -103,6 +103,14 @@ inline constexpr int kShavuotII = 168;
 inline constexpr int kTzomTammuz = 169;
 inline constexpr int kTishaBAv = 170;
 
+// A week row's name for a screen reader, with the marker {week}.
+inline constexpr int kWeekNumber = 171;
+
+// The moon's phases beside the full moon.
+inline constexpr int kNewMoon = 172;
+inline constexpr int kFirstQuarter = 173;
+inline constexpr int kLastQuarter = 174;
+
 // The words of captions: "Ann turns 30", "Ann is born", "Ann & Ben turn 30".
 inline constexpr int kTurns = 130;
 inline constexpr int kIsBorn = 131;

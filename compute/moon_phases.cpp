@@ -10,6 +10,7 @@ namespace {
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 
 double SinDeg(double degrees) { return std::sin(degrees * kRadiansPerDegree); }
+double CosDeg(double degrees) { return std::cos(degrees * kRadiansPerDegree); }
 
 // 1900 January 0.5, the epoch of the lunation count.
 constexpr double kEpoch1900 = 2415020.0;
@@ -39,13 +40,24 @@ double TruePhase(double k, double phase) {
       306.0253 + 385.81691806 * k + 0.0107306 * t2 + 0.00001236 * t3;  // Moon's mean anomaly
   const double f =
       21.2964 + 390.67050646 * k - 0.0016528 * t2 - 0.00000239 * t3;  // Moon's argument of latitude
+  if (phase == 0 || phase == 0.5) {
+    const double correction =
+        (0.1734 - 0.000393 * t) * SinDeg(m) + 0.0021 * SinDeg(2 * m) - 0.4068 * SinDeg(mp) +
+        0.0161 * SinDeg(2 * mp) - 0.0004 * SinDeg(3 * mp) + 0.0104 * SinDeg(2 * f) -
+        0.0051 * SinDeg(m + mp) - 0.0074 * SinDeg(m - mp) + 0.0004 * SinDeg(2 * f + m) -
+        0.0004 * SinDeg(2 * f - m) - 0.0006 * SinDeg(2 * f + mp) + 0.0010 * SinDeg(2 * f - mp) +
+        0.0005 * SinDeg(m + 2 * mp);
+    return MeanNewMoon(k, t) + correction;
+  }
   const double correction =
-      (0.1734 - 0.000393 * t) * SinDeg(m) + 0.0021 * SinDeg(2 * m) - 0.4068 * SinDeg(mp) +
-      0.0161 * SinDeg(2 * mp) - 0.0004 * SinDeg(3 * mp) + 0.0104 * SinDeg(2 * f) -
-      0.0051 * SinDeg(m + mp) - 0.0074 * SinDeg(m - mp) + 0.0004 * SinDeg(2 * f + m) -
-      0.0004 * SinDeg(2 * f - m) - 0.0006 * SinDeg(2 * f + mp) + 0.0010 * SinDeg(2 * f - mp) +
-      0.0005 * SinDeg(m + 2 * mp);
-  return MeanNewMoon(k, t) + correction;
+      (0.1721 - 0.0004 * t) * SinDeg(m) + 0.0021 * SinDeg(2 * m) - 0.6280 * SinDeg(mp) +
+      0.0089 * SinDeg(2 * mp) - 0.0004 * SinDeg(3 * mp) + 0.0079 * SinDeg(2 * f) -
+      0.0119 * SinDeg(m + mp) - 0.0047 * SinDeg(m - mp) + 0.0003 * SinDeg(2 * f + m) -
+      0.0004 * SinDeg(2 * f - m) - 0.0006 * SinDeg(2 * f + mp) + 0.0021 * SinDeg(2 * f - mp) +
+      0.0003 * SinDeg(m + 2 * mp) + 0.0004 * SinDeg(m - 2 * mp) - 0.0003 * SinDeg(2 * m + mp);
+  // The quarters' own term: the first quarter later, the last earlier.
+  const double w = 0.0028 - 0.0004 * CosDeg(m) + 0.0003 * CosDeg(mp);
+  return MeanNewMoon(k, t) + correction + (phase < 0.5 ? w : -w);
 }
 
 LunationBracket PhaseHunt(double julianDate) {

@@ -11,6 +11,10 @@ inline constexpr int kMondayFirst = 1;
 // the United States, Canada and Mexico, Monday in the other countries.
 int UsualFirstWeekday(int country);
 
+// Whether `country`'s planners number their weeks (ISO 8601): Germany,
+// Austria, the Netherlands, Belgium, France, Italy and Spain.
+bool UsualWeekNumbers(int country);
+
 // The grid column (0..6) of `weekday` (0 = Sunday) in weeks that start on
 // `firstWeekday`, and the weekday of `column`.
 inline int ColumnOfWeekday(int weekday, int firstWeekday) {

@@ -1,7 +1,7 @@
 #include "generators/year_build.h"
 
 #include "generators/christian_days.h"
-#include "generators/full_moon_days.h"
+#include "generators/moon_days.h"
 #include "generators/jewish_days.h"
 #include "generators/national_days.h"
 #include "generators/season_days.h"
@@ -25,6 +25,8 @@ constexpr std::array<Category, kDayCategoryCount> kCategories = {{
     {&CCalDatabase::Equinox, &GenerateSeasonDays},
     {&CCalDatabase::FullMoons,
      [](CCalDatabase& db, int year, bool remove, Notes*) { GenerateFullMoons(db, year, remove); }},
+    {&CCalDatabase::MoonPhases,
+     [](CCalDatabase& db, int year, bool remove, Notes*) { GenerateMoonPhases(db, year, remove); }},
 }};
 
 }  // namespace

@@ -10,8 +10,8 @@
 namespace tessolar {
 
 // The categories in the order the build visits them.
-enum class DayCategory { kChristian, kNational, kJewish, kEquinox, kFullMoons };
-inline constexpr int kDayCategoryCount = 5;
+enum class DayCategory { kChristian, kNational, kJewish, kEquinox, kFullMoons, kMoonPhases };
+inline constexpr int kDayCategoryCount = 6;
 
 class CYearBuild {
  public:

@@ -127,6 +127,24 @@ std::string WeekdayInitials(const CCalDatabase& db, int weekday, size_t letters)
   return ToUpperUtf8(CodePointPrefix(WeekdayName(db.Language(), weekday), letters));
 }
 
+// The ISO week of each row's Monday: a row from Sunday holds the end of one
+// ISO week and most of the next, and planners count by the next.
+std::vector<MonthView::WeekNumber> WeekNumbers(const MonthView& view, int language,
+                                               int firstWeekday) {
+  constexpr int kMonday = 1;
+  const int64_t firstOfMonth = DaysFromCivil(view.year, view.month, 1);
+  const int mondayColumn = ColumnOfWeekday(kMonday, firstWeekday);
+  std::vector<MonthView::WeekNumber> numbers;
+  for (int row = 0; row < view.Rows(); ++row) {
+    const int week =
+        IsoWeekOfDays(firstOfMonth + row * kDaysPerWeek + mondayColumn - view.firstColumn);
+    std::string spoken = LanguageString(language, lang::kWeekNumber);
+    ReplaceMarker(spoken, "{week}", std::to_string(week));
+    numbers.push_back({week, std::move(spoken)});
+  }
+  return numbers;
+}
+
 MiniMonthView MiniMonth(const CCalDatabase& db, int month, int year) {
   return {Heading(db, month, year),
           ColumnOfWeekday(FirstWeekdayOfMonth(month, year), db.FirstWeekday()),
@@ -186,6 +204,7 @@ MonthView BuildMonthView(const CCalDatabase& db, int month, int year, PageFacts&
     view.days.back().dayOff = facts.daysOff.count({month, day}) != 0;
     view.days.back().weekend = weekday == 0 || weekday == kDaysPerWeek - 1;
   }
+  if (db.WeekNumbers()) view.weekNumbers = WeekNumbers(view, db.Language(), db.FirstWeekday());
   view.previous = month == 0 ? MiniMonth(db, 11, year - 1) : MiniMonth(db, month - 1, year);
   view.next = month == 11 ? MiniMonth(db, 0, year + 1) : MiniMonth(db, month + 1, year);
   return view;

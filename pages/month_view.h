@@ -76,9 +76,17 @@ struct MonthView {
   int previousCell = 0;  // the blank cells holding the small months
   int nextCell = 0;
   std::vector<DayView> days;  // day d at d - 1
+  // Per week row, on calendars that show them: the ISO week of the row's
+  // Monday and what a screen reader calls the row ("Week 5").
+  struct WeekNumber {
+    int week = 0;
+    std::string spoken;
+  };
+  std::vector<WeekNumber> weekNumbers;
   MiniMonthView previous, next;
 
   bool FiveWeeks() const { return cells == 35; }
+  int Rows() const { return cells / kDaysPerWeek; }
   CellKind KindOfCell(int cell) const;
   const DayView& DayOfCell(int cell) const { return days[cell - firstColumn]; }
 };

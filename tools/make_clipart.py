@@ -142,6 +142,9 @@ PICTURES = {
     "leaves1_tr.gif": Emoji("1f342"),             # fallen leaves, September equinox
     "snowman1_tr.gif": Emoji("26c4"),             # snowman, December solstice
     "full-moon-3.gif": Emoji("1f315"),            # full moon
+    "new-moon.gif": Emoji("1f311"),               # new moon
+    "first-quarter-moon.gif": Emoji("1f313"),     # first quarter moon
+    "last-quarter-moon.gif": Emoji("1f317"),      # last quarter moon
 }
 
 

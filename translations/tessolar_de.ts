@@ -345,8 +345,16 @@
         <translation>Angezeigt werden die gesetzlichen Feiertage dieser Region; beim ganzen Land die aller Regionen</translation>
     </message>
     <message>
-        <source>Mark &amp;days off (holidays in colour, weekends tinted)</source>
+        <source>Include Moon &amp;Phases (new moon, quarters)</source>
+        <translation>&amp;Mondphasen einbeziehen (Neumond, Viertel)</translation>
+    </message>
+    <message>
+        <source>Mark days o&amp;ff (holidays in colour, weekends tinted)</source>
         <translation>&amp;Freie Tage hervorheben (Feiertage farbig, Wochenenden getönt)</translation>
+    </message>
+    <message>
+        <source>Show &amp;week numbers (ISO 8601, beside each week)</source>
+        <translation>&amp;Kalenderwochen anzeigen (ISO 8601, neben jeder Woche)</translation>
     </message>
 </context>
 <context>

@@ -345,8 +345,16 @@
         <translation>Se muestran los días festivos de esta región; con todo el país, los de todas las regiones</translation>
     </message>
     <message>
-        <source>Mark &amp;days off (holidays in colour, weekends tinted)</source>
+        <source>Include Moon &amp;Phases (new moon, quarters)</source>
+        <translation>Incluir fases lunares (luna nueva, &amp;cuartos)</translation>
+    </message>
+    <message>
+        <source>Mark days o&amp;ff (holidays in colour, weekends tinted)</source>
         <translation>Marcar los &amp;días libres (festivos en color, fines de semana sombreados)</translation>
+    </message>
+    <message>
+        <source>Show &amp;week numbers (ISO 8601, beside each week)</source>
+        <translation>&amp;Mostrar los números de semana (ISO 8601, junto a cada semana)</translation>
     </message>
 </context>
 <context>

@@ -345,8 +345,16 @@
         <translation>Les jours fériés affichés sont ceux de cette région&#x202f;; avec tout le pays, ceux de toutes les régions</translation>
     </message>
     <message>
-        <source>Mark &amp;days off (holidays in colour, weekends tinted)</source>
-        <translation>Marquer les &amp;jours chômés (fériés en couleur, week-ends teintés)</translation>
+        <source>Include Moon &amp;Phases (new moon, quarters)</source>
+        <translation>Inclure les p&amp;hases de la lune (nouvelle lune, quartiers)</translation>
+    </message>
+    <message>
+        <source>Mark days o&amp;ff (holidays in colour, weekends tinted)</source>
+        <translation>Marqu&amp;er les jours chômés (fériés en couleur, week-ends teintés)</translation>
+    </message>
+    <message>
+        <source>Show &amp;week numbers (ISO 8601, beside each week)</source>
+        <translation>A&amp;fficher les numéros de semaine (ISO 8601, à côté de chaque semaine)</translation>
     </message>
 </context>
 <context>

@@ -345,8 +345,16 @@
         <translation>Vengono mostrati i giorni festivi di questa regione; con tutto il paese, quelli di tutte le regioni</translation>
     </message>
     <message>
-        <source>Mark &amp;days off (holidays in colour, weekends tinted)</source>
-        <translation>Evidenzia i &amp;giorni liberi (festivi a colori, fine settimana ombreggiati)</translation>
+        <source>Include Moon &amp;Phases (new moon, quarters)</source>
+        <translation>Includi le &amp;fasi lunari (luna nuova, quarti)</translation>
+    </message>
+    <message>
+        <source>Mark days o&amp;ff (holidays in colour, weekends tinted)</source>
+        <translation>E&amp;videnzia i giorni liberi (festivi a colori, fine settimana ombreggiati)</translation>
+    </message>
+    <message>
+        <source>Show &amp;week numbers (ISO 8601, beside each week)</source>
+        <translation>Mos&amp;tra i numeri delle settimane (ISO 8601, accanto a ogni settimana)</translation>
     </message>
 </context>
 <context>

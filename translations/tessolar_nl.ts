@@ -345,8 +345,16 @@
         <translation>Getoond worden de feestdagen van deze regio; bij het hele land die van alle regio’s</translation>
     </message>
     <message>
-        <source>Mark &amp;days off (holidays in colour, weekends tinted)</source>
-        <translation>&amp;Vrije dagen markeren (feestdagen in kleur, weekenden getint)</translation>
+        <source>Include Moon &amp;Phases (new moon, quarters)</source>
+        <translation>Maan&amp;fasen opnemen (nieuwe maan, kwartieren)</translation>
+    </message>
+    <message>
+        <source>Mark days o&amp;ff (holidays in colour, weekends tinted)</source>
+        <translation>Vrije dagen mark&amp;eren (feestdagen in kleur, weekenden getint)</translation>
+    </message>
+    <message>
+        <source>Show &amp;week numbers (ISO 8601, beside each week)</source>
+        <translation>&amp;Weeknummers tonen (ISO 8601, naast elke week)</translation>
     </message>
 </context>
 <context>

@@ -34,10 +34,11 @@ CDlgGenConfig::CDlgGenConfig(ConfigChoices& choices, QWidget* parent)
     ui_->comboWeekStart->addItem(Translated(WeekdayPhrase(weekday)), weekday);
   ShowFirstWeekday(choices.firstWeekday);
   ShowRegions(choices.country, choices.region);
-  // Another country brings its usual first day and the whole country; the
-  // person may still change both.
+  // Another country brings its usual first day, its custom on week numbers
+  // and the whole country; the person may still change them.
   connect(ui_->comboCountry, qOverload<int>(&QComboBox::activated), this, [this](int country) {
     ShowFirstWeekday(UsualFirstWeekday(country));
+    ui_->checkWeekNumbers->setChecked(UsualWeekNumbers(country));
     ShowRegions(country, "");
   });
   ShowFont();
@@ -45,9 +46,11 @@ CDlgGenConfig::CDlgGenConfig(ConfigChoices& choices, QWidget* parent)
   ui_->checkHebrew->setChecked(choices.hebrew);
   ui_->checkEquinox->setChecked(choices.equinox);
   ui_->checkFullMoons->setChecked(choices.fullMoons);
+  ui_->checkMoonPhases->setChecked(choices.moonPhases);
   ui_->checkChristian->setChecked(choices.christian);
   ui_->checkNational->setChecked(choices.national);
   ui_->checkDaysOff->setChecked(choices.markDaysOff);
+  ui_->checkWeekNumbers->setChecked(choices.weekNumbers);
 
   connect(ui_->buttonFont, &QPushButton::clicked, this, &CDlgGenConfig::ChooseFont);
   connect(ui_->buttonBrowse, &QPushButton::clicked, this, &CDlgGenConfig::ChooseClipartFolder);
@@ -69,9 +72,11 @@ void CDlgGenConfig::done(int result) {
   choices_.hebrew = ui_->checkHebrew->isChecked();
   choices_.equinox = ui_->checkEquinox->isChecked();
   choices_.fullMoons = ui_->checkFullMoons->isChecked();
+  choices_.moonPhases = ui_->checkMoonPhases->isChecked();
   choices_.christian = ui_->checkChristian->isChecked();
   choices_.national = ui_->checkNational->isChecked();
   choices_.markDaysOff = ui_->checkDaysOff->isChecked();
+  choices_.weekNumbers = ui_->checkWeekNumbers->isChecked();
   choices_.font = font_;
   choices_.clipartDirectory = QFile::encodeName(ui_->editClipart->text()).toStdString();
   QDialog::done(result);

@@ -6,6 +6,7 @@
 #include "caldata/calendar_file.h"
 #include "caldata/data_paths.h"
 #include "caldata/regions.h"
+#include "compute/week_start.h"
 
 namespace tessolar {
 
@@ -29,11 +30,13 @@ bool CalendarOpening::NewCalendar() {
   db.SetRegion(RegionOfZone(local.country, desktopZone()));
   db.SetFirstWeekday(local.firstWeekday);
   db.SetMarkDaysOff(true);
+  db.SetWeekNumbers(UsualWeekNumbers(local.country));
   db.SetNational(true);
   db.SetChristian(true);
   db.SetHebrew(false);
   db.SetEquinox(false);
   db.SetFullMoons(false);
+  db.SetMoonPhases(false);
   if (db.ClipartDirectory().empty()) db.SetClipartDirectory(ShippedClipartDirectory());
   pages_.SetMonth(0);
   if (!RunConfigurationFlow(doc_, prompts_)) {

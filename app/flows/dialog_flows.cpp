@@ -22,9 +22,11 @@ ConfigChoices ChoicesOf(const CCalDatabase& db) {
   c.hebrew = db.Hebrew();
   c.equinox = db.Equinox();
   c.fullMoons = db.FullMoons();
+  c.moonPhases = db.MoonPhases();
   c.christian = db.Christian();
   c.national = db.National();
   c.markDaysOff = db.MarkDaysOff();
+  c.weekNumbers = db.WeekNumbers();
   c.font = db.FontMainBody();
   c.clipartDirectory = db.ClipartDirectory();
   return c;
@@ -35,6 +37,7 @@ void ApplyLiveChoices(CCalDatabase& db, const ConfigChoices& c) {
   db.SetHebrew(c.hebrew);
   db.SetEquinox(c.equinox);
   db.SetFullMoons(c.fullMoons);
+  db.SetMoonPhases(c.moonPhases);
   db.SetChristian(c.christian);
   db.SetNational(c.national);
   db.SetFontMainBody(c.font);
@@ -67,6 +70,7 @@ bool RunConfigurationFlow(CalendarDocument& doc, UserPrompts& prompts) {
   db.SetLanguage(choices.language);
   db.SetFirstWeekday(choices.firstWeekday);
   db.SetMarkDaysOff(choices.markDaysOff);
+  db.SetWeekNumbers(choices.weekNumbers);
   doc.BuildYear(year, false);
   db.RedateFloatingEntries();
   db.RestoreHiddenByDescription(hidden);

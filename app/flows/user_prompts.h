@@ -28,9 +28,11 @@ struct ConfigChoices {
   bool hebrew = false;
   bool equinox = false;
   bool fullMoons = false;
+  bool moonPhases = false;
   bool christian = false;
   bool national = false;
   bool markDaysOff = false;  // a public holiday's number in colour, the weekends tinted
+  bool weekNumbers = false;  // each week row's ISO 8601 number
   std::string font;              // main body font
   std::string clipartDirectory;  // ends with "/" when chosen by Browse
 };

@@ -254,6 +254,22 @@ TEST_F(CalendarTextReader, TheRegionFollowsTheWeekStartAndAnUnknownOneLeavesTheW
     EXPECT_TRUE(again.MarkDaysOff());
     EXPECT_EQ(again.Region(), region);
   }
+  // Week numbers after the marking of days off, and the moon's other phases
+  // after the full moons, read back; files without them show neither.
+  EXPECT_FALSE(db.WeekNumbers() || db.MoonPhases());
+  CCalDatabase numbered;
+  numbered.SetCountry(6);
+  numbered.SetFirstWeekday(1);
+  numbered.SetWeekNumbers(true);
+  numbered.SetMoonPhases(true);
+  const std::string text = CalendarText(numbered);
+  EXPECT_NE(text.find("\n6\t1\t\t0\t1\tCountry, FirstWeekday, Region, MarkDaysOff, WeekNumbers\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\n0\t1\tFullMoons, MoonPhases\n"), std::string::npos);
+  CCalDatabase again;
+  ASSERT_EQ(ReadCalendarText(again, text), 1);
+  EXPECT_TRUE(again.WeekNumbers() && again.MoonPhases());
+  EXPECT_FALSE(again.MarkDaysOff() || again.FullMoons());
 }
 
 TEST_F(CalendarTextReader, FloatingEntriesAreDatedByTheirWeekCodeForTheCalendarYear) {

@@ -15,7 +15,9 @@ const std::set<std::string> kAsInEnglish = {
     "April",  "August",    "Corpus Christi", "September", "November", "December",
     // Jewish days many languages write in the same transliteration.
     "Sukkot", "Sukkot II", "Tu BiShvat", "Purim", "Yom HaZikaron", "Yom HaAtzmaut", "Lag BaOmer",
-    "Shavuot", "Shavuot II"};
+    "Shavuot", "Shavuot II",
+    // Dutch names the week as English does.
+    "Week {week}"};
 
 // No entry is empty or left in English; each welcome text holds the word its
 // link shows; every language and country has a name of its own in every

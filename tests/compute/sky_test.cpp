@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <iostream>
+#include <map>
 
 #include "compute/date_arithmetic.h"
 #include "compute/moon_phases.h"
@@ -61,6 +62,24 @@ TEST(MoonPhases, FullMoonsAgreeWithTheFullLunarSeries) {
     worst = std::max(worst, minutes);
   }
   std::cout << "worst full-moon difference: " << worst << " minutes\n";
+}
+
+// Against PyEphem, whose lunar theory shares nothing with the series: every
+// phase of 1900..2100, the quarters included.
+TEST(MoonPhases, AllFourPhasesAgreeWithAnIndependentEphemeris) {
+  const std::map<std::string, double> fractions = {
+      {"new", 0}, {"first", 0.25}, {"full", 0.5}, {"last", 0.75}};
+  std::map<std::string, double> worst;
+  for (const auto& r : support::ReadUtInstants("moon_phases_1900_2100.tsv")) {
+    const double fraction = fractions.at(r.label);
+    const double k = std::round((r.julianDate - 2415020.75933) / kSynodicMonth - fraction);
+    const double minutes = std::fabs(TruePhase(k, fraction) - r.julianDate) * 1440;
+    ASSERT_LT(minutes, kFullMoonToleranceMinutes) << r.label << " " << r.year << "-" << r.month
+                                                  << "-" << r.day;
+    worst[r.label] = std::max(worst[r.label], minutes);
+  }
+  EXPECT_EQ(worst.size(), 4u);
+  for (const auto& [phase, minutes] : worst) std::cout << "worst " << phase << ": " << minutes << " minutes\n";
 }
 
 }  // namespace

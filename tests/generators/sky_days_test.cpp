@@ -9,7 +9,7 @@
 
 #include "compute/date_arithmetic.h"
 #include "compute/seasons.h"
-#include "generators/full_moon_days.h"
+#include "generators/moon_days.h"
 #include "generators/season_days.h"
 #include "support/reference_data.h"
 #include "support/store_snapshot.h"
@@ -17,14 +17,15 @@
 namespace tessolar {
 namespace {
 
-// The full moons and the equinoxes and solstices entered for calendars of
+// The moon's phases and the equinoxes and solstices entered for calendars of
 // five zones, against the full series of Meeus (tests/data/full_moons_1800_2200.tsv,
-// seasons_1800_2200.tsv) in every year 1900..2100, each instant dated in the
-// zone by the C library's own reading of the tz database.
+// seasons_1800_2200.tsv) and PyEphem (moon_phases_1900_2100.tsv) in every year
+// 1900..2100, each instant dated in the zone by the C library's own reading
+// of the tz database.
 
-// The program's full moons are within 9.2 minutes of the reference, its
-// seasons within 25: an instant that close to a local midnight may be dated
-// on either side of it.
+// The program's phases are within 9.2 minutes of the references, its seasons
+// within 25: an instant that close to a local midnight may be dated on either
+// side of it.
 constexpr double kMoonToleranceMinutes = 15;
 constexpr double kSeasonToleranceMinutes = 30;
 
@@ -72,7 +73,7 @@ void ExpectLocalDays(const CCalDatabase& db, const std::string& name,
         const auto at = entered.find(d);
         if (at != entered.end()) entered.erase(at), found = true;
       }
-      const CivilDate date = JulianDayToDate(day + 2440588);
+      const CivilDate date = JulianDayToDate(day + kJulianDayOf1970);
       // An instant of another year, or one at the year's edge whose day is
       // uncertain, need not be entered.
       if (date.year == year && !(near && (date.month == 1 || date.month == 12))) {
@@ -87,9 +88,13 @@ void ExpectLocalDays(const CCalDatabase& db, const std::string& name,
 
 using SkyDays = support::CalendarTest;
 
-TEST_F(SkyDays, FullMoonsEquinoxesAndSolsticesFallOnTheirLocalDaysInFiveZones) {
+TEST_F(SkyDays, MoonPhasesEquinoxesAndSolsticesFallOnTheirLocalDaysInFiveZones) {
   std::map<int, std::vector<support::UtInstant>> moons, seasons;
+  std::map<std::string, std::map<int, std::vector<support::UtInstant>>> phases;
   for (const auto& r : support::ReadUtInstants("full_moons_1800_2200.tsv")) moons[r.year].push_back(r);
+  for (const auto& r : support::ReadUtInstants("moon_phases_1900_2100.tsv")) {
+    phases[r.label][r.year].push_back(r);
+  }
   for (const auto& r : support::ReadUtInstants("seasons_1800_2200.tsv")) seasons[r.year].push_back(r);
   const char* savedZone = std::getenv("TZ");
   const std::string saved = savedZone ? savedZone : "";
@@ -99,9 +104,14 @@ TEST_F(SkyDays, FullMoonsEquinoxesAndSolsticesFallOnTheirLocalDaysInFiveZones) {
       db.SetCountry(zone.country);
       ASSERT_TRUE(db.SetRegion(zone.region));
       GenerateFullMoons(db, year, false);
+      GenerateMoonPhases(db, year, false);
       GenerateSeasonDays(db, year, false);
       db.SortAndCompact();
       ExpectLocalDays(db, "Full Moon", moons, year, kMoonToleranceMinutes, zone.name);
+      for (const auto& [label, name] : {std::pair{"new", "New Moon"},
+                                        {"first", "First Quarter"}, {"last", "Last Quarter"}}) {
+        ExpectLocalDays(db, name, phases.at(label), year, kMoonToleranceMinutes, zone.name);
+      }
       for (const char* name : {"March Equinox", "June Solstice", "September Equinox",
                                "December Solstice"}) {
         std::map<int, std::vector<support::UtInstant>> one;

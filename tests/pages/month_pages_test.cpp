@@ -12,6 +12,7 @@
 
 #include "pages/calendar_page.h"
 #include "pages/markup_shape_support.h"
+#include "pages/month_grid.h"
 #include "pages/month_view.h"
 #include "pages/wall_calendar.h"
 #include "pages/page_blocks.h"
@@ -97,6 +98,35 @@ TEST_P(MonthViewTest, EveryMonthOfFiveCenturiesPutsEachDayAndSmallMonthInItsCell
         EXPECT_EQ(mini.firstColumn, Column(miniYear, miniMonth, 1, firstWeekday));
         EXPECT_EQ(mini.days, LibraryMonthLength(miniYear, miniMonth));
       }
+    }
+  }
+}
+
+// Each week row is numbered with the ISO week of its Monday, as the C
+// library counts it; grids from Sunday hold the Sunday before that Monday.
+TEST_P(MonthViewTest, WeekNumbersAreTheIsoWeeksOfEachRowsMonday) {
+  const int firstWeekday = GetParam();
+  EXPECT_TRUE(View(0, 2027).weekNumbers.empty());
+  db_.SetWeekNumbers(true);
+  db_.SetLanguage(2);
+  const int mondayColumn = (1 - firstWeekday + 7) % 7;
+  for (int year = 1990; year <= 2040; ++year) {
+    for (int month = 0; month < 12; ++month) {
+      SCOPED_TRACE(Heading(month, year));
+      const MonthView view = View(month, year);
+      ASSERT_EQ(static_cast<int>(view.weekNumbers.size()), view.cells / 7);
+      const int w = Column(year, month, 1, firstWeekday);
+      for (int row = 0; row < view.cells / 7; ++row) {
+        const int week = support::LibraryIsoWeek(year, month, row * 7 + mondayColumn - w + 1);
+        EXPECT_EQ(view.weekNumbers[row].week, week) << "row " << row;
+        EXPECT_EQ(view.weekNumbers[row].spoken, "Kalenderwoche " + std::to_string(week));
+      }
+      std::string page;
+      AppendMonthGrid(page, view, GridPlace::kOwnPage);
+      EXPECT_EQ(Occurrences(page, "data-iso-week="), static_cast<size_t>(view.cells / 7));
+      EXPECT_NE(page.find("data-iso-week=" + std::to_string(view.weekNumbers.back().week) +
+                          " aria-label=\"Kalenderwoche"),
+                std::string::npos);
     }
   }
 }

@@ -7,6 +7,10 @@ namespace tessolar::support {
 // Weekday (0 Sunday) of a date; month 0-based.
 int LibraryWeekday(int year, int month0, int day);
 
+// The ISO 8601 week of a date as strftime's %V gives it; month 0-based, and a
+// day outside the month counts on into the months beside it.
+int LibraryIsoWeek(int year, int month0, int day);
+
 // Days of a month; month 0-based.
 int LibraryMonthLength(int year, int month0);
 

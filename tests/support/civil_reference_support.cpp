@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <ctime>
 
 #include "support/civil_reference.h"
@@ -19,6 +20,13 @@ std::tm UtcOf(int year, int month0, int day) {
 }  // namespace
 
 int LibraryWeekday(int year, int month0, int day) { return UtcOf(year, month0, day).tm_wday; }
+
+int LibraryIsoWeek(int year, int month0, int day) {
+  const std::tm tm = UtcOf(year, month0, day);
+  char week[4] = {};
+  std::strftime(week, sizeof week, "%V", &tm);
+  return std::atoi(week);
+}
 
 // Day 0 of the next month is the last day of this one.
 int LibraryMonthLength(int year, int month0) { return UtcOf(year, month0 + 1, 0).tm_mday; }

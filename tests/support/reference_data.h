@@ -12,9 +12,10 @@ struct UtInstant {
   int day;
   int minuteOfDay;
   double julianDate;  // Universal Time
+  std::string label;  // what follows the time after a tab, if anything
 };
 
-// Lines "YYYY-MM-DD HH:MM" (anything after is ignored); "#" lines are comments.
+// Lines "YYYY-MM-DD HH:MM", optionally a tab and a label; "#" lines are comments.
 // Fails the calling test when the file cannot be read or a line is malformed.
 std::vector<UtInstant> ReadUtInstants(const std::string& fileName);
 

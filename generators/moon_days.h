@@ -1,4 +1,6 @@
 #pragma once
+// The moon's days: the full moons, and as a family of their own the new moons
+// and the quarters, dated in the calendar's zone (sky_zone.h).
 
 #include "caldata/cal_database.h"
 
@@ -10,5 +12,8 @@ namespace tessolar {
 // another's; a user's own entry of the same name is kept. Years outside
 // -4000..9999 get no full moons.
 void GenerateFullMoons(CCalDatabase& db, int year, bool remove);
+
+// The same for the new moons, first quarters and last quarters of `year`.
+void GenerateMoonPhases(CCalDatabase& db, int year, bool remove);
 
 }  // namespace tessolar
