@@ -83,8 +83,11 @@ size_t Count(const std::string& text, const std::string& needle) {
   return n;
 }
 
+// Arg 1: the same calendar with its week numbers and days off shown.
 void BM_OneMonthPage(benchmark::State& state) {
-  const tessolar::CCalDatabase& db = FullCalendar();
+  tessolar::CCalDatabase db = FullCalendar();
+  db.SetWeekNumbers(state.range(0) == 1);
+  db.SetMarkDaysOff(state.range(0) == 1);
   for (auto _ : state) {
     std::string page = tessolar::CalendarPageText(db, 5, 6);
     benchmark::DoNotOptimize(page);
@@ -92,7 +95,7 @@ void BM_OneMonthPage(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(page.size());
   }
 }
-BENCHMARK(BM_OneMonthPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OneMonthPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_AllMonthsPage(benchmark::State& state) {
   const tessolar::CCalDatabase& db = FullCalendar();
