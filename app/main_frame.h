@@ -3,6 +3,7 @@
 // it owns the calendar and the flows, and asks before the calendar is closed.
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -50,6 +51,7 @@ class CMainFrame : public QMainWindow {
   void OnSelection(ViewController::EditCommand command);
   void UpdateWindowTitle();
   void CalendarChanged();
+  void UpdateMonthButtons();
   // The print layout menu shows `choices`; choosing there keeps them.
   void AddRecentMenu(QMenu* fileMenu);
   void UpdateUndo();
@@ -73,6 +75,7 @@ class CMainFrame : public QMainWindow {
   QAction* redo_ = nullptr;
   QAction* wallLayout_ = nullptr;
   QAction* cropPictures_ = nullptr;
+  std::array<QAction*, kMonthsPerYear> monthButtons_{};
 };
 
 }  // namespace tessolar

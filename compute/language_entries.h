@@ -103,6 +103,10 @@ inline constexpr int kShavuotII = 168;
 inline constexpr int kTzomTammuz = 169;
 inline constexpr int kTishaBAv = 170;
 
+// The months a calendar runs, with the markers {from} and {to} for the first
+// and the last month with its year: "September 2027 – August 2028".
+inline constexpr int kSpanOfMonths = 171;
+
 // The words of captions: "Ann turns 30", "Ann is born", "Ann & Ben turn 30".
 inline constexpr int kTurns = 130;
 inline constexpr int kIsBorn = 131;

@@ -156,6 +156,10 @@
         <source>%1 names a region its country has not (%2): it shows the whole country.</source>
         <translation>%1 indica una región que no existe en su país (%2): se muestra todo el país.</translation>
     </message>
+    <message>
+        <source>%1 names a first month that is not 1 to 12 (%2): it starts in January.</source>
+        <translation>%1 indica un primer mes que no está entre 1 y 12 (%2): el calendario empieza en enero.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarLocks</name>
@@ -347,6 +351,10 @@
     <message>
         <source>Mark &amp;days off (holidays in colour, weekends tinted)</source>
         <translation>Marcar los &amp;días libres (festivos en color, fines de semana sombreados)</translation>
+    </message>
+    <message>
+        <source>&amp;First month</source>
+        <translation>Primer &amp;mes</translation>
     </message>
 </context>
 <context>
@@ -1682,6 +1690,11 @@
     <message>
         <source>Change the calendar settings</source>
         <translation>Cambiar la configuración del calendario</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month button&apos;s tip: month name, year</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

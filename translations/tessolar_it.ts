@@ -156,6 +156,10 @@
         <source>%1 names a region its country has not (%2): it shows the whole country.</source>
         <translation>%1 indica una regione che non esiste nel suo paese (%2): viene mostrato tutto il paese.</translation>
     </message>
+    <message>
+        <source>%1 names a first month that is not 1 to 12 (%2): it starts in January.</source>
+        <translation>%1 indica un primo mese che non è tra 1 e 12 (%2): il calendario inizia a gennaio.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarLocks</name>
@@ -347,6 +351,10 @@
     <message>
         <source>Mark &amp;days off (holidays in colour, weekends tinted)</source>
         <translation>Evidenzia i &amp;giorni liberi (festivi a colori, fine settimana ombreggiati)</translation>
+    </message>
+    <message>
+        <source>&amp;First month</source>
+        <translation>Primo &amp;mese</translation>
     </message>
 </context>
 <context>
@@ -1682,6 +1690,11 @@
     <message>
         <source>Change the calendar settings</source>
         <translation>Modifica le impostazioni del calendario</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month button&apos;s tip: month name, year</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

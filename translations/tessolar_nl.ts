@@ -156,6 +156,10 @@
         <source>%1 names a region its country has not (%2): it shows the whole country.</source>
         <translation>%1 noemt een regio die in het land van de kalender niet bestaat (%2): het hele land wordt getoond.</translation>
     </message>
+    <message>
+        <source>%1 names a first month that is not 1 to 12 (%2): it starts in January.</source>
+        <translation>%1 noemt een eerste maand die niet tussen 1 en 12 ligt (%2): de kalender begint in januari.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarLocks</name>
@@ -347,6 +351,10 @@
     <message>
         <source>Mark &amp;days off (holidays in colour, weekends tinted)</source>
         <translation>&amp;Vrije dagen markeren (feestdagen in kleur, weekenden getint)</translation>
+    </message>
+    <message>
+        <source>&amp;First month</source>
+        <translation>&amp;Eerste maand</translation>
     </message>
 </context>
 <context>
@@ -1682,6 +1690,11 @@
     <message>
         <source>Change the calendar settings</source>
         <translation>Kalenderinstellingen wijzigen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month button&apos;s tip: month name, year</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
