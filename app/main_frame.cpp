@@ -321,9 +321,8 @@ void CMainFrame::CreateMenusAndToolBar() {
     bar->addAction(action);
     if (place != kPreviousMonthPlace) continue;
     for (int position = 0; position < kMonthsPerYear; ++position) {
-      monthButtons_[position] = NewAction({}, [this, position] {
-        controller_.ShowMonth(doc_.Db().Span().MonthAt(position));
-      });
+      monthButtons_[position] = NewAction(
+          {}, [this, position] { controller_.ShowMonth(doc_.Db().Span().MonthAt(position)); });
       bar->addAction(monthButtons_[position]);
     }
   }
@@ -435,9 +434,8 @@ void CMainFrame::UpdateMonthButtons() {
     const QString name = Translated(MonthPhrase(month));
     QAction* button = monthButtons_[position];
     button->setText(name);
-    button->setToolTip(tr("%1 %2", "a month button's tip: month name, year")
-                           .arg(name)
-                           .arg(span.YearOf(month)));
+    button->setToolTip(
+        tr("%1 %2", "a month button's tip: month name, year").arg(name).arg(span.YearOf(month)));
     button->setStatusTip(button->toolTip());
     button->setIcon(MonthIcon(month));
   }

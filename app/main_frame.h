@@ -10,15 +10,15 @@
 #include <string>
 
 #include "app/flows/calendar_document.h"
+#include "app/flows/calendar_locks.h"
 #include "app/flows/file_commands.h"
 #include "app/flows/recent_files.h"
-#include "app/flows/calendar_locks.h"
 #include "app/flows/recovery.h"
 #include "app/flows/view_controller.h"
-#include "print/print_handler.h"
 #include "app/qsettings_store.h"
 #include "app/qt_user_prompts.h"
 #include "app/tessolar_view.h"
+#include "print/print_handler.h"
 
 class QAction;
 

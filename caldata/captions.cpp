@@ -37,8 +37,8 @@ std::string AnniversaryCaption(const CaptionGrammar& grammar, int year, int coun
 }
 
 // "<description> <phrase> <age>[ <year word>]", or "<description> <birth phrase>".
-std::string AgeCaption(const CCalDatabase& db, const CaptionGrammar& grammar, int year,
-                       int countTo, const std::string& description) {
+std::string AgeCaption(const CCalDatabase& db, const CaptionGrammar& grammar, int year, int countTo,
+                       const std::string& description) {
   const bool several = NamesCouple(description);
   if (year == countTo) {
     if (several && grammar.bornSeveral != nullptr) return description + " " + grammar.bornSeveral;

@@ -12,7 +12,8 @@ SavedState LoadCalendarOrThrow(CCalDatabase& db, const std::string& file) {
     throw CommandError(kExitBadInput, message.Empty() ? "no file " + file : English(message));
   }
   Notes notes;
-  for (const UserText& message : SettingsNotReadMessages(file, db)) notes.push_back(English(message));
+  for (const UserText& message : SettingsNotReadMessages(file, db))
+    notes.push_back(English(message));
   PrintNotes(notes);
   return saved;
 }

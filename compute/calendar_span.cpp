@@ -4,12 +4,6 @@
 
 namespace tessolar {
 
-std::array<int, kMonthsPerYear> CalendarSpan::Months() const {
-  std::array<int, kMonthsPerYear> months{};
-  for (int position = 0; position < kMonthsPerYear; ++position) months[position] = MonthAt(position);
-  return months;
-}
-
 std::string SpanYears(const CalendarSpan& span) {
   std::string text = std::to_string(span.year);
   if (!span.CrossesYear()) return text;

@@ -5,7 +5,6 @@
 // it (computed days, weekday rules, ages) is reckoned in that year. Months
 // are 0..11 as the store keeps them.
 
-#include <array>
 #include <string>
 
 namespace tessolar {
@@ -23,11 +22,7 @@ struct CalendarSpan {
   bool Contains(int year, int month) const { return YearOf(month) == year; }
   // The month at `position` (0 first .. 11 last) and the position of `month`.
   int MonthAt(int position) const { return (startMonth + position) % kMonthsPerYear; }
-  int PositionOf(int month) const {
-    return (month - startMonth + kMonthsPerYear) % kMonthsPerYear;
-  }
-  // The months in the calendar's order.
-  std::array<int, kMonthsPerYear> Months() const;
+  int PositionOf(int month) const { return (month - startMonth + kMonthsPerYear) % kMonthsPerYear; }
 };
 
 // "2027", or "2027/28" for a span across two years ("1999/2000" across a century).

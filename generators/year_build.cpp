@@ -33,8 +33,7 @@ constexpr std::array<Category, kDayCategoryCount> kCategories = {{
 // its own year made of it. A generator so never sees the span: what it
 // clears and moves of earlier builds (sky days by name, a picture the user
 // gave a holiday) it does within one year, as for a January calendar.
-void RunInSpan(CCalDatabase& db, CalendarSpan span, Generator generate, bool remove,
-               Notes* notes) {
+void RunInSpan(CCalDatabase& db, CalendarSpan span, Generator generate, bool remove, Notes* notes) {
   if (!span.CrossesYear()) {
     generate(db, span.year, remove, notes);
     return;

@@ -67,7 +67,8 @@ std::string ExportICalendar(const CCalDatabase& db, const std::string& stamp) {
     const int year = yearly ? entry.year : monthYear;
     if (entry.day > DaysInMonth(entry.month, year)) continue;
     icalcomponent* event = icalcomponent_new_vevent();
-    icalcomponent_add_property(event, icalproperty_new_uid(StableUid(entry, monthYear, &uids).c_str()));
+    icalcomponent_add_property(event,
+                               icalproperty_new_uid(StableUid(entry, monthYear, &uids).c_str()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(dtstamp));
     const icaltimetype start = DateOf(year, entry.month, entry.day);
     icaltimetype end = start;

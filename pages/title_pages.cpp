@@ -69,10 +69,10 @@ std::string SpanTip(const CCalDatabase& db) {
   if (!span.CrossesYear()) return {};
   const int last = span.MonthAt(kMonthsPerYear - 1);
   std::string text = LanguageString(db.Language(), lang::kSpanOfMonths);
-  ReplaceMarker(text, "{from}", MonthName(db.Language(), span.startMonth) + " " +
-                                    std::to_string(span.year));
-  ReplaceMarker(text, "{to}", MonthName(db.Language(), last) + " " +
-                                  std::to_string(span.YearOf(last)));
+  ReplaceMarker(text, "{from}",
+                MonthName(db.Language(), span.startMonth) + " " + std::to_string(span.year));
+  ReplaceMarker(text, "{to}",
+                MonthName(db.Language(), last) + " " + std::to_string(span.YearOf(last)));
   return "title=\"" + EscapeHtml(text) + "\" ";
 }
 
@@ -100,8 +100,7 @@ void TitleSheet(std::string& page, const CCalDatabase& db, SheetArea area, Notes
                "width:%upx; max-width:calc(100%% - %upx); color:%s; font-size:%u.0pt; "
                "font-family:\"%s\"'>",
                kTitleTextToken, SpanTip(db).c_str(), layout.left, layout.top, layout.width,
-               layout.left,
-               TitleColor(db).c_str(), db.TitleFontSize(), font.c_str());
+               layout.left, TitleColor(db).c_str(), db.TitleFontSize(), font.c_str());
   page += EscapeHtml(db.Title()) + " " + SpanYears(db.Span()) + "</div>\n";
   page += "</div>\n<script>fitTitles();</script>\n";
 }

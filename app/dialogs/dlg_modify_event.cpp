@@ -180,8 +180,8 @@ void CDlgModifyEvent::UpdateCaption() {
   const int year = WholeNumber(Text(ui_->yearEdit->text())).value_or(entry_.year);
   const std::string caption = EntryCaption(
       calendar_, static_cast<uint32_t>(Clamped(ui_->typeList->currentIndex(), kUserTypes)), year,
-      StoredDescription(Text(ui_->descriptionEdit->text())),
-      ui_->showAgeCheck->isChecked() ? 1 : 0, Clamped(ui_->monthList->currentIndex(), kMonths));
+      StoredDescription(Text(ui_->descriptionEdit->text())), ui_->showAgeCheck->isChecked() ? 1 : 0,
+      Clamped(ui_->monthList->currentIndex(), kMonths));
   ui_->captionEdit->setText(Text(caption));
   ui_->captionEdit->setCursorPosition(0);
 }
