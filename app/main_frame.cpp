@@ -320,14 +320,13 @@ void CMainFrame::CreateMenusAndToolBar() {
     if (place == kFirstPageButtonPlace || place == kUndoPlace) bar->addSeparator();
     bar->addAction(action);
     if (place != kPreviousMonthPlace) continue;
-    for (int month = 0; month < 12; ++month) {
-      const QString name = Translated(MonthPhrase(month));
-      QAction* monthAction = NewAction(name, [&c, month] { c.ShowMonth(month); });
-      monthAction->setStatusTip(name);
-      monthAction->setIcon(MonthIcon(month));
-      bar->addAction(monthAction);
+    for (int position = 0; position < kMonthsPerYear; ++position) {
+      monthButtons_[position] = NewAction(
+          {}, [this, position] { controller_.ShowMonth(doc_.Db().Span().MonthAt(position)); });
+      bar->addAction(monthButtons_[position]);
     }
   }
+  UpdateMonthButtons();
   wallLayout_->setCheckable(true);
   cropPictures_->setCheckable(true);
   ShowPrintChoices(printer_.Choices());
@@ -381,7 +380,8 @@ std::optional<std::string> CMainFrame::WallPage(SheetArea area, WallPictureFit f
     return WallCalendarPageText(doc_.Db(), 0, 12, area, fit);
   }
   if (state.currentPageMode == PageMode::kOneMonth) {
-    return WallCalendarPageText(doc_.Db(), state.currentMonth, state.currentMonth + 1, area, fit);
+    const int position = doc_.Db().Span().PositionOf(state.currentMonth);
+    return WallCalendarPageText(doc_.Db(), position, position + 1, area, fit);
   }
   return std::nullopt;
 }
@@ -422,6 +422,23 @@ void CMainFrame::CalendarChanged() {
   locks_.Follow(doc_.FileName());
   UpdateUndo();
   UpdateWindowTitle();
+  UpdateMonthButtons();
+}
+
+// The month buttons in the calendar's order, from its start month, each
+// naming its month's year.
+void CMainFrame::UpdateMonthButtons() {
+  const CalendarSpan span = doc_.Db().Span();
+  for (int position = 0; position < kMonthsPerYear; ++position) {
+    const int month = span.MonthAt(position);
+    const QString name = Translated(MonthPhrase(month));
+    QAction* button = monthButtons_[position];
+    button->setText(name);
+    button->setToolTip(
+        tr("%1 %2", "a month button's tip: month name, year").arg(name).arg(span.YearOf(month)));
+    button->setStatusTip(button->toolTip());
+    button->setIcon(MonthIcon(month));
+  }
 }
 
 // Undo and Redo name the change they take back or make again, and are

@@ -3,21 +3,22 @@
 // it owns the calendar and the flows, and asks before the calendar is closed.
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "app/flows/calendar_document.h"
+#include "app/flows/calendar_locks.h"
 #include "app/flows/file_commands.h"
 #include "app/flows/recent_files.h"
-#include "app/flows/calendar_locks.h"
 #include "app/flows/recovery.h"
 #include "app/flows/view_controller.h"
-#include "print/print_handler.h"
 #include "app/qsettings_store.h"
 #include "app/qt_user_prompts.h"
 #include "app/tessolar_view.h"
+#include "print/print_handler.h"
 
 class QAction;
 
@@ -50,6 +51,7 @@ class CMainFrame : public QMainWindow {
   void OnSelection(ViewController::EditCommand command);
   void UpdateWindowTitle();
   void CalendarChanged();
+  void UpdateMonthButtons();
   // The print layout menu shows `choices`; choosing there keeps them.
   void AddRecentMenu(QMenu* fileMenu);
   void UpdateUndo();
@@ -73,6 +75,7 @@ class CMainFrame : public QMainWindow {
   QAction* redo_ = nullptr;
   QAction* wallLayout_ = nullptr;
   QAction* cropPictures_ = nullptr;
+  std::array<QAction*, kMonthsPerYear> monthButtons_{};
 };
 
 }  // namespace tessolar

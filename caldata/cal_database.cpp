@@ -31,6 +31,8 @@ void CCalDatabase::ResetDatabase() {
     entries_[i].index = i;
   }
   year_ = 2007;
+  startMonth_ = 0;
+  unreadStartMonth_.clear();
   count_ = 0;
   excludedDays_.clear();
   entriesLeftOut_ = 0;
@@ -47,13 +49,17 @@ void CCalDatabase::SetCountry(int country) {
   country_ = country;
   region_.clear();
 }
-void CCalDatabase::SetUnknownRegion(std::string_view code) {
+std::string CCalDatabase::Printable(std::string_view text) {
   // A code is a few letters; a hostile file may put anything there.
   constexpr size_t kShown = 16;
-  unknownRegion_.clear();
-  for (const char c : code.substr(0, kShown)) {
-    unknownRegion_ += std::isgraph(static_cast<unsigned char>(c)) ? c : '?';
+  std::string shown;
+  for (const char c : text.substr(0, kShown)) {
+    shown += std::isgraph(static_cast<unsigned char>(c)) ? c : '?';
   }
+  return shown;
+}
+void CCalDatabase::SetStartMonth(int month) {
+  if (month >= 0 && month < kMonthsPerYear) startMonth_ = month;
 }
 bool CCalDatabase::SetRegion(std::string_view code) {
   if (code.empty()) {
@@ -247,9 +253,10 @@ void CCalDatabase::SortAndCompact() {
 }
 
 bool CCalDatabase::IsShown(const CalEntry& entry) const {
-  // An entry dated after the calendar's year has not happened yet.
-  if (entry.hidden || entry.year > year_) return false;
-  return entry.type != kReminder || entry.year == year_;
+  // An entry dated after the year of its month has not happened yet.
+  const int year = Span().YearOf(entry.month);
+  if (entry.hidden || entry.year > year) return false;
+  return entry.type != kReminder || entry.year == year;
 }
 
 std::vector<CalEntry> CCalDatabase::GetEntriesOfDay(int month, int day) const {
@@ -263,6 +270,26 @@ std::vector<CalEntry> CCalDatabase::GetEntriesOfDay(int month, int day) const {
     }
   }
   return result;
+}
+
+void CCalDatabase::TakeMonthsBefore(int endMonth, const CCalDatabase& other) {
+  std::vector<CalEntry> merged;
+  for (uint32_t i = 0; i < other.count_; ++i) {
+    if (other.entries_[i].month < endMonth) merged.push_back(other.entries_[i]);
+  }
+  for (uint32_t i = 0; i < count_; ++i) {
+    if (entries_[i].month >= endMonth) merged.push_back(entries_[i]);
+  }
+  const uint32_t oldCount = count_;
+  count_ = 0;
+  for (const CalEntry& entry : merged) {
+    if (count_ < kMaxEntries) entries_[count_++] = entry;
+  }
+  for (uint32_t i = count_; i < oldCount; ++i) {
+    entries_[i] = CalEntry{};
+    entries_[i].index = i;
+  }
+  SortAndCompact();
 }
 
 const CalEntry* CCalDatabase::EntryAt(uint32_t slot) const {
@@ -306,13 +333,14 @@ void CCalDatabase::RedateFloatingEntries() {
   bool changed = false;
   for (uint32_t i = 0; i < count_; ++i) {
     CalEntry& e = entries_[i];
-    const int day = RuleDayIn(e, year_);
+    const int year = Span().YearOf(e.month);
+    const int day = RuleDayIn(e, year);
     if (day < 1 || day == e.day) continue;
     e.day = static_cast<uint8_t>(day);
     const bool keepsOwnYear = e.type == kAnniversary || e.type == kBirthday ||
                               e.type == kSoberAnniversary || e.type == kReminder ||
                               e.type == kPersonalEvent;
-    if (!keepsOwnYear) e.year = static_cast<int16_t>(year_);
+    if (!keepsOwnYear) e.year = static_cast<int16_t>(year);
     changed = true;
   }
   if (changed) SortAndCompact();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "caldata/cal_entry.h"
+#include "compute/calendar_span.h"
 
 namespace tessolar {
 
@@ -54,6 +55,15 @@ class CCalDatabase {
   // --- Configuration -------------------------------------------------------
   int Year() const { return year_; }
   void SetYear(int year) { year_ = year; }
+  // The month the calendar starts in, 0..11 (others are ignored); a reset
+  // starts it in January again.
+  int StartMonth() const { return startMonth_; }
+  void SetStartMonth(int month);
+  CalendarSpan Span() const { return {year_, startMonth_}; }
+  // A start month the calendar's file named out of 1..12, as much of it as
+  // a note shows; empty again once the calendar is saved or reset.
+  const std::string& UnreadStartMonth() const { return unreadStartMonth_; }
+  void SetUnreadStartMonth(std::string_view text) { unreadStartMonth_ = Printable(text); }
   // The language of the pages and computed days' names (0 to 2) and the
   // country whose national days are computed (0 to 7); values out of range
   // are ignored. A reset keeps both, as a new calendar starts like the last.
@@ -71,7 +81,7 @@ class CCalDatabase {
   // A region the calendar's file named that its country has none of, as
   // much of it as a note shows; empty again once the calendar is saved or reset.
   const std::string& UnknownRegion() const { return unknownRegion_; }
-  void SetUnknownRegion(std::string_view code);
+  void SetUnknownRegion(std::string_view code) { unknownRegion_ = Printable(code); }
   // The weekday the weeks start on: kSundayFirst or kMondayFirst (others are
   // ignored). A reset keeps it with the country.
   int FirstWeekday() const { return firstWeekday_; }
@@ -157,10 +167,11 @@ class CCalDatabase {
   // when it was read; 0 again once the calendar is saved or reset.
   uint32_t EntriesLeftOut() const { return entriesLeftOut_; }
   // Once saved, the calendar's file holds it as it is: what the file read
-  // left out (entries, an unknown region) is no longer said.
+  // left out (entries, an unknown region, a start month) is no longer said.
   void ForgetWhatWasLeftOut() {
     entriesLeftOut_ = 0;
     unknownRegion_.clear();
+    unreadStartMonth_.clear();
   }
   // Adds a computed day, or moves the entry of the same type and description to
   // the new date (keeping a picture the user set). Returns the slot used.
@@ -178,8 +189,13 @@ class CCalDatabase {
   void SortAndCompact();
 
   // Entries of a day that are shown, in store order: not hidden, not dated
-  // after the calendar's year, and reminders only in their own year.
+  // after the year the month has in the calendar, and reminders only in
+  // their own year.
   std::vector<CalEntry> GetEntriesOfDay(int month, int day) const;
+
+  // The entries of the months before `endMonth` become those `other` holds
+  // in them (as many as there is room for); the later months keep their own.
+  void TakeMonthsBefore(int endMonth, const CCalDatabase& other);
 
   // Slot `slot` for slot <= count, else nullptr.
   const CalEntry* EntryAt(uint32_t slot) const;
@@ -191,18 +207,23 @@ class CCalDatabase {
   // none is when more copies are given than the table holds.
   void RestoreHiddenByDescription(const std::vector<CalEntry>& hidden);
 
-  // Dates every floating entry for Year(); sorts once if any moved.
+  // Dates every floating entry for the year its month has in the calendar;
+  // sorts once if any moved.
   void RedateFloatingEntries();
 
  private:
   void MarkDeleted(uint32_t slot);
   bool IsShown(const CalEntry& entry) const;
+  // A text from a file as much of it as a note shows: a few printable characters.
+  static std::string Printable(std::string_view text);
 
   std::array<CalEntry, kMaxEntries> entries_{};
   uint32_t count_ = 0;
   uint32_t entriesLeftOut_ = 0;
 
   int year_ = 2007;
+  int startMonth_ = 0;
+  std::string unreadStartMonth_;
   int language_ = 0;
   int country_ = 0;
   std::string region_;

@@ -94,10 +94,21 @@ UserText EntriesLeftOutMessage(const std::string& path, uint32_t leftOut) {
           {path, std::to_string(kMaxEntries), std::to_string(leftOut)}};
 }
 
-UserText UnknownRegionMessage(const std::string& path, const std::string& code) {
-  return {TESSOLAR_TEXT("CalendarFile",
-                        "%1 names a region its country has not (%2): it shows the whole country."),
-          {path, code}};
+std::vector<UserText> SettingsNotReadMessages(const std::string& path, const CCalDatabase& db) {
+  std::vector<UserText> messages;
+  if (!db.UnknownRegion().empty()) {
+    messages.push_back(
+        {TESSOLAR_TEXT("CalendarFile",
+                       "%1 names a region its country has not (%2): it shows the whole country."),
+         {path, db.UnknownRegion()}});
+  }
+  if (!db.UnreadStartMonth().empty()) {
+    messages.push_back(
+        {TESSOLAR_TEXT("CalendarFile",
+                       "%1 names a first month that is not 1 to 12 (%2): it starts in January."),
+         {path, db.UnreadStartMonth()}});
+  }
+  return messages;
 }
 
 std::optional<std::string> ReadCalendarBytes(CCalDatabase& db, std::string_view bytes) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "caldata/cal_database.h"
 #include "caldata/user_text.h"
@@ -41,9 +42,10 @@ int LoadCalendarFile(CCalDatabase& db, const std::string& path, SavedState* save
 // The sentence that says a calendar read from `path` left entries out.
 UserText EntriesLeftOutMessage(const std::string& path, uint32_t leftOut);
 
-// The note that a calendar read from `path` named region `code`, which its
-// country has not, and shows the whole country instead.
-UserText UnknownRegionMessage(const std::string& path, const std::string& code);
+// The notes on settings of the calendar read from `path` that `db` could not
+// take as the file gave them: a region its country has not (it shows the
+// whole country), a start month out of 1..12 (it starts in January).
+std::vector<UserText> SettingsNotReadMessages(const std::string& path, const CCalDatabase& db);
 
 // The calendar text inside the bytes of a file: deciphered when they begin
 // with the envelope magic, taken as they are otherwise; line ends as line

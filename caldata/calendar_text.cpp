@@ -78,7 +78,13 @@ std::string CalendarText(const CCalDatabase& db) {
   } else {
     out.Line(db.Country(), db.FirstWeekday(), db.Region(), "Country, FirstWeekday, Region");
   }
-  out.Line(db.Year(), "Year");
+  // The start month after the year, so that readers that know none still
+  // read the year; a calendar that starts in January writes the line as before.
+  if (db.StartMonth() == 0) {
+    out.Line(db.Year(), "Year");
+  } else {
+    out.Line(db.Year(), db.StartMonth() + 1, "Year, StartMonth");
+  }
   out.Line(int{db.Christian()}, "Christian");
   out.Line(int{db.Hebrew()}, "Hebrew");
   out.Line(int{db.Equinox()}, "Equinox");

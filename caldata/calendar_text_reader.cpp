@@ -89,9 +89,19 @@ class TextReader {
     }
     db_.SetMarkDaysOff(countryFields >= 5 && Number(Field(3)).value_or(0) == 1);
     db_.SetWeekNumbers(countryFields >= 6 && Number(Field(4)).value_or(0) == 1);
-    if (!NextLine(1)) return false;
+    const size_t yearFields = lines_.NextLine();
+    if (yearFields < 1) return false;
     if (auto v = NumberIn(Field(0), kMinCalendarYear, kMaxCalendarYear)) {
       db_.SetYear(static_cast<int>(*v));
+    }
+    // Then the start month, 1..12, where it is not January; one out of range
+    // starts the calendar in January, and the store keeps it for a note.
+    if (yearFields >= 3) {
+      if (auto v = NumberIn(Field(1), 1, kMonthsPerYear)) {
+        db_.SetStartMonth(static_cast<int>(*v) - 1);
+      } else {
+        db_.SetUnreadStartMonth(Field(1));
+      }
     }
     for (void (CCalDatabase::*set)(bool) :
          {&CCalDatabase::SetChristian, &CCalDatabase::SetHebrew, &CCalDatabase::SetEquinox,
@@ -171,12 +181,12 @@ class TextReader {
       e.enteredYear = static_cast<int16_t>(NumberIn(Field(10), kShortMin, kShortMax).value_or(0));
     }
     if (e.IsFloating()) {
-      // Dated by its rule for the calendar year; where the rule gives no day
+      // Dated by its rule for the year its month has in the calendar; where the rule gives no day
       // (a year before 1775, Election Day in an odd year) it keeps its own.
-      const int day = RuleDayIn(e, db_.Year());
+      const int day = RuleDayIn(e, db_.Span().YearOf(e.month));
       if (day > 0) e.day = static_cast<uint8_t>(day);
     } else {
-      RenameOutdatedDay(e, db_.Year());
+      RenameOutdatedDay(e, db_.Span().YearOf(e.month));
       if (e.description.empty()) e.description = "unknown";
       e.pictureFile = db_.ResolvePicturePath(e.pictureFile);
     }

@@ -20,9 +20,9 @@ bool NamesCouple(const std::string& description) {
 }
 
 // An anniversary's caption, without its word when the grammar shortens it.
-std::string AnniversaryCaption(const CCalDatabase& db, const CaptionGrammar& grammar, int year,
+std::string AnniversaryCaption(const CaptionGrammar& grammar, int year, int countTo,
                                const std::string& description, bool sober) {
-  const int years = db.Year() - year;
+  const int years = countTo - year;
   const char* firstYear = sober ? grammar.soberFirstYear : grammar.anniversaryFirstYear;
   if (years <= 0 && firstYear != nullptr) {
     return FillCaption(firstYear, description, years, grammar);
@@ -37,14 +37,14 @@ std::string AnniversaryCaption(const CCalDatabase& db, const CaptionGrammar& gra
 }
 
 // "<description> <phrase> <age>[ <year word>]", or "<description> <birth phrase>".
-std::string AgeCaption(const CCalDatabase& db, const CaptionGrammar& grammar, int year,
+std::string AgeCaption(const CCalDatabase& db, const CaptionGrammar& grammar, int year, int countTo,
                        const std::string& description) {
   const bool several = NamesCouple(description);
-  if (year == db.Year()) {
+  if (year == countTo) {
     if (several && grammar.bornSeveral != nullptr) return description + " " + grammar.bornSeveral;
     return description + " " + LanguageString(db.Language(), lang::kIsBorn);
   }
-  const int age = db.Year() - year;
+  const int age = countTo - year;
   std::string caption = description + " " +
                         LanguageString(db.Language(), several ? lang::kTurn : lang::kTurns) + " " +
                         std::to_string(age);
@@ -59,17 +59,18 @@ std::string AnniversaryOrdinal(const CCalDatabase& db, int year) {
 }
 
 std::string EntryCaption(const CCalDatabase& db, uint32_t type, int year,
-                         const std::string& description, int showAge) {
+                         const std::string& description, int showAge, int month) {
   const CaptionGrammar& grammar = CaptionGrammarOf(db.Language());
+  const int countTo = db.Span().YearOf(month);
   if (IsHolidayType(type) || type == kPersonalEvent || type == kReminder) return description;
   if (type == kAnniversary || type == kSoberAnniversary) {
-    return AnniversaryCaption(db, grammar, year, description, type == kSoberAnniversary);
+    return AnniversaryCaption(grammar, year, countTo, description, type == kSoberAnniversary);
   }
   if (type == kHistoricalEvent) {
     return year >= 0 ? description + " " + std::to_string(year)
                      : description + " " + std::to_string(-year) + grammar.beforeCommonEra;
   }
-  if (showAge == 1) return AgeCaption(db, grammar, year, description);
+  if (showAge == 1) return AgeCaption(db, grammar, year, countTo, description);
   return FillCaption(type == kBirthday ? grammar.birthday : grammar.unnamedType, description, 0,
                      grammar);
 }
@@ -77,23 +78,24 @@ std::string EntryCaption(const CCalDatabase& db, uint32_t type, int year,
 std::string DropChoiceCaption(const CCalDatabase& db, const CalEntry& entry) {
   const CaptionGrammar& english = CaptionGrammarOf(0);
   const std::string& description = entry.description;
+  const int countTo = db.Span().YearOf(entry.month);
   switch (entry.type) {
     case kAnniversary:
     case kSoberAnniversary:
-      return AnniversaryCaption(db, english, entry.year, description,
+      return AnniversaryCaption(english, entry.year, countTo, description,
                                 entry.type == kSoberAnniversary);
     case kBirthday:
       if (entry.showAge != 1) return FillCaption(english.birthday, description, 0, english);
-      if (entry.year == db.Year()) return description + " is born";
+      if (entry.year == countTo) return description + " is born";
       return description + (NamesCouple(description) ? " are " : " is ") +
-             std::to_string(db.Year() - entry.year);
+             std::to_string(countTo - entry.year);
     default:
       return description;
   }
 }
 
 std::string EntryCaption(const CCalDatabase& db, const CalEntry& entry) {
-  return EntryCaption(db, entry.type, entry.year, entry.description, entry.showAge);
+  return EntryCaption(db, entry.type, entry.year, entry.description, entry.showAge, entry.month);
 }
 
 std::string EntryPicture(const CCalDatabase& db, const CalEntry& entry,

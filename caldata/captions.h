@@ -26,9 +26,10 @@ inline constexpr size_t kShortCaptionLength = 16;
 std::string AnniversaryOrdinal(const CCalDatabase& db, int year);
 
 // The caption of an entry of `type`, `year`, `description` and show-age flag
-// in the calendar's language, worded by its caption grammar.
+// in `month` (0..11) of the calendar, in its language, worded by its caption
+// grammar; ages and anniversaries count to the year the month has.
 std::string EntryCaption(const CCalDatabase& db, uint32_t type, int year,
-                         const std::string& description, int showAge);
+                         const std::string& description, int showAge, int month);
 
 // English-only caption that labels the choices of the picture-drop flow.
 std::string DropChoiceCaption(const CCalDatabase& db, const CalEntry& entry);

@@ -17,17 +17,19 @@ namespace {
 const std::vector<Command>& CoreCommands() {
   static const std::vector<Command> commands = {
       {"new",
-       "FILE --year Y [--country N] [--region CODE] [--language N] [--include LIST] "
-       "[--clipart DIR] [--title TEXT] [--week-start monday|sunday] [--week-numbers on|off]",
+       "FILE --year Y [--start-month M] [--country N] [--region CODE] [--language N] "
+       "[--include LIST] [--clipart DIR] [--title TEXT] [--week-start monday|sunday] "
+       "[--week-numbers on|off]",
        "creates a calendar with its computed days and saves it, enciphered, to FILE (which must "
-       "not exist); its weeks start on the country's usual day unless --week-start names one, "
-       "and show week numbers where the country's calendars do unless --week-numbers says",
+       "not exist); it runs twelve months from month M of Y (January by default); its weeks "
+       "start on the country's usual day unless --week-start names one, and show week numbers "
+       "where the country's calendars do unless --week-numbers says",
        &RunNewCommand},
       {"dump", "FILE", "prints the calendar text of FILE (enciphered or plain), plain",
        &RunDumpCommand},
       {"render", "FILE --page P [--month M] [-o OUT]",
        "writes page P of FILE (welcome, month, all, title, bigpictures, hidden, database, help) "
-       "to OUT or standard output",
+       "to OUT or standard output; month M of the calendar, in the year it has there",
        &RunRenderCommand},
       {"import", kImportUsage, kImportSummary, &HandOverImport},
       {"export", kExportUsage, kExportSummary, &HandOverExport},

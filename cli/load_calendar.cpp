@@ -11,9 +11,10 @@ SavedState LoadCalendarOrThrow(CCalDatabase& db, const std::string& file) {
   if (LoadCalendarFile(db, file, &saved, &message) != 1) {
     throw CommandError(kExitBadInput, message.Empty() ? "no file " + file : English(message));
   }
-  if (!db.UnknownRegion().empty()) {
-    PrintNotes({English(UnknownRegionMessage(file, db.UnknownRegion()))});
-  }
+  Notes notes;
+  for (const UserText& message : SettingsNotReadMessages(file, db))
+    notes.push_back(English(message));
+  PrintNotes(notes);
   return saved;
 }
 

@@ -17,14 +17,15 @@
 namespace tessolar::cli {
 
 int RunNewCommand(const std::vector<std::string>& args) {
-  const ParsedArguments parsed(
-      args,
-      {"--year", "--country", "--region", "--language", "--include", "--clipart", "--title",
-       "--week-start", "--week-numbers"},
-      1);
+  const ParsedArguments parsed(args,
+                               {"--year", "--start-month", "--country", "--region", "--language",
+                                "--include", "--clipart", "--title", "--week-start",
+                                "--week-numbers"},
+                               1);
   const std::string& file = parsed.Positional(0);
   if (!parsed.Option("--year")) throw CommandError(kExitUsage, "--year is required");
   const int year = parsed.IntOption("--year", kMinCalendarYear, kMaxCalendarYear, 0);
+  const int startMonth = parsed.IntOption("--start-month", 1, kMonthsPerYear, 1) - 1;
   const int country = parsed.IntOption("--country", 0, kCountryCount - 1, 0);
   const int language = parsed.IntOption("--language", 0, kLanguageCount - 1, 0);
   const std::string region = RegionOption(parsed, country);
@@ -66,6 +67,7 @@ int RunNewCommand(const std::vector<std::string>& args) {
   db.SetMarkDaysOff(true);
   db.SetWeekNumbers(weekNumbers);
   db.SetYear(year);
+  db.SetStartMonth(startMonth);
   include.ApplyTo(db);
   db.SetClipartDirectory(clipart);
   if (const auto title = parsed.Option("--title")) db.SetTitle(*title);

@@ -16,7 +16,10 @@ namespace tessolar::cli {
 namespace {
 
 std::string PageText(CCalDatabase& db, const std::string& page, int month, Notes* notes) {
-  if (page == "month") return CalendarPageText(db, month, month + 1, notes);
+  if (page == "month") {
+    const int position = db.Span().PositionOf(month);
+    return CalendarPageText(db, position, position + 1, notes);
+  }
   if (page == "all") return CalendarPageText(db, 0, 12, notes);
   if (page == "welcome") return BuildWelcomePage(db.Language(), {});  // the command line keeps no recent files
   if (page == "title") return BuildTitlePage(db, notes);

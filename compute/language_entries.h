@@ -111,6 +111,10 @@ inline constexpr int kNewMoon = 172;
 inline constexpr int kFirstQuarter = 173;
 inline constexpr int kLastQuarter = 174;
 
+// The months a calendar runs, with the markers {from} and {to} for the first
+// and the last month with its year: "September 2027 – August 2028".
+inline constexpr int kSpanOfMonths = 175;
+
 // The words of captions: "Ann turns 30", "Ann is born", "Ann & Ben turn 30".
 inline constexpr int kTurns = 130;
 inline constexpr int kIsBorn = 131;

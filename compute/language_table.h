@@ -9,7 +9,7 @@
 
 namespace tessolar {
 
-inline constexpr int kLanguageEntries = 175;
+inline constexpr int kLanguageEntries = 176;
 // 0 English, 1 Spanish, 2 German, 3 French, 4 Dutch, 5 Italian.
 inline constexpr int kLanguageCount = 6;
 // 0 the United States, 1 Canada, 2 the United Kingdom, 3 Australia, 4 Mexico,

@@ -6,18 +6,19 @@ namespace tessolar {
 
 std::set<std::pair<int, int>> DaysOffOf(const CCalDatabase& db) {
   std::set<std::pair<int, int>> days;
-  const auto mark = [&db, &days](const std::vector<HolidayDay>& family) {
+  const CalendarSpan span = db.Span();
+  const auto mark = [&db, &days, span](const std::vector<HolidayDay>& family, int year) {
     for (const HolidayDay& d : family) {
-      if (!d.off) continue;
+      if (!d.off || !span.Contains(year, d.month)) continue;
       for (const CalEntry& e : db.GetEntriesOfDay(d.month, d.day)) {
         if (e.type == d.type && e.description == d.name) days.insert({d.month, d.day});
       }
     }
   };
-  if (db.National()) {
-    mark(NationalDaysOf(db.Country(), db.Region(), db.Language(), db.Year()));
+  for (int year = span.year; year <= span.LastYear(); ++year) {
+    if (db.National()) mark(NationalDaysOf(db.Country(), db.Region(), db.Language(), year), year);
+    if (db.Christian()) mark(EasterDaysOf(db.Country(), db.Region(), db.Language(), year), year);
   }
-  if (db.Christian()) mark(EasterDaysOf(db.Country(), db.Region(), db.Language(), db.Year()));
   return days;
 }
 

@@ -11,8 +11,8 @@
 
 namespace tessolar {
 
-// The (month 0..11, day) pairs of the days off of the calendar's year that
-// one of its shown national or Easter-based days names.
+// The (month 0..11, day) pairs of the days off of the calendar's months, each
+// in its own year, that one of its shown national or Easter-based days names.
 std::set<std::pair<int, int>> DaysOffOf(const CCalDatabase& db);
 
 }  // namespace tessolar

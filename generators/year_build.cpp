@@ -29,6 +29,23 @@ constexpr std::array<Category, kDayCategoryCount> kCategories = {{
      [](CCalDatabase& db, int year, bool remove, Notes*) { GenerateMoonPhases(db, year, remove); }},
 }};
 
+// Runs `generate` for each year of the span: a calendar that starts in
+// January in the store itself; one across two years in a copy as well, each
+// as a January calendar of its year, and each month keeps what the build of
+// its own year made of it. A generator so never sees the span: what it
+// clears and moves of earlier builds (sky days by name, a picture the user
+// gave a holiday) it does within one year, as for a January calendar.
+void RunInSpan(CCalDatabase& db, CalendarSpan span, Generator generate, bool remove, Notes* notes) {
+  if (!span.CrossesYear()) {
+    generate(db, span.year, remove, notes);
+    return;
+  }
+  CCalDatabase secondYear(db);
+  generate(db, span.year, remove, notes);
+  generate(secondYear, span.LastYear(), remove, notes);
+  db.TakeMonthsBefore(span.startMonth, secondYear);
+}
+
 }  // namespace
 
 void CYearBuild::BuildYear(CCalDatabase& db, int year, bool removeAll, Notes* notes) {
@@ -37,7 +54,7 @@ void CYearBuild::BuildYear(CCalDatabase& db, int year, bool removeAll, Notes* no
     const bool included = (db.*kCategories[i].included)();
     if (included == lastBuilt_[i] && !removeAll) continue;
     const bool add = included && !removeAll;
-    kCategories[i].generate(db, year, !add, notes);
+    RunInSpan(db, {year, db.StartMonth()}, kCategories[i].generate, !add, notes);
     lastBuilt_[i] = add;
     changed = true;
   }

@@ -1,6 +1,6 @@
 #pragma once
-// Keeps the computed days of a calendar in line with its year, country,
-// language and include flags, adding or removing whole categories.
+// Keeps the computed days of a calendar in line with its year, start month,
+// country, language and include flags, adding or removing whole categories.
 
 #include <array>
 
@@ -18,8 +18,9 @@ class CYearBuild {
   // Runs the generator of every category whose include flag differs from what
   // was last built (in add mode when the flag is on, else remove mode), or of
   // every category in remove mode when `removeAll` is true; sorts the store once
-  // if any generator ran. A category the year has no days of is noted in
-  // `notes` when given.
+  // if any generator ran. The calendar runs from its start month of `year`;
+  // each month gets the days a January calendar of its own year has in it.
+  // A category the year has no days of is noted in `notes` when given.
   void BuildYear(CCalDatabase& db, int year, bool removeAll, Notes* notes = nullptr);
 
   // Whether a category's days for the current year, country and language are in the store.

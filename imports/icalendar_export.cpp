@@ -60,14 +60,15 @@ std::string ExportICalendar(const CCalDatabase& db, const std::string& stamp) {
   for (uint32_t i = 0; i < db.Count(); ++i) {
     const CalEntry& entry = *db.EntryAt(i);
     const bool yearly = IsYearlyType(entry.type);
-    if (!entry.IsValidForSaving() || entry.hidden || entry.month > 11 ||
-        (entry.type == kReminder && entry.year != db.Year())) {
-      continue;
-    }
-    const int year = yearly ? entry.year : db.Year();
+    if (!entry.IsValidForSaving() || entry.hidden || entry.month > 11) continue;
+    // Each entry in the year its month has in the calendar.
+    const int monthYear = db.Span().YearOf(entry.month);
+    if (entry.type == kReminder && entry.year != monthYear) continue;
+    const int year = yearly ? entry.year : monthYear;
     if (entry.day > DaysInMonth(entry.month, year)) continue;
     icalcomponent* event = icalcomponent_new_vevent();
-    icalcomponent_add_property(event, icalproperty_new_uid(StableUid(entry, db.Year(), &uids).c_str()));
+    icalcomponent_add_property(event,
+                               icalproperty_new_uid(StableUid(entry, monthYear, &uids).c_str()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(dtstamp));
     const icaltimetype start = DateOf(year, entry.month, entry.day);
     icaltimetype end = start;

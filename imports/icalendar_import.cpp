@@ -50,9 +50,9 @@ void PlanEvent(icalcomponent* event, const CCalDatabase& db, ImportPlan* plan) {
     }
     type = categoryType >= 0 && IsYearlyType(static_cast<uint32_t>(categoryType))
                ? static_cast<uint32_t>(categoryType) : kAnniversary;
-  } else if (start.year != db.Year()) {
+  } else if (!db.Span().Contains(start.year, start.month - 1)) {
     return skip({TESSOLAR_TEXT("ICalendarImport", "a single event in %1, not in %2"),
-                 {std::to_string(start.year), std::to_string(db.Year())}});
+                 {std::to_string(start.year), SpanYears(db.Span())}});
   } else if (categoryType >= 0 && !IsYearlyType(static_cast<uint32_t>(categoryType))) {
     type = static_cast<uint32_t>(categoryType);
   }

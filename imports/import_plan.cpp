@@ -25,7 +25,7 @@ bool DateExists(const CardDate& date) {
 }
 
 void AddDay(ImportPlan& plan, const VCardPerson& person, const CardDate& date, uint32_t type,
-            int calendarYear) {
+            const CalendarSpan& span) {
   if (!date.present) return;
   if (!date.readable || !DateExists(date)) {
     plan.skipped.push_back({person.name, {TESSOLAR_TEXT("ImportPlan", "the date %1 does not exist"), {date.text}}});
@@ -33,8 +33,9 @@ void AddDay(ImportPlan& plan, const VCardPerson& person, const CardDate& date, u
   }
   ImportCandidate candidate;
   candidate.yearKnown = date.year != 0;
-  candidate.entry = DatedEntry(date.month - 1, date.day, candidate.yearKnown ? date.year : calendarYear,
-                               type, person.name, kNoPicture);
+  // A day without a year is dated in the year its month has in the calendar.
+  const int year = candidate.yearKnown ? date.year : span.YearOf(date.month - 1);
+  candidate.entry = DatedEntry(date.month - 1, date.day, year, type, person.name, kNoPicture);
   candidate.entry.showAge = candidate.yearKnown ? 1 : 0;
   candidate.entry.enteredYear = candidate.entry.year;
   if (person.photo.present && person.photo.problem.Empty()) {
@@ -114,8 +115,8 @@ ImportPlan PlanPeopleImport(const std::vector<VCardPerson>& people, const CCalDa
       plan.skipped.push_back({person.name, {TESSOLAR_TEXT("ImportPlan", "no birthday or anniversary")}});
     }
     if (person.name.empty()) continue;
-    AddDay(plan, person, person.birthday, kBirthday, db.Year());
-    AddDay(plan, person, person.anniversary, kAnniversary, db.Year());
+    AddDay(plan, person, person.birthday, kBirthday, db.Span());
+    AddDay(plan, person, person.anniversary, kAnniversary, db.Span());
   }
   MarkAlreadyThere(plan, db);
   return plan;

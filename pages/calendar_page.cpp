@@ -100,15 +100,25 @@ std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMont
   std::string page;
   page.reserve(allMonths ? 1 << 20 : 1 << 17);
   AppendCalendarHead(page, db.FontMainBody());
+  const CalendarSpan span = db.Span();
+  if (span.CrossesYear()) {
+    // The keyboard's moves stay within the calendar's months.
+    const int last = span.MonthAt(11);
+    AppendFormat(page, "<script>calendarMonths = [\"%04d-%02d\", \"%04d-%02d\"];</script>\n",
+                 span.year, span.startMonth + 1, span.YearOf(last), last + 1);
+  }
   if (allMonths) TitleTable(page, db, notes);
   PageFacts facts(db, notes);
   const GridPlace place = first + 1 == end ? GridPlace::kOwnPage : GridPlace::kYearbookRow;
-  for (int month = first; month < end; ++month) {
-    AppendMonthGrid(page, BuildMonthView(db, month, db.Year(), facts), place);
+  for (int position = first; position < end; ++position) {
+    const int month = span.MonthAt(position);
+    AppendMonthGrid(page, BuildMonthView(db, month, span.YearOf(month), facts), place);
   }
   if (allMonths) {
     BigPicturesRow(page, db, notes);
-    for (int month = 11; month >= 0; --month) MonthPictureRow(page, db, month, notes);
+    for (int position = 11; position >= 0; --position) {
+      MonthPictureRow(page, db, span.MonthAt(position), notes);
+    }
     page += "</table>\n";
   }
   page += PageCloseBlock();

@@ -12,9 +12,10 @@
 
 namespace tessolar {
 
-// The page of months [firstMonth, endMonth) (0..11, end exclusive) of the
-// calendar year: (0, 12) is the all-months page, any other range gives month
-// grids only. Pictures that cannot be measured are noted in `notes` when given.
+// The page of the months at positions [firstMonth, endMonth) of the calendar
+// (0 its start month .. 11 the month before it, end exclusive): (0, 12) is
+// the all-months page, any other range gives month grids only. Pictures
+// that cannot be measured are noted in `notes` when given.
 std::string CalendarPageText(const CCalDatabase& db, int firstMonth, int endMonth,
                              Notes* notes = nullptr);
 

@@ -99,8 +99,7 @@ std::string BuildHiddenEntriesPage(const CCalDatabase& db) {
       AppendFormat(page, "index %u is invalid<br>", slot);
       continue;
     }
-    const std::string caption =
-        EntryCaption(db, entry->type, entry->year, entry->description, entry->showAge);
+    const std::string caption = EntryCaption(db, *entry);
     AppendFormat(page,
                  "<input type=checkbox name=abc onClick=onBtnOk(\"%s\") >%s - %s %d, %d<br>",
                  UnhideToken(slot).c_str(), EscapeHtml(caption).c_str(),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "compute/language_table.h"
 #include "pages/click_tokens.h"
 #include "pages/html_escape.h"
 #include "pages/image_size.h"
@@ -61,6 +62,20 @@ TitleLayout LayOutTitle(const CCalDatabase& db, SheetArea area) {
   return layout;
 }
 
+// The tip "September 2027 – August 2028" over the title of a calendar that
+// runs across two years: the months it runs, in its language.
+std::string SpanTip(const CCalDatabase& db) {
+  const CalendarSpan span = db.Span();
+  if (!span.CrossesYear()) return {};
+  const int last = span.MonthAt(kMonthsPerYear - 1);
+  std::string text = LanguageString(db.Language(), lang::kSpanOfMonths);
+  ReplaceMarker(text, "{from}",
+                MonthName(db.Language(), span.startMonth) + " " + std::to_string(span.year));
+  ReplaceMarker(text, "{to}",
+                MonthName(db.Language(), last) + " " + std::to_string(span.YearOf(last)));
+  return "title=\"" + EscapeHtml(text) + "\" ";
+}
+
 }  // namespace
 
 void TitleSheet(std::string& page, const CCalDatabase& db, SheetArea area, Notes* notes) {
@@ -81,12 +96,12 @@ void TitleSheet(std::string& page, const CCalDatabase& db, SheetArea area, Notes
                TitlePictureToken(slot).c_str());
   AppendFormat(page,
                "<div class=titletext role=button tabindex=0 onDblClick=onBtnOk(\"%s\"); "
-               "style='left:%upx; top:%upx; "
+               "%sstyle='left:%upx; top:%upx; "
                "width:%upx; max-width:calc(100%% - %upx); color:%s; font-size:%u.0pt; "
                "font-family:\"%s\"'>",
-               kTitleTextToken, layout.left, layout.top, layout.width, layout.left,
-               TitleColor(db).c_str(), db.TitleFontSize(), font.c_str());
-  page += EscapeHtml(db.Title()) + Printf(" %d</div>\n", db.Year());
+               kTitleTextToken, SpanTip(db).c_str(), layout.left, layout.top, layout.width,
+               layout.left, TitleColor(db).c_str(), db.TitleFontSize(), font.c_str());
+  page += EscapeHtml(db.Title()) + " " + SpanYears(db.Span()) + "</div>\n";
   page += "</div>\n<script>fitTitles();</script>\n";
 }
 
@@ -118,17 +133,19 @@ std::string BuildTitlePage(const CCalDatabase& db, Notes* notes) {
 std::string BigPicturesTable(const CCalDatabase& db, uint32_t width, uint32_t height,
                              Notes* notes) {
   std::string table = "<table width=\"100%\" cols=4 valign=top border=1 >";
+  // In the calendar's order, from its first month.
   for (int i = 0; i < kBigPictureCount; ++i) {
-    const BigPicture& big = db.BigPictureAt(i);
+    const int slot = db.Span().MonthAt(i);
+    const BigPicture& big = db.BigPictureAt(slot);
     if (i % 4 == 0) table += "<tr>";
-    const std::string token = BigPictureToken(i);
+    const std::string token = BigPictureToken(slot);
     table += Printf("<td valign=top width=\"25%%\" data-token=\"%s\" >", token.c_str());
     table += "<table cols=1 width=100% valign=top >";
     const std::string description = EscapeHtml(big.description);
     table += Printf("<tr><td align=center ><span onDblClick=onBtnOk(\"%s\") >%s</span></td></tr>",
                     token.c_str(), description.c_str());
     table += "<tr><td>";
-    const std::string picture = db.BigPicturePath(i);
+    const std::string picture = db.BigPicturePath(slot);
     const PictureSize size = ImageSize(picture, notes);
     const PictureSize fit = FitIntoBox(height / 4, width / 4, size.height, size.width);
     // Each picture in the keyboard order, named by its description.

@@ -72,7 +72,8 @@ void MonthSheet(std::string& page, const CCalDatabase& db, int month, SheetArea 
                EscapeCssString(db.FontMainBody()).c_str(),
                EscapeHtml(db.BigPictureAt(month).description).c_str());
   AppendFormat(page, "<div class=wallgrid style='zoom:%.4f'>\n", zoom);
-  AppendMonthGrid(page, BuildMonthView(db, month, db.Year(), facts), GridPlace::kWallSheet);
+  AppendMonthGrid(page, BuildMonthView(db, month, db.Span().YearOf(month), facts),
+                  GridPlace::kWallSheet);
   page += "</div>\n</div>\n";
 }
 
@@ -94,7 +95,9 @@ std::string WallCalendarPageText(const CCalDatabase& db, int firstMonth, int end
     page += "</div>\n";
   }
   PageFacts facts(db, notes);
-  for (int month = first; month < end; ++month) MonthSheet(page, db, month, sheet, fit, facts, notes);
+  for (int position = first; position < end; ++position) {
+    MonthSheet(page, db, db.Span().MonthAt(position), sheet, fit, facts, notes);
+  }
   page += PageCloseBlock();
   page += '\n';
   return page;

@@ -15,9 +15,10 @@ namespace tessolar {
 // Drawings (pictures shown from SVG) are always whole: cropping cuts them.
 enum class WallPictureFit { kCrop, kWhole };
 
-// The wall-calendar page of months [firstMonth, endMonth) (0..11, end
-// exclusive) on sheets of printable `area`; the whole year (0, 12) starts
-// with the title sheet. Pictures that cannot be measured are noted.
+// The wall-calendar page of the months at positions [firstMonth, endMonth)
+// of the calendar (as CalendarPageText counts them) on sheets of printable
+// `area`; the whole calendar (0, 12) starts with the title sheet. Pictures
+// that cannot be measured are noted.
 std::string WallCalendarPageText(const CCalDatabase& db, int firstMonth, int endMonth,
                                  SheetArea area, WallPictureFit fit, Notes* notes = nullptr);
 

@@ -156,6 +156,10 @@
         <source>%1 names a region its country has not (%2): it shows the whole country.</source>
         <translation>%1 nennt eine Region, die es im Land des Kalenders nicht gibt (%2): Angezeigt wird das ganze Land.</translation>
     </message>
+    <message>
+        <source>%1 names a first month that is not 1 to 12 (%2): it starts in January.</source>
+        <translation>%1 nennt einen ersten Monat, der nicht zwischen 1 und 12 liegt (%2): Der Kalender beginnt im Januar.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarLocks</name>
@@ -349,12 +353,16 @@
         <translation>&amp;Mondphasen einbeziehen (Neumond, Viertel)</translation>
     </message>
     <message>
-        <source>Mark days o&amp;ff (holidays in colour, weekends tinted)</source>
+        <source>Mar&amp;k days off (holidays in colour, weekends tinted)</source>
         <translation>&amp;Freie Tage hervorheben (Feiertage farbig, Wochenenden getönt)</translation>
     </message>
     <message>
         <source>Show &amp;week numbers (ISO 8601, beside each week)</source>
         <translation>&amp;Kalenderwochen anzeigen (ISO 8601, neben jeder Woche)</translation>
+    </message>
+    <message>
+        <source>&amp;First month</source>
+        <translation>&amp;Erster Monat</translation>
     </message>
 </context>
 <context>
@@ -1690,6 +1698,11 @@
     <message>
         <source>Change the calendar settings</source>
         <translation>Kalendereinstellungen ändern</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month button&apos;s tip: month name, year</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

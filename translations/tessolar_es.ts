@@ -156,6 +156,10 @@
         <source>%1 names a region its country has not (%2): it shows the whole country.</source>
         <translation>%1 indica una región que no existe en su país (%2): se muestra todo el país.</translation>
     </message>
+    <message>
+        <source>%1 names a first month that is not 1 to 12 (%2): it starts in January.</source>
+        <translation>%1 indica un primer mes que no está entre 1 y 12 (%2): el calendario empieza en enero.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarLocks</name>
@@ -349,12 +353,16 @@
         <translation>Incluir fases lunares (luna nueva, &amp;cuartos)</translation>
     </message>
     <message>
-        <source>Mark days o&amp;ff (holidays in colour, weekends tinted)</source>
+        <source>Mar&amp;k days off (holidays in colour, weekends tinted)</source>
         <translation>Marcar los &amp;días libres (festivos en color, fines de semana sombreados)</translation>
     </message>
     <message>
         <source>Show &amp;week numbers (ISO 8601, beside each week)</source>
-        <translation>&amp;Mostrar los números de semana (ISO 8601, junto a cada semana)</translation>
+        <translation>Mos&amp;trar los números de semana (ISO 8601, junto a cada semana)</translation>
+    </message>
+    <message>
+        <source>&amp;First month</source>
+        <translation>Primer &amp;mes</translation>
     </message>
 </context>
 <context>
@@ -1690,6 +1698,11 @@
     <message>
         <source>Change the calendar settings</source>
         <translation>Cambiar la configuración del calendario</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month button&apos;s tip: month name, year</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

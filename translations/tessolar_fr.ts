@@ -156,6 +156,10 @@
         <source>%1 names a region its country has not (%2): it shows the whole country.</source>
         <translation>%1 indique une région qui n’existe pas dans son pays (%2)&#xa0;: c’est tout le pays qui est affiché.</translation>
     </message>
+    <message>
+        <source>%1 names a first month that is not 1 to 12 (%2): it starts in January.</source>
+        <translation>%1 indique un premier mois qui n’est pas entre 1 et 12 (%2) : le calendrier commence en janvier.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarLocks</name>
@@ -349,12 +353,16 @@
         <translation>Inclure les p&amp;hases de la lune (nouvelle lune, quartiers)</translation>
     </message>
     <message>
-        <source>Mark days o&amp;ff (holidays in colour, weekends tinted)</source>
-        <translation>Marqu&amp;er les jours chômés (fériés en couleur, week-ends teintés)</translation>
+        <source>Mar&amp;k days off (holidays in colour, weekends tinted)</source>
+        <translation>Mettre en é&amp;vidence les jours chômés (fériés en couleur, week-ends teintés)</translation>
     </message>
     <message>
         <source>Show &amp;week numbers (ISO 8601, beside each week)</source>
         <translation>A&amp;fficher les numéros de semaine (ISO 8601, à côté de chaque semaine)</translation>
+    </message>
+    <message>
+        <source>&amp;First month</source>
+        <translation>Pr&amp;emier mois</translation>
     </message>
 </context>
 <context>
@@ -1690,6 +1698,11 @@
     <message>
         <source>Change the calendar settings</source>
         <translation>Modifier les réglages du calendrier</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month button&apos;s tip: month name, year</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

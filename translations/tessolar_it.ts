@@ -156,6 +156,10 @@
         <source>%1 names a region its country has not (%2): it shows the whole country.</source>
         <translation>%1 indica una regione che non esiste nel suo paese (%2): viene mostrato tutto il paese.</translation>
     </message>
+    <message>
+        <source>%1 names a first month that is not 1 to 12 (%2): it starts in January.</source>
+        <translation>%1 indica un primo mese che non è tra 1 e 12 (%2): il calendario inizia a gennaio.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarLocks</name>
@@ -349,12 +353,16 @@
         <translation>Includi le &amp;fasi lunari (luna nuova, quarti)</translation>
     </message>
     <message>
-        <source>Mark days o&amp;ff (holidays in colour, weekends tinted)</source>
+        <source>Mar&amp;k days off (holidays in colour, weekends tinted)</source>
         <translation>E&amp;videnzia i giorni liberi (festivi a colori, fine settimana ombreggiati)</translation>
     </message>
     <message>
         <source>Show &amp;week numbers (ISO 8601, beside each week)</source>
         <translation>Mos&amp;tra i numeri delle settimane (ISO 8601, accanto a ogni settimana)</translation>
+    </message>
+    <message>
+        <source>&amp;First month</source>
+        <translation>Mese &amp;di inizio</translation>
     </message>
 </context>
 <context>
@@ -1690,6 +1698,11 @@
     <message>
         <source>Change the calendar settings</source>
         <translation>Modifica le impostazioni del calendario</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month button&apos;s tip: month name, year</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,10 @@
         <source>%1 names a region its country has not (%2): it shows the whole country.</source>
         <translation>%1 noemt een regio die in het land van de kalender niet bestaat (%2): het hele land wordt getoond.</translation>
     </message>
+    <message>
+        <source>%1 names a first month that is not 1 to 12 (%2): it starts in January.</source>
+        <translation>%1 noemt een eerste maand die niet tussen 1 en 12 ligt (%2): de kalender begint in januari.</translation>
+    </message>
 </context>
 <context>
     <name>CalendarLocks</name>
@@ -349,12 +353,16 @@
         <translation>Maan&amp;fasen opnemen (nieuwe maan, kwartieren)</translation>
     </message>
     <message>
-        <source>Mark days o&amp;ff (holidays in colour, weekends tinted)</source>
-        <translation>Vrije dagen mark&amp;eren (feestdagen in kleur, weekenden getint)</translation>
+        <source>Mar&amp;k days off (holidays in colour, weekends tinted)</source>
+        <translation>Vr&amp;ije dagen markeren (feestdagen in kleur, weekenden getint)</translation>
     </message>
     <message>
         <source>Show &amp;week numbers (ISO 8601, beside each week)</source>
         <translation>&amp;Weeknummers tonen (ISO 8601, naast elke week)</translation>
+    </message>
+    <message>
+        <source>&amp;First month</source>
+        <translation>&amp;Eerste maand</translation>
     </message>
 </context>
 <context>
@@ -1690,6 +1698,11 @@
     <message>
         <source>Change the calendar settings</source>
         <translation>Kalenderinstellingen wijzigen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month button&apos;s tip: month name, year</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,9 @@ CDlgGenConfig::CDlgGenConfig(ConfigChoices& choices, QWidget* parent)
 
   ui_->spinYear->setRange(kMinCalendarYear, kMaxCalendarYear);
   ui_->spinYear->setValue(choices.year);
+  for (int month = 0; month < kMonthsPerYear; ++month)
+    ui_->comboStartMonth->addItem(Translated(MonthPhrase(month)));
+  ui_->comboStartMonth->setCurrentIndex(choices.startMonth);
   for (int language = 0; language < kLanguageCount; ++language)
     ui_->comboLanguage->addItem(Translated(LanguagePhrase(language)));
   for (int country = 0; country < kCountryCount; ++country)
@@ -63,6 +66,7 @@ CDlgGenConfig::~CDlgGenConfig() = default;
 void CDlgGenConfig::done(int result) {
   // The spin box keeps its last valid year while its text holds no number.
   choices_.year = ui_->spinYear->value();
+  choices_.startMonth = ui_->comboStartMonth->currentIndex();
   if (const int language = ui_->comboLanguage->currentIndex(); language >= 0)
     choices_.language = language;
   if (const int country = ui_->comboCountry->currentIndex(); country >= 0)

@@ -1,6 +1,6 @@
 #pragma once
-// "Enter Calendar Configuration": year, language, country and region, first day of the
-// week, body font, clip-art folder and the families of computed days.
+// "Enter Calendar Configuration": year and first month, language, country and region, first day of
+// the week, body font, clip-art folder and the families of computed days.
 
 #include <QDialog>
 #include <memory>

@@ -120,14 +120,14 @@ CalEntry CDlgModifyEvent::Entry() const {
   if (Fixed()) {
     e.weekCode = 0;
     const std::optional<int> day = WholeNumber(Text(ui_->dayEdit->text()));
-    if (day && *day >= 1 && *day <= DaysInMonth(e.month, calendar_.Year())) {
+    if (day && *day >= 1 && *day <= DaysInMonth(e.month, calendar_.Span().YearOf(e.month))) {
       e.day = static_cast<uint8_t>(*day);
     }
   } else {
     e.weekCode = static_cast<uint8_t>(kWeekFirst + ui_->weekOfMonthList->currentIndex());
     e.weekday = static_cast<uint8_t>(ui_->weekdayList->currentIndex());
-    // Shown on its day of the calendar year at once, as the year build would date it.
-    const int day = RuleDayIn(e, calendar_.Year());
+    // Shown on its day of the calendar at once, as the year build would date it.
+    const int day = RuleDayIn(e, calendar_.Span().YearOf(e.month));
     if (day > 0) e.day = static_cast<uint8_t>(day);
   }
   const QString picture = ui_->pictureEdit->text();
@@ -152,8 +152,9 @@ void CDlgModifyEvent::accept() {
 bool CDlgModifyEvent::Fixed() const { return ui_->fixedRadio->isChecked(); }
 
 EntryProblem CDlgModifyEvent::CurrentProblem() const {
-  return CheckEventEntry(ui_->monthList->currentIndex(), Fixed(), Text(ui_->dayEdit->text()),
-                         Text(ui_->yearEdit->text()), calendar_.Year());
+  const int month = ui_->monthList->currentIndex();
+  return CheckEventEntry(month, Fixed(), Text(ui_->dayEdit->text()), Text(ui_->yearEdit->text()),
+                         calendar_.Span().YearOf(Clamped(month, kMonths)));
 }
 
 void CDlgModifyEvent::ShowProblem(const EntryProblem& problem) {
@@ -179,8 +180,8 @@ void CDlgModifyEvent::UpdateCaption() {
   const int year = WholeNumber(Text(ui_->yearEdit->text())).value_or(entry_.year);
   const std::string caption = EntryCaption(
       calendar_, static_cast<uint32_t>(Clamped(ui_->typeList->currentIndex(), kUserTypes)), year,
-      StoredDescription(Text(ui_->descriptionEdit->text())),
-      ui_->showAgeCheck->isChecked() ? 1 : 0);
+      StoredDescription(Text(ui_->descriptionEdit->text())), ui_->showAgeCheck->isChecked() ? 1 : 0,
+      Clamped(ui_->monthList->currentIndex(), kMonths));
   ui_->captionEdit->setText(Text(caption));
   ui_->captionEdit->setCursorPosition(0);
 }

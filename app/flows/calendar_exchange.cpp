@@ -17,10 +17,13 @@ bool HasCheckedPhoto(const ImportPlan& plan) {
 }
 
 // The first month with a checked candidate, or -1 when none is checked.
-int FirstCheckedMonth(const ImportPlan& plan) {
+// The first in the calendar's order, from its start month.
+int FirstCheckedMonth(const ImportPlan& plan, const CalendarSpan& span) {
   int first = -1;
   for (const ImportCandidate& c : plan.candidates) {
-    if (c.checked && (first < 0 || c.entry.month < first)) first = c.entry.month;
+    if (c.checked && (first < 0 || span.PositionOf(c.entry.month) < span.PositionOf(first))) {
+      first = c.entry.month;
+    }
   }
   return first;
 }
@@ -60,7 +63,7 @@ bool CalendarExchange::Import() {
   }
   if (!prompts_.RunImportPreview(*plan)) return false;
   doc_.NameChange(TESSOLAR_TEXT("CalendarExchange", "Import"));
-  const int firstMonth = FirstCheckedMonth(*plan);
+  const int firstMonth = FirstCheckedMonth(*plan, db.Span());
   if (firstMonth < 0 || !PhotoFolderReady(*plan)) return false;
   if (!ApplyImportPlan(*plan, db, doc_.FileName(), &message)) {
     prompts_.ShowMessage(message);

@@ -38,11 +38,11 @@ bool CalendarOpening::NewCalendar() {
   db.SetFullMoons(false);
   db.SetMoonPhases(false);
   if (db.ClipartDirectory().empty()) db.SetClipartDirectory(ShippedClipartDirectory());
-  pages_.SetMonth(0);
   if (!RunConfigurationFlow(doc_, prompts_)) {
     pages_.Choose(PageMode::kWelcome);
     return true;
   }
+  pages_.SetMonth(doc_.Db().StartMonth());
   doc_.MarkStarted();
   pages_.Choose(PageMode::kOneMonth);
   return true;
@@ -75,15 +75,15 @@ bool CalendarOpening::Open(const std::string& path, bool addToRecent, bool forge
     pages_.Choose(PageMode::kWelcome);
     return true;
   }
-  pages_.SetMonth(0);
+  pages_.SetMonth(doc_.Db().StartMonth());
   if (addToRecent) recent_.Add(path);
   if (const uint32_t leftOut = doc_.Db().EntriesLeftOut()) {
     prompts_.ShowMessage(
         {TESSOLAR_TEXT("CalendarOpening", "%1 Saving will not replace the file without asking."),
          {EntriesLeftOutMessage(path, leftOut)}});
   }
-  if (!doc_.Db().UnknownRegion().empty()) {
-    prompts_.ShowMessage(UnknownRegionMessage(path, doc_.Db().UnknownRegion()));
+  for (const UserText& message : SettingsNotReadMessages(path, doc_.Db())) {
+    prompts_.ShowMessage(message);
   }
   pages_.Choose(PageMode::kOneMonth);
   return true;

@@ -15,6 +15,7 @@ std::string OrNone(const std::string& text) { return text.empty() ? kNone : text
 ConfigChoices ChoicesOf(const CCalDatabase& db) {
   ConfigChoices c;
   c.year = db.Year();
+  c.startMonth = db.StartMonth();
   c.language = db.Language();
   c.country = db.Country();
   c.region = db.Region();
@@ -59,11 +60,13 @@ bool RunConfigurationFlow(CalendarDocument& doc, UserPrompts& prompts) {
 
   const int year = doc.DialogYear();
   std::vector<CalEntry> hidden;
-  if (year != db.Year() || choices.country != db.Country() || choices.region != db.Region() ||
+  if (year != db.Year() || choices.startMonth != db.StartMonth() ||
+      choices.country != db.Country() || choices.region != db.Region() ||
       choices.language != db.Language()) {
     hidden = db.GetHiddenEntries();
     doc.BuildYear(db.Year(), true);
     db.SetYear(year);
+    db.SetStartMonth(choices.startMonth);
   }
   db.SetCountry(choices.country);
   db.SetRegion(choices.region);

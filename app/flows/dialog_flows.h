@@ -10,8 +10,8 @@
 namespace tessolar {
 
 // The configuration dialog. The include flags, font and clip-art folder the
-// user set stay set however the dialog ends; on OK a change of year, language
-// or country takes the old computed days out first (hidden days stay hidden
+// user set stay set however the dialog ends; on OK a change of year, start
+// month, language or country takes the old computed days out first (hidden days stay hidden
 // when they come back), and the year build runs. Returns whether OK.
 bool RunConfigurationFlow(CalendarDocument& doc, UserPrompts& prompts);
 

@@ -40,7 +40,9 @@ bool EntryEditing::HasRoom() {
 bool EntryEditing::AddEntryOnDay(int month, int day) {
   if (!HasRoom()) return false;
   CCalDatabase& db = doc_.Db();
-  CalEntry entry = NewEntryOn(month, day, doc_.DialogYear());
+  // Dated in the year the month has in the calendar the dialog last named.
+  const CalendarSpan span{doc_.DialogYear(), db.StartMonth()};
+  CalEntry entry = NewEntryOn(month, day, span.YearOf(month));
   if (prompts_.RunEvent(entry, db, true) != EventAnswer::kOk) return false;
   doc_.NameChange(Named(TESSOLAR_TEXT("EntryEditing", "Add ‘%1’"), entry));
   db.SaveHolidayData(entry);
@@ -173,7 +175,7 @@ void EntryEditing::DropOnDay(int month, int day, const std::string& file) {
   }
   if (choice == 0) {
     if (!HasRoom()) return;
-    CalEntry entry = NewEntryOn(month, day, db.Year());
+    CalEntry entry = NewEntryOn(month, day, db.Span().YearOf(month));
     entry.pictureFile = file;
     if (prompts_.RunEvent(entry, db, true) != EventAnswer::kOk) return;
     db.SaveHolidayData(entry);

@@ -30,8 +30,9 @@ struct EntryProblem {
 };
 
 // Checks the typed day (only for a fixed date: it must be a day of `month`,
-// 0..11, in `calendarYear`) and the typed year (-9998..9998, not 0). The
-// messages name the month in the program's language, as the dialog lists it.
+// 0..11, in `calendarYear`, the year the month has in the calendar) and the
+// typed year (-9998..9998, not 0). The messages name the month in the
+// program's language, as the dialog lists it.
 EntryProblem CheckEventEntry(int month, bool fixed, std::string_view dayText,
                              std::string_view yearText, int calendarYear);
 

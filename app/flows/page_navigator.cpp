@@ -42,9 +42,11 @@ void PageNavigator::RegeneratePage(UserText& message, std::string* written) {
       text = BuildWelcomePage(db.Language(), {recent.rbegin(), recent.rend()});
       break;
     }
-    case PageMode::kOneMonth:
-      text = CalendarPageText(db, state_.currentMonth, state_.currentMonth + 1);
+    case PageMode::kOneMonth: {
+      const int position = db.Span().PositionOf(state_.currentMonth);
+      text = CalendarPageText(db, position, position + 1);
       break;
+    }
     case PageMode::kAllMonths: text = CalendarPageText(db, 0, 12); break;
     case PageMode::kHelp: text = BuildHelpPage(); break;
     default: break;
@@ -107,17 +109,24 @@ void PageNavigator::ShowMonth(int month) {
 }
 
 void PageNavigator::ShowDay(int month, int day) {
-  if (month < 0 || month > 11 || day < 1 || day > DaysInMonth(month, doc_.Db().Year())) return;
+  if (month < 0 || month > 11) return;
+  const int year = doc_.Db().Span().YearOf(month);
+  if (day < 1 || day > DaysInMonth(month, year)) return;
   ShowMonth(month);
-  display_.SelectDay(DayCellDate(doc_.Db().Year(), month, day));
+  display_.SelectDay(DayCellDate(year, month, day));
 }
 
+// In the calendar's order, from its start month to the month before it.
 void PageNavigator::MonthPrevious() {
-  if (state_.currentMonth > 0) ShowMonth(state_.currentMonth - 1);
+  const CalendarSpan span = doc_.Db().Span();
+  const int position = span.PositionOf(state_.currentMonth);
+  if (position > 0) ShowMonth(span.MonthAt(position - 1));
 }
 
 void PageNavigator::MonthNext() {
-  if (state_.currentMonth < 11) ShowMonth(state_.currentMonth + 1);
+  const CalendarSpan span = doc_.Db().Span();
+  const int position = span.PositionOf(state_.currentMonth);
+  if (position < 11) ShowMonth(span.MonthAt(position + 1));
 }
 
 std::string PageNavigator::BigPicturesPage() const {

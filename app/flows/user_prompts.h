@@ -21,6 +21,7 @@ namespace tessolar {
 // default year of new entries.
 struct ConfigChoices {
   int year = 0;  // as last typed; unchanged while the year box holds no number
+  int startMonth = 0;  // 0..11: the calendar runs twelve months from it
   int language = 0;  // 0..5
   int country = 0;   // 0..13
   std::string region;  // "DE-BY"; empty for the whole country

@@ -71,10 +71,11 @@ int RunPdfCommand(const std::vector<std::string>& args) {
   const Paper paper = PaperOption(parsed);
   const std::string out = OutputPath(parsed);
 
-  const int first = page == "all" ? 0 : month;
-  const int end = page == "all" ? 12 : month + 1;
   const RenderedPage rendered =
       RenderCalendar(parsed.Positional(0), [&](CCalDatabase& db, Notes* notes) {
+        // --month names a month of the calendar; the pages count from its start month.
+        const int first = page == "all" ? 0 : db.Span().PositionOf(month);
+        const int end = page == "all" ? 12 : first + 1;
         if (!wall) return CalendarPageText(db, first, end, notes);
         return WallCalendarPageText(db, first, end, PortraitArea(paper),
                                     whole ? WallPictureFit::kWhole : WallPictureFit::kCrop, notes);

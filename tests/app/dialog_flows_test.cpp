@@ -123,6 +123,56 @@ TEST(ConfigurationFlow, AnotherRegionReplacesTheRegionalDays) {
 
 // The dialog opens on the stored values, up to the store's limits, so that OK
 // without a change changes nothing; OK stores what was typed within them.
+// A school year: the pages run from September 2027 to August 2028, days of
+// the second year (Easter, a double-click's new entry) are dated in 2028, and
+// another first month takes the days of the old span out first.
+TEST(ConfigurationFlow, AStartMonthRunsThePagesAndDatesFromItToTheMonthBefore) {
+  Session s;
+  s.prompts.configs.push_back({[](ConfigChoices& c) {
+                                 c.year = 2027;
+                                 c.startMonth = 8;
+                                 c.christian = true;
+                               },
+                               true});
+  ASSERT_TRUE(s.Click("calendarnew"));
+  CCalDatabase& db = s.doc.Db();
+  EXPECT_EQ(s.view.State().currentMonth, 8);
+  s.view.MonthPrevious();
+  EXPECT_EQ(s.view.State().currentMonth, 8);
+  for (int step = 0; step < 20; ++step) s.view.MonthNext();
+  EXPECT_EQ(s.view.State().currentMonth, 7);
+  s.view.BeforeNavigate(s.PageUrlWith());
+  EXPECT_NE(s.PageText().find(">August 2028</td>"), std::string::npos);
+  s.Click("calshow0129");
+  EXPECT_EQ(s.display.selected, "2028-02-29");
+
+  const std::string easter = LanguageString(0, lang::kEasterSunday);
+  const auto easterDay = [&] {
+    const auto found = support::EntriesNamed(db, kChristianHoliday, easter);
+    return found.size() == 1
+               ? std::make_tuple(int{found[0].year}, int{found[0].month}, int{found[0].day})
+               : std::make_tuple(0, 0, 0);
+  };
+  EXPECT_EQ(easterDay(), std::make_tuple(2028, 3, 16));
+  s.prompts.events.push_back({[](CalEntry& e) {
+                                e.description = "Trip";
+                                e.type = kPersonalEvent;
+                              },
+                              EventAnswer::kOk});
+  s.view.ShowMonth(2);
+  s.view.BeforeNavigate(s.PageUrlWith());
+  ASSERT_TRUE(s.Click("caldate0205"));
+  EXPECT_EQ(support::EntriesNamed(db, kPersonalEvent, "Trip").at(0).year, 2028);
+
+  s.prompts.configs.push_back({[](ConfigChoices& c) { c.startMonth = 3; }, true});
+  s.view.Configuration();
+  EXPECT_EQ(db.StartMonth(), 3);
+  EXPECT_EQ(easterDay(), std::make_tuple(0, 0, 0));  // 28 March 2027 and 16 April 2028
+  s.prompts.configs.push_back({[](ConfigChoices& c) { c.year = 2026; }, true});
+  s.view.Configuration();
+  EXPECT_EQ(support::EntriesNamed(db, kChristianHoliday, easter).size(), 2u);  // 2026 and 2027
+}
+
 TEST(TitleFlow, TheDialogOpensOnTheStoredValuesAndOkStoresTheFields) {
   Session s;
   CCalDatabase& db = s.doc.Db();

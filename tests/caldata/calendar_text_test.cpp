@@ -1,3 +1,5 @@
+#include "caldata/calendar_text.h"
+
 #include <gtest/gtest.h>
 #include <iconv.h>
 
@@ -6,8 +8,8 @@
 #include <tuple>
 #include <vector>
 
-#include "caldata/calendar_text.h"
 #include "caldata/calendar_text_reader.h"
+#include "caldata/captions.h"
 #include "caldata/line_splitter.h"
 #include "caldata/text_encoding.h"
 #include "compute/language_table.h"
@@ -270,6 +272,75 @@ TEST_F(CalendarTextReader, TheRegionFollowsTheWeekStartAndAnUnknownOneLeavesTheW
   ASSERT_EQ(ReadCalendarText(again, text), 1);
   EXPECT_TRUE(again.WeekNumbers() && again.MoonPhases());
   EXPECT_FALSE(again.MarkDaysOff() || again.FullMoons());
+}
+
+// The start month follows the year on its line, where readers that know none
+// pass over it; January writes the line as before. One out of 1..12 starts
+// in January and is kept for a note.
+TEST_F(CalendarTextReader, TheStartMonthFollowsTheYearAndOneOutOfRangeStartsInJanuary) {
+  const struct {
+    std::string line;
+    int startMonth;
+    std::string unread;
+  } cases[] = {
+      {"2007\tYear", 0, ""},
+      {"2007\t1\tYear, StartMonth", 0, ""},
+      {"2007\t9\tYear, StartMonth", 8, ""},
+      {"2007\t12\tYear, StartMonth", 11, ""},
+      {"2007\t0\tYear, StartMonth", 0, "0"},
+      {"2007\t13\tYear, StartMonth", 0, "13"},
+      {"2007\tSep\tYear, StartMonth", 0, "Sep"},
+      {"2007\t-3\x01\tYear", 0, "-3?"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    std::string text = FileOfBuild(4034, {});
+    text.replace(text.find("2007\tYear"), 9, c.line);
+    CCalDatabase d;
+    ASSERT_EQ(ReadCalendarText(d, text), 1);
+    EXPECT_EQ(std::make_tuple(d.Year(), d.StartMonth(), d.UnreadStartMonth()),
+              std::make_tuple(2007, c.startMonth, c.unread));
+  }
+  for (int month = 0; month < 12; ++month) {
+    db.SetStartMonth(month);
+    const std::string text = CalendarText(db);
+    const std::string line = month == 0
+                                 ? "\n2007\tYear\n"
+                                 : "\n2007\t" + std::to_string(month + 1) + "\tYear, StartMonth\n";
+    EXPECT_NE(text.find(line), std::string::npos) << month;
+    CCalDatabase again;
+    ASSERT_EQ(ReadCalendarText(again, text), 1);
+    EXPECT_EQ(again.StartMonth(), month);
+  }
+}
+
+// Entries of a calendar from September 2027 are shown, aged and dated by
+// their rules in the year their month has: March in 2028, October in 2027.
+TEST_F(CalendarTextReader, EntriesCountInTheYearTheirMonthHasInTheCalendar) {
+  std::string text = FileOfBuild(
+      4034,
+      {"2\t5\t1980\t1\t1\t0\tAnn\tnull\t0\t0\t0", "9\t5\t1980\t1\t1\t0\tBen\tnull\t0\t0\t0",
+       "2\t6\t2028\t7\t0\t0\tDentist\tnull\t0\t0\t0", "9\t6\t2028\t8\t0\t0\tNot yet\tnull\t0\t0\t0",
+       "4\t1\t2000\t8\t0\t0\tClub\tnull\t1\t45\t2000"});
+  text.replace(text.find("2007\tYear"), 9, "2027\t9\tYear, StartMonth");
+  ASSERT_EQ(ReadCalendarText(db, text), 1);
+  const auto captionsOf = [this](int month, int day) {
+    std::vector<std::string> captions;
+    for (const CalEntry& e : db.GetEntriesOfDay(month, day))
+      captions.push_back(EntryCaption(db, e));
+    return captions;
+  };
+  using Captions = std::vector<std::string>;
+  EXPECT_EQ(captionsOf(2, 5), Captions{"Ann wird 48"});
+  EXPECT_EQ(captionsOf(9, 5), Captions{"Ben wird 47"});
+  EXPECT_EQ(captionsOf(2, 6), Captions{"Dentist"});
+  EXPECT_EQ(captionsOf(9, 6), Captions{});
+  // The last Monday of May 2028, not of 2027 (the 31st).
+  EXPECT_EQ(captionsOf(4, 29), Captions{"Club"});
+  db.SetYear(2028);
+  db.SetStartMonth(5);
+  db.RedateFloatingEntries();
+  EXPECT_EQ(captionsOf(4, 28), Captions{"Club"});  // May 2029
 }
 
 TEST_F(CalendarTextReader, FloatingEntriesAreDatedByTheirWeekCodeForTheCalendarYear) {

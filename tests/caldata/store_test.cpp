@@ -176,7 +176,7 @@ TEST_F(Captions, CaptionsByTypeAgeAndLength) {
   };
   for (const auto& c : cases) {
     db_.SetLanguage(c.language);
-    EXPECT_EQ(EntryCaption(db_, c.type, c.year, c.description, c.showAge), c.caption)
+    EXPECT_EQ(EntryCaption(db_, c.type, c.year, c.description, c.showAge, 0), c.caption)
         << c.language << " " << c.type;
   }
 }

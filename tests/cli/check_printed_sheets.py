@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """Checks a printed calendar as a reader of its PDF sees it, with poppler's tools.
 
-    check_printed_sheets.py PDF booklet|wall a4|letter [--photo WIDTHxHEIGHT]
+    check_printed_sheets.py PDF booklet|wall a4|letter [--photo WIDTHxHEIGHT] [--months YYYY-MM]
 
 - the sheet count (26 for the booklet's year, 13 for the wall calendar's), the
   paper and the orientation of every sheet;
 - every raster picture at 300 pixels an inch or more where it is printed, except
   a photo of the given size, which must keep all its pixels;
 - the month grids' printed width against the printable width, and centred;
-- the title on one line, its box clear of the title picture's box.
+- the title on one line, its box clear of the title picture's box;
+- with --months, the month sheets from that month on: each names its month and
+  year, and its small months the month before and after.
 
 Exits 1 with one line a fault.
 """
@@ -23,6 +25,8 @@ SHEETS = {"booklet": 26, "wall": 13}
 PAPERS = {"a4": (595.3, 841.9), "letter": (612.0, 792.0)}
 RENDER_DPI = 50
 INK = 200  # grey levels below this are drawn, above it paper
+MONTHS = ["January", "February", "March", "April", "May", "June", "July", "August", "September",
+          "October", "November", "December"]
 
 
 def run(*command):
@@ -106,9 +110,24 @@ def title_faults(pdf):
     return ["the title runs into its picture"] if overlaps else []
 
 
+def month_faults(pdf, first):
+    """The twelve month sheets (2 to 13) from `first` ("2027-09") on."""
+    year, month = (int(part) for part in first.split("-"))
+    faults = []
+    for sheet in range(2, 14):
+        text = run("pdftotext", "-f", str(sheet), "-l", str(sheet), pdf, "-").decode()
+        named = set(re.findall(r"\b(%s) (\d{4})\b" % "|".join(MONTHS), text))
+        index = year * 12 + month - 1 + sheet - 2
+        wanted = {(MONTHS[(index + d) % 12], str((index + d) // 12)) for d in (-1, 0, 1)}
+        if named != wanted:
+            faults.append("sheet %d names %s, not %s" % (sheet, sorted(named), sorted(wanted)))
+    return faults
+
+
 def main():
     pdf, layout, paper = sys.argv[1:4]
-    photo = tuple(sys.argv[5].split("x")) if len(sys.argv) > 5 else None
+    options = dict(zip(sys.argv[4::2], sys.argv[5::2]))
+    photo = tuple(options["--photo"].split("x")) if "--photo" in options else None
     faults = []
     sizes = sheet_sizes(pdf)
     if len(sizes) != SHEETS[layout]:
@@ -128,6 +147,8 @@ def main():
             faults.append("sheet %d: the grid is off centre (%.0f pt left, %.0f right)"
                           % (page, left, expected[0] - right))
     faults += title_faults(pdf)
+    if "--months" in options:
+        faults += month_faults(pdf, options["--months"])
     for fault in faults:
         print("%s: %s" % (pdf, fault))
     return 1 if faults else 0

@@ -64,7 +64,11 @@ class DialogsTest : public QObject {
     choices.hebrew = true;
     choices.font = "Serif";
     choices.clipartDirectory = "/pictures/";
+    choices.startMonth = 8;
     WhenShown<QDialog>([&](QDialog& dialog) {
+      auto* startMonth = Child<QComboBox>(dialog, "comboStartMonth");
+      QCOMPARE(startMonth->currentText(), "September");
+      startMonth->setCurrentIndex(1);
       QCOMPARE(Child<QComboBox>(dialog, "comboLanguage")->count(), 6);
       QCOMPARE(Child<QComboBox>(dialog, "comboLanguage")->itemText(5), "Italian");
       QCOMPARE(Child<QComboBox>(dialog, "comboCountry")->itemText(13), "Austria");
@@ -82,6 +86,7 @@ class DialogsTest : public QObject {
     QtUserPrompts prompts(nullptr);
     QCOMPARE(prompts.RunConfiguration(choices), ok);
     QCOMPARE(choices.year, year);
+    QCOMPARE(choices.startMonth, 1);
     QCOMPARE(choices.language, 2);
     QCOMPARE(choices.country, 2);
     QVERIFY(!choices.hebrew && choices.national && !choices.equinox);

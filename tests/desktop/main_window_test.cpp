@@ -19,6 +19,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QWebEnginePage>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -160,6 +161,31 @@ class MainWindowTest : public QObject {
         15000));
     for (const QString& picture : shown)
       QVERIFY2(picture.endsWith(".svg 128"), qPrintable(picture));
+  }
+
+  // A school year: the page, the month buttons (with their years) and the
+  // keyboard run from September 2027 to August 2028.
+  void aCalendarFromSeptemberRunsItsButtonsAndKeysIntoTheNextYear() {
+    QFile sample(TESSOLAR_SOURCE_DIR "/resources/sample.cal");
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    const QString school = home_.filePath("school.cal");
+    QFile file(school);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(sample.readAll().replace("\n2027\tYear\n", "\n2027\t9\tYear, StartMonth\n"));
+    file.close();
+    CMainFrame frame;
+    frame.Start(school);
+    QVERIFY(ShowsMonth(frame, "September 2027"));
+    QList<QAction*> buttons = frame.findChild<QToolBar*>("pages")->actions();
+    while (!buttons.isEmpty() && buttons.first()->text() != "September") buttons.removeFirst();
+    QVERIFY(buttons.size() >= 12);
+    QCOMPARE(buttons[3]->toolTip(), "December 2027");
+    QCOMPARE(buttons[11]->toolTip(), "August 2028");
+    buttons[3]->trigger();
+    QVERIFY(ShowsMonth(frame, "December 2027"));
+    frame.View()->page()->runJavaScript(
+        "selectDay('2027-12-31', true); moveSelection('2028-01-01');");
+    QVERIFY(ShowsMonth(frame, "January 2028"));
   }
 
   // Every picture name the program uses is shipped as a raster in the format

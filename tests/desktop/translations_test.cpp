@@ -82,7 +82,7 @@ class TranslationsTest : public QObject {
     QStringList tips;
     for (const QAction* action : frame.findChild<QToolBar*>("pages")->actions())
       tips << action->toolTip();
-    QVERIFY2(tips.contains("Kalendereinstellungen ändern") && tips.contains("Januar"),
+    QVERIFY2(tips.contains("Kalendereinstellungen ändern") && tips.contains("Januar 2027"),
              qPrintable(tips.join(" | ")));
 
     ConfigChoices choices;

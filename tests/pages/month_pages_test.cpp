@@ -206,26 +206,49 @@ class CalendarPageTest : public ::testing::Test {
   CCalDatabase db_;
 };
 
-// The title, the months, the big pictures, then the month pictures from
-// December back; each month starts in the column after the one the last ended in.
-TEST_F(CalendarPageTest, AllMonthsPageHasItsPartsInOrderAndEachMonthStartsWhereTheLastEnded) {
-  for (int year : {1900, 2016, 2100}) {
-    db_.SetYear(year);
-    db_.SetFirstWeekday(year == 2016 ? 1 : 0);
-    const std::string page = CalendarPageText(db_, 0, 12);
-    size_t from = page.find("<table cols=1 class=\"MsoTableGrid yearbook\"");
-    for (int month = 0; month < 12; ++month) {
-      ASSERT_NE(from = page.find(">" + Heading(month, year) + "</td>", from), std::string::npos);
-      const std::string first = Printf("data-date=\"%04d-%02d-01\"", year, month + 1);
-      EXPECT_EQ(Occurrences(page, first), 1u) << year << " " << month;
+// The title, the months from the start month, the big pictures, then the
+// month pictures from the last month back; each month, of its own year,
+// starts in the column after the one the last ended in. The wall calendar
+// has the title sheet and the same twelve months.
+TEST_F(CalendarPageTest, AllMonthsPageHasItsPartsInOrderFromEveryStartMonth) {
+  for (int year : {1900, 2015, 2100}) {
+    for (int start = 0; start < 12; ++start) {
+      SCOPED_TRACE(std::to_string(year) + " from month " + std::to_string(start));
+      db_.SetYear(year);
+      db_.SetStartMonth(start);
+      db_.SetFirstWeekday(year == 2015 ? 1 : 0);
+      const std::string page = CalendarPageText(db_, 0, 12);
+      const std::string wall =
+          WallCalendarPageText(db_, 0, 12, SheetArea{700, 1000}, WallPictureFit::kCrop);
+      const std::string years =
+          start == 0 ? std::to_string(year) : Printf("%d/%02d", year, (year + 1) % 100);
+      EXPECT_NE(page.find("Blank Title " + years + "</div>"), std::string::npos);
+      size_t from = page.find("<table cols=1 class=\"MsoTableGrid yearbook\"");
+      size_t wallFrom = 0;
+      for (int position = 0; position < 12; ++position) {
+        const int month = (start + position) % 12;
+        const int monthYear = month < start ? year + 1 : year;
+        ASSERT_NE(from = page.find(">" + Heading(month, monthYear) + "</td>", from),
+                  std::string::npos);
+        ASSERT_NE(wallFrom = wall.find(">" + Heading(month, monthYear) + "</td>", wallFrom),
+                  std::string::npos);
+        const std::string first = Printf("data-date=\"%04d-%02d-01\"", monthYear, month + 1);
+        EXPECT_EQ(Occurrences(page, first), 1u) << month;
+        const std::string alone = CalendarPageText(db_, position, position + 1);
+        EXPECT_EQ(Occurrences(alone, first), 1u) << month;
+        EXPECT_EQ(Occurrences(alone, Printf("data-date=\"%04d-%02d-", monthYear, month + 1)),
+                  static_cast<size_t>(LibraryMonthLength(monthYear, month)));
+      }
+      from = page.find("Made with Tessolar", from);
+      for (int position = 11; position >= 0; --position) {
+        const int month = (start + position) % 12;
+        ASSERT_NE(from = page.find("Picture of month " + std::to_string(month) + "\n", from),
+                  std::string::npos);
+      }
+      EXPECT_EQ(Occurrences(page, "<p class=pagebreak>\n"), 12u);
+      EXPECT_EQ(Occurrences(page, "<p class=pagebreak><br><br>\n"), 12u);
+      EXPECT_EQ(Occurrences(wall, "<div class=wallsheet"), 13u);
     }
-    from = page.find("Made with Tessolar", from);
-    for (int month = 11; month >= 0; --month) {
-      ASSERT_NE(from = page.find("Picture of month " + std::to_string(month) + "\n", from),
-                std::string::npos);
-    }
-    EXPECT_EQ(Occurrences(page, "<p class=pagebreak>\n"), 12u);
-    EXPECT_EQ(Occurrences(page, "<p class=pagebreak><br><br>\n"), 12u);
   }
 }
 
