@@ -189,6 +189,8 @@ uint32_t CCalDatabase::ReplaceHolidayData(int month, int day, int year, uint32_t
     if (!IsNoPicture(old.pictureFile)) {
       entry.pictureFile = old.pictureFile;
     }
+    // A day its owner hid stays hidden when it is dated again (on opening).
+    entry.hidden = old.hidden;
     entry.index = i;
     PutEntry(entry, i);
     SortAndCompact();

@@ -174,7 +174,8 @@ class CCalDatabase {
     unreadStartMonth_.clear();
   }
   // Adds a computed day, or moves the entry of the same type and description to
-  // the new date (keeping a picture the user set). Returns the slot used.
+  // the new date (keeping a picture the user set, and hidden if they hid it).
+  // Returns the slot used.
   uint32_t ReplaceHolidayData(int month, int day, int year, uint32_t type,
                               const std::string& description, const std::string& pictureFile);
 

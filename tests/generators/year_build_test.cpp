@@ -40,13 +40,26 @@ TEST_F(YearBuild, RemoveAllRunsEveryGeneratorAndTheNextBuildAddsWhatIsOn) {
   build_.BuildYear(db_, 2007, true);
   EXPECT_EQ(Snapshot(db_), userOnly);
   for (const auto category : {DayCategory::kChristian, DayCategory::kNational, DayCategory::kJewish,
-                              DayCategory::kEquinox, DayCategory::kFullMoons}) {
+                              DayCategory::kEquinox, DayCategory::kFullMoons,
+                              DayCategory::kMoonPhases}) {
     EXPECT_FALSE(build_.LastBuilt(category));
   }
   build_.BuildYear(db_, 2007, false);
   EXPECT_EQ(EntriesNamed(db_, kNationalHoliday, "Victoria Day").size(), 1u);
   EXPECT_EQ(EntriesNamed(db_, kAstronomicalDay, "Full Moon").size(), 13u);
   EXPECT_TRUE(EntriesNamed(db_, kAstronomicalDay, "March Equinox").empty());
+}
+
+// An opened calendar gets a build of its own, which dates its computed days
+// again: a day its owner hid stays hidden, with the picture they gave it.
+TEST_F(YearBuild, AnOpenedCalendarKeepsTheComputedDaysItsOwnerHid) {
+  Configure(db_, 1, 0);
+  build_.BuildYear(db_, 2007, false);
+  const uint32_t slot = EntriesNamed(db_, kNationalHoliday, "Victoria Day").front().index;
+  db_.SetEntryHidden(slot, true);
+  const auto saved = Snapshot(db_);
+  CYearBuild().BuildYear(db_, 2007, false);
+  EXPECT_EQ(Snapshot(db_), saved);
 }
 
 TEST_F(YearBuild, TheSameBuildTwiceChangesNothingAndDoesNotSort) {
