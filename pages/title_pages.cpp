@@ -17,6 +17,9 @@ namespace {
 // (750 points) and a height that a landscape A4 or Letter sheet holds.
 constexpr SheetArea kBookletTitleSheet{1000, 790};
 constexpr uint32_t kTitleGap = 16;  // between the title line and the picture
+// The months of a calendar across two years, a line under the title at this
+// share of its size (the page's .titlespan).
+constexpr uint32_t kSpanLinePercent = 40;
 
 // The index accepts 12, one past the last big picture; it shows the first.
 int TitlePictureSlot(const CCalDatabase& db) {
@@ -47,8 +50,10 @@ struct TitleLayout {
 // never overlap however large the title is set.
 TitleLayout LayOutTitle(const CCalDatabase& db, SheetArea area) {
   TitleLayout layout{};
-  // One line at line-height 1.2 of the font's points, in pixels.
+  // One line at line-height 1.2 of the font's points, in pixels, and the
+  // smaller line of the months under it.
   layout.lineHeight = db.TitleFontSize() * 4 * 12 / 30;
+  if (db.Span().CrossesYear()) layout.lineHeight += layout.lineHeight * kSpanLinePercent / 100;
   layout.left = std::min(db.TitleXPos(), area.width / 2);
   const uint32_t lowest = area.height > layout.lineHeight ? area.height - layout.lineHeight : 0;
   layout.top = std::min(db.TitleYPos(), lowest);
@@ -62,9 +67,9 @@ TitleLayout LayOutTitle(const CCalDatabase& db, SheetArea area) {
   return layout;
 }
 
-// The tip "September 2027 – August 2028" over the title of a calendar that
+// The line "September 2027 – August 2028" under the title of a calendar that
 // runs across two years: the months it runs, in its language.
-std::string SpanTip(const CCalDatabase& db) {
+std::string SpanLine(const CCalDatabase& db) {
   const CalendarSpan span = db.Span();
   if (!span.CrossesYear()) return {};
   const int last = span.MonthAt(kMonthsPerYear - 1);
@@ -73,7 +78,8 @@ std::string SpanTip(const CCalDatabase& db) {
                 MonthName(db.Language(), span.startMonth) + " " + std::to_string(span.year));
   ReplaceMarker(text, "{to}",
                 MonthName(db.Language(), last) + " " + std::to_string(span.YearOf(last)));
-  return "title=\"" + EscapeHtml(text) + "\" ";
+  return Printf("<span class=titlespan style='font-size:%u%%'>", kSpanLinePercent) +
+         EscapeHtml(text) + "</span>";
 }
 
 }  // namespace
@@ -96,12 +102,12 @@ void TitleSheet(std::string& page, const CCalDatabase& db, SheetArea area, Notes
                TitlePictureToken(slot).c_str());
   AppendFormat(page,
                "<div class=titletext role=button tabindex=0 onDblClick=onBtnOk(\"%s\"); "
-               "%sstyle='left:%upx; top:%upx; "
+               "style='left:%upx; top:%upx; "
                "width:%upx; max-width:calc(100%% - %upx); color:%s; font-size:%u.0pt; "
                "font-family:\"%s\"'>",
-               kTitleTextToken, SpanTip(db).c_str(), layout.left, layout.top, layout.width,
+               kTitleTextToken, layout.left, layout.top, layout.width,
                layout.left, TitleColor(db).c_str(), db.TitleFontSize(), font.c_str());
-  page += EscapeHtml(db.Title()) + " " + SpanYears(db.Span()) + "</div>\n";
+  page += EscapeHtml(db.Title()) + " " + SpanYears(db.Span()) + SpanLine(db) + "</div>\n";
   page += "</div>\n<script>fitTitles();</script>\n";
 }
 

@@ -90,8 +90,13 @@ def title_faults(pdf):
     words = title_words(pdf)
     if not words:
         return ["the title sheet has no title"]
-    if max(w[1] for w in words) - min(w[1] for w in words) > 2:
+    # A calendar across two years has a smaller line of its months under the title.
+    tallest = max(w[3] - w[1] for w in words)
+    line = [w for w in words if w[3] - w[1] > 0.7 * tallest]
+    if max(w[1] for w in line) - min(w[1] for w in line) > 2:
         return ["the title wraps onto more than one line"]
+    if any(w[1] < line[0][3] for w in words if w not in line):
+        return ["the line of the months is not under the title"]
     box = (min(w[0] for w in words), min(w[1] for w in words), max(w[2] for w in words), max(w[3] for w in words))
     # The picture is what is drawn outside the title's box.
     width, height, pixels = gray_sheet(pdf, 1)
