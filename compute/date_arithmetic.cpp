@@ -1,5 +1,6 @@
 #include "compute/date_arithmetic.h"
 
+#include <cstdio>
 
 namespace tessolar {
 
@@ -33,6 +34,12 @@ int WeekdayOfDays(int64_t days) {
   // 1 January 1970 was a Thursday.
   const int64_t w = (days + 4) % 7;
   return static_cast<int>(w < 0 ? w + 7 : w);
+}
+
+std::string IsoDate(int year, int month, int day) {
+  char text[40];  // room for any int
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month + 1, day);
+  return text;
 }
 
 int IsoWeekOfDays(int64_t days) {

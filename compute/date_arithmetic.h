@@ -5,6 +5,7 @@
 // the weekday rules refuse years before kFirstRuleYear, negative ones included.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tessolar {
@@ -36,6 +37,9 @@ int WeekdayOfDays(int64_t days);
 // ISO 8601 week (1..53) of a day count from DaysFromCivil: the week, Monday
 // to Sunday, numbered in the year that holds its Thursday.
 int IsoWeekOfDays(int64_t days);
+
+// "YYYY-MM-DD" of a date (month 0-based), as pages and messages write dates.
+std::string IsoDate(int year, int month, int day);
 
 struct CivilDate {
   int year;

@@ -50,9 +50,17 @@ void PlanEvent(icalcomponent* event, const CCalDatabase& db, ImportPlan* plan) {
     }
     type = categoryType >= 0 && IsYearlyType(static_cast<uint32_t>(categoryType))
                ? static_cast<uint32_t>(categoryType) : kAnniversary;
-  } else if (!db.Span().Contains(start.year, start.month - 1)) {
-    return skip({TESSOLAR_TEXT("ICalendarImport", "a single event in %1, not in %2"),
-                 {std::to_string(start.year), SpanYears(db.Span())}});
+  } else if (const CalendarSpan span = db.Span(); !span.Contains(start.year, start.month - 1)) {
+    if (!span.CrossesYear()) {
+      return skip({TESSOLAR_TEXT("ICalendarImport", "a single event in %1, not in %2"),
+                   {std::to_string(start.year), std::to_string(span.year)}});
+    }
+    // A year alone would not say it: the calendar holds part of both years.
+    const int last = span.MonthAt(kMonthsPerYear - 1);
+    return skip({TESSOLAR_TEXT("ICalendarImport", "a single event on %1, not between %2 and %3"),
+                 {IsoDate(start.year, start.month - 1, start.day),
+                  IsoDate(span.year, span.startMonth, 1),
+                  IsoDate(span.YearOf(last), last, DaysInMonth(last, span.YearOf(last)))}});
   } else if (categoryType >= 0 && !IsYearlyType(static_cast<uint32_t>(categoryType))) {
     type = static_cast<uint32_t>(categoryType);
   }

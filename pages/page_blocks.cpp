@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "compute/date_arithmetic.h"
 #include "pages/click_tokens.h"
 #include "pages/html_escape.h"
 #include "pages/page_conventions.h"
@@ -64,7 +65,7 @@ std::string FolderLink() {
 }
 
 std::string DayCellDate(int year, int month, int day) {
-  return ZeroPadded(year, 4) + "-" + ZeroPadded(month + 1, 2) + "-" + ZeroPadded(day, 2);
+  return IsoDate(year, month, day);
 }
 
 std::string MonthPictureCaption(const std::string& description) {

@@ -582,6 +582,10 @@
         <source>The file holds no iCalendar calendar.</source>
         <translation>Die Datei enthält keinen iCalendar-Kalender.</translation>
     </message>
+    <message>
+        <source>a single event on %1, not between %2 and %3</source>
+        <translation>ein einmaliger Termin am %1, nicht zwischen %2 und %3</translation>
+    </message>
 </context>
 <context>
     <name>ImportPlan</name>

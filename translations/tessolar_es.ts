@@ -582,6 +582,10 @@
         <source>The file holds no iCalendar calendar.</source>
         <translation>El archivo no contiene ningún calendario iCalendar.</translation>
     </message>
+    <message>
+        <source>a single event on %1, not between %2 and %3</source>
+        <translation>un evento único el %1, no entre el %2 y el %3</translation>
+    </message>
 </context>
 <context>
     <name>ImportPlan</name>

@@ -582,6 +582,10 @@
         <source>The file holds no iCalendar calendar.</source>
         <translation>Le fichier ne contient aucun calendrier iCalendar.</translation>
     </message>
+    <message>
+        <source>a single event on %1, not between %2 and %3</source>
+        <translation>un événement unique le %1, pas entre le %2 et le %3</translation>
+    </message>
 </context>
 <context>
     <name>ImportPlan</name>

@@ -582,6 +582,10 @@
         <source>The file holds no iCalendar calendar.</source>
         <translation>Il file non contiene alcun calendario iCalendar.</translation>
     </message>
+    <message>
+        <source>a single event on %1, not between %2 and %3</source>
+        <translation>un evento singolo il %1, non tra il %2 e il %3</translation>
+    </message>
 </context>
 <context>
     <name>ImportPlan</name>

@@ -582,6 +582,10 @@
         <source>The file holds no iCalendar calendar.</source>
         <translation>Het bestand bevat geen iCalendar-kalender.</translation>
     </message>
+    <message>
+        <source>a single event on %1, not between %2 and %3</source>
+        <translation>een eenmalige gebeurtenis op %1, niet tussen %2 en %3</translation>
+    </message>
 </context>
 <context>
     <name>ImportPlan</name>

@@ -60,6 +60,35 @@ TEST(ICalendar, ExportPassesValidationAndImportsBackTheShownEntries) {
   EXPECT_EQ(plan.CheckedCount(), 0u);  // all there already
 }
 
+// A calendar from September writes each day in the year its month has, and
+// takes back single events of its own months only, saying which months.
+TEST(ICalendar, ASchoolYearWritesAndTakesBackDaysInTheYearsOfTheirMonths) {
+  CCalDatabase db;
+  db.SetYear(2027);
+  db.SetStartMonth(8);
+  db.SaveHolidayData(2, 5, 2028, kPersonalEvent, "Concert", kNoPicture, 0, 0);
+  db.SaveHolidayData(9, 15, 2027, kPersonalEvent, "Fair", kNoPicture, 0, 0);
+  db.SortAndCompact();
+  std::string text = ExportICalendar(db, "20270901T000000Z");
+  EXPECT_NE(text.find("DTSTART;VALUE=DATE:20280305"), std::string::npos);
+  EXPECT_NE(text.find("DTSTART;VALUE=DATE:20271015"), std::string::npos);
+  // The same March a year before lies outside the calendar.
+  const size_t march = text.find("20280305");
+  text.replace(text.find("20280306"), 8, "20270306").replace(march, 8, "20270305");
+
+  CCalDatabase fresh;
+  fresh.SetYear(2027);
+  fresh.SetStartMonth(8);
+  ImportPlan plan;
+  UserText error;
+  ASSERT_TRUE(PlanICalendarImport(text, fresh, &plan, &error)) << English(error);
+  ASSERT_EQ(plan.candidates.size(), 1u);
+  EXPECT_EQ(DayOf(plan.candidates[0].entry), Day(9, 15, 2027, kPersonalEvent, "Fair"));
+  ASSERT_EQ(plan.skipped.size(), 1u);
+  EXPECT_EQ(English(plan.skipped[0].reason),
+            "a single event on 2027-03-05, not between 2027-09-01 and 2028-08-31");
+}
+
 // Both formats: refused with a message, or read without a candidate.
 TEST(ImportSource, HostileTextIsRefusedWithAMessageOrGivesNothing) {
   const std::string card = "BEGIN:VCARD\r\nVERSION:3.0\r\n";
