@@ -14,6 +14,7 @@ void BM_BuildYearAllCategories(benchmark::State& state) {
   for (auto _ : state) {
     CCalDatabase db;
     db.SetCountry(static_cast<int>(state.range(0)));
+    db.SetStartMonth(static_cast<int>(state.range(1)));
     db.SetChristian(true);
     db.SetNational(true);
     db.SetHebrew(true);
@@ -24,8 +25,9 @@ void BM_BuildYearAllCategories(benchmark::State& state) {
     benchmark::DoNotOptimize(db.Count());
   }
 }
-// United States (the longest list) and Germany.
-BENCHMARK(BM_BuildYearAllCategories)->Arg(0)->Arg(6);
+// United States (the longest list) and Germany, from January; the United
+// States from September, which builds two years.
+BENCHMARK(BM_BuildYearAllCategories)->Args({0, 0})->Args({6, 0})->Args({0, 8});
 
 // The national and Easter days of one region, with its observed days and the
 // clock changes of its zone.

@@ -17,11 +17,11 @@
 namespace tessolar::cli {
 
 int RunNewCommand(const std::vector<std::string>& args) {
-  const ParsedArguments parsed(args,
-                               {"--year", "--start-month", "--country", "--region", "--language",
-                                "--include", "--clipart", "--title", "--week-start",
-                                "--week-numbers"},
-                               1);
+  const ParsedArguments parsed(
+      args,
+      {"--year", "--start-month", "--country", "--region", "--language", "--include", "--clipart",
+       "--title", "--week-start", "--week-numbers"},
+      1);
   const std::string& file = parsed.Positional(0);
   if (!parsed.Option("--year")) throw CommandError(kExitUsage, "--year is required");
   const int year = parsed.IntOption("--year", kMinCalendarYear, kMaxCalendarYear, 0);

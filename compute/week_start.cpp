@@ -12,7 +12,12 @@ bool UsualWeekNumbers(int country) {
   constexpr int kGermany = 6, kFrance = 8, kBelgium = 9, kNetherlands = 10, kItaly = 11,
                 kSpain = 12, kAustria = 13;
   switch (country) {
-    case kGermany: case kFrance: case kBelgium: case kNetherlands: case kItaly: case kSpain:
+    case kGermany:
+    case kFrance:
+    case kBelgium:
+    case kNetherlands:
+    case kItaly:
+    case kSpain:
     case kAustria: return true;
     default: return false;
   }

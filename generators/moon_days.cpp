@@ -50,8 +50,8 @@ void EnterPhase(CCalDatabase& db, int year, bool remove, const Phase& phase) {
     const CivilDate date = SkyDate(db, TruePhase(k, phase.fraction));
     if (date.year > year) break;
     if (date.year == year) {
-      db.SaveHolidayData(date.month - 1, date.day, date.year, kAstronomicalDay, name,
-                         phase.picture, 0, 1);
+      db.SaveHolidayData(date.month - 1, date.day, date.year, kAstronomicalDay, name, phase.picture,
+                         0, 1);
     }
   }
 }

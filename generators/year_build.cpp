@@ -1,8 +1,8 @@
 #include "generators/year_build.h"
 
 #include "generators/christian_days.h"
-#include "generators/moon_days.h"
 #include "generators/jewish_days.h"
+#include "generators/moon_days.h"
 #include "generators/national_days.h"
 #include "generators/season_days.h"
 

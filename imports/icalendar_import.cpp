@@ -57,10 +57,10 @@ void PlanEvent(icalcomponent* event, const CCalDatabase& db, ImportPlan* plan) {
     }
     // A year alone would not say it: the calendar holds part of both years.
     const int last = span.MonthAt(kMonthsPerYear - 1);
-    return skip({TESSOLAR_TEXT("ICalendarImport", "a single event on %1, not between %2 and %3"),
-                 {IsoDate(start.year, start.month - 1, start.day),
-                  IsoDate(span.year, span.startMonth, 1),
-                  IsoDate(span.YearOf(last), last, DaysInMonth(last, span.YearOf(last)))}});
+    return skip(
+        {TESSOLAR_TEXT("ICalendarImport", "a single event on %1, not between %2 and %3"),
+         {IsoDate(start.year, start.month - 1, start.day), IsoDate(span.year, span.startMonth, 1),
+          IsoDate(span.YearOf(last), last, DaysInMonth(last, span.YearOf(last)))}});
   } else if (categoryType >= 0 && !IsYearlyType(static_cast<uint32_t>(categoryType))) {
     type = static_cast<uint32_t>(categoryType);
   }

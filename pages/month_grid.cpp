@@ -76,13 +76,14 @@ void AppendHeadings(std::string& page, const MonthView& month) {
   const bool five = month.FiveWeeks();
   const char* height = five ? "76.00" : "38.00";
   const bool numbered = !month.weekNumbers.empty();
-  Append(
-      page, kBig.headingRow[five ? 1 : 0], numbered ? "<td></td>\n" : "", "<td height=", five ? 80 : 40,
-      " colspan=4 class=", five ? "xl30" : "xl27", " align=left width=540 style='height:", height,
-      "pt;width:403.99pt'>", EscapeHtml(month.heading), "</td>\n",
-      "<td height=40 colspan=3 class=xl27 align=right width=540 style='height:", height,
-      "pt;width:403.99pt'>", month.hebrewMonths.empty() ? "&nbsp;" : EscapeHtml(month.hebrewMonths),
-      "</td>\n</tr>\n", kBig.weekdayRow, numbered ? "<td class=weekno></td>\n" : "");
+  Append(page, kBig.headingRow[five ? 1 : 0], numbered ? "<td></td>\n" : "",
+         "<td height=", five ? 80 : 40, " colspan=4 class=", five ? "xl30" : "xl27",
+         " align=left width=540 style='height:", height, "pt;width:403.99pt'>",
+         EscapeHtml(month.heading), "</td>\n",
+         "<td height=40 colspan=3 class=xl27 align=right width=540 style='height:", height,
+         "pt;width:403.99pt'>",
+         month.hebrewMonths.empty() ? "&nbsp;" : EscapeHtml(month.hebrewMonths), "</td>\n</tr>\n",
+         kBig.weekdayRow, numbered ? "<td class=weekno></td>\n" : "");
   for (int column = 0; column < kDaysPerWeek; ++column) {
     Append(page,
            column == 0 ? "<td height=14 class=xl26 style='height:9.10pt;"
@@ -111,8 +112,8 @@ void AppendMonthGrid(std::string& page, const MonthView& month, GridPlace place)
   std::string name = month.heading;
   if (!month.hebrewMonths.empty()) name += ", " + month.hebrewMonths;
   Append(page, kBig.table, place == GridPlace::kWallSheet ? "width:100%'" : "width:764pt'",
-         " aria-label=\"", EscapeHtml(name), "\">\n",
-         month.weekNumbers.empty() ? "" : kWeekColumn, kBig.columns);
+         " aria-label=\"", EscapeHtml(name), "\">\n", month.weekNumbers.empty() ? "" : kWeekColumn,
+         kBig.columns);
   AppendHeadings(page, month);
   for (int cell = 0; cell < month.cells; ++cell) {
     if (cell % kDaysPerWeek == 0) {

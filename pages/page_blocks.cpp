@@ -64,9 +64,7 @@ std::string FolderLink() {
   return Printf(std::string(FolderLinkBlock()).c_str(), EscapeHtml(FileUrl(PageFolder())).c_str());
 }
 
-std::string DayCellDate(int year, int month, int day) {
-  return IsoDate(year, month, day);
-}
+std::string DayCellDate(int year, int month, int day) { return IsoDate(year, month, day); }
 
 std::string MonthPictureCaption(const std::string& description) {
   return Printf(std::string(MonthPictureCaptionFormat()).c_str(), EscapeHtml(description).c_str());

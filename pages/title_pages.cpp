@@ -105,8 +105,8 @@ void TitleSheet(std::string& page, const CCalDatabase& db, SheetArea area, Notes
                "style='left:%upx; top:%upx; "
                "width:%upx; max-width:calc(100%% - %upx); color:%s; font-size:%u.0pt; "
                "font-family:\"%s\"'>",
-               kTitleTextToken, layout.left, layout.top, layout.width,
-               layout.left, TitleColor(db).c_str(), db.TitleFontSize(), font.c_str());
+               kTitleTextToken, layout.left, layout.top, layout.width, layout.left,
+               TitleColor(db).c_str(), db.TitleFontSize(), font.c_str());
   page += EscapeHtml(db.Title()) + " " + SpanYears(db.Span()) + SpanLine(db) + "</div>\n";
   page += "</div>\n<script>fitTitles();</script>\n";
 }

@@ -11,8 +11,8 @@ namespace {
 
 // Names and words that other languages write as English does.
 const std::set<std::string> kAsInEnglish = {
-    "Canada", "Australia", "Mexico",         "France",    "Austria",  "Cinco de Mayo", "Halloween",
-    "April",  "August",    "Corpus Christi", "September", "November", "December",
+    "Canada", "Australia", "Mexico", "France", "Austria", "Cinco de Mayo", "Halloween", "April",
+    "August", "Corpus Christi", "September", "November", "December",
     // Jewish days many languages write in the same transliteration.
     "Sukkot", "Sukkot II", "Tu BiShvat", "Purim", "Yom HaZikaron", "Yom HaAtzmaut", "Lag BaOmer",
     "Shavuot", "Shavuot II",

@@ -74,12 +74,13 @@ TEST(MoonPhases, AllFourPhasesAgreeWithAnIndependentEphemeris) {
     const double fraction = fractions.at(r.label);
     const double k = std::round((r.julianDate - 2415020.75933) / kSynodicMonth - fraction);
     const double minutes = std::fabs(TruePhase(k, fraction) - r.julianDate) * 1440;
-    ASSERT_LT(minutes, kFullMoonToleranceMinutes) << r.label << " " << r.year << "-" << r.month
-                                                  << "-" << r.day;
+    ASSERT_LT(minutes, kFullMoonToleranceMinutes)
+        << r.label << " " << r.year << "-" << r.month << "-" << r.day;
     worst[r.label] = std::max(worst[r.label], minutes);
   }
   EXPECT_EQ(worst.size(), 4u);
-  for (const auto& [phase, minutes] : worst) std::cout << "worst " << phase << ": " << minutes << " minutes\n";
+  for (const auto& [phase, minutes] : worst)
+    std::cout << "worst " << phase << ": " << minutes << " minutes\n";
 }
 
 }  // namespace

@@ -108,8 +108,8 @@ TEST_F(SkyDays, MoonPhasesEquinoxesAndSolsticesFallOnTheirLocalDaysInFiveZones) 
       GenerateSeasonDays(db, year, false);
       db.SortAndCompact();
       ExpectLocalDays(db, "Full Moon", moons, year, kMoonToleranceMinutes, zone.name);
-      for (const auto& [label, name] : {std::pair{"new", "New Moon"},
-                                        {"first", "First Quarter"}, {"last", "Last Quarter"}}) {
+      for (const auto& [label, name] :
+           {std::pair{"new", "New Moon"}, {"first", "First Quarter"}, {"last", "Last Quarter"}}) {
         ExpectLocalDays(db, name, phases.at(label), year, kMoonToleranceMinutes, zone.name);
       }
       for (const char* name : {"March Equinox", "June Solstice", "September Equinox",

@@ -39,9 +39,9 @@ TEST_F(YearBuild, RemoveAllRunsEveryGeneratorAndTheNextBuildAddsWhatIsOn) {
   db_.ReplaceHolidayData(11, 22, 2007, kAstronomicalDay, "December Solstice", "snowman1_tr.gif");
   build_.BuildYear(db_, 2007, true);
   EXPECT_EQ(Snapshot(db_), userOnly);
-  for (const auto category : {DayCategory::kChristian, DayCategory::kNational, DayCategory::kJewish,
-                              DayCategory::kEquinox, DayCategory::kFullMoons,
-                              DayCategory::kMoonPhases}) {
+  for (const auto category :
+       {DayCategory::kChristian, DayCategory::kNational, DayCategory::kJewish,
+        DayCategory::kEquinox, DayCategory::kFullMoons, DayCategory::kMoonPhases}) {
     EXPECT_FALSE(build_.LastBuilt(category));
   }
   build_.BuildYear(db_, 2007, false);

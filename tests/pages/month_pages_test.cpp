@@ -14,10 +14,10 @@
 #include "pages/markup_shape_support.h"
 #include "pages/month_grid.h"
 #include "pages/month_view.h"
-#include "pages/wall_calendar.h"
 #include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
 #include "pages/page_text.h"
+#include "pages/wall_calendar.h"
 #include "support/civil_reference.h"
 
 namespace tessolar {
@@ -226,8 +226,9 @@ TEST_F(CalendarPageTest, AllMonthsPageHasItsPartsInOrderFromEveryStartMonth) {
       const std::string months =
           start == 0 ? "" : Heading(start, year) + " – " + Heading(start - 1, year + 1);
       EXPECT_NE(page.find("Blank Title " + years +
-                          (start == 0 ? "</div>" : "<span class=titlespan style='font-size:40%'>" +
-                                                       months + "</span></div>")),
+                          (start == 0 ? "</div>"
+                                      : "<span class=titlespan style='font-size:40%'>" + months +
+                                            "</span></div>")),
                 std::string::npos);
       size_t from = page.find("<table cols=1 class=\"MsoTableGrid yearbook\"");
       size_t wallFrom = 0;

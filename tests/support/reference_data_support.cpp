@@ -23,7 +23,8 @@ std::vector<UtInstant> ReadUtInstants(const std::string& fileName) {
       ADD_FAILURE() << fileName << ": bad line '" << line << "'";
       continue;
     }
-    if (const size_t tab = line.find('\t'); tab != std::string::npos) t.label = line.substr(tab + 1);
+    if (const size_t tab = line.find('\t'); tab != std::string::npos)
+      t.label = line.substr(tab + 1);
     t.minuteOfDay = hour * 60 + minute;
     t.julianDate = DaysFromCivil(t.year, t.month - 1, t.day) + 2440587.5 + t.minuteOfDay / 1440.0;
     result.push_back(t);
