@@ -5,9 +5,10 @@
 //
 // Validated for 1900-2100 in the zones of New York, London, Berlin, Sydney and
 // Auckland against the full series of Meeus (tests/data/full_moons_1800_2200.tsv,
-// seasons_1800_2200.tsv): the full moons lie within 10 minutes of the
-// reference instants, the equinoxes and solstices within 25, so an instant
-// that close to a local midnight may be dated on either side of it.
+// seasons_1800_2200.tsv) and PyEphem (moon_phases_1900_2100.tsv): the moon's
+// phases lie within 10 minutes of the reference instants, the equinoxes and
+// solstices within 25, so an instant that close to a local midnight may be
+// dated on either side of it.
 
 #include "caldata/cal_database.h"
 #include "compute/date_arithmetic.h"
