@@ -9,7 +9,6 @@
 #include "compute/utf8.h"
 #include "compute/week_start.h"
 #include "generators/days_off.h"
-#include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
 
 namespace tessolar {
@@ -81,7 +80,7 @@ DayView BuildDay(const CCalDatabase& db, int month, int year, int day, int weekd
                  PictureMeasures& pictures) {
   DayView view;
   view.day = day;
-  view.date = DayCellDate(year, month, day);
+  view.date = IsoDate(year, month, day);
   const std::vector<CalEntry> shown = db.GetEntriesOfDay(month, day);
   std::vector<std::string> captions;
   view.spoken = SpokenDate(db.Language(), weekday, month, year, day);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <map>
 
-#include "compute/date_arithmetic.h"
 #include "pages/click_tokens.h"
 #include "pages/html_escape.h"
 #include "pages/page_conventions.h"
@@ -63,8 +62,6 @@ std::string_view RecentFileLineFormat() { return Block("RecentFileLineFormat"); 
 std::string FolderLink() {
   return Printf(std::string(FolderLinkBlock()).c_str(), EscapeHtml(FileUrl(PageFolder())).c_str());
 }
-
-std::string DayCellDate(int year, int month, int day) { return IsoDate(year, month, day); }
 
 std::string MonthPictureCaption(const std::string& description) {
   return Printf(std::string(MonthPictureCaptionFormat()).c_str(), EscapeHtml(description).c_str());

@@ -48,8 +48,6 @@ std::string_view RecentFileLineFormat();
 
 // FolderLinkBlock formatted with the page folder.
 std::string FolderLink();
-// A day cell's date as its data-date attribute carries it: "YYYY-MM-DD".
-std::string DayCellDate(int year, int month, int day);  // month 0..11
 // The caption line under a month picture of the all-months page.
 std::string MonthPictureCaption(const std::string& description);
 // One line of the welcome page's recent-files list for `path` (escaped here).

@@ -8,7 +8,6 @@
 #include "caldata/data_paths.h"
 #include "compute/date_arithmetic.h"
 #include "pages/calendar_page.h"
-#include "pages/page_blocks.h"
 #include "pages/page_conventions.h"
 #include "pages/plain_pages.h"
 #include "pages/title_pages.h"
@@ -113,7 +112,7 @@ void PageNavigator::ShowDay(int month, int day) {
   const int year = doc_.Db().Span().YearOf(month);
   if (day < 1 || day > DaysInMonth(month, year)) return;
   ShowMonth(month);
-  display_.SelectDay(DayCellDate(year, month, day));
+  display_.SelectDay(IsoDate(year, month, day));
 }
 
 // In the calendar's order, from its start month to the month before it.
